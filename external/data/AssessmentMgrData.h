@@ -1,0 +1,15 @@
+#pragma once
+
+#include <wx/dynarray.h>
+
+// One entry of an assessment's ordered question list.
+class CAssessmentMgrData
+{
+public:
+    int m_questionID = 0; // identifier in the assessment's CQuestionDataMgr
+
+    CAssessmentMgrData() = default;
+    explicit CAssessmentMgrData(int questionID) : m_questionID(questionID) {}
+};
+
+WX_DEFINE_ARRAY_PTR(CAssessmentMgrData*, CAssessmentMgrDataArray);

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <wx/dynarray.h>
+#include <wx/string.h>
+
+// One assessment file in the host's list.
+class CAssessmentsMgrData
+{
+public:
+    CAssessmentsMgrData() = default;
+    explicit CAssessmentsMgrData(const wxString& fileName) : m_fileName(fileName) {}
+
+    // The full path of the assessment file.
+    wxString getAssessmentFileName() const { return m_fileName; }
+    void setAssessmentFileName(const wxString& fileName) { m_fileName = fileName; }
+
+private:
+    wxString m_fileName;
+};
+
+WX_DEFINE_ARRAY_PTR(CAssessmentsMgrData*, CAssessmentsMgrDataArray);

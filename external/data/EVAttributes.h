@@ -1,0 +1,27 @@
+#pragma once
+
+#include "external/data/EVFontInfo.h"
+#include "external/data/EVImageSelections.h"
+
+// How an assessment is presented: a font with its colour and thirteen pictures.
+class CEVAttributes
+{
+public:
+    CEVFontInfo* getFontInfo() { return &m_fontInfo; }
+    CEVImageSelections* getImageSelections() { return &m_imageSelections; }
+    const CEVFontInfo* getFontInfo() const { return &m_fontInfo; }
+    const CEVImageSelections* getImageSelections() const { return &m_imageSelections; }
+
+    // False when the attributes cannot be used for presenting: appends one
+    // line per reason to `reasons` (a picture without a path, a picture whose
+    // file is missing, named by the picture's label; an unusable font).
+    // Reads the absolute paths as the last updateAbsolutePaths() left them.
+    bool validateData(wxString* reasons) const;
+
+    bool operator==(const CEVAttributes& other) const;
+    bool operator!=(const CEVAttributes& other) const { return !(*this == other); }
+
+private:
+    CEVFontInfo m_fontInfo;
+    CEVImageSelections m_imageSelections;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <wx/colour.h>
+#include <wx/font.h>
+#include <wx/string.h>
+
+// The font and colour in which an assessment's question and answer texts are
+// presented.
+class CEVFontInfo
+{
+public:
+    static const unsigned short kDefaultFontSize = 20;
+    static const unsigned short kMinFontSize = 4;
+    static const unsigned short kMaxFontSize = 400;
+
+    CEVFontInfo();
+
+    wxString getFontFaceName() const { return m_faceName; }
+    unsigned short getFontSize() const { return m_size; }
+    bool isBold() const { return m_bold; }
+    bool isItalic() const { return m_italic; }
+    bool isUnderlined() const { return m_underlined; }
+    wxColour getFontColour() const { return m_colour; }
+
+    void setFontFaceName(const wxString& faceName) { m_faceName = faceName; }
+    void setFontSize(unsigned short size) { m_size = size; }
+    void setStyle(bool bold, bool italic, bool underlined);
+    void setFontColour(const wxColour& colour) { m_colour = colour; }
+
+    // The description as a toolkit font, and back. setAsFont ignores an
+    // invalid font.
+    wxFont getAsFont() const;
+    void setAsFont(const wxFont& font);
+
+    // False, with one line per reason appended to `reasons`, when the font
+    // cannot be used (no face name, size out of range, invalid colour).
+    bool validateData(wxString* reasons) const;
+
+    bool operator==(const CEVFontInfo& other) const;
+    bool operator!=(const CEVFontInfo& other) const { return !(*this == other); }
+
+private:
+    wxString m_faceName;
+    unsigned short m_size;
+    bool m_bold = false;
+    bool m_italic = false;
+    bool m_underlined = false;
+    wxColour m_colour;
+};

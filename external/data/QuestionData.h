@@ -1,0 +1,65 @@
+#pragma once
+
+#include <wx/arrstr.h>
+#include <wx/dynarray.h>
+#include <wx/string.h>
+
+// One multiple-choice question: its text, category, up to ten answers, the
+// indexes of the correct answers, a free reference text and the name of the
+// question file it is stored in. Every setter keeps the object within the
+// model's limits, so any CQuestionData is a question the UI can show.
+class CQuestionData
+{
+public:
+    // Order matches getCategoryTypeLabelArray().
+    enum eCategoryType
+    {
+        eTrueFalse = 0,      // exactly two answers, "True" and "False"; one correct answer
+        eSingleAnswer = 1,   // one correct answer
+        eMultipleAnswers = 2 // any number of correct answers
+    };
+
+    static const unsigned kNumCategoryTypes = 3;
+    static const unsigned kMaxAnswers = 10;
+
+    CQuestionData();
+
+    wxString getQuestion() const { return m_question; }
+    wxString getReferenceText() const { return m_referenceText; }
+    wxString getFileNameReference() const { return m_fileNameReference; }
+    // Any index answers; indexes outside 0 to 9 give an empty text.
+    wxString getAnswer(unsigned index) const;
+    unsigned getNumAnswers() const { return m_numAnswers; }
+    eCategoryType getCategoryType() const { return m_categoryType; }
+    // Empties `indexes`, then appends the correct answers in ascending order.
+    void getCorrectAnswerIndexes(wxArrayInt* indexes) const;
+
+    void setQuestion(const wxString& text) { m_question = text; }
+    void setReferenceText(const wxString& text) { m_referenceText = text; }
+    void setFileNameReference(const wxString& path) { m_fileNameReference = path; }
+    // Ignored for indexes outside 0 to 9.
+    void setAnswer(unsigned index, const wxString& text);
+    // Clamped to 0 to 10.
+    void setNumAnswers(int count);
+    // A value with no label is ignored; returns whether it was taken.
+    bool setCategoryType(int category);
+    // Keeps the indexes within 0 to 9, sorted ascending, each once. Null clears.
+    void setCorrectAnswerIndexes(const wxArrayInt* indexes);
+
+    // One label per category, in category order.
+    wxArrayString getCategoryTypeLabelArray() const;
+    static wxArrayString categoryTypeLabels();
+    static bool isValidCategory(int category);
+
+    bool operator==(const CQuestionData& other) const;
+    bool operator!=(const CQuestionData& other) const { return !(*this == other); }
+
+private:
+    wxString m_question;
+    wxString m_referenceText;
+    wxString m_fileNameReference;
+    wxString m_answers[kMaxAnswers];
+    unsigned m_numAnswers = 0;
+    eCategoryType m_categoryType = eSingleAnswer;
+    wxArrayInt m_correctAnswerIndexes;
+};

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "external/data/QuestionData.h"
+#include "external/data/WriterBase.h"
+#include "external/data/XMLSerializer.h"
+
+// Reads and writes one question file (.itm).
+class CQuestionDataSerializer : public CXMLSerializer, public CWriterBase
+{
+public:
+    static const long kFormatVersion = 1;
+
+    CQuestionDataSerializer(CQuestionData* question, const wxString& path);
+
+    // Writes the question; false (old file intact) on failure.
+    bool store() override;
+    // Replaces the question with the file's content; on failure the question
+    // is left as it was and getLastError() says why.
+    bool load();
+
+private:
+    CQuestionData* m_question;
+};

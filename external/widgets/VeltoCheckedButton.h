@@ -1,0 +1,60 @@
+#pragma once
+
+#include <wx/control.h>
+#include <wx/image.h>
+
+// A push button drawn from three pictures with a checked state: the cold
+// picture normally, the hot one while the pointer is over it or it has the
+// keyboard focus, the checked one while checked. A click (or Space while it has
+// the focus) toggles the checked state, then sends wxEVT_BUTTON with the
+// button's identifier. Its size is the cold picture's size; without pictures it
+// draws a plain box, ticked when checked, at kFallbackSize.
+class CVeltoCheckedButton : public wxControl
+{
+public:
+    static const int kFallbackSize = 40;
+
+    CVeltoCheckedButton(wxWindow* parent, wxWindowID id, const wxString& label = wxEmptyString,
+                        const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
+                        long style = 0);
+
+    // Any picture may be empty (no picture chosen): an empty hot or checked
+    // picture falls back to the cold one, an empty cold one to the plain box.
+    // Resizes the button to the cold picture. Returns true.
+    bool setImages(wxImage cold, wxImage hot, wxImage checked);
+    // `repaintNow` true repaints at once (Refresh + Update); false only marks the
+    // button for the next paint. Sends no event.
+    void setChecked(bool checked, bool repaintNow);
+    bool isChecked() const { return m_checked; }
+    bool isHot() const { return m_hot; }
+
+    bool AcceptsFocus() const override { return true; }
+    bool AcceptsFocusFromKeyboard() const override { return true; }
+
+protected:
+    wxSize DoGetBestSize() const override;
+
+private:
+    void toggleAndNotify();
+    void setHot(bool hot);
+    const wxBitmap* currentBitmap() const;
+    void drawFallback(wxDC& dc) const;
+
+    void OnPaint(wxPaintEvent& event);
+    void OnEraseBackground(wxEraseEvent& event);
+    void OnLeftDown(wxMouseEvent& event);
+    void OnLeftUp(wxMouseEvent& event);
+    void OnEnter(wxMouseEvent& event);
+    void OnLeave(wxMouseEvent& event);
+    void OnFocusChanged(wxFocusEvent& event);
+    void OnKeyDown(wxKeyEvent& event);
+
+    wxBitmap m_cold;
+    wxBitmap m_hotBitmap;
+    wxBitmap m_checkedBitmap;
+    bool m_checked = false;
+    bool m_hot = false;
+    bool m_pressed = false;
+
+    wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <wx/control.h>
+
+extern const char kVeltoStaticCtrlNameStr[];
+
+// A text drawn in its font and foreground colour, words wrapped at its width,
+// over whatever its parent paints: it draws no background of its own, so the
+// parent's picture shows around the letters. setWidth() fixes the width and
+// makes the height that of the wrapped text.
+class CVeltoStaticCtrl : public wxControl
+{
+public:
+    CVeltoStaticCtrl(wxWindow* parent, wxWindowID id, const wxString& label,
+                     const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
+                     long style = wxBORDER_NONE, const wxString& name = kVeltoStaticCtrlNameStr);
+
+    // Fixes the width and sets the height to the wrapped label's; GetSize()
+    // then gives the final size. SetLabel and SetFont re-wrap at this width.
+    void setWidth(unsigned width);
+    unsigned getFixedWidth() const { return m_fixedWidth; }
+    // The label broken into the lines it is drawn in.
+    wxArrayString getWrappedLines() const { return m_lines; }
+
+    void SetLabel(const wxString& label) override;
+    bool SetFont(const wxFont& font) override;
+    bool HasTransparentBackground() override { return true; }
+
+protected:
+    wxSize DoGetBestSize() const override;
+
+private:
+    void rewrap();
+    void OnPaint(wxPaintEvent& event);
+    void OnEraseBackground(wxEraseEvent& event);
+
+    unsigned m_fixedWidth = 0; // 0: not fixed, the label's natural width
+    wxArrayString m_lines;
+
+    wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,289 @@
+#include "tests/support/WxTest.h"
+
+#include <wx/app.h>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/dir.h>
+#include <wx/ffile.h>
+#include <wx/filename.h>
+#include <wx/msgdlg.h>
+#include <wx/stopwatch.h>
+#include <wx/utils.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+void PrintTo(const wxString& s, std::ostream* os)
+{
+    *os << '"' << s.utf8_string() << '"';
+}
+
+void PrintTo(const wxColour& c, std::ostream* os)
+{
+    if (!c.IsOk())
+        *os << "wxColour(invalid)";
+    else
+        *os << "wxColour(" << int(c.Red()) << ", " << int(c.Green()) << ", " << int(c.Blue()) << ")";
+}
+
+void PrintTo(const wxSize& s, std::ostream* os)
+{
+    *os << "wxSize(" << s.x << ", " << s.y << ")";
+}
+
+void PrintTo(const wxPoint& p, std::ostream* os)
+{
+    *os << "wxPoint(" << p.x << ", " << p.y << ")";
+}
+
+CExpectDialog<wxMessageDialog> expectMessage(const wxString& message, int answer, const wxString& caption)
+{
+    return CExpectDialog<wxMessageDialog>([=](wxMessageDialog* dlg) {
+        EXPECT_EQ(dlg->GetMessage(), message);
+        if (!caption.empty())
+        {
+            EXPECT_EQ(dlg->GetTitle(), caption);
+        }
+        return answer;
+    });
+}
+
+CExpectDialog<wxFileDialog> expectFileDialog(const wxString& path, std::function<void(wxFileDialog*)> check)
+{
+    return CExpectDialog<wxFileDialog>([=](wxFileDialog* dlg) {
+        if (check)
+            check(dlg);
+        if (path.empty())
+            return int(wxID_CANCEL);
+        // GTK takes the path asynchronously: wait until the dialog reports it.
+        dlg->SetPath(path);
+        evtest::pumpUntil([&] { return dlg->GetPath() == path; }, 2000);
+        return int(wxID_OK);
+    });
+}
+
+namespace evtest {
+
+namespace {
+
+void send(wxWindow* control, wxCommandEvent& event)
+{
+    event.SetEventObject(control);
+    control->GetEventHandler()->ProcessEvent(event);
+}
+
+} // namespace
+
+void clickButton(wxWindow* button)
+{
+    ASSERT_NE(button, nullptr);
+    wxCommandEvent event(wxEVT_BUTTON, button->GetId());
+    send(button, event);
+}
+
+void selectChoice(wxChoice* choice, int selection)
+{
+    ASSERT_NE(choice, nullptr);
+    choice->SetSelection(selection);
+    wxCommandEvent event(wxEVT_CHOICE, choice->GetId());
+    event.SetInt(selection);
+    event.SetString(choice->GetString(selection));
+    send(choice, event);
+}
+
+void clickCheckBox(wxCheckBox* box, bool checked)
+{
+    ASSERT_NE(box, nullptr);
+    box->SetValue(checked);
+    wxCommandEvent event(wxEVT_CHECKBOX, box->GetId());
+    event.SetInt(checked ? 1 : 0);
+    send(box, event);
+}
+
+void selectListItem(wxListCtrl* list, long index, bool selected)
+{
+    ASSERT_NE(list, nullptr);
+    // The generic list control sends the (de)selection event itself.
+    list->SetItemState(index, selected ? wxLIST_STATE_SELECTED : 0, wxLIST_STATE_SELECTED);
+}
+
+void activateListItem(wxListCtrl* list, long index)
+{
+    ASSERT_NE(list, nullptr);
+    wxListEvent event(wxEVT_LIST_ITEM_ACTIVATED, list->GetId());
+    event.SetEventObject(list);
+    event.m_itemIndex = index;
+    list->GetEventHandler()->ProcessEvent(event);
+}
+
+void pumpEvents()
+{
+    wxTheApp->Yield(true);
+    wxTheApp->ProcessIdle();
+    wxTheApp->Yield(true);
+}
+
+bool pumpUntil(const std::function<bool()>& done, int timeoutMs)
+{
+    wxStopWatch watch;
+    while (!done())
+    {
+        if (watch.Time() > timeoutMs)
+            return false;
+        pumpEvents();
+        wxMilliSleep(5);
+    }
+    return true;
+}
+
+void showAsModal(wxDialog* dlg)
+{
+    dlg->Show();
+    pumpEvents();
+}
+
+int pressDialogButton(wxDialog* dlg, int id)
+{
+    wxCommandEvent event(wxEVT_BUTTON, id);
+    event.SetEventObject(dlg);
+    dlg->GetEventHandler()->ProcessEvent(event);
+    return dlg->IsShown() ? int(wxID_NONE) : dlg->GetReturnCode();
+}
+
+wxImage grabWindow(wxWindow* window)
+{
+    // Let pending paints finish first: the client DC reads what is on screen.
+    window->Refresh();
+    window->Update();
+    pumpEvents();
+    const wxSize size = window->GetClientSize();
+    wxBitmap bitmap(size.x, size.y, 24);
+    wxMemoryDC memory(bitmap);
+    wxClientDC screen(window);
+    memory.Blit(0, 0, size.x, size.y, &screen, 0, 0);
+    memory.SelectObject(wxNullBitmap);
+    return bitmap.ConvertToImage();
+}
+
+bool coloursNear(const wxColour& a, const wxColour& b, int tolerance)
+{
+    return std::abs(int(a.Red()) - int(b.Red())) <= tolerance &&
+           std::abs(int(a.Green()) - int(b.Green())) <= tolerance &&
+           std::abs(int(a.Blue()) - int(b.Blue())) <= tolerance;
+}
+
+wxColour pixelAt(const wxImage& image, int x, int y)
+{
+    return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
+}
+
+CLogCapture::CLogCapture()
+    : m_previous(wxLog::SetActiveTarget(this)), m_previousLevel(wxLog::GetLogLevel())
+{
+    wxLog::SetLogLevel(wxLOG_Debug);
+}
+
+CLogCapture::~CLogCapture()
+{
+    wxLog::SetActiveTarget(m_previous);
+    wxLog::SetLogLevel(m_previousLevel);
+}
+
+void CLogCapture::DoLogRecord(wxLogLevel level, const wxString& msg, const wxLogRecordInfo&)
+{
+    m_entries.push_back({level, msg});
+}
+
+std::vector<wxString> CLogCapture::textsAt(wxLogLevel level) const
+{
+    std::vector<wxString> texts;
+    for (const Entry& entry : m_entries)
+        if (entry.level == level)
+            texts.push_back(entry.text);
+    return texts;
+}
+
+bool CLogCapture::contains(const wxString& text) const
+{
+    for (const Entry& entry : m_entries)
+        if (entry.text.Contains(text))
+            return true;
+    return false;
+}
+
+namespace {
+
+bool readEnv(const char* name, wxString* value)
+{
+    const char* raw = std::getenv(name);
+    if (raw)
+        *value = wxString::FromUTF8(raw);
+    return raw != nullptr;
+}
+
+void restoreEnv(const char* name, bool had, const wxString& value)
+{
+    if (had)
+        setenv(name, value.utf8_str(), 1);
+    else
+        unsetenv(name);
+}
+
+} // namespace
+
+void CTempDirTest::SetUp()
+{
+    wxString base = wxFileName::GetTempDir() + "/evalon-test-XXXXXX";
+    std::string buffer = base.utf8_string();
+    ASSERT_NE(mkdtemp(&buffer[0]), nullptr);
+    m_dir = wxString::FromUTF8(buffer);
+    m_oldCwd = wxGetCwd();
+    m_hadHome = readEnv("HOME", &m_oldHome);
+    m_hadConfigHome = readEnv("XDG_CONFIG_HOME", &m_oldConfigHome);
+    wxFileName::Mkdir(m_dir + "/home/.config", wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    setenv("HOME", (m_dir + "/home").utf8_str(), 1);
+    setenv("XDG_CONFIG_HOME", (m_dir + "/home/.config").utf8_str(), 1);
+    wxSetWorkingDirectory(m_dir);
+}
+
+void CTempDirTest::TearDown()
+{
+    wxSetWorkingDirectory(m_oldCwd);
+    restoreEnv("HOME", m_hadHome, m_oldHome);
+    restoreEnv("XDG_CONFIG_HOME", m_hadConfigHome, m_oldConfigHome);
+    // Make everything writable again first: tests may lock folders.
+    namespace fs = std::filesystem;
+    std::error_code ignored;
+    const fs::path root(m_dir.utf8_string());
+    fs::permissions(root, fs::perms::owner_all, fs::perm_options::add, ignored);
+    for (const auto& entry : fs::recursive_directory_iterator(root, ignored))
+        fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(root, ignored);
+}
+
+wxString CTempDirTest::path(const wxString& relative) const
+{
+    return m_dir + "/" + relative;
+}
+
+wxString CTempDirTest::writeFile(const wxString& relative, const std::string& content) const
+{
+    const wxString full = path(relative);
+    wxFileName::Mkdir(wxFileName(full).GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    wxFFile file(full, "wb");
+    EXPECT_TRUE(file.IsOpened()) << full;
+    file.Write(content.data(), content.size());
+    return full;
+}
+
+wxString CTempDirTest::writeImage(const wxString& relative, int width, int height, const wxColour& colour) const
+{
+    const wxString full = path(relative);
+    wxFileName::Mkdir(wxFileName(full).GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    wxImage image(width, height);
+    image.SetRGB(wxRect(0, 0, width, height), colour.Red(), colour.Green(), colour.Blue());
+    EXPECT_TRUE(image.SaveFile(full)) << full;
+    return full;
+}
+
+} // namespace evtest
