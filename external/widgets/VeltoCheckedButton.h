@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/control.h>
+#include <wx/bitmap.h>
 #include <wx/image.h>
 
 // A push button drawn from three pictures with a checked state: the cold
