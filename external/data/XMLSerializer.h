@@ -30,6 +30,25 @@ protected:
     // Records a failure as "<path>: <reason>" and returns false.
     bool fail(const wxString& reason);
 
+    // A UTF-8 document whose root element is `rootName` with a "version"
+    // attribute.
+    static std::unique_ptr<wxXmlDocument> newDocument(const wxString& rootName, long version);
+    // The document exactly as writeDocument() puts it on disk.
+    static wxString documentText(wxXmlDocument& document);
+    // Reads the integer attribute `name` of `node`, refusing (through fail())
+    // a missing attribute, a non-number and a value outside min to max.
+    bool readLong(const wxXmlNode* node, const wxString& name, long min, long max, long* value);
+    // Reads the attribute `name` of `node`; fails when it is missing.
+    bool readAttribute(const wxXmlNode* node, const wxString& name, wxString* value);
+
+    // The absolute folder of getPath().
+    wxString getFolder() const;
+    // How a file is named in a file kept in `folder`: relative, with '/'
+    // separators, when it lies below the folder; otherwise absolute.
+    static wxString storedPath(const wxString& file, const wxString& folder);
+    // The absolute path of a name read from a file kept in `folder`.
+    static wxString resolvedPath(const wxString& stored, const wxString& folder);
+
 private:
     wxString m_path;
     wxString m_lastError;
