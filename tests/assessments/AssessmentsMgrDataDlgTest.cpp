@@ -1,0 +1,157 @@
+#include "tests/support/WxTest.h"
+
+#include "assessments/AssessmentsMgrDataDlg.h"
+#include "external/data/AssessmentsMgrData.h"
+#include "external/widgets/ShellFileTypes.h"
+
+#include <wx/button.h>
+#include <wx/ffile.h>
+#include <wx/stattext.h>
+
+#include <sys/stat.h>
+
+namespace
+{
+
+const wxString kAppMessage = "The registered path for the 'Evalon' application \n"
+                             "is invalid.  Run the 'Evalon' application separately\n"
+                             "which will automatically register the necessary information and\n"
+                             "try again.";
+const wxString kFileMessage = "The Evalon file path is invalid.  The suggested\n"
+                              "solution is to 'Remove' this entry and then 'Add Existing'\n"
+                              "specifying the correct path to the Evalon file.";
+
+using Texts = std::vector<wxString>;
+
+class AssessmentsMgrDataDlgTest : public evtest::CTempDirTest
+{
+protected:
+    // Registers as "Evalon" a script that writes its arguments, one per line, to a file.
+    wxString registerRecorder(const wxString& relative)
+    {
+        const wxString script =
+            writeFile(relative, "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + argsFile().utf8_string() + "'\n");
+        EXPECT_EQ(chmod(script.fn_str(), 0755), 0);
+        EXPECT_TRUE(CShellFileTypes::registerApplication("Evalon", script));
+        return script;
+    }
+    wxString argsFile() const { return path("received-args.txt"); }
+    // What the script received, or "(not started)".
+    wxString receivedArgs() const
+    {
+        wxString text = "(not started)";
+        if (wxFileExists(argsFile()))
+            wxFFile(argsFile()).ReadAll(&text, wxConvUTF8);
+        return text;
+    }
+
+    // Shows a dialog on `fileName` and presses Modify.
+    void modify(const wxString& fileName)
+    {
+        CAssessmentsMgrData entry(fileName);
+        CAssessmentsMgrDataDlg dlg;
+        dlg.initialize(nullptr, &entry);
+        evtest::showAsModal(&dlg);
+        evtest::clickButton(evtest::findControl<wxButton>(&dlg, 1));
+    }
+};
+
+TEST_F(AssessmentsMgrDataDlgTest, HasItsDefaultsAndControls)
+{
+    CAssessmentsMgrDataDlg dlg;
+    EXPECT_EQ(dlg.GetParent(), nullptr);
+    EXPECT_EQ(dlg.GetTitle(), "Assessments Mgr Data");
+    EXPECT_EQ(dlg.GetName(), "dialogBox");
+    EXPECT_TRUE(dlg.HasFlag(wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER));
+    Texts labels;
+    for (wxStaticText* text : evtest::findControls<wxStaticText>(&dlg, wxID_ANY))
+        labels.push_back(text->GetLabel());
+    EXPECT_EQ(labels, Texts{"Evalon File Name:"});
+    EXPECT_EQ(evtest::findControl<wxStaticText>(&dlg, 0)->GetLabel(), "");
+    EXPECT_EQ(evtest::findControl<wxButton>(&dlg, 1)->GetLabel(), "&Modify Assessment File");
+    EXPECT_EQ(evtest::findControl<wxButton>(&dlg, wxID_OK)->GetLabel(), "&OK");
+}
+
+TEST_F(AssessmentsMgrDataDlgTest, ShowsTheFullPathAndFitsToIt)
+{
+    const wxString fileName =
+        path("a rather long folder name, so that the dialog must grow/R&D assessment.eva");
+    CAssessmentsMgrData entry(fileName);
+    CAssessmentsMgrDataDlg dlg;
+    dlg.initialize(nullptr, &entry);
+    auto* label = evtest::findControl<wxStaticText>(&dlg, 0);
+    EXPECT_EQ(label->GetLabelText(), ""); // nothing until shown
+    evtest::showAsModal(&dlg);
+    EXPECT_EQ(label->GetLabelText(), fileName);
+    EXPECT_LE(label->GetRect().GetRight(), dlg.GetClientSize().x);
+    EXPECT_GE(dlg.GetMinClientSize().x, label->GetBestSize().x);
+    EXPECT_EQ(evtest::pressDialogButton(&dlg, wxID_OK), wxID_OK);
+    EXPECT_EQ(entry.getAssessmentFileName(), fileName);
+}
+
+TEST_F(AssessmentsMgrDataDlgTest, WithoutAnEntryShowsNothingAndModifyDoesNothing)
+{
+    registerRecorder("evalon");
+    CAssessmentsMgrDataDlg dlg;
+    dlg.initialize(nullptr, nullptr);
+    const wxSize before = dlg.GetSize();
+    evtest::showAsModal(&dlg);
+    EXPECT_EQ(evtest::findControl<wxStaticText>(&dlg, 0)->GetLabelText(), "");
+    EXPECT_EQ(dlg.GetSize(), before);
+    evtest::CLogCapture log;
+    evtest::clickButton(evtest::findControl<wxButton>(&dlg, 1));
+    EXPECT_EQ(log.textsAt(wxLOG_Message), Texts{});
+    EXPECT_EQ(receivedArgs(), "(not started)");
+}
+
+TEST_F(AssessmentsMgrDataDlgTest, StartsTheApplicationWithExactlyTheAssessmentPath)
+{
+    const wxString app = registerRecorder("bin dir/fake evalon");
+    for (const char* name :
+         {"plain.eva", "with blanks/my assessment.eva", "say \"hi\".eva", "it's $HOME & \\more\" \"x.eva"})
+    {
+        SCOPED_TRACE(name);
+        const wxString fileName = writeFile(name, "");
+        wxRemoveFile(argsFile());
+        evtest::CLogCapture log;
+        modify(fileName);
+        EXPECT_EQ(receivedArgs(), fileName + "\n");
+        EXPECT_EQ(log.textsAt(wxLOG_Debug), Texts{app + " \"" + fileName + "\""});
+        EXPECT_EQ(log.textsAt(wxLOG_Message), Texts{});
+    }
+}
+
+TEST_F(AssessmentsMgrDataDlgTest, UnregisteredApplicationIsReportedBeforeAMissingFile)
+{
+    evtest::CLogCapture log;
+    modify(path("missing.eva"));
+    EXPECT_EQ(log.textsAt(wxLOG_Debug), Texts{"EvalonPath invalid: "});
+    EXPECT_EQ(log.textsAt(wxLOG_Message), Texts{kAppMessage});
+}
+
+TEST_F(AssessmentsMgrDataDlgTest, RegisteredPathNamingNoFileIsReported)
+{
+    const wxString fileName = writeFile("exists.eva", "");
+    for (const wxString& registered : {path("gone/evalon"), dir()})
+    {
+        SCOPED_TRACE(registered.utf8_string());
+        ASSERT_TRUE(CShellFileTypes::registerApplication("Evalon", registered));
+        evtest::CLogCapture log;
+        modify(fileName);
+        EXPECT_EQ(log.textsAt(wxLOG_Debug), Texts{"EvalonPath invalid: " + registered});
+        EXPECT_EQ(log.textsAt(wxLOG_Message), Texts{kAppMessage});
+    }
+}
+
+TEST_F(AssessmentsMgrDataDlgTest, MissingAssessmentFileStartsNothing)
+{
+    registerRecorder("evalon");
+    const wxString fileName = path("missing folder/missing.eva");
+    evtest::CLogCapture log;
+    modify(fileName);
+    EXPECT_EQ(log.textsAt(wxLOG_Debug), Texts{"AssessmentFilePath invalid: " + fileName});
+    EXPECT_EQ(log.textsAt(wxLOG_Message), Texts{kFileMessage});
+    EXPECT_EQ(receivedArgs(), "(not started)");
+}
+
+} // namespace

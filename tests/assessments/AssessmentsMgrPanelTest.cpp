@@ -1,0 +1,190 @@
+#include "tests/support/WxTest.h"
+
+#include "assessments/AssessmentsMgrDataDlg.h"
+#include "assessments/AssessmentsMgrPanel.h"
+#include "external/data/AssessmentsMgr.h"
+
+#include <wx/button.h>
+#include <wx/filename.h>
+#include <wx/frame.h>
+#include <wx/stattext.h>
+
+namespace
+{
+
+const int kListID = 10;
+const int kCreateID = 11;
+const int kRemoveID = 12;
+const int kViewDetailsID = 13;
+
+class AssessmentsMgrPanelTest : public evtest::CTempDirTest
+{
+protected:
+    void SetUp() override
+    {
+        CTempDirTest::SetUp();
+        m_frame = new wxFrame(nullptr, wxID_ANY, "Assessments");
+        m_panel = new CAssessmentsMgrPanel(m_frame);
+        m_frame->Show();
+        m_list = evtest::findControl<wxListCtrl>(m_panel, kListID);
+        ASSERT_NE(m_list, nullptr);
+    }
+    void TearDown() override
+    {
+        m_frame->Destroy();
+        evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
+        CTempDirTest::TearDown();
+    }
+
+    // Lists files created in the temporary folder, then shows the list.
+    std::vector<wxString> showFiles(const std::vector<wxString>& names)
+    {
+        std::vector<wxString> paths;
+        for (const wxString& name : names)
+        {
+            paths.push_back(writeFile(name, ""));
+            m_mgr.addExisting(paths.back());
+        }
+        m_panel->initialize(&m_mgr);
+        m_panel->reloadListCtrl();
+        return paths;
+    }
+    std::vector<wxString> column(int col) const
+    {
+        std::vector<wxString> texts;
+        for (long row = 0; row < m_list->GetItemCount(); ++row)
+            texts.push_back(m_list->GetItemText(row, col));
+        return texts;
+    }
+    wxButton* button(int id) { return evtest::findControl<wxButton>(m_panel, id); }
+    bool onlyCreateEnabled()
+    {
+        return button(kCreateID)->IsEnabled() && !button(kRemoveID)->IsEnabled() &&
+               !button(kViewDetailsID)->IsEnabled() && m_list->GetSelectedItemCount() == 0;
+    }
+    // The entry dialog must open on `path`; it is closed with OK.
+    CExpectDialog<CAssessmentsMgrDataDlg> expectEntryDialog(const wxString& path)
+    {
+        return CExpectDialog<CAssessmentsMgrDataDlg>(
+            [path](CAssessmentsMgrDataDlg* dlg)
+            {
+                EXPECT_EQ(dlg->GetParent(), nullptr);
+                EXPECT_EQ(dlg->GetTitle(), "Assessments Mgr Data");
+                evtest::showAsModal(dlg);
+                EXPECT_EQ(evtest::findControl<wxStaticText>(dlg, 0)->GetLabelText(), path);
+                return int(wxID_OK);
+            });
+    }
+
+    CAssessmentsMgr m_mgr;
+    wxFrame* m_frame = nullptr;
+    CAssessmentsMgrPanel* m_panel = nullptr;
+    wxListCtrl* m_list = nullptr;
+};
+
+TEST_F(AssessmentsMgrPanelTest, EmptyListShowsHeadingsColumnWidthsAndOnlyCreate)
+{
+    showFiles({});
+    EXPECT_TRUE(m_list->InReportView());
+    EXPECT_TRUE(m_list->HasFlag(wxLC_SINGLE_SEL));
+    ASSERT_EQ(m_list->GetColumnCount(), 2);
+    const wxString headings[] = {"ID", "Assessment File Name"};
+    const int widths[] = {45, 400}; // 10 and 89 per cent of 450, truncated
+    for (int col = 0; col < 2; ++col)
+    {
+        wxListItem item;
+        item.SetMask(wxLIST_MASK_TEXT | wxLIST_MASK_WIDTH | wxLIST_MASK_FORMAT);
+        ASSERT_TRUE(m_list->GetColumn(col, item));
+        EXPECT_EQ(item.GetText(), headings[col]);
+        EXPECT_EQ(item.GetWidth(), widths[col]);
+        EXPECT_EQ(item.GetAlign(), wxLIST_FORMAT_LEFT);
+    }
+    EXPECT_EQ(m_list->GetItemCount(), 0);
+    EXPECT_EQ(button(kCreateID)->GetLabel(), "&Create");
+    EXPECT_EQ(button(kRemoveID)->GetLabel(), "&Remove");
+    EXPECT_EQ(button(kViewDetailsID)->GetLabel(), "&View Details");
+    EXPECT_TRUE(onlyCreateEnabled());
+    // The buttons stand in a row under the list; the frame cannot shrink below the panel's layout.
+    EXPECT_LT(button(kCreateID)->GetPosition().x, button(kRemoveID)->GetPosition().x);
+    EXPECT_LT(button(kRemoveID)->GetPosition().x, button(kViewDetailsID)->GetPosition().x);
+    EXPECT_GT(button(kCreateID)->GetPosition().y, m_list->GetRect().GetBottom());
+    EXPECT_GE(m_frame->GetMinClientSize().x, 470);
+}
+
+TEST_F(AssessmentsMgrPanelTest, RowsShowPositionsAndFileNamesOnlyAfterReload)
+{
+    for (const char* name : {"a.eva", "sub dir/second assessment.eva", "c.eva"})
+        m_mgr.addExisting(writeFile(name, ""));
+    m_panel->initialize(&m_mgr);
+    EXPECT_EQ(m_list->GetItemCount(), 0); // initialize does not fill the list
+    for (int pass = 0; pass < 2; ++pass)
+    {
+        m_panel->reloadListCtrl();
+        EXPECT_EQ(column(0), (std::vector<wxString>{"0", "1", "2"}));
+        EXPECT_EQ(column(1), (std::vector<wxString>{"a.eva", "second assessment.eva", "c.eva"}));
+        for (long row = 0; row < 3; ++row)
+            EXPECT_EQ(m_list->GetItemData(row), wxUIntPtr(row));
+    }
+}
+
+TEST_F(AssessmentsMgrPanelTest, SelectionEnablesRemoveAndViewDetails)
+{
+    showFiles({"a.eva", "b.eva"});
+    evtest::selectListItem(m_list, 1);
+    EXPECT_TRUE(button(kRemoveID)->IsEnabled());
+    EXPECT_TRUE(button(kViewDetailsID)->IsEnabled());
+    evtest::selectListItem(m_list, 1, false);
+    EXPECT_TRUE(onlyCreateEnabled());
+}
+
+TEST_F(AssessmentsMgrPanelTest, RemoveTakesTheSelectedEntryAndRenumbers)
+{
+    showFiles({"a.eva", "b.eva", "c.eva"});
+    evtest::clickButton(button(kRemoveID)); // nothing selected: nothing removed
+    EXPECT_EQ(m_mgr.getCount(), 3);
+
+    evtest::selectListItem(m_list, 0);
+    evtest::clickButton(button(kRemoveID));
+    EXPECT_EQ(m_mgr.getCount(), 2);
+    EXPECT_EQ(column(0), (std::vector<wxString>{"0", "1"}));
+    EXPECT_EQ(column(1), (std::vector<wxString>{"b.eva", "c.eva"}));
+    EXPECT_TRUE(onlyCreateEnabled());
+}
+
+TEST_F(AssessmentsMgrPanelTest, CreateListsANewAssessmentFile)
+{
+    showFiles({});
+    evtest::clickButton(button(kCreateID));
+    evtest::clickButton(button(kCreateID));
+    ASSERT_EQ(m_mgr.getCount(), 2);
+    ASSERT_EQ(m_list->GetItemCount(), 2);
+    for (int row = 0; row < 2; ++row)
+    {
+        const wxFileName file(m_mgr.getDataAtIndex(row)->getAssessmentFileName());
+        EXPECT_TRUE(file.FileExists());
+        EXPECT_EQ(m_list->GetItemText(row, 1), file.GetFullName());
+    }
+    EXPECT_NE(m_list->GetItemText(0, 1), m_list->GetItemText(1, 1));
+    EXPECT_TRUE(onlyCreateEnabled());
+}
+
+TEST_F(AssessmentsMgrPanelTest, ViewDetailsOpensTheEntryDialogForTheSelectedRow)
+{
+    const std::vector<wxString> paths = showFiles({"a.eva", "my folder/b.eva", "c.eva"});
+    evtest::clickButton(button(kViewDetailsID)); // nothing selected: no dialog
+
+    evtest::selectListItem(m_list, 1);
+    wxTEST_DIALOG(evtest::clickButton(button(kViewDetailsID)), expectEntryDialog(paths[1]));
+    EXPECT_EQ(m_list->GetItemCount(), 3);
+    EXPECT_TRUE(onlyCreateEnabled());
+}
+
+TEST_F(AssessmentsMgrPanelTest, ActivatingARowOpensItsEntryDialog)
+{
+    const std::vector<wxString> paths = showFiles({"a.eva", "b.eva", "c.eva"});
+    evtest::selectListItem(m_list, 2);
+    wxTEST_DIALOG(evtest::activateListItem(m_list, 2), expectEntryDialog(paths[2]));
+    EXPECT_TRUE(onlyCreateEnabled());
+}
+
+} // namespace
