@@ -1,28 +1,312 @@
 #include "external/data/AssessmentSerializer.h"
 
 #include "external/data/AssessmentMgr.h"
+#include "external/data/QuestionDataSerializer.h"
+
+#include <wx/xml/xml.h>
+
+#include <climits>
+#include <map>
+#include <set>
+#include <vector>
+
+namespace
+{
+wxString flagText(bool value)
+{
+    return value ? "true" : "false";
+}
+
+wxString colourText(const wxColour& colour)
+{
+    return colour.IsOk() ? colour.GetAsString(wxC2S_HTML_SYNTAX) : wxString();
+}
+
+void addFont(wxXmlNode* parent, const CEVFontInfo& font)
+{
+    wxXmlNode* node = new wxXmlNode(wxXML_ELEMENT_NODE, "font");
+    node->AddAttribute("face", font.getFontFaceName());
+    node->AddAttribute("size", wxString::Format("%u", unsigned(font.getFontSize())));
+    node->AddAttribute("bold", flagText(font.isBold()));
+    node->AddAttribute("italic", flagText(font.isItalic()));
+    node->AddAttribute("underlined", flagText(font.isUnderlined()));
+    node->AddAttribute("colour", colourText(font.getFontColour()));
+    parent->AddChild(node);
+}
+
+struct SEntry
+{
+    int questionID;
+    wxString file; // absolute
+};
+} // namespace
 
 CAssessmentSerializer::CAssessmentSerializer(CAssessmentMgr* assessment, const wxString& path)
     : CXMLSerializer(path), m_assessment(assessment)
 {
 }
 
+std::unique_ptr<wxXmlDocument> CAssessmentSerializer::buildDocument(CAssessmentMgr& assessment,
+                                                                    const wxString& path)
+{
+    std::unique_ptr<wxXmlDocument> document = newDocument("assessment", kFormatVersion);
+    wxXmlNode* root = document->GetRoot();
+
+    wxXmlNode* attributes = addElement(root, "attributes");
+    addFont(attributes, *assessment.getAttributes()->getFontInfo());
+    const CEVImageSelections* images = assessment.getAttributes()->getImageSelections();
+    for (unsigned id = 0; id < CEVImageSelections::kNumImages; ++id)
+    {
+        const auto imageID = static_cast<CEVImageSelections::imageID>(id);
+        wxXmlNode* image = addElement(attributes, "image");
+        image->AddAttribute("name", CEVImageSelections::keyFor(imageID));
+        image->AddAttribute("path", images->getImageSelectionsInfoFor(imageID)->getRelativePath());
+    }
+
+    wxXmlNode* entries = addElement(root, "entries");
+    const wxString folder = folderOf(path);
+    for (CAssessmentMgrData* data : *assessment.getDataCollection())
+    {
+        const CQuestionData* question =
+            assessment.getQuestionDataMgr()->getQuestionDataForID(data->m_questionID);
+        const wxString file = question ? question->getFileNameReference() : wxString();
+        wxXmlNode* entry = addElement(entries, "entry");
+        entry->AddAttribute("questionID", wxString::Format("%d", data->m_questionID));
+        entry->AddAttribute("file", file.empty() ? wxString() : storedPath(file, folder));
+    }
+    return document;
+}
+
+wxString CAssessmentSerializer::toText(CAssessmentMgr& assessment, const wxString& path)
+{
+    return documentText(*buildDocument(assessment, path));
+}
+
 bool CAssessmentSerializer::store()
 {
-    return fail("not written yet");
+    if (m_assessment == nullptr)
+    {
+        return fail("no assessment to write");
+    }
+    // A file the reader would refuse is not written.
+    for (CAssessmentMgrData* data : *m_assessment->getDataCollection())
+    {
+        const CQuestionData* question =
+            m_assessment->getQuestionDataMgr()->getQuestionDataForID(data->m_questionID);
+        if (question == nullptr)
+        {
+            return fail(
+                wxString::Format("an entry names question %d, which does not exist", data->m_questionID));
+        }
+        if (question->getFileNameReference().empty())
+        {
+            return fail(wxString::Format("question %d has no question file", data->m_questionID));
+        }
+    }
+    return writeDocument(*buildDocument(*m_assessment, getPath()));
 }
 
 bool CAssessmentSerializer::storeWithQuestions()
 {
-    return fail("not written yet");
+    if (m_assessment == nullptr)
+    {
+        return fail("no assessment to write");
+    }
+    std::set<int> written;
+    for (CAssessmentMgrData* data : *m_assessment->getDataCollection())
+    {
+        CQuestionData* question =
+            m_assessment->getQuestionDataMgr()->getQuestionDataForID(data->m_questionID);
+        if (question == nullptr || question->getFileNameReference().empty() ||
+            !written.insert(data->m_questionID).second)
+        {
+            continue; // store() names the fault
+        }
+        CQuestionDataSerializer writer(question, question->getFileNameReference());
+        if (!writer.store())
+        {
+            return fail("cannot write a question file: " + writer.getLastError());
+        }
+    }
+    return store();
+}
+
+bool CAssessmentSerializer::readFlag(const wxXmlNode* node, const wxString& name, bool* value)
+{
+    wxString text;
+    if (!readAttribute(node, name, &text))
+    {
+        return false;
+    }
+    if (text != "true" && text != "false")
+    {
+        return fail(
+            wxString::Format("<%s> %s \"%s\" is neither true nor false", node->GetName(), name, text));
+    }
+    *value = text == "true";
+    return true;
+}
+
+bool CAssessmentSerializer::readFont(const wxXmlNode* node, CEVFontInfo* font)
+{
+    wxString face;
+    wxString colourName;
+    long size = 0;
+    bool bold = false;
+    bool italic = false;
+    bool underlined = false;
+    if (!readAttribute(node, "face", &face) || !readLong(node, "size", 0, USHRT_MAX, &size) ||
+        !readFlag(node, "bold", &bold) || !readFlag(node, "italic", &italic) ||
+        !readFlag(node, "underlined", &underlined) || !readAttribute(node, "colour", &colourName))
+    {
+        return false;
+    }
+    // An empty colour is a font without a chosen colour; anything else must be one.
+    wxColour colour;
+    if (!colourName.empty() && !colour.Set(colourName))
+    {
+        return fail(wxString::Format("<font> colour \"%s\" is not a colour", colourName));
+    }
+    font->setFontFaceName(face);
+    font->setFontSize(static_cast<unsigned short>(size));
+    font->setStyle(bold, italic, underlined);
+    font->setFontColour(colour);
+    return true;
+}
+
+bool CAssessmentSerializer::readImage(const wxXmlNode* node, CEVImageSelections* images, bool* seen)
+{
+    wxString name;
+    wxString path;
+    if (!readAttribute(node, "name", &name) || !readAttribute(node, "path", &path))
+    {
+        return false;
+    }
+    const CEVImageSelections::imageID id = CEVImageSelections::idForKey(name);
+    if (id == CEVImageSelections::eNoImage)
+    {
+        return fail(wxString::Format("unknown image \"%s\"", name));
+    }
+    if (seen[id])
+    {
+        return fail(wxString::Format("image \"%s\" is given twice", name));
+    }
+    seen[id] = true;
+    images->getImageSelectionsInfoFor(id)->setRelativePath(path);
+    return true;
+}
+
+bool CAssessmentSerializer::readAttributes(const wxXmlNode* node, CEVAttributes* attributes)
+{
+    bool seen[CEVImageSelections::kNumImages] = {};
+    for (const wxXmlNode* child = node->GetChildren(); child != nullptr; child = child->GetNext())
+    {
+        if (child->GetType() != wxXML_ELEMENT_NODE)
+        {
+            continue;
+        }
+        if (child->GetName() == "font" && !readFont(child, attributes->getFontInfo()))
+        {
+            return false;
+        }
+        if (child->GetName() == "image" && !readImage(child, attributes->getImageSelections(), seen))
+        {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CAssessmentSerializer::readQuestion(int id, const wxString& file, CQuestionData* question)
+{
+    CQuestionDataSerializer reader(question, file);
+    if (!reader.load())
+    {
+        return fail(wxString::Format("the file of question %d cannot be loaded: ", id) +
+                    reader.getLastError());
+    }
+    return true;
 }
 
 bool CAssessmentSerializer::load()
 {
-    return fail("not read yet");
-}
+    if (m_assessment == nullptr)
+    {
+        return fail("no assessment to read into");
+    }
+    std::unique_ptr<wxXmlDocument> document = readDocument("assessment", kFormatVersion);
+    if (!document)
+    {
+        return false;
+    }
 
-wxString CAssessmentSerializer::toText(CAssessmentMgr&, const wxString&)
-{
-    return wxString();
+    // Everything is read into local objects first, so that a refused file
+    // leaves the assessment untouched.
+    CEVAttributes attributes;
+    std::vector<SEntry> entries;
+    const wxString folder = getFolder();
+    for (const wxXmlNode* child = document->GetRoot()->GetChildren(); child; child = child->GetNext())
+    {
+        if (child->GetType() == wxXML_ELEMENT_NODE && child->GetName() == "attributes" &&
+            !readAttributes(child, &attributes))
+        {
+            return false;
+        }
+        if (child->GetType() != wxXML_ELEMENT_NODE || child->GetName() != "entries")
+        {
+            continue;
+        }
+        for (const wxXmlNode* node = child->GetChildren(); node; node = node->GetNext())
+        {
+            if (node->GetType() != wxXML_ELEMENT_NODE || node->GetName() != "entry")
+            {
+                continue;
+            }
+            long id = 0;
+            wxString file;
+            if (!readLong(node, "questionID", 1, INT_MAX, &id) || !readAttribute(node, "file", &file))
+            {
+                return false;
+            }
+            if (file.empty())
+            {
+                return fail(wxString::Format("question %ld has no question file", id));
+            }
+            entries.push_back({static_cast<int>(id), resolvedPath(file, folder)});
+        }
+    }
+
+    CQuestionDataMgr questions;
+    std::map<int, wxString> fileOfQuestion;
+    for (const SEntry& entry : entries)
+    {
+        auto known = fileOfQuestion.find(entry.questionID);
+        if (known != fileOfQuestion.end())
+        {
+            if (known->second != entry.file)
+            {
+                return fail(wxString::Format("question %d is given two files: %s and %s", entry.questionID,
+                                             known->second, entry.file));
+            }
+            continue;
+        }
+        CQuestionData question;
+        if (!readQuestion(entry.questionID, entry.file, &question))
+        {
+            return false;
+        }
+        questions.insertQuestion(entry.questionID, question);
+        fileOfQuestion[entry.questionID] = entry.file;
+    }
+
+    m_assessment->clear();
+    *m_assessment->getAttributes() = attributes;
+    *m_assessment->getQuestionDataMgr() = questions;
+    for (const SEntry& entry : entries)
+    {
+        CAssessmentMgrData data(entry.questionID);
+        m_assessment->addData(data);
+    }
+    m_assessment->getAttributes()->getImageSelections()->updateAbsolutePaths();
+    return true;
 }

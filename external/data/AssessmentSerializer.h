@@ -4,6 +4,10 @@
 #include "external/data/XMLSerializer.h"
 
 class CAssessmentMgr;
+class CEVAttributes;
+class CEVFontInfo;
+class CEVImageSelections;
+class CQuestionData;
 
 // Reads and writes an assessment file (.eva): the attributes and the ordered
 // entries, each naming its question's identifier and question file. Question
@@ -29,5 +33,12 @@ public:
     static wxString toText(CAssessmentMgr& assessment, const wxString& path);
 
 private:
+    static std::unique_ptr<wxXmlDocument> buildDocument(CAssessmentMgr& assessment, const wxString& path);
+    bool readAttributes(const wxXmlNode* node, CEVAttributes* attributes);
+    bool readFont(const wxXmlNode* node, CEVFontInfo* font);
+    bool readFlag(const wxXmlNode* node, const wxString& name, bool* value);
+    bool readImage(const wxXmlNode* node, CEVImageSelections* images, bool* seen);
+    bool readQuestion(int id, const wxString& file, CQuestionData* question);
+
     CAssessmentMgr* m_assessment;
 };

@@ -45,6 +45,11 @@ public:
 
 private:
     bool storeIfBacked();
+    // `name` made absolute against getFolder().
+    wxString absolutePath(const wxString& name, bool addExtension) const;
+    // "Assessment N.eva" in getFolder(), neither on disk nor listed.
+    wxString freshFileName() const;
+    bool isListed(const wxString& file) const;
 
     CAssessmentsMgrDataArray m_entries;
     wxString m_listFile;

@@ -1,5 +1,28 @@
 #include "external/data/QuestionDataSerializer.h"
 
+#include <wx/xml/xml.h>
+
+namespace
+{
+// Category names in files, in eCategoryType order. Names rather than numbers
+// keep a file readable and make a wrong value obvious.
+const char* const kCategoryKeys[CQuestionData::kNumCategoryTypes] = {"trueFalse", "singleAnswer",
+                                                                     "multipleAnswers"};
+
+int categoryForKey(const wxString& key)
+{
+    for (unsigned category = 0; category < CQuestionData::kNumCategoryTypes; ++category)
+    {
+        if (key == kCategoryKeys[category])
+        {
+            return static_cast<int>(category);
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
 CQuestionDataSerializer::CQuestionDataSerializer(CQuestionData* question, const wxString& path)
     : CXMLSerializer(path), m_question(question)
 {
@@ -7,10 +30,110 @@ CQuestionDataSerializer::CQuestionDataSerializer(CQuestionData* question, const 
 
 bool CQuestionDataSerializer::store()
 {
-    return fail("not written yet");
+    if (m_question == nullptr)
+    {
+        return fail("no question to write");
+    }
+    std::unique_ptr<wxXmlDocument> document = newDocument("question", kFormatVersion);
+    wxXmlNode* root = document->GetRoot();
+    root->AddAttribute("category", kCategoryKeys[m_question->getCategoryType()]);
+    root->AddAttribute("numAnswers", wxString::Format("%u", m_question->getNumAnswers()));
+
+    addElement(root, "text", m_question->getQuestion());
+    // Answers beyond the number in use are kept too: the author may raise the
+    // number again and expects them back.
+    for (unsigned index = 0; index < CQuestionData::kMaxAnswers; ++index)
+    {
+        if (!m_question->getAnswer(index).empty())
+        {
+            addElement(root, "answer", m_question->getAnswer(index))
+                ->AddAttribute("index", wxString::Format("%u", index));
+        }
+    }
+    wxArrayInt correct;
+    m_question->getCorrectAnswerIndexes(&correct);
+    for (int index : correct)
+    {
+        addElement(root, "correctAnswer")->AddAttribute("index", wxString::Format("%d", index));
+    }
+    addElement(root, "reference", m_question->getReferenceText());
+    return writeDocument(*document);
 }
 
 bool CQuestionDataSerializer::load()
 {
-    return fail("not read yet");
+    if (m_question == nullptr)
+    {
+        return fail("no question to read into");
+    }
+    std::unique_ptr<wxXmlDocument> document = readDocument("question", kFormatVersion);
+    if (!document)
+    {
+        return false;
+    }
+    const wxXmlNode* root = document->GetRoot();
+    CQuestionData question;
+
+    wxString category;
+    if (!readAttribute(root, "category", &category))
+    {
+        return false;
+    }
+    if (!question.setCategoryType(categoryForKey(category)))
+    {
+        return fail(wxString::Format("unknown category \"%s\"", category));
+    }
+    long numAnswers = 0;
+    if (!readLong(root, "numAnswers", 0, CQuestionData::kMaxAnswers, &numAnswers))
+    {
+        return false;
+    }
+    question.setNumAnswers(static_cast<int>(numAnswers));
+
+    const long lastIndex = CQuestionData::kMaxAnswers - 1;
+    bool answerSeen[CQuestionData::kMaxAnswers] = {};
+    wxArrayInt correct;
+    for (const wxXmlNode* child = root->GetChildren(); child != nullptr; child = child->GetNext())
+    {
+        if (child->GetType() != wxXML_ELEMENT_NODE)
+        {
+            continue;
+        }
+        const wxString name = child->GetName();
+        long index = 0;
+        if (name == "text")
+        {
+            question.setQuestion(child->GetNodeContent());
+        }
+        else if (name == "reference")
+        {
+            question.setReferenceText(child->GetNodeContent());
+        }
+        else if (name == "answer")
+        {
+            if (!readLong(child, "index", 0, lastIndex, &index))
+            {
+                return false;
+            }
+            if (answerSeen[index])
+            {
+                return fail(wxString::Format("answer %ld is given twice", index));
+            }
+            answerSeen[index] = true;
+            question.setAnswer(static_cast<unsigned>(index), child->GetNodeContent());
+        }
+        else if (name == "correctAnswer")
+        {
+            if (!readLong(child, "index", 0, lastIndex, &index))
+            {
+                return false;
+            }
+            correct.Add(static_cast<int>(index));
+        }
+    }
+    question.setCorrectAnswerIndexes(&correct);
+    // The file a question was read from is where it is stored.
+    question.setFileNameReference(getPath());
+    *m_question = question;
+    return true;
 }

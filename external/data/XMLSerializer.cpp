@@ -69,6 +69,17 @@ std::unique_ptr<wxXmlDocument> CXMLSerializer::newDocument(const wxString& rootN
     return document;
 }
 
+wxXmlNode* CXMLSerializer::addElement(wxXmlNode* parent, const wxString& name, const wxString& text)
+{
+    auto* element = new wxXmlNode(wxXML_ELEMENT_NODE, name);
+    if (!text.empty())
+    {
+        element->AddChild(new wxXmlNode(wxXML_TEXT_NODE, wxString(), text));
+    }
+    parent->AddChild(element);
+    return element;
+}
+
 wxString CXMLSerializer::documentText(wxXmlDocument& document)
 {
     return wxString::FromUTF8(documentBytes(document));
@@ -186,9 +197,9 @@ bool CXMLSerializer::readLong(const wxXmlNode* node, const wxString& name, long 
     return true;
 }
 
-wxString CXMLSerializer::getFolder() const
+wxString CXMLSerializer::folderOf(const wxString& path)
 {
-    wxFileName file(m_path);
+    wxFileName file(path);
     file.MakeAbsolute();
     return file.GetPath();
 }

@@ -19,6 +19,9 @@ public:
     virtual ~CXMLSerializer();
 
     wxString getPath() const { return m_path; }
+    // The absolute folder of getPath(), and of any path.
+    wxString getFolder() const { return folderOf(m_path); }
+    static wxString folderOf(const wxString& path);
     // Why the last operation failed; empty after a success.
     wxString getLastError() const { return m_lastError; }
 
@@ -33,6 +36,8 @@ protected:
     // A UTF-8 document whose root element is `rootName` with a "version"
     // attribute.
     static std::unique_ptr<wxXmlDocument> newDocument(const wxString& rootName, long version);
+    // Appends an element to `parent`, with `text` as its content when not empty.
+    static wxXmlNode* addElement(wxXmlNode* parent, const wxString& name, const wxString& text = wxString());
     // The document exactly as writeDocument() puts it on disk.
     static wxString documentText(wxXmlDocument& document);
     // Reads the integer attribute `name` of `node`, refusing (through fail())
@@ -41,8 +46,6 @@ protected:
     // Reads the attribute `name` of `node`; fails when it is missing.
     bool readAttribute(const wxXmlNode* node, const wxString& name, wxString* value);
 
-    // The absolute folder of getPath().
-    wxString getFolder() const;
     // How a file is named in a file kept in `folder`: relative, with '/'
     // separators, when it lies below the folder; otherwise absolute.
     static wxString storedPath(const wxString& file, const wxString& folder);
