@@ -6,7 +6,9 @@
 
 #include <wx/button.h>
 #include <wx/ffile.h>
+#include <wx/frame.h>
 #include <wx/stattext.h>
+#include <wx/textctrl.h>
 
 #include <sys/stat.h>
 
@@ -45,14 +47,23 @@ protected:
         return text;
     }
 
-    // Shows a dialog on `fileName` and presses Modify.
-    void modify(const wxString& fileName)
+    // Shows a dialog on `fileName` and presses Modify while another window has
+    // the focus; true when the dialog has it back afterwards.
+    bool modify(const wxString& fileName)
     {
         CAssessmentsMgrData entry(fileName);
         CAssessmentsMgrDataDlg dlg;
         dlg.initialize(nullptr, &entry);
         evtest::showAsModal(&dlg);
+        wxFrame other(nullptr, wxID_ANY, "other");
+        auto* otherText = new wxTextCtrl(&other, wxID_ANY);
+        other.Show();
+        otherText->SetFocus();
+        evtest::pumpUntil([&] { return wxWindow::FindFocus() == otherText; });
         evtest::clickButton(evtest::findControl<wxButton>(&dlg, 1));
+        evtest::pumpEvents();
+        wxWindow* focus = wxWindow::FindFocus();
+        return focus && wxGetTopLevelParent(focus) == &dlg;
     }
 };
 
@@ -63,10 +74,11 @@ TEST_F(AssessmentsMgrDataDlgTest, HasItsDefaultsAndControls)
     EXPECT_EQ(dlg.GetTitle(), "Assessments Mgr Data");
     EXPECT_EQ(dlg.GetName(), "dialogBox");
     EXPECT_TRUE(dlg.HasFlag(wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER));
-    Texts labels;
-    for (wxStaticText* text : evtest::findControls<wxStaticText>(&dlg, wxID_ANY))
-        labels.push_back(text->GetLabel());
-    EXPECT_EQ(labels, Texts{"Evalon File Name:"});
+    Texts labels; // the caption, then the (still empty) file name with id 0
+    for (wxWindow* child : dlg.GetChildren())
+        if (auto* text = dynamic_cast<wxStaticText*>(child))
+            labels.push_back(text->GetLabel());
+    EXPECT_EQ(labels, (Texts{"Evalon File Name:", ""}));
     EXPECT_EQ(evtest::findControl<wxStaticText>(&dlg, 0)->GetLabel(), "");
     EXPECT_EQ(evtest::findControl<wxButton>(&dlg, 1)->GetLabel(), "&Modify Assessment File");
     EXPECT_EQ(evtest::findControl<wxButton>(&dlg, wxID_OK)->GetLabel(), "&OK");
@@ -85,7 +97,8 @@ TEST_F(AssessmentsMgrDataDlgTest, ShowsTheFullPathAndFitsToIt)
     EXPECT_EQ(label->GetLabelText(), fileName);
     EXPECT_LE(label->GetRect().GetRight(), dlg.GetClientSize().x);
     EXPECT_GE(dlg.GetMinClientSize().x, label->GetBestSize().x);
-    EXPECT_EQ(evtest::pressDialogButton(&dlg, wxID_OK), wxID_OK);
+    evtest::pressDialogButton(&dlg, wxID_OK);
+    EXPECT_FALSE(dlg.IsShown());
     EXPECT_EQ(entry.getAssessmentFileName(), fileName);
 }
 
@@ -112,9 +125,10 @@ TEST_F(AssessmentsMgrDataDlgTest, StartsTheApplicationWithExactlyTheAssessmentPa
     {
         SCOPED_TRACE(name);
         const wxString fileName = writeFile(name, "");
-        wxRemoveFile(argsFile());
+        if (wxFileExists(argsFile()))
+            wxRemoveFile(argsFile());
         evtest::CLogCapture log;
-        modify(fileName);
+        EXPECT_TRUE(modify(fileName));
         EXPECT_EQ(receivedArgs(), fileName + "\n");
         EXPECT_EQ(log.textsAt(wxLOG_Debug), Texts{app + " \"" + fileName + "\""});
         EXPECT_EQ(log.textsAt(wxLOG_Message), Texts{});
