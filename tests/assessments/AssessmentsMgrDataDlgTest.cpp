@@ -67,33 +67,28 @@ protected:
     }
 };
 
-TEST_F(AssessmentsMgrDataDlgTest, HasItsDefaultsAndControls)
-{
-    CAssessmentsMgrDataDlg dlg;
-    EXPECT_EQ(dlg.GetParent(), nullptr);
-    EXPECT_EQ(dlg.GetTitle(), "Assessments Mgr Data");
-    EXPECT_EQ(dlg.GetName(), "dialogBox");
-    EXPECT_TRUE(dlg.HasFlag(wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER));
-    Texts labels; // the caption, then the (still empty) file name with id 0
-    for (wxWindow* child : dlg.GetChildren())
-        if (auto* text = dynamic_cast<wxStaticText*>(child))
-            labels.push_back(text->GetLabel());
-    EXPECT_EQ(labels, (Texts{"Evalon File Name:", ""}));
-    EXPECT_EQ(evtest::findControl<wxStaticText>(&dlg, 0)->GetLabel(), "");
-    EXPECT_EQ(evtest::findControl<wxButton>(&dlg, 1)->GetLabel(), "&Modify Assessment File");
-    EXPECT_EQ(evtest::findControl<wxButton>(&dlg, wxID_OK)->GetLabel(), "&OK");
-}
-
-TEST_F(AssessmentsMgrDataDlgTest, ShowsTheFullPathAndFitsToIt)
+TEST_F(AssessmentsMgrDataDlgTest, ShowsTheFullPathOnceShownAndFitsToIt)
 {
     const wxString fileName =
         path("a rather long folder name, so that the dialog must grow/R&D assessment.eva");
     CAssessmentsMgrData entry(fileName);
     CAssessmentsMgrDataDlg dlg;
+    EXPECT_EQ(dlg.GetParent(), nullptr);
+    EXPECT_EQ(dlg.GetTitle(), "Assessments Mgr Data");
+    EXPECT_EQ(dlg.GetName(), "dialogBox");
+    EXPECT_TRUE(dlg.HasFlag(wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER));
+    EXPECT_EQ(evtest::findControl<wxButton>(&dlg, 1)->GetLabel(), "&Modify Assessment File");
+    EXPECT_EQ(evtest::findControl<wxButton>(&dlg, wxID_OK)->GetLabel(), "&OK");
+
     dlg.initialize(nullptr, &entry);
-    auto* label = evtest::findControl<wxStaticText>(&dlg, 0);
-    EXPECT_EQ(label->GetLabelText(), ""); // nothing until shown
+    Texts labels; // the caption, then the file name (id 0), empty until shown
+    for (wxWindow* child : dlg.GetChildren())
+        if (auto* text = dynamic_cast<wxStaticText*>(child))
+            labels.push_back(text->GetLabelText());
+    EXPECT_EQ(labels, (Texts{"Evalon File Name:", ""}));
+
     evtest::showAsModal(&dlg);
+    auto* label = evtest::findControl<wxStaticText>(&dlg, 0);
     EXPECT_EQ(label->GetLabelText(), fileName);
     EXPECT_LE(label->GetRect().GetRight(), dlg.GetClientSize().x);
     EXPECT_GE(dlg.GetMinClientSize().x, label->GetBestSize().x);

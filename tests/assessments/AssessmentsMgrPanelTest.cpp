@@ -104,10 +104,7 @@ TEST_F(AssessmentsMgrPanelTest, EmptyListShowsHeadingsColumnWidthsAndOnlyCreate)
     EXPECT_EQ(button(kRemoveID)->GetLabel(), "&Remove");
     EXPECT_EQ(button(kViewDetailsID)->GetLabel(), "&View Details");
     EXPECT_TRUE(onlyCreateEnabled());
-    // The buttons stand in a row under the list; the frame cannot shrink below the panel's layout.
-    EXPECT_LT(button(kCreateID)->GetPosition().x, button(kRemoveID)->GetPosition().x);
-    EXPECT_LT(button(kRemoveID)->GetPosition().x, button(kViewDetailsID)->GetPosition().x);
-    EXPECT_GT(button(kCreateID)->GetPosition().y, m_list->GetRect().GetBottom());
+    // The host frame cannot shrink below the panel's layout.
     EXPECT_GE(m_frame->GetMinClientSize().x, 470);
 }
 
@@ -127,23 +124,18 @@ TEST_F(AssessmentsMgrPanelTest, RowsShowPositionsAndFileNamesOnlyAfterReload)
     }
 }
 
-TEST_F(AssessmentsMgrPanelTest, SelectionEnablesRemoveAndViewDetails)
-{
-    showFiles({"a.eva", "b.eva"});
-    evtest::selectListItem(m_list, 1);
-    EXPECT_TRUE(button(kRemoveID)->IsEnabled());
-    EXPECT_TRUE(button(kViewDetailsID)->IsEnabled());
-    evtest::selectListItem(m_list, 1, false);
-    EXPECT_TRUE(onlyCreateEnabled());
-}
-
-TEST_F(AssessmentsMgrPanelTest, RemoveTakesTheSelectedEntryAndRenumbers)
+TEST_F(AssessmentsMgrPanelTest, SelectionEnablesRemoveWhichRenumbersTheRows)
 {
     showFiles({"a.eva", "b.eva", "c.eva"});
     evtest::clickButton(button(kRemoveID)); // nothing selected: nothing removed
     EXPECT_EQ(m_mgr.getCount(), 3);
 
+    evtest::selectListItem(m_list, 1);
+    evtest::selectListItem(m_list, 1, false);
+    EXPECT_TRUE(onlyCreateEnabled());
     evtest::selectListItem(m_list, 0);
+    EXPECT_TRUE(button(kRemoveID)->IsEnabled());
+    EXPECT_TRUE(button(kViewDetailsID)->IsEnabled());
     evtest::clickButton(button(kRemoveID));
     EXPECT_EQ(m_mgr.getCount(), 2);
     EXPECT_EQ(column(0), (std::vector<wxString>{"0", "1"}));
