@@ -1,7 +1,7 @@
 #pragma once
 
-#include <wx/control.h>
 #include <wx/bitmap.h>
+#include <wx/control.h>
 #include <wx/image.h>
 
 // A push button drawn from three pictures with a checked state: the cold
@@ -56,6 +56,8 @@ private:
     bool m_checked = false;
     bool m_hot = false;
     bool m_pressed = false;
+    bool m_pointerInside = false;
+    bool m_focused = false;
 
     wxDECLARE_EVENT_TABLE();
 };

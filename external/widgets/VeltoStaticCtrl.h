@@ -25,6 +25,8 @@ public:
     void SetLabel(const wxString& label) override;
     bool SetFont(const wxFont& font) override;
     bool HasTransparentBackground() override { return true; }
+    // A text to read, not a stop for the keyboard.
+    bool AcceptsFocus() const override { return false; }
 
 protected:
     wxSize DoGetBestSize() const override;
@@ -36,6 +38,8 @@ private:
 
     unsigned m_fixedWidth = 0; // 0: not fixed, the label's natural width
     wxArrayString m_lines;
+    int m_lineHeight = 1;
+    int m_widestLine = 0;
 
     wxDECLARE_EVENT_TABLE();
 };

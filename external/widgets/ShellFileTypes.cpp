@@ -1,0 +1,155 @@
+#include "external/widgets/ShellFileTypes.h"
+
+#include <wx/fileconf.h>
+#include <wx/log.h>
+#include <wx/sstream.h>
+#include <wx/utils.h>
+#include <wx/wfstream.h>
+
+#include <memory>
+
+namespace
+{
+
+const char kExecutableKey[] = "Executable";
+
+// Counts the problems wxFileConfig reports while it parses: the parser skips a
+// bad line and goes on, so its log is the only sign that the file is damaged.
+// Logging is forced on meanwhile so that a caller's wxLogNull cannot hide them.
+class CParseProblemCounter : public wxLog
+{
+public:
+    CParseProblemCounter()
+        : m_previousTarget(wxLog::SetActiveTarget(this)), m_previousLevel(wxLog::GetLogLevel()),
+          m_wasEnabled(wxLog::EnableLogging(true))
+    {
+        wxLog::SetLogLevel(wxLOG_Max);
+    }
+    ~CParseProblemCounter() override
+    {
+        wxLog::EnableLogging(m_wasEnabled);
+        wxLog::SetLogLevel(m_previousLevel);
+        wxLog::SetActiveTarget(m_previousTarget);
+    }
+    int problems() const { return m_problems; }
+
+protected:
+    void DoLogRecord(wxLogLevel level, const wxString&, const wxLogRecordInfo&) override
+    {
+        if (level <= wxLOG_Warning)
+            ++m_problems;
+    }
+
+private:
+    wxLog* m_previousTarget;
+    wxLogLevel m_previousLevel;
+    bool m_wasEnabled;
+    int m_problems = 0;
+};
+
+// Application names become group names: a '/' would nest groups and "." or
+// ".." would climb out of them.
+bool isUsableAppName(const wxString& appName)
+{
+    return !appName.empty() && !appName.Contains("/") && appName != "." && appName != "..";
+}
+
+wxString executableKeyFor(const wxString& appName)
+{
+    return "/" + appName + "/" + kExecutableKey;
+}
+
+std::unique_ptr<wxFileConfig> emptyRegistry()
+{
+    wxStringInputStream nothing(wxEmptyString);
+    return std::make_unique<wxFileConfig>(nothing, wxConvUTF8);
+}
+
+// The registry as it is on disk; `damaged` tells whether the parser met
+// anything it could not read. The object never writes back by itself.
+std::unique_ptr<wxFileConfig> loadRegistry(const wxString& file, bool* damaged)
+{
+    CParseProblemCounter counter;
+    auto config = std::make_unique<wxFileConfig>(wxEmptyString, wxEmptyString, file, wxEmptyString,
+                                                 wxCONFIG_USE_LOCAL_FILE, wxConvUTF8);
+    config->DisableAutoSave();
+    *damaged = counter.problems() > 0;
+    return config;
+}
+
+// Writes through a temporary file in the same folder and a rename, so that a
+// failed write leaves the old registry as it was.
+bool saveRegistry(wxFileConfig& config, const wxString& file, wxString* error)
+{
+    wxLogNull quiet; // failures are reported through `error`, not to the user
+    const wxString folder = wxFileName(file).GetPath();
+    if (!wxFileName::Mkdir(folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL))
+    {
+        if (error)
+            *error = wxString::Format("cannot create the folder %s", folder);
+        return false;
+    }
+    wxTempFileOutputStream out(file);
+    if (!out.IsOk() || !config.Save(out, wxConvUTF8) || !out.Commit())
+    {
+        out.Discard();
+        if (error)
+            *error = wxString::Format("cannot write %s", file);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+CShellFileTypes::CShellFileTypes(const char* description, const wxString& appName, const wxFileName& file)
+    : m_description(description ? wxString::FromUTF8(description) : wxString()), m_appName(appName),
+      m_file(file)
+{
+}
+
+CShellFileTypes::~CShellFileTypes() = default;
+
+bool CShellFileTypes::getRegisteredAppFileName(wxString* path)
+{
+    if (!path || !isUsableAppName(m_appName))
+        return false;
+    bool damaged = false;
+    const std::unique_ptr<wxFileConfig> registry = loadRegistry(getRegistryFileName(), &damaged);
+    wxString executable;
+    if (damaged || !registry->Read(executableKeyFor(m_appName), &executable) || executable.empty())
+        return false;
+    *path = executable;
+    return true;
+}
+
+bool CShellFileTypes::registerApplication(const wxString& appName, const wxString& executable,
+                                          wxString* error)
+{
+    if (!isUsableAppName(appName) || executable.empty())
+    {
+        if (error)
+            *error =
+                wxString::Format("cannot register \"%s\" for the application \"%s\"", executable, appName);
+        return false;
+    }
+    const wxString file = getRegistryFileName();
+    bool damaged = false;
+    std::unique_ptr<wxFileConfig> registry = loadRegistry(file, &damaged);
+    if (damaged) // nothing in it can be trusted: start again
+        registry = emptyRegistry();
+    registry->Write(executableKeyFor(appName), executable);
+    return saveRegistry(*registry, file, error);
+}
+
+wxString CShellFileTypes::getRegistryFileName()
+{
+    // An unset, empty or relative XDG_CONFIG_HOME is to be ignored.
+    wxString configHome;
+    if (!wxGetEnv("XDG_CONFIG_HOME", &configHome) || !wxIsAbsolutePath(configHome))
+        configHome = wxGetHomeDir() + "/.config";
+    wxFileName registry = wxFileName::DirName(configHome);
+    registry.AppendDir("evalon");
+    registry.SetFullName("applications.ini");
+    return registry.GetFullPath();
+}

@@ -1,0 +1,279 @@
+#include "external/widgets/VeltoStaticCtrl.h"
+
+#include <wx/dcclient.h>
+
+#include <algorithm>
+#include <climits>
+#include <unordered_map>
+
+const char kVeltoStaticCtrlNameStr[] = "veltoStaticCtrl";
+
+namespace
+{
+
+// The largest window X11 can show, either way. Text beyond it could never be
+// seen, so it is not laid out either: that bounds the work for huge labels.
+const int kMaxExtent = 32767;
+
+// Breaks a text into lines no wider than a width, at blanks; a word wider than
+// a whole line is cut where it must. Words are measured once each and a cut
+// measures only about twice the piece it keeps, so the work grows linearly
+// with the text; it stops at `maxLines`.
+class CLineWrapper
+{
+public:
+    CLineWrapper(const wxWindow& window, int maxWidth, int maxLines)
+        : m_window(window), m_maxWidth(maxWidth), m_maxLines(maxLines), m_spaceWidth(measure(" "))
+    {
+    }
+
+    wxArrayString wrap(const wxString& text)
+    {
+        size_t start = 0;
+        while (start <= text.length() && !full())
+        {
+            size_t end = text.find('\n', start);
+            if (end == wxString::npos)
+                end = text.length();
+            wrapParagraph(text, start, end);
+            start = end + 1;
+        }
+        return m_lines;
+    }
+
+    int widestLine() const { return m_widest; }
+
+private:
+    // Longer words are not remembered: they are usually cut.
+    static const size_t kShortWord = 64;
+
+    bool full() const { return int(m_lines.size()) >= m_maxLines; }
+
+    int measure(const wxString& text) const { return m_window.GetTextExtent(text).x; }
+
+    int measureShortWord(const wxString& word)
+    {
+        auto known = m_wordWidths.find(word);
+        if (known != m_wordWidths.end())
+            return known->second;
+        const int width = measure(word);
+        m_wordWidths.emplace(word, width);
+        return width;
+    }
+
+    // Blanks before a paragraph's first word are kept (indentation), blanks
+    // between words are kept within a line and dropped where it breaks.
+    void wrapParagraph(const wxString& text, size_t pos, size_t end)
+    {
+        if (end > pos && text[end - 1] == '\r')
+            --end;
+        size_t indent = 0;
+        while (pos < end && text[pos] == ' ')
+            ++indent, ++pos;
+        if (pos < end && int(indent) * m_spaceWidth < m_maxWidth)
+        {
+            m_line = wxString(indent, ' ');
+            m_lineWidth = int(indent) * m_spaceWidth;
+        }
+        while (pos < end && !full())
+        {
+            size_t blanks = 0;
+            while (pos < end && text[pos] == ' ')
+                ++blanks, ++pos;
+            if (pos == end)
+                break;
+            const size_t wordStart = pos;
+            while (pos < end && text[pos] != ' ')
+                ++pos;
+            placeWord(text, wordStart, pos, m_lineHasWords ? blanks : 0);
+        }
+        if (!full())
+            emitLine();
+    }
+
+    void placeWord(const wxString& text, size_t pos, size_t end, size_t blanks)
+    {
+        const int gap = int(blanks) * m_spaceWidth;
+        const int room = m_maxWidth - m_lineWidth - gap;
+        const size_t length = end - pos;
+        if (length <= kShortWord)
+        {
+            const wxString word = text.substr(pos, length);
+            const int width = measureShortWord(word);
+            if (width <= room)
+            {
+                appendToLine(wxString(blanks, ' ') + word, gap + width);
+                return;
+            }
+        }
+        else if (room > 0 && fittingLength(text, pos, end, room) == length)
+        {
+            const wxString word = text.substr(pos, length);
+            appendToLine(wxString(blanks, ' ') + word, gap + measure(word));
+            return;
+        }
+        if (m_lineHasWords)
+            emitLine();
+        else
+            clearLine(); // an indentation that leaves no room goes
+        cutOnFreshLines(text, pos, end);
+    }
+
+    // Fills whole lines with the word, the last piece staying open for the
+    // words that follow.
+    void cutOnFreshLines(const wxString& text, size_t pos, size_t end)
+    {
+        while (pos < end && !full())
+        {
+            const size_t length = std::max<size_t>(1, fittingLength(text, pos, end, m_maxWidth));
+            const wxString piece = text.substr(pos, length);
+            appendToLine(piece, measure(piece));
+            pos += length;
+            if (pos < end)
+                emitLine();
+        }
+    }
+
+    // The longest start of text[pos, end) no wider than `room`, found by
+    // doubling and then halving, so that only pieces up to about twice its
+    // length are measured.
+    size_t fittingLength(const wxString& text, size_t pos, size_t end, int room) const
+    {
+        const size_t available = end - pos;
+        size_t fits = 0;
+        size_t probe = 1;
+        while (probe <= available && measure(text.substr(pos, probe)) <= room)
+        {
+            fits = probe;
+            if (probe == available)
+                return fits;
+            probe = std::min(probe * 2, available);
+        }
+        size_t tooLong = probe;
+        while (tooLong - fits > 1)
+        {
+            const size_t middle = fits + (tooLong - fits) / 2;
+            if (measure(text.substr(pos, middle)) <= room)
+                fits = middle;
+            else
+                tooLong = middle;
+        }
+        return fits;
+    }
+
+    void appendToLine(const wxString& text, int width)
+    {
+        m_line += text;
+        m_lineWidth += width;
+        m_lineHasWords = true;
+    }
+
+    void emitLine()
+    {
+        m_lines.Add(m_line);
+        m_widest = std::max(m_widest, m_lineWidth);
+        clearLine();
+    }
+
+    void clearLine()
+    {
+        m_line.clear();
+        m_lineWidth = 0;
+        m_lineHasWords = false;
+    }
+
+    const wxWindow& m_window;
+    const int m_maxWidth;
+    const int m_maxLines;
+    const int m_spaceWidth;
+    std::unordered_map<wxString, int> m_wordWidths;
+    wxArrayString m_lines;
+    wxString m_line;
+    int m_lineWidth = 0;
+    bool m_lineHasWords = false;
+    int m_widest = 0;
+};
+
+} // namespace
+
+CVeltoStaticCtrl::CVeltoStaticCtrl(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos,
+                                   const wxSize& size, long style, const wxString& name)
+{
+    // No background of its own: the toolkit draws the parent's picture first,
+    // and only the letters are painted over it.
+    SetBackgroundStyle(wxBG_STYLE_PAINT);
+    Create(parent, id, pos, size, style, wxDefaultValidator, name);
+    if (size.x > 0)
+        m_fixedWidth = std::min(unsigned(size.x), unsigned(kMaxExtent));
+    wxControl::SetLabel(label);
+    rewrap();
+}
+
+void CVeltoStaticCtrl::setWidth(unsigned width)
+{
+    m_fixedWidth = std::clamp(width, 1u, unsigned(kMaxExtent));
+    rewrap();
+}
+
+void CVeltoStaticCtrl::SetLabel(const wxString& label)
+{
+    wxControl::SetLabel(label);
+    rewrap();
+}
+
+bool CVeltoStaticCtrl::SetFont(const wxFont& font)
+{
+    if (!wxControl::SetFont(font))
+        return false;
+    rewrap();
+    return true;
+}
+
+// The fixed width (or the widest line) by as many lines as the label takes;
+// an empty label still takes one line, so that a layout does not jump when
+// the text arrives.
+wxSize CVeltoStaticCtrl::DoGetBestSize() const
+{
+    const int lines = std::max(1, int(m_lines.size()));
+    const int width = m_fixedWidth ? int(m_fixedWidth) : std::max(1, m_widestLine);
+    return wxSize(width, std::min(kMaxExtent, lines * m_lineHeight));
+}
+
+void CVeltoStaticCtrl::rewrap()
+{
+    if (!GetHandle()) // SetFont during creation: the label comes next
+        return;
+    m_lineHeight = std::max(1, GetTextExtent("Ag").y);
+    const int maxWidth = m_fixedWidth ? int(m_fixedWidth) : kMaxExtent;
+    CLineWrapper wrapper(*this, maxWidth, kMaxExtent / m_lineHeight + 1);
+    m_lines = GetLabel().empty() ? wxArrayString() : wrapper.wrap(GetLabel());
+    m_widestLine = wrapper.widestLine();
+    InvalidateBestSize();
+    SetInitialSize(DoGetBestSize());
+    Refresh();
+}
+
+void CVeltoStaticCtrl::OnPaint(wxPaintEvent&)
+{
+    wxPaintDC dc(this);
+    dc.SetFont(GetFont());
+    dc.SetTextForeground(GetForegroundColour());
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    // Only the lines in the damaged area: a long text has thousands.
+    const wxRect damaged = GetUpdateClientRect();
+    const int first = std::max(0, damaged.GetTop() / m_lineHeight);
+    const int last = std::min(int(m_lines.size()) - 1, damaged.GetBottom() / m_lineHeight);
+    for (int line = first; line <= last; ++line)
+        dc.DrawText(m_lines[line], 0, line * m_lineHeight);
+}
+
+void CVeltoStaticCtrl::OnEraseBackground(wxEraseEvent&)
+{
+    // Nothing: the parent's background shows around the letters.
+}
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CVeltoStaticCtrl, wxControl)
+    EVT_PAINT(CVeltoStaticCtrl::OnPaint)
+    EVT_ERASE_BACKGROUND(CVeltoStaticCtrl::OnEraseBackground)
+wxEND_EVENT_TABLE()
