@@ -41,6 +41,8 @@ struct SEntry
 };
 } // namespace
 
+const long CAssessmentSerializer::kFormatVersion;
+
 CAssessmentSerializer::CAssessmentSerializer(CAssessmentMgr* assessment, const wxString& path)
     : CXMLSerializer(path), m_assessment(assessment)
 {

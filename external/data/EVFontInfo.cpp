@@ -4,6 +4,11 @@
 
 // DejaVu Sans is on every Debian desktop; white reads well on the dark
 // backgrounds assessments are usually drawn on.
+// Definitions for the in-class constants, so they can be bound to references.
+const unsigned short CEVFontInfo::kDefaultFontSize;
+const unsigned short CEVFontInfo::kMinFontSize;
+const unsigned short CEVFontInfo::kMaxFontSize;
+
 CEVFontInfo::CEVFontInfo() : m_faceName("DejaVu Sans"), m_size(kDefaultFontSize), m_colour(*wxWHITE)
 {
 }

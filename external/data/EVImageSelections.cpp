@@ -34,6 +34,9 @@ bool isImage(int id)
 }
 } // namespace
 
+// Definition for the in-class constant, so it can be bound to references.
+const unsigned CEVImageSelections::kNumImages;
+
 CEVImageSelections::CEVImageSelections()
 {
     for (unsigned id = 0; id < kNumImages; ++id)

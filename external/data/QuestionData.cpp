@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+// Definitions for the in-class constants, so they can be bound to references.
+const unsigned CQuestionData::kNumCategoryTypes;
+const unsigned CQuestionData::kMaxAnswers;
+
 CQuestionData::CQuestionData() = default;
 
 wxString CQuestionData::getAnswer(unsigned index) const

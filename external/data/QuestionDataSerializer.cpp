@@ -23,6 +23,8 @@ int categoryForKey(const wxString& key)
 
 } // namespace
 
+const long CQuestionDataSerializer::kFormatVersion;
+
 CQuestionDataSerializer::CQuestionDataSerializer(CQuestionData* question, const wxString& path)
     : CXMLSerializer(path), m_question(question)
 {

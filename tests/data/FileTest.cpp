@@ -1,0 +1,348 @@
+// Question, assessment and assessment list files: written and read back
+// exactly, malformed files refused with a reason naming the file, failed
+// writes leaving the old file alone.
+
+#include "tests/support/WxTest.h"
+
+#include "external/data/AssessmentMgr.h"
+#include "external/data/AssessmentSerializer.h"
+#include "external/data/AssessmentsMgr.h"
+#include "external/data/QuestionDataSerializer.h"
+
+#include <wx/dir.h>
+#include <wx/ffile.h>
+#include <wx/filefn.h>
+
+namespace
+{
+std::string readAll(const wxString& path)
+{
+    wxFFile file(path, "rb");
+    wxString text;
+    file.ReadAll(&text, wxConvUTF8);
+    return text.utf8_string();
+}
+
+CQuestionData sampleQuestion(int category, const wxString& file)
+{
+    CQuestionData question;
+    question.setCategoryType(category);
+    question.setQuestion(
+        wxString::FromUTF8("Welche Zahl? – 日本語 😀\nSecond line\r\nThird <b> & \"quoted\""));
+    question.setReferenceText(category == 0 ? wxString() : wxString("  padded reference  "));
+    question.setFileNameReference(file);
+    question.setNumAnswers(category == 0 ? 2 : 10);
+    for (unsigned i = 0; i < CQuestionData::kMaxAnswers; ++i)
+    {
+        question.setAnswer(i, wxString::Format("Answer %u\n\tindented", i));
+    }
+    question.setAnswer(3, " "); // whitespace only
+    question.setAnswer(4, "");  // none
+    question.setAnswer(9, "ß"); // beyond nothing
+    wxArrayInt correct;
+    correct.Add(category == 2 ? 9 : 1);
+    if (category == 2)
+    {
+        correct.Add(0);
+    }
+    question.setCorrectAnswerIndexes(&correct);
+    return question;
+}
+} // namespace
+
+class FileTest : public evtest::CTempDirTest
+{
+protected:
+    // An assessment of three entries in "a/", two question files below it and
+    // one elsewhere, with every attribute changed from its default.
+    void fillAssessment(CAssessmentMgr* assessment)
+    {
+        CQuestionDataMgr* questions = assessment->getQuestionDataMgr();
+        ASSERT_TRUE(questions->insertQuestion(7, sampleQuestion(0, path("a/q/seven.itm"))));
+        CQuestionData other = sampleQuestion(2, path("elsewhere/two.itm"));
+        ASSERT_TRUE(questions->insertQuestion(2, other));
+        for (int id : {7, 2, 7})
+        {
+            CAssessmentMgrData entry(id);
+            ASSERT_TRUE(assessment->addData(entry));
+        }
+        CEVFontInfo* font = assessment->getAttributes()->getFontInfo();
+        font->setFontFaceName(wxString::FromUTF8("DejaVu Serif Ä"));
+        font->setFontSize(33);
+        font->setStyle(true, false, true);
+        font->setFontColour(wxColour(0x12, 0x34, 0x56));
+        CEVImageSelections* images = assessment->getAttributes()->getImageSelections();
+        images->getImageSelectionsInfoFor(CEVImageSelections::eQuestionBackground)
+            ->setRelativePath("img/back.jpg");
+        images->getImageSelectionsInfoFor(CEVImageSelections::eSubmitHot)
+            ->setRelativePath("/abs/submit hot.png");
+        wxFileName::Mkdir(path("a/q"), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+        wxFileName::Mkdir(path("elsewhere"), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    }
+};
+
+TEST_F(FileTest, QuestionFilesReadBackExactlyInEveryCategory)
+{
+    for (int category = 0; category < static_cast<int>(CQuestionData::kNumCategoryTypes); ++category)
+    {
+        SCOPED_TRACE(category);
+        const wxString file = path(wxString::Format("q%d.itm", category));
+        CQuestionData written = sampleQuestion(category, file);
+        CQuestionDataSerializer writer(&written, file);
+        ASSERT_TRUE(writer.store()) << writer.getLastError();
+        EXPECT_EQ(writer.getLastError(), "");
+
+        CQuestionData read;
+        CQuestionDataSerializer reader(&read, file);
+        ASSERT_TRUE(reader.load()) << reader.getLastError();
+        EXPECT_TRUE(read == written) << readAll(file);
+    }
+    // An empty question survives too.
+    CQuestionData empty;
+    empty.setFileNameReference(path("empty.itm"));
+    ASSERT_TRUE(CQuestionDataSerializer(&empty, path("empty.itm")).store());
+    CQuestionData read = sampleQuestion(1, "x");
+    ASSERT_TRUE(CQuestionDataSerializer(&read, path("empty.itm")).load());
+    EXPECT_TRUE(read == empty);
+}
+
+TEST_F(FileTest, AssessmentReadsBackWithItsQuestionsAndRelativeQuestionPaths)
+{
+    CAssessmentMgr written;
+    fillAssessment(&written);
+    CAssessmentSerializer writer(&written, path("a/test.eva"));
+    ASSERT_TRUE(writer.storeWithQuestions()) << writer.getLastError();
+
+    const std::string text = readAll(path("a/test.eva"));
+    EXPECT_EQ(wxString::FromUTF8(text), CAssessmentSerializer::toText(written, path("a/test.eva")));
+    EXPECT_NE(text.find("encoding=\"UTF-8\""), std::string::npos) << text;
+    EXPECT_NE(text.find("file=\"q/seven.itm\""), std::string::npos) << text;
+    EXPECT_NE(text.find("file=\"" + path("elsewhere/two.itm").utf8_string() + "\""), std::string::npos)
+        << text;
+
+    // Loaded from another working directory, into an assessment that had content.
+    wxSetWorkingDirectory(path("elsewhere"));
+    CAssessmentMgr read;
+    fillAssessment(&read);
+    read.getAttributes()->getFontInfo()->setFontSize(5);
+    CAssessmentSerializer reader(&read, path("a/test.eva"));
+    ASSERT_TRUE(reader.load()) << reader.getLastError();
+
+    EXPECT_TRUE(*read.getAttributes() == *written.getAttributes());
+    ASSERT_EQ(read.getCount(), 3u);
+    EXPECT_EQ(read.getDataAtIndex(0)->m_questionID, 7);
+    EXPECT_EQ(read.getDataAtIndex(1)->m_questionID, 2);
+    EXPECT_EQ(read.getDataAtIndex(2)->m_questionID, 7);
+    EXPECT_EQ(read.getQuestionDataMgr()->getIDs(), (std::vector<int>{2, 7}));
+    for (int id : {2, 7})
+    {
+        EXPECT_TRUE(*read.getQuestionDataMgr()->getQuestionDataForID(id) ==
+                    *written.getQuestionDataMgr()->getQuestionDataForID(id));
+    }
+    EXPECT_EQ(CAssessmentSerializer::toText(read, path("a/test.eva")), wxString::FromUTF8(text));
+    // Image paths resolve against the working directory at load time.
+    EXPECT_EQ(read.getAttributes()
+                  ->getImageSelections()
+                  ->getImageSelectionsInfoFor(CEVImageSelections::eQuestionBackground)
+                  ->getAbsolutePath(),
+              path("elsewhere/img/back.jpg"));
+}
+
+TEST_F(FileTest, MalformedFilesAreRefusedWithTheFileAndTheReason)
+{
+    const std::string question = "<question version=\"1\" category=\"singleAnswer\" numAnswers=\"2\">"
+                                 "<text>Q</text><answer index=\"0\">A</answer><correctAnswer index=\"0\"/>"
+                                 "</question>";
+    const std::string font =
+        "<font face=\"F\" size=\"20\" bold=\"false\" italic=\"false\" underlined=\"false\" "
+        "colour=\"#FFFFFF\"/>";
+    auto assessmentFile = [](const std::string& attributes, const std::string& entries)
+    {
+        return "<assessment version=\"1\"><attributes>" + attributes + "</attributes><entries>" + entries +
+               "</entries></assessment>";
+    };
+    writeFile("good.itm", question);
+    writeFile("bad.itm", "<question version=\"1\" category=\"multipleAnswers\" numAnswers=\"11\"/>");
+
+    const std::string truncated = question.substr(0, question.size() / 2);
+    const std::string goodEntry = "<entry questionID=\"1\" file=\"good.itm\"/>";
+    const std::string cases[][3] = {
+        {"q", "", "the file is empty"},
+        {"q", truncated, "not a well-formed XML file"},
+        {"q", "just some text", "not a well-formed XML file"},
+        {"q", "<assessment version=\"1\"/>", "the root element is <assessment>, expected <question>"},
+        {"q", "<question category=\"trueFalse\" numAnswers=\"2\"/>", "no version attribute"},
+        {"q", "<question version=\"2\" category=\"trueFalse\" numAnswers=\"2\"/>", "version \"2\""},
+        {"q", "<question version=\"1\" category=\"essay\" numAnswers=\"2\"/>", "unknown category \"essay\""},
+        {"q", "<question version=\"1\" category=\"trueFalse\"/>", "no numAnswers attribute"},
+        {"q", "<question version=\"1\" category=\"trueFalse\" numAnswers=\"11\"/>",
+         "numAnswers 11 is outside 0 to 10"},
+        {"q", "<question version=\"1\" category=\"trueFalse\" numAnswers=\"x\"/>",
+         "numAnswers \"x\" is not a number"},
+        {"q",
+         "<question version=\"1\" category=\"trueFalse\" numAnswers=\"2\"><answer "
+         "index=\"10\">A</answer></question>",
+         "index 10 is outside 0 to 9"},
+        {"q",
+         "<question version=\"1\" category=\"trueFalse\" numAnswers=\"2\"><correctAnswer "
+         "index=\"-1\"/></question>",
+         "index -1 is outside 0 to 9"},
+        {"a", assessmentFile(font, "<entry questionID=\"1\" file=\"missing.itm\"/>"),
+         "the file of question 1 cannot be loaded: " + path("missing.itm").utf8_string() +
+             ": file not found"},
+        {"a", assessmentFile(font, "<entry questionID=\"1\" file=\"bad.itm\"/>"),
+         "bad.itm: <question> numAnswers 11"},
+        {"a", assessmentFile(font, "<entry questionID=\"0\" file=\"good.itm\"/>"), "questionID 0 is outside"},
+        {"a", assessmentFile(font, goodEntry + "<entry questionID=\"1\" file=\"other.itm\"/>"), "two files"},
+        {"a", assessmentFile("<image name=\"sky\" path=\"\"/>", goodEntry), "unknown image \"sky\""},
+        {"a",
+         assessmentFile(
+             "<font face=\"F\" size=\"70000\" bold=\"false\" italic=\"false\" underlined=\"false\" "
+             "colour=\"#FFFFFF\"/>",
+             goodEntry),
+         "size 70000 is outside"},
+        {"a",
+         assessmentFile("<font face=\"F\" size=\"20\" bold=\"yes\" italic=\"false\" underlined=\"false\" "
+                        "colour=\"#FFFFFF\"/>",
+                        goodEntry),
+         "bold \"yes\""},
+        {"a",
+         assessmentFile("<font face=\"F\" size=\"20\" bold=\"false\" italic=\"false\" underlined=\"false\" "
+                        "colour=\"nocolour\"/>",
+                        goodEntry),
+         "colour \"nocolour\" is not a colour"},
+        {"l",
+         "<assessments version=\"1\"><assessment file=\"x.eva\"/><assessment "
+         "file=\"./x.eva\"/></assessments>",
+         "twice"},
+        {"l", "<assessments version=\"0\"/>", "version \"0\""},
+    };
+
+    for (const auto& row : cases)
+    {
+        const std::string& kind = row[0];
+        SCOPED_TRACE(kind + ": " + row[1]);
+        const wxString file = writeFile(kind == "q"   ? "case.itm"
+                                        : kind == "a" ? "case.eva"
+                                                      : "case.list",
+                                        row[1]);
+        wxString error;
+        if (kind == "q")
+        {
+            CQuestionData target = sampleQuestion(2, "kept");
+            CQuestionDataSerializer reader(&target, file);
+            EXPECT_FALSE(reader.load());
+            error = reader.getLastError();
+            EXPECT_TRUE(target == sampleQuestion(2, "kept"));
+        }
+        else if (kind == "a")
+        {
+            CAssessmentMgr target;
+            fillAssessment(&target);
+            const wxString before = CAssessmentSerializer::toText(target, file);
+            CAssessmentSerializer reader(&target, file);
+            EXPECT_FALSE(reader.load());
+            error = reader.getLastError();
+            EXPECT_EQ(CAssessmentSerializer::toText(target, file), before);
+        }
+        else
+        {
+            CAssessmentsMgr target;
+            target.addExisting("kept.eva");
+            EXPECT_FALSE(target.load(file, &error));
+            EXPECT_EQ(target.getCount(), 1);
+            EXPECT_EQ(target.getListFileName(), "");
+        }
+        EXPECT_TRUE(error.StartsWith(file + ": ")) << error;
+        EXPECT_TRUE(error.Contains(wxString::FromUTF8(row[2]))) << error;
+        wxRemoveFile(file);
+    }
+
+    // No file at all, and a folder where the file should be.
+    CQuestionData target;
+    CQuestionDataSerializer missing(&target, path("nowhere.itm"));
+    EXPECT_FALSE(missing.load());
+    EXPECT_EQ(missing.getLastError(), path("nowhere.itm") + ": file not found");
+    CAssessmentMgr unread;
+    CAssessmentSerializer isFolder(&unread, dir());
+    EXPECT_FALSE(isFolder.load());
+    EXPECT_EQ(isFolder.getLastError(), dir() + ": is a folder, not a file");
+}
+
+TEST_F(FileTest, AFailedWriteReturnsFalseAndLeavesTheOldFileIntact)
+{
+    CQuestionData question = sampleQuestion(1, "q.itm");
+
+    writeFile("plain", "a regular file");
+    CQuestionDataSerializer underFile(&question, path("plain/q.itm"));
+    EXPECT_FALSE(underFile.store());
+    EXPECT_TRUE(underFile.getLastError().StartsWith(path("plain/q.itm") + ": ")) << underFile.getLastError();
+
+    // The longest name a folder takes: the temporary file beside it cannot be made.
+    const wxString longName(wxUniChar('n'), 255);
+    writeFile(longName, "old content");
+    CQuestionDataSerializer tooLong(&question, path(longName));
+    EXPECT_FALSE(tooLong.store());
+    EXPECT_EQ(readAll(path(longName)), "old content");
+    CAssessmentMgr assessment;
+    EXPECT_FALSE(CAssessmentSerializer(&assessment, path(longName)).store());
+    EXPECT_EQ(readAll(path(longName)), "old content");
+
+    // Nothing but the two files is left behind.
+    wxArrayString files;
+    wxDir::GetAllFiles(dir(), &files, "", wxDIR_FILES);
+    EXPECT_EQ(files.size(), 2u);
+}
+
+TEST_F(FileTest, AnAssessmentWithoutQuestionFilesIsNotWritten)
+{
+    CAssessmentMgr assessment;
+    CQuestionData question; // no file name reference
+    CAssessmentMgrData entry(assessment.getQuestionDataMgr()->addQuestion(question));
+    ASSERT_TRUE(assessment.addData(entry));
+    CAssessmentSerializer writer(&assessment, path("a.eva"));
+    EXPECT_FALSE(writer.store());
+    EXPECT_EQ(writer.getLastError(), path("a.eva") + ": question 1 has no question file");
+    EXPECT_FALSE(wxFileExists(path("a.eva")));
+}
+
+TEST_F(FileTest, NewAssessmentsGetDistinctFilesAndTheListSurvivesAReload)
+{
+    CAssessmentsMgr list;
+    ASSERT_TRUE(list.load(path("lists/list.xml"))); // missing: an empty list
+    EXPECT_EQ(list.getCount(), 0);
+    EXPECT_EQ(list.getFolder(), path("lists"));
+    wxFileName::Mkdir(path("lists"));
+
+    EXPECT_EQ(list.createNewAssessment(static_cast<const char*>(nullptr)), 0);
+    EXPECT_EQ(list.createNewAssessment(""), 1);
+    EXPECT_EQ(list.createNewAssessment("Named"), 2);
+    EXPECT_EQ(list.createNewAssessment("Named"), -1) << "an existing file is never overwritten";
+    EXPECT_TRUE(list.getLastError().Contains("already exists")) << list.getLastError();
+    const wxString expected[] = {path("lists/Assessment 1.eva"), path("lists/Assessment 2.eva"),
+                                 path("lists/Named.eva")};
+    for (int i = 0; i < 3; ++i)
+    {
+        const wxString file = list.getDataAtIndex(i)->getAssessmentFileName();
+        EXPECT_EQ(file, expected[i]);
+        CAssessmentMgr created;
+        CAssessmentSerializer reader(&created, file);
+        EXPECT_TRUE(reader.load()) << reader.getLastError();
+        EXPECT_EQ(created.getCount(), 0u);
+        EXPECT_TRUE(*created.getAttributes() == CEVAttributes());
+    }
+
+    EXPECT_FALSE(list.removeAtIndex(3));
+    EXPECT_FALSE(list.removeAtIndex(-1));
+    EXPECT_TRUE(list.removeAtIndex(0));
+    EXPECT_TRUE(wxFileExists(expected[0])) << "removing an entry never deletes its file";
+    EXPECT_EQ(list.getDataAtIndex(2), nullptr);
+    EXPECT_EQ(list.addExisting(expected[1]), -1);
+
+    CAssessmentsMgr reloaded;
+    ASSERT_TRUE(reloaded.load(path("lists/list.xml")));
+    ASSERT_EQ(reloaded.getCount(), 2);
+    EXPECT_EQ(reloaded.getDataAtIndex(0)->getAssessmentFileName(), expected[1]);
+    EXPECT_EQ(reloaded.getDataAtIndex(1)->getAssessmentFileName(), expected[2]);
+    EXPECT_NE(readAll(path("lists/list.xml")).find("file=\"Named.eva\""), std::string::npos);
+}
