@@ -1,0 +1,145 @@
+#include "questions/QuestionDataDlg.h"
+#include "questions/QuestionDataPanel.h"
+#include "tests/questions/QuestionEditorProbe.h"
+
+#include <wx/button.h>
+
+namespace
+{
+
+using CFinish = std::function<int(CQuestionDataDlg*)>;
+
+CFinish pressing(int id)
+{
+    return [id](CQuestionDataDlg* dlg) { return evtest::pressDialogButton(dlg, id); };
+}
+
+// The close box: the toolkit turns it into Cancel, which hides a dialog that
+// runs under the test hook.
+int closing(CQuestionDataDlg* dlg)
+{
+    dlg->Close();
+    return dlg->IsShown() ? int(wxID_NONE) : int(wxID_CANCEL);
+}
+
+// Runs a dialog on `question` modally as a caller does; the author sees it,
+// edits it with `edit` and leaves it with `finish`.
+int runDialog(CQuestionData* question, const std::function<void(const CQuestionEditorProbe&)>& edit,
+              const CFinish& finish)
+{
+    CQuestionDataDlg dlg;
+    dlg.initialize(question);
+    int result = wxID_NONE;
+    wxTEST_DIALOG(result = dlg.ShowModal(), CExpectDialog<CQuestionDataDlg>(
+                                                [&](CQuestionDataDlg* shown)
+                                                {
+                                                    evtest::showAsModal(shown);
+                                                    edit(CQuestionEditorProbe(shown));
+                                                    return finish(shown);
+                                                }));
+    return result;
+}
+
+void editEveryField(const CQuestionEditorProbe& probe)
+{
+    probe.questionText()->SetValue("Which is even?");
+    evtest::selectChoice(probe.categoryChoice(), CQuestionData::eSingleAnswer);
+    probe.selectCount(3);
+    probe.answerText(2)->SetValue("two");
+    evtest::clickCheckBox(probe.checkBox(2), true);
+    probe.referenceText()->SetValue("Chapter 3");
+}
+
+TEST(QuestionDataDlgTest, OkWritesTheEditsIntoTheQuestion)
+{
+    CQuestionData question = sampleQuestion();
+    EXPECT_EQ(runDialog(&question, editEveryField, pressing(wxID_OK)), wxID_OK);
+
+    EXPECT_EQ(question.getQuestion(), "Which is even?");
+    EXPECT_EQ(question.getCategoryType(), CQuestionData::eSingleAnswer);
+    EXPECT_EQ(question.getNumAnswers(), 3u);
+    wxArrayInt correct;
+    question.getCorrectAnswerIndexes(&correct);
+    EXPECT_EQ(std::vector<int>(correct.begin(), correct.end()), std::vector<int>{2});
+    EXPECT_EQ(question.getAnswer(1), "answer 1 ");
+    EXPECT_EQ(question.getAnswer(2), "two");
+    EXPECT_EQ(question.getReferenceText(), "Chapter 3");
+}
+
+TEST(QuestionDataDlgTest, OkWithoutEditsStillWritesEveryFieldLoadedWhenShown)
+{
+    CQuestionData question = sampleQuestion();
+    CQuestionDataDlg dlg;
+    dlg.initialize(&question);
+    // Changed after initialize: showing the dialog loads the question again.
+    question.setNumAnswers(1);
+    int result = wxID_NONE;
+    wxTEST_DIALOG(result = dlg.ShowModal(), CExpectDialog<CQuestionDataDlg>(
+                                                [](CQuestionDataDlg* shown)
+                                                {
+                                                    evtest::showAsModal(shown);
+                                                    EXPECT_EQ(CQuestionEditorProbe(shown).shownCount(), "5");
+                                                    return evtest::pressDialogButton(shown, wxID_OK);
+                                                }));
+    EXPECT_EQ(result, wxID_OK);
+
+    // The count shown is written back; every other field is as it was.
+    CQuestionData expected = sampleQuestion();
+    expected.setNumAnswers(5);
+    EXPECT_TRUE(question == expected);
+}
+
+TEST(QuestionDataDlgTest, CancelOrCloseAfterEditsLeavesTheQuestionAsItWas)
+{
+    for (const CFinish& finish : {pressing(wxID_CANCEL), CFinish(closing)})
+    {
+        CQuestionData question = sampleQuestion();
+        EXPECT_EQ(runDialog(&question, editEveryField, finish), wxID_CANCEL);
+        EXPECT_TRUE(question == sampleQuestion());
+    }
+}
+
+// Where the panel and the two buttons sit, in client coordinates.
+void expectPanelFillsAndButtonsAtBottomRight(CQuestionDataDlg& dlg)
+{
+    const wxSize client = dlg.GetClientSize();
+    const wxRect panel = dlg.FindWindow("panel")->GetRect();
+    const wxRect ok = dlg.FindWindow(wxID_OK)->GetRect();
+    const wxRect cancel = dlg.FindWindow(wxID_CANCEL)->GetRect();
+    EXPECT_EQ(panel.GetTopLeft(), wxPoint(10, 10));
+    EXPECT_EQ(panel.GetRight(), client.x - 11);
+    EXPECT_EQ(ok.GetRight(), client.x - 11);
+    EXPECT_EQ(ok.GetBottom(), client.y - 11);
+    EXPECT_EQ(cancel.GetRight() + 1 + 20, ok.GetLeft());
+    EXPECT_EQ(cancel.GetTop(), ok.GetTop());
+    EXPECT_EQ(panel.GetBottom() + 1 + 20, ok.GetTop());
+}
+
+TEST(QuestionDataDlgTest, ResizingGrowsThePanelAndKeepsTheButtonsAtTheBottomRight)
+{
+    CQuestionDataDlg dlg;
+    EXPECT_EQ(dlg.GetTitle(), "QuestionData");
+    EXPECT_EQ(dlg.GetName(), "dialogBox");
+    const long style = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER;
+    EXPECT_EQ(dlg.GetWindowStyleFlag() & style, style);
+    auto* panel = dynamic_cast<CQuestionDataPanel*>(dlg.FindWindow("panel"));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(panel->HasFlag(wxTAB_TRAVERSAL));
+    EXPECT_EQ(evtest::findControl<wxButton>(&dlg, wxID_OK)->GetLabel(), "&OK");
+    EXPECT_EQ(evtest::findControl<wxButton>(&dlg, wxID_CANCEL)->GetLabel(), "&Cancel");
+
+    dlg.Show();
+    evtest::pumpEvents();
+    expectPanelFillsAndButtonsAtBottomRight(dlg);
+    const wxSize fitted = dlg.GetClientSize();
+    const wxSize panelBefore = panel->GetSize();
+
+    const wxSize growth(200, 150);
+    dlg.SetClientSize(fitted + growth);
+    ASSERT_TRUE(evtest::pumpUntil([&] { return panel->GetSize() != panelBefore; }));
+    EXPECT_EQ(dlg.GetClientSize(), fitted + growth);
+    EXPECT_EQ(panel->GetSize(), panelBefore + growth);
+    expectPanelFillsAndButtonsAtBottomRight(dlg);
+}
+
+} // namespace

@@ -1,0 +1,184 @@
+#include "questions/QuestionDataPanel.h"
+#include "tests/questions/QuestionEditorProbe.h"
+
+#include <wx/frame.h>
+
+namespace
+{
+
+class QuestionDataPanelTest : public ::testing::Test
+{
+protected:
+    QuestionDataPanelTest()
+        : m_frame(new wxFrame(nullptr, wxID_ANY, "host")), m_panel(new CQuestionDataPanel(m_frame)),
+          m_probe(m_panel)
+    {
+    }
+    ~QuestionDataPanelTest() override { m_frame->Destroy(); }
+
+    wxArrayInt storedCorrectIndexes() const
+    {
+        wxArrayInt indexes;
+        m_question.getCorrectAnswerIndexes(&indexes);
+        return indexes;
+    }
+
+    CQuestionData m_question = sampleQuestion();
+    wxFrame* m_frame;
+    CQuestionDataPanel* m_panel;
+    CQuestionEditorProbe m_probe;
+};
+
+TEST_F(QuestionDataPanelTest, StartsEmptyWithTheChoiceItemsAndNoSelection)
+{
+    EXPECT_EQ(m_probe.categoryChoice()->GetStrings(), CQuestionData().getCategoryTypeLabelArray());
+    EXPECT_EQ(wxJoin(m_probe.countChoice()->GetStrings(), ' '), "2 3 4 5 6 7 8 9 10");
+    EXPECT_EQ(m_probe.categoryChoice()->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(m_probe.countChoice()->GetSelection(), wxNOT_FOUND);
+    EXPECT_EQ(m_probe.questionText()->GetMinSize(), wxSize(500, 75));
+    EXPECT_TRUE(m_probe.questionText()->IsMultiLine());
+    EXPECT_TRUE(m_probe.referenceText()->IsMultiLine());
+    EXPECT_EQ(m_probe.checks(), "..........");
+}
+
+TEST_F(QuestionDataPanelTest, LoadsEveryFieldAndStoresItBackExactly)
+{
+    const CQuestionData original = m_question;
+    ASSERT_TRUE(m_panel->initialize(&m_question));
+
+    EXPECT_EQ(m_probe.questionText()->GetValue(), "  Which numbers are odd?  ");
+    EXPECT_EQ(m_probe.categoryChoice()->GetSelection(), 2);
+    EXPECT_EQ(m_probe.shownCount(), "4");
+    EXPECT_EQ(m_probe.checks(), ".x.x...x..");
+    EXPECT_EQ(m_probe.enabledPairs(), "1111000000");
+    EXPECT_EQ(m_probe.answerText(9)->GetValue(), "answer 9 ");
+    EXPECT_EQ(m_probe.referenceText()->GetValue(), "Chapter 2\n\tOdd and even\n");
+
+    // Box 7 is checked though disabled and is stored too; nothing is trimmed.
+    ASSERT_TRUE(m_panel->TransferDataFromWindow());
+    EXPECT_TRUE(m_question == original);
+}
+
+TEST_F(QuestionDataPanelTest, EditsAreStoredWithZeroBasedIndexes)
+{
+    m_panel->initialize(&m_question);
+    m_probe.questionText()->SetValue("Pick the primes");
+    m_probe.selectCount(10);
+    for (int i : {9, 0, 4})
+        evtest::clickCheckBox(m_probe.checkBox(i), true);
+    evtest::clickCheckBox(m_probe.checkBox(3), false);
+    m_probe.answerText(9)->SetValue("");
+    m_probe.referenceText()->SetValue("");
+
+    m_panel->TransferDataFromWindow();
+    EXPECT_EQ(m_question.getQuestion(), "Pick the primes");
+    EXPECT_EQ(m_question.getNumAnswers(), 10u);
+    const wxArrayInt indexes = storedCorrectIndexes();
+    EXPECT_EQ(std::vector<int>(indexes.begin(), indexes.end()), (std::vector<int>{0, 1, 4, 7, 9}));
+    EXPECT_EQ(m_question.getAnswer(8), "answer 8 ");
+    EXPECT_EQ(m_question.getAnswer(9), "");
+    EXPECT_EQ(m_question.getReferenceText(), "");
+}
+
+TEST_F(QuestionDataPanelTest, FewerThanTwoAnswersShowTheDefaultCount)
+{
+    for (int count : {0, 1})
+    {
+        m_question.setNumAnswers(count);
+        m_panel->initialize(&m_question);
+        EXPECT_EQ(m_probe.shownCount(), "5") << count;
+        EXPECT_EQ(m_probe.enabledPairs(), "1111100000") << count;
+    }
+}
+
+TEST_F(QuestionDataPanelTest, LoadingTrueFalseFixesTheCountAndKeepsTheStoredTexts)
+{
+    m_question.setCategoryType(CQuestionData::eTrueFalse);
+    m_question.setNumAnswers(6);
+    m_panel->initialize(&m_question);
+
+    EXPECT_EQ(m_probe.shownCount(), "2");
+    EXPECT_FALSE(m_probe.countChoice()->IsEnabled());
+    EXPECT_EQ(m_probe.enabledPairs(), "1100000000");
+    EXPECT_EQ(m_probe.answerText(0)->GetValue(), "answer 0 ");
+    EXPECT_EQ(m_probe.answerText(1)->GetValue(), "answer 1 ");
+}
+
+TEST_F(QuestionDataPanelTest, ChoosingTrueFalseWritesTrueAndFalseAndFixesTheCount)
+{
+    m_panel->initialize(&m_question);
+    evtest::selectChoice(m_probe.categoryChoice(), CQuestionData::eTrueFalse);
+
+    EXPECT_EQ(m_probe.checks(), "..........");
+    EXPECT_EQ(m_probe.answerText(0)->GetValue(), "True");
+    EXPECT_EQ(m_probe.answerText(1)->GetValue(), "False");
+    EXPECT_EQ(m_probe.answerText(2)->GetValue(), "answer 2 ");
+    EXPECT_EQ(m_probe.shownCount(), "2");
+    EXPECT_FALSE(m_probe.countChoice()->IsEnabled());
+    EXPECT_EQ(m_probe.enabledPairs(), "1100000000");
+
+    // Leaving true/false frees the count again but keeps it.
+    evtest::selectChoice(m_probe.categoryChoice(), CQuestionData::eMultipleAnswers);
+    EXPECT_TRUE(m_probe.countChoice()->IsEnabled());
+    EXPECT_EQ(m_probe.shownCount(), "2");
+    EXPECT_EQ(m_probe.answerText(0)->GetValue(), "True");
+}
+
+TEST_F(QuestionDataPanelTest, LoweringTheCountKeepsTextsShownButDoesNotStoreThem)
+{
+    m_question.setNumAnswers(6);
+    m_panel->initialize(&m_question);
+    m_probe.answerText(4)->SetValue("typed while in use");
+    m_probe.selectCount(3);
+
+    EXPECT_EQ(m_probe.checks(), ".x........");
+    EXPECT_EQ(m_probe.enabledPairs(), "1110000000");
+    EXPECT_EQ(m_probe.answerText(4)->GetValue(), "typed while in use");
+
+    m_panel->TransferDataFromWindow();
+    EXPECT_EQ(m_question.getNumAnswers(), 3u);
+    EXPECT_EQ(m_question.getAnswer(4), "answer 4 ");
+    EXPECT_EQ(storedCorrectIndexes().size(), 1u);
+}
+
+TEST_F(QuestionDataPanelTest, OneAnswerCategoriesKeepOnlyTheLastCheckedBox)
+{
+    m_question.setNumAnswers(5);
+    m_panel->initialize(&m_question);
+    const struct
+    {
+        int category;
+        const char* afterSecondClick;
+    } cases[] = {{CQuestionData::eSingleAnswer, "..x......."},
+                 {CQuestionData::eMultipleAnswers, "x.x......."}};
+    for (const auto& c : cases)
+    {
+        evtest::selectChoice(m_probe.categoryChoice(), c.category);
+        evtest::clickCheckBox(m_probe.checkBox(0), true);
+        evtest::clickCheckBox(m_probe.checkBox(2), true);
+        EXPECT_EQ(m_probe.checks(), c.afterSecondClick) << c.category;
+        // Unchecking changes nothing else.
+        evtest::clickCheckBox(m_probe.checkBox(2), false);
+        EXPECT_EQ(m_probe.checks().substr(1), ".........") << c.category;
+    }
+    evtest::selectChoice(m_probe.categoryChoice(), CQuestionData::eTrueFalse);
+    evtest::clickCheckBox(m_probe.checkBox(1), true);
+    evtest::clickCheckBox(m_probe.checkBox(0), true);
+    EXPECT_EQ(m_probe.checks(), "x.........");
+}
+
+TEST_F(QuestionDataPanelTest, WithoutAQuestionOnlyTheEnabledStatesChange)
+{
+    m_probe.questionText()->SetValue("draft");
+    m_probe.checkBox(8)->SetValue(true);
+    m_probe.countChoice()->SetSelection(1); // "3", without an event
+    ASSERT_EQ(m_probe.enabledPairs(), "1111111111");
+
+    EXPECT_TRUE(m_panel->initialize(nullptr));
+    EXPECT_EQ(m_probe.questionText()->GetValue(), "draft");
+    EXPECT_EQ(m_probe.checks(), "........x.");
+    EXPECT_EQ(m_probe.enabledPairs(), "1110000000");
+    EXPECT_TRUE(m_panel->TransferDataFromWindow());
+}
+
+} // namespace
