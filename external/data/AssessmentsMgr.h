@@ -33,7 +33,9 @@ public:
     // Creates an empty assessment file and lists it; returns its index, or -1
     // on failure. A null or empty name picks a fresh unique name
     // ("Assessment 1.eva", "Assessment 2.eva" ...) in getFolder(); a relative
-    // name is taken relative to getFolder().
+    // name is taken relative to getFolder(), and a name without an extension
+    // gets ".eva". An existing file is never overwritten (-1; getLastError()
+    // says why).
     int createNewAssessment(const char* name);
     int createNewAssessment(const wxString& name);
     // Lists an existing file; returns its index, or -1 if it is already listed.

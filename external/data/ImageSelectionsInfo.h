@@ -3,9 +3,9 @@
 #include <wx/string.h>
 
 // The picture chosen for one of an assessment's thirteen images: a label for
-// the author, the path as stored (relative to the assessment's folder, or
-// absolute) and the absolute path it resolved to at the last
-// CEVImageSelections::updateAbsolutePaths().
+// the author, the path as stored (relative to the working directory the host
+// runs the assessment in, or absolute) and the absolute path it resolved to at
+// the last CEVImageSelections::updateAbsolutePaths().
 class CImageSelectionsInfo
 {
 public:
