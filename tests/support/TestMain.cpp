@@ -10,13 +10,15 @@
 
 #include <cstdlib>
 
-namespace {
-
+// Outside the anonymous namespace: wxIMPLEMENT_APP_NO_MAIN defines wxGetApp()
+// for it, which would otherwise be an unused internal function.
 class CTestApp : public wxApp
 {
 public:
     bool OnInit() override { return true; }
 };
+
+namespace {
 
 void failOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
                   const wxString& msg)
