@@ -31,7 +31,7 @@ namespace
 
 const int kBackgroundWidth = 1280;
 const int kBackgroundHeight = 800;
-const int kAnswerButtonSize = 44;
+const int kAnswerButtonSize = 36;
 const int kNavigationWidth = 168;
 const int kNavigationHeight = 52;
 const int kJpegQuality = 85;
@@ -272,7 +272,7 @@ wxImage congratulationsBackground()
                           drawCentredText(gc, "Congratulations!", uiFont(72, true), kAmber, cx, 270);
                           drawCentredText(gc, "You have finished the Solar System quiz.", uiFont(28, false),
                                           kCream, cx, 380);
-                          drawCentredText(gc, "Close the window when you are ready.", uiFont(20, false),
+                          drawCentredText(gc, "Press Enter to close the window.", uiFont(20, false),
                                           kMutedText, cx, 650);
                       });
 }
@@ -291,7 +291,7 @@ wxImage answerButton(eAnswerLook look)
         size, kBase,
         [look](wxGraphicsContext& gc, const wxSize& size)
         {
-            const double c = size.x / 2.0, r = size.x / 2.0 - 5;
+            const double c = size.x / 2.0, r = size.x / 2.0 - 3;
             gc.SetPen(
                 gc.CreatePen(wxGraphicsPenInfo(look == eAnswerLook::eCold ? kOutline : kAmber).Width(3)));
             gc.SetBrush(look == eAnswerLook::eHot       ? wxBrush(kBaseLight)
@@ -301,9 +301,9 @@ wxImage answerButton(eAnswerLook look)
             if (look != eAnswerLook::eChecked)
                 return;
             wxGraphicsPath tick = gc.CreatePath();
-            tick.MoveToPoint(c - 8, c + 1);
-            tick.AddLineToPoint(c - 2, c + 7);
-            tick.AddLineToPoint(c + 9, c - 6);
+            tick.MoveToPoint(c - 7, c + 1);
+            tick.AddLineToPoint(c - 2, c + 6);
+            tick.AddLineToPoint(c + 8, c - 5);
             gc.SetPen(gc.CreatePen(wxGraphicsPenInfo(kBase).Width(4).Cap(wxCAP_ROUND).Join(wxJOIN_ROUND)));
             gc.StrokePath(tick);
         });

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "external/data/AssessmentMgr.h"
+
+#include <wx/string.h>
+
+#include <map>
+
+// An assessment file opened by the host: the assessment, its path, and the
+// state last read or written, so that unsaved changes can be told.
+class CAssessmentDocument
+{
+public:
+    CAssessmentDocument() = default;
+    CAssessmentDocument(const CAssessmentDocument&) = delete;
+    CAssessmentDocument& operator=(const CAssessmentDocument&) = delete;
+
+    // Reads the assessment and its question files. The process's working
+    // directory becomes the file's folder first, as the assessment's pictures
+    // are named relative to it (and the pictures an author chooses are made
+    // relative to it). False, with the reason in getLastError().
+    bool open(const wxString& path);
+    // Writes the question files and the assessment file.
+    bool save();
+    // Whether the assessment differs from the files as last read or written:
+    // its entries, attributes or any question.
+    bool isModified();
+
+    CAssessmentMgr* getAssessment() { return &m_assessment; }
+    wxString getPath() const { return m_path; }
+    wxString getLastError() const { return m_lastError; }
+
+private:
+    void rememberSavedState();
+    std::map<int, CQuestionData> questionsNow();
+
+    CAssessmentMgr m_assessment;
+    wxString m_path;
+    wxString m_lastError;
+    wxString m_savedText;
+    std::map<int, CQuestionData> m_savedQuestions;
+};

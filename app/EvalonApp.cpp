@@ -1,0 +1,153 @@
+#include "app/EvalonApp.h"
+
+#include "app/BundledSample.h"
+#include "app/ManagerFrame.h"
+#include "app/SnapshotWriter.h"
+#include "app/TakeAssessmentFrame.h"
+#include "app/UserAssessments.h"
+#include "external/data/AssessmentsMgr.h"
+#include "external/widgets/ShellFileTypes.h"
+
+#ifdef EVALON_HAVE_AUTHORING
+#include "app/AuthoringFrame.h"
+#endif
+
+#include <wx/filename.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/msgdlg.h>
+#include <wx/stdpaths.h>
+
+#include <cstdio>
+
+const char CEvalonApp::kApplicationName[] = "Evalon";
+
+CEvalonApp::CEvalonApp() = default;
+
+CEvalonApp::~CEvalonApp() = default;
+
+bool CEvalonApp::registerApplication(const wxString& executable, wxString* error)
+{
+    return CShellFileTypes::registerApplication(kApplicationName, executable, error);
+}
+
+bool CEvalonApp::OnInit()
+{
+    // Not wxApp::OnInit: main() has already answered --help, --version and
+    // misuse, and the toolkit's own parser knows none of our options.
+    SetAppDisplayName(kApplicationName);
+    wxInitAllImageHandlers();
+    m_commandLine = CCommandLine::parse(argc, argv);
+
+    wxString error;
+    if (!registerApplication(wxStandardPaths::Get().GetExecutablePath(), &error))
+        wxLogWarning(
+            "Evalon could not register itself, so the assessment manager cannot open files in it: %s", error);
+
+    switch (m_commandLine.getMode())
+    {
+    case CCommandLine::eManage:
+        return startManaging();
+    case CCommandLine::eAuthor:
+        return startAuthoring(m_commandLine.getFile());
+    case CCommandLine::eTake:
+        return startTaking(m_commandLine.getFile());
+    case CCommandLine::eSnapshot:
+        return true; // done in OnRun, without a main loop
+    default:
+        return false;
+    }
+}
+
+int CEvalonApp::OnRun()
+{
+    if (m_commandLine.getMode() == CCommandLine::eSnapshot)
+        return writeSnapshots(m_commandLine.getFolder(), m_commandLine.getFile());
+    return wxApp::OnRun();
+}
+
+void CEvalonApp::reportError(const wxString& message)
+{
+    wxMessageBox(message, kApplicationName, wxOK | wxICON_ERROR);
+}
+
+bool CEvalonApp::openDocument(const wxString& file)
+{
+    m_document = std::make_unique<CAssessmentDocument>();
+    if (m_document->open(file))
+        return true;
+    reportError(m_document->getLastError());
+    return false;
+}
+
+bool CEvalonApp::startManaging()
+{
+    m_assessments = std::make_unique<CAssessmentsMgr>();
+    CUserAssessments user(CUserAssessments::getDefaultFolder());
+    if (!user.open(m_assessments.get(), CBundledSample::getFile()))
+        reportError(user.getLastError()); // the list works without the sample
+    auto* frame = new CManagerFrame();
+    frame->initialize(m_assessments.get());
+    frame->Show();
+    return true;
+}
+
+bool CEvalonApp::startAuthoring(const wxString& file)
+{
+#ifdef EVALON_HAVE_AUTHORING
+    if (!openDocument(file))
+        return false;
+    auto* frame = new CAuthoringFrame();
+    frame->initialize(m_document.get());
+    frame->Show();
+    return true;
+#else
+    // Until the question list panel is part of the library, the file opens
+    // for taking.
+    return startTaking(file);
+#endif
+}
+
+bool CEvalonApp::startTaking(const wxString& file)
+{
+    if (!openDocument(file))
+        return false;
+    auto* frame = new CTakeAssessmentFrame();
+    if (!frame->initialize(m_document->getAssessment()))
+    {
+        reportError(frame->getLastError());
+        frame->Destroy();
+        return false;
+    }
+    frame->Show();
+    return true;
+}
+
+int CEvalonApp::writeSnapshots(const wxString& folder, const wxString& file)
+{
+    // Both paths are taken as given on the command line, before opening the
+    // assessment moves into its folder.
+    wxFileName output = wxFileName::DirName(folder);
+    output.MakeAbsolute();
+    const wxString assessmentFile = file.empty() ? CBundledSample::getFile() : file;
+    if (assessmentFile.empty())
+    {
+        fprintf(stderr, "evalon: the bundled sample assessment is missing; name an assessment file\n");
+        return 1;
+    }
+    CAssessmentDocument document;
+    if (!document.open(assessmentFile))
+    {
+        fprintf(stderr, "evalon: %s\n", document.getLastError().utf8_string().c_str());
+        return 1;
+    }
+    CSnapshotWriter writer(document.getAssessment(), output.GetPath());
+    if (!writer.write())
+    {
+        fprintf(stderr, "evalon: %s\n", writer.getLastError().utf8_string().c_str());
+        return 1;
+    }
+    for (const wxString& written : writer.getFiles())
+        printf("%s\n", written.utf8_string().c_str());
+    return 0;
+}

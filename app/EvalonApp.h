@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/AssessmentDocument.h"
+#include "app/CommandLine.h"
+
+#include <wx/app.h>
+
+#include <memory>
+
+class CAssessmentsMgr;
+
+// The evalon program: the assessment manager, the authoring window of one
+// assessment, taking an assessment, or snapshots of its pages, as its command
+// line says. Every start registers the program as "Evalon", the application
+// the assessment manager opens assessment files in.
+class CEvalonApp : public wxApp
+{
+public:
+    static const char kApplicationName[];
+
+    CEvalonApp();
+    ~CEvalonApp() override;
+
+    bool OnInit() override;
+    int OnRun() override;
+
+    // Registers `executable` as the "Evalon" application. False, with the
+    // reason in `error`, when the registry cannot be written.
+    static bool registerApplication(const wxString& executable, wxString* error);
+    // Writes the snapshots of the assessment `file` (empty: the bundled
+    // sample) into `folder` and lists them on standard output; returns the
+    // exit code, 0 on success.
+    static int writeSnapshots(const wxString& folder, const wxString& file);
+
+private:
+    bool startManaging();
+    bool startAuthoring(const wxString& file);
+    bool startTaking(const wxString& file);
+    bool openDocument(const wxString& file);
+    void reportError(const wxString& message);
+
+    CCommandLine m_commandLine;
+    std::unique_ptr<CAssessmentDocument> m_document;
+    std::unique_ptr<CAssessmentsMgr> m_assessments;
+};

@@ -1,0 +1,75 @@
+#include "app/ManagerFrame.h"
+
+#include "assessments/AssessmentsMgrPanel.h"
+#include "external/data/AssessmentsMgr.h"
+#include "external/widgets/CommonGuiUtils.h"
+
+#include <wx/button.h>
+#include <wx/filedlg.h>
+#include <wx/msgdlg.h>
+#include <wx/sizer.h>
+
+wxBEGIN_EVENT_TABLE(CManagerFrame, wxFrame)
+    EVT_BUTTON(CManagerFrame::kAddExistingButtonID, CManagerFrame::OnAddExisting) wxEND_EVENT_TABLE()
+
+        CManagerFrame::CManagerFrame(wxWindow* parent, wxWindowID id, const wxString& title,
+                                     const wxPoint& pos, const wxSize& size, long style, const wxString& name)
+    : wxFrame(parent, id, title, pos, size, style, name)
+{
+    zeroInit();
+    createControls();
+}
+
+CManagerFrame::~CManagerFrame() = default;
+
+void CManagerFrame::zeroInit()
+{
+    m_assessmentsMgr = nullptr;
+    m_panel = nullptr;
+    m_addExistingButton = nullptr;
+}
+
+bool CManagerFrame::createControls()
+{
+    m_panel =
+        new CAssessmentsMgrPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, "panel");
+    // The button joins the row of the panel's own buttons, after "View
+    // Details"; its click travels up to this frame.
+    m_addExistingButton = new wxButton(m_panel, kAddExistingButtonID, "Add &Existing...");
+    wxWindow* viewDetails = m_panel->FindWindow(CAssessmentsMgrPanel::kViewDetailsButtonID);
+    wxSizer* buttonRow = viewDetails ? viewDetails->GetContainingSizer() : nullptr;
+    if (buttonRow)
+        buttonRow->Add(m_addExistingButton, 0, wxALL, 10);
+    else
+        m_panel->GetSizer()->Add(m_addExistingButton, 0, wxALL, 10);
+
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(m_panel, 1, wxEXPAND);
+    SetSizerAndFit(sizer);
+    return true;
+}
+
+bool CManagerFrame::initialize(CAssessmentsMgr* assessmentsMgr)
+{
+    m_assessmentsMgr = assessmentsMgr;
+    m_panel->initialize(assessmentsMgr);
+    return m_panel->reloadListCtrl();
+}
+
+void CManagerFrame::OnAddExisting(wxCommandEvent&)
+{
+    wxString path;
+    const wxArrayString filters(1, "Evalon Files (*.eva)|*.eva");
+    if (!CCommonGuiUtils::BrowseForFile(false, filters, path, "Add Existing Assessment", wxString(), 1,
+                                        wxFD_OPEN | wxFD_FILE_MUST_EXIST, this))
+        return;
+    if (m_assessmentsMgr->addExisting(path) < 0)
+    {
+        wxMessageBox(wxString::Format("%s is in the list already.", path), "Evalon",
+                     wxOK | wxICON_INFORMATION, this);
+        return;
+    }
+    if (!m_assessmentsMgr->getLastError().empty())
+        wxMessageBox(m_assessmentsMgr->getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
+    m_panel->reloadListCtrl();
+}

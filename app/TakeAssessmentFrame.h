@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/ImageCache.h"
+
+#include <wx/frame.h>
+
+class CAssessmentMgr;
+class CTakeAssessmentPanel;
+
+// The window in which a test taker takes an assessment: the presentation
+// panel, sized to the pictures, and the keys that turn pages (Left or Page Up
+// for Previous; Right, Page Down or Enter for Next and Submit; Escape closes
+// the window once the assessment is finished). Tab moves through the answers
+// and buttons and Space checks the answer that has the focus.
+class CTakeAssessmentFrame : public wxFrame
+{
+public:
+    CTakeAssessmentFrame(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY,
+                         const wxString& title = "Evalon", const wxPoint& pos = wxDefaultPosition,
+                         const wxSize& size = wxDefaultSize, long style = wxDEFAULT_FRAME_STYLE,
+                         const wxString& name = wxFrameNameStr);
+    ~CTakeAssessmentFrame() override;
+
+    // Shows the first page and sizes the window to its background. The
+    // assessment is the host's and must outlive the window. False, with the
+    // reason in getLastError(), when the first page cannot be shown.
+    bool initialize(CAssessmentMgr* assessment);
+
+    // An interactive window (the default) reports a page that cannot be
+    // shown in a message box and closes; otherwise it only keeps the reason
+    // in getLastError(), for a caller that reports it its own way.
+    void setInteractive(bool interactive) { m_interactive = interactive; }
+
+    CTakeAssessmentPanel* getPanel() const { return m_panel; }
+    const CImageCache& getImageCache() const { return m_images; }
+    wxString getLastError() const { return m_lastError; }
+
+private:
+    void zeroInit();
+    bool createControls();
+
+    void OnBack(wxCommandEvent& event);
+    void OnForward(wxCommandEvent& event);
+    void OnFinish(wxCommandEvent& event);
+    void OnPageFailed(wxCommandEvent& event);
+
+    CTakeAssessmentPanel* m_panel;
+    CImageCache m_images;
+    wxString m_lastError;
+    bool m_interactive;
+
+    wxDECLARE_EVENT_TABLE();
+};

@@ -1,0 +1,29 @@
+// evalon: author, take and snapshot multiple-choice assessments.
+
+#include "app/CommandLine.h"
+#include "app/EvalonApp.h"
+
+#include <cstdio>
+
+wxIMPLEMENT_APP_NO_MAIN(CEvalonApp);
+
+int main(int argc, char** argv)
+{
+    // Answered before the toolkit starts, so that they work without a display.
+    const CCommandLine commandLine = CCommandLine::parse(argc, argv);
+    switch (commandLine.getMode())
+    {
+    case CCommandLine::eHelp:
+        fputs(CCommandLine::usage().utf8_string().c_str(), stdout);
+        return 0;
+    case CCommandLine::eVersion:
+        fputs(CCommandLine::version().utf8_string().c_str(), stdout);
+        return 0;
+    case CCommandLine::eMisused:
+        fprintf(stderr, "evalon: %s\nTry 'evalon --help' for more information.\n",
+                commandLine.getError().utf8_string().c_str());
+        return 2;
+    default:
+        return wxEntry(argc, argv);
+    }
+}
