@@ -1,0 +1,481 @@
+#include "tests/support/WxTest.h"
+#include "tests/views/ViewHost.h"
+
+#include "external/data/EVAttributes.h"
+#include "external/data/QuestionData.h"
+#include "external/widgets/VeltoCheckedButton.h"
+#include "external/widgets/VeltoColours.h"
+#include "external/widgets/VeltoStaticCtrl.h"
+
+#include <wx/dcmemory.h>
+#include <wx/frame.h>
+
+#include <algorithm>
+
+namespace
+{
+
+const wxColour kFontColour(0, 255, 0);
+
+class AssessmentViewPanelTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        frame = new wxFrame(nullptr, wxID_ANY, "view", wxPoint(0, 0));
+        host = new CViewHost(frame);
+        frame->Show();
+        resizeClient(wxSize(1000, 800));
+        attributes.getFontInfo()->setFontSize(14);
+        attributes.getFontInfo()->setFontColour(kFontColour);
+        question.setQuestion("Which of these are prime numbers?");
+        for (unsigned i = 0; i < 10; ++i)
+            question.setAnswer(i, wxString::Format("answer %u", i + 1));
+        setAnswers(3, CQuestionData::eMultipleAnswers);
+    }
+
+    void resizeClient(const wxSize& size)
+    {
+        frame->SetClientSize(size);
+        ASSERT_TRUE(evtest::pumpUntil([&] { return host->GetClientSize() == size; }));
+    }
+    void setAnswers(int count, CQuestionData::eCategoryType category)
+    {
+        question.setNumAnswers(count);
+        question.setCategoryType(category);
+    }
+    bool showQuestion() { return host->initializeForQuestion(&attributes, &question); }
+
+    // The question text, the ten answer texts, then score and missed-questions.
+    // (Made with the identifier -1, that is "any": the toolkit numbers them.)
+    std::vector<CVeltoStaticCtrl*> texts()
+    {
+        std::vector<CVeltoStaticCtrl*> found;
+        for (wxWindow* child : host->GetChildren())
+            if (auto* text = dynamic_cast<CVeltoStaticCtrl*>(child))
+                found.push_back(text);
+        return found;
+    }
+    CVeltoCheckedButton* button(int id) { return evtest::findControl<CVeltoCheckedButton>(host, id); }
+    CVeltoCheckedButton* answerButton(int index) { return button(1000 + index); }
+    std::vector<bool> checkedStates()
+    {
+        std::vector<bool> states;
+        for (int id = 1000; id <= 1012; ++id)
+            states.push_back(button(id)->isChecked());
+        return states;
+    }
+    // What the test taker does: press and release over the button, which
+    // toggles itself and then tells the panel.
+    void clickAnswer(int index)
+    {
+        CVeltoCheckedButton* answer = answerButton(index);
+        for (wxEventType type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP})
+        {
+            wxMouseEvent mouse(type);
+            mouse.SetPosition(wxPoint(answer->GetSize().x / 2, answer->GetSize().y / 2));
+            mouse.SetEventObject(answer);
+            answer->GetEventHandler()->ProcessEvent(mouse);
+        }
+    }
+    void showNavigation()
+    {
+        for (int id = 1010; id <= 1012; ++id)
+            button(id)->Show();
+    }
+
+    wxFrame* frame = nullptr;
+    CViewHost* host = nullptr;
+    CEVAttributes attributes;
+    CQuestionData question;
+};
+
+// ---------------------------------------------------------------------------
+// Pages
+
+TEST_F(AssessmentViewPanelTest, QuestionPageShowsTheQuestionAndItsAnswersOnly)
+{
+    for (int count : {3, 0, 10})
+    {
+        SCOPED_TRACE(count);
+        showNavigation();
+        setAnswers(count, CQuestionData::eMultipleAnswers);
+        ASSERT_TRUE(showQuestion());
+        const std::vector<CVeltoStaticCtrl*> all = texts();
+        ASSERT_EQ(all.size(), 13u);
+        EXPECT_TRUE(all[0]->IsShown());
+        EXPECT_EQ(all[0]->GetLabel(), "Which of these are prime numbers?");
+        for (int i = 0; i < 10; ++i)
+        {
+            EXPECT_EQ(all[1 + i]->IsShown(), i < count) << "answer " << i + 1;
+            EXPECT_EQ(answerButton(i)->IsShown(), i < count) << "answer " << i + 1;
+            // Every answer text gets its label, whatever the number of answers.
+            EXPECT_EQ(all[1 + i]->GetLabel(), wxString::Format("answer %d", i + 1));
+        }
+        for (int id = 1010; id <= 1012; ++id)
+            EXPECT_FALSE(button(id)->IsShown()) << id;
+        EXPECT_FALSE(all[11]->IsShown());
+        EXPECT_FALSE(all[12]->IsShown());
+        EXPECT_EQ(all[0]->GetFont(), attributes.getFontInfo()->getAsFont());
+        EXPECT_EQ(all[10]->GetForegroundColour(), kFontColour);
+    }
+}
+
+TEST_F(AssessmentViewPanelTest, OtherPagesShowTheirTextsOnlyAndKeepTheAnswers)
+{
+    ASSERT_TRUE(showQuestion());
+    clickAnswer(0);
+    clickAnswer(2);
+    const std::vector<CVeltoStaticCtrl*> all = texts();
+    auto shown = [&]
+    { return std::count_if(all.begin(), all.end(), [](wxWindow* w) { return w->IsShown(); }); };
+
+    showNavigation();
+    ASSERT_TRUE(host->initializeForSubmit(&attributes));
+    EXPECT_EQ(shown(), 0);
+    EXPECT_FALSE(answerButton(0)->IsShown());
+    EXPECT_FALSE(button(1011)->IsShown());
+    EXPECT_EQ(host->selectedAnswers(), (std::vector<int>{0, 2}));
+
+    ASSERT_TRUE(host->initializeForReview(&attributes, 1, 4));
+    EXPECT_EQ(shown(), 2);
+    EXPECT_TRUE(all[11]->IsShown());
+    EXPECT_TRUE(all[12]->IsShown());
+
+    ASSERT_TRUE(host->initializeForCongratulations(&attributes));
+    EXPECT_EQ(shown(), 0);
+    EXPECT_EQ(host->selectedAnswers(), (std::vector<int>{0, 2}));
+
+    // Only the next question page clears the answers.
+    ASSERT_TRUE(showQuestion());
+    EXPECT_FALSE(host->answersWereSelected());
+    EXPECT_EQ(checkedStates(), std::vector<bool>(13, false));
+}
+
+// ---------------------------------------------------------------------------
+// Answers
+
+TEST_F(AssessmentViewPanelTest, OneAnswerQuestionsKeepOnlyTheLastClickedAnswer)
+{
+    for (CQuestionData::eCategoryType category : {CQuestionData::eTrueFalse, CQuestionData::eSingleAnswer})
+    {
+        SCOPED_TRACE(category);
+        setAnswers(5, category);
+        ASSERT_TRUE(showQuestion());
+        clickAnswer(1);
+        clickAnswer(3);
+        EXPECT_EQ(host->selectedAnswers(), std::vector<int>{3});
+        EXPECT_TRUE(host->answersWereSelected());
+
+        // A repeated click clears the very answer just clicked, and a third
+        // one leaves it unchecked too: the button toggles on, then the panel
+        // clears the last clicked button, which is itself.
+        clickAnswer(3);
+        EXPECT_TRUE(host->selectedAnswers().empty());
+        clickAnswer(3);
+        EXPECT_TRUE(host->selectedAnswers().empty());
+        clickAnswer(0);
+        EXPECT_EQ(host->selectedAnswers(), std::vector<int>{0});
+    }
+}
+
+TEST_F(AssessmentViewPanelTest, SeveralAnswerQuestionsKeepEveryClickedAnswerInIndexOrder)
+{
+    setAnswers(6, CQuestionData::eMultipleAnswers);
+    ASSERT_TRUE(showQuestion());
+    EXPECT_FALSE(host->answersWereSelected());
+    clickAnswer(4);
+    clickAnswer(0);
+    clickAnswer(1);
+    EXPECT_EQ(host->selectedAnswers(), (std::vector<int>{0, 1, 4}));
+    clickAnswer(0);
+    EXPECT_EQ(host->selectedAnswers(), (std::vector<int>{1, 4}));
+}
+
+TEST_F(AssessmentViewPanelTest, ButtonSelectionFromCodeCountsAsTheLastClick)
+{
+    setAnswers(6, CQuestionData::eTrueFalse);
+    ASSERT_TRUE(showQuestion());
+    host->setButtonSelection(4, true, true);
+    EXPECT_EQ(host->selectedAnswers(), std::vector<int>{4});
+
+    // Slots 13 and 14 hold no button: nothing changes, not even the last click.
+    const std::vector<bool> before = checkedStates();
+    host->setButtonSelection(13, true, true);
+    host->setButtonSelection(14, true, true);
+    EXPECT_EQ(checkedStates(), before);
+
+    clickAnswer(1);
+    EXPECT_EQ(host->selectedAnswers(), std::vector<int>{1});
+
+    // Unchecking from code also makes the button the last clicked one.
+    host->setButtonSelection(10, true, false);
+    EXPECT_TRUE(button(1010)->isChecked());
+    host->setButtonSelection(10, false, true);
+    clickAnswer(2);
+    EXPECT_EQ(host->selectedAnswers(), (std::vector<int>{1, 2}));
+}
+
+// ---------------------------------------------------------------------------
+// Navigation
+
+TEST_F(AssessmentViewPanelTest, NavigationButtonsReachTheHostOnce)
+{
+    ASSERT_TRUE(showQuestion());
+    showNavigation();
+    clickAnswer(0);
+    evtest::clickButton(button(1011));
+    evtest::clickButton(button(1010));
+    evtest::clickButton(button(1012));
+    EXPECT_EQ(host->navigation, (std::vector<std::string>{"next", "previous", "submit"}));
+    EXPECT_EQ(host->selectedAnswers(), std::vector<int>{0});
+
+    // Their enabled state is the host's: enabled unless it says otherwise.
+    host->nextEnabled = false;
+    host->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    EXPECT_FALSE(button(1011)->IsEnabled());
+    EXPECT_TRUE(button(1010)->IsEnabled());
+    EXPECT_TRUE(button(1012)->IsEnabled());
+}
+
+// ---------------------------------------------------------------------------
+// Pictures
+
+TEST_F(AssessmentViewPanelTest, QuestionPageAsksForItsPicturesInOrder)
+{
+    ASSERT_TRUE(showQuestion());
+    std::vector<int> expected{0};
+    for (int i = 0; i < 10; ++i)
+        expected.insert(expected.end(), {1, 2, 3});
+    expected.insert(expected.end(), {4, 5, 13, 6, 7, 13, 8, 9, 13});
+    EXPECT_EQ(host->requestedImages, expected);
+    EXPECT_EQ(answerButton(9)->GetSize(), wxSize(40, 40));
+
+    host->requestedImages.clear();
+    ASSERT_TRUE(host->initializeForSubmit(&attributes));
+    ASSERT_TRUE(host->initializeForReview(&attributes, 0, 1));
+    ASSERT_TRUE(host->initializeForCongratulations(&attributes));
+    EXPECT_EQ(host->requestedImages, (std::vector<int>{10, 11, 12}));
+}
+
+TEST_F(AssessmentViewPanelTest, AMissingPictureFailsThePageAndLeavesThePanelPainting)
+{
+    for (int refused : {CEVImageSelections::eQuestionBackground, CEVImageSelections::eAnswerButtonHot,
+                        CEVImageSelections::eNoImage})
+    {
+        SCOPED_TRACE(refused);
+        ASSERT_TRUE(host->initializeForReview(&attributes, 1, 2));
+        host->refusedImage = refused;
+        EXPECT_FALSE(showQuestion());
+        EXPECT_FALSE(host->IsFrozen());
+        // The failing page shows nothing of its own: the review is still up.
+        EXPECT_TRUE(texts()[11]->IsShown());
+        EXPECT_FALSE(texts()[0]->IsShown());
+        host->refusedImage = CViewHost::kRefuseNothing;
+    }
+    // A background that is not a picture fails the page too.
+    host->images[CEVImageSelections::eReviewBackground] = wxImage();
+    EXPECT_FALSE(host->initializeForReview(&attributes, 1, 2));
+
+    host->paints = 0;
+    ASSERT_TRUE(showQuestion());
+    EXPECT_TRUE(evtest::pumpUntil([&] { return host->paints > 0; }));
+}
+
+// ---------------------------------------------------------------------------
+// Review
+
+TEST_F(AssessmentViewPanelTest, ReviewShowsTheTruncatedScoreInItsOwnFont)
+{
+    struct Case
+    {
+        unsigned missed, total;
+        const char* score;
+        const char* review;
+    };
+    for (const Case& c : {Case{1, 4, "Your score is 75%", "Number of questions to review: 1"},
+                          Case{1, 3, "Your score is 66%", "Number of questions to review: 1"},
+                          Case{0, 7, "Your score is 100%", "Number of questions to review: 0"}})
+    {
+        ASSERT_TRUE(host->initializeForReview(&attributes, c.missed, c.total));
+        EXPECT_EQ(texts()[11]->GetLabel(), c.score);
+        EXPECT_EQ(texts()[12]->GetLabel(), c.review);
+    }
+    for (CVeltoStaticCtrl* text : {texts()[11], texts()[12]})
+    {
+        EXPECT_EQ(text->GetFont().GetFaceName(), "Times New Roman");
+        EXPECT_EQ(text->GetFont().GetPointSize(), 26);
+        EXPECT_EQ(text->GetForegroundColour(), CVeltoColours::kPellantTextColorYellow);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Layout
+
+TEST_F(AssessmentViewPanelTest, QuestionLayoutPlacesEveryControlFromTheMargins)
+{
+    // A long second answer wraps to several lines, higher than its button.
+    question.setAnswer(1, wxString('x', 40) + " " + wxString('y', 40) + " " + wxString('z', 40));
+    ASSERT_TRUE(showQuestion());
+    const std::vector<CVeltoStaticCtrl*> all = texts();
+    EXPECT_EQ(all[0]->GetPosition(), wxPoint(50, 50));
+    EXPECT_EQ(all[0]->GetSize().x, 900);
+    // 1000 - 40 (answer button) - 100 (previous button) - 140
+    EXPECT_EQ(all[1]->GetSize().x, 720);
+
+    int y = 50 + all[0]->GetSize().y + 40;
+    for (int i = 0; i < 10; ++i)
+    {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(answerButton(i)->GetPosition(), wxPoint(50, y));
+        EXPECT_EQ(all[1 + i]->GetPosition(), wxPoint(110, y));
+        y += std::max(40, all[1 + i]->GetSize().y) + 20;
+    }
+    ASSERT_GT(all[2]->GetSize().y, 40);
+    EXPECT_EQ(answerButton(2)->GetPosition().y - answerButton(1)->GetPosition().y, all[2]->GetSize().y + 20);
+    EXPECT_EQ(answerButton(1)->GetPosition().y - answerButton(0)->GetPosition().y, 60);
+
+    // Previous 40, next 50, submit 30 high; next is the widest at 120. The
+    // column ends 50 pixels above the bottom: 590 + 40 + 20 + 50 + 20 + 30 = 750.
+    EXPECT_EQ(button(1010)->GetPosition(), wxPoint(830, 590));
+    EXPECT_EQ(button(1011)->GetPosition(), wxPoint(830, 650));
+    EXPECT_EQ(button(1012)->GetPosition(), wxPoint(830, 720));
+}
+
+TEST_F(AssessmentViewPanelTest, ReviewLayoutStartsAQuarterInAndThreeEighthsDown)
+{
+    ASSERT_TRUE(host->initializeForReview(&attributes, 1, 4));
+    CVeltoStaticCtrl* score = texts()[11];
+    CVeltoStaticCtrl* missed = texts()[12];
+    EXPECT_EQ(score->GetSize().x, 750);
+    EXPECT_EQ(missed->GetSize().x, 750);
+    EXPECT_EQ(score->GetPosition(), wxPoint(250, 300));
+    EXPECT_EQ(missed->GetPosition(), wxPoint(250, 300 + score->GetCharHeight() + 20));
+}
+
+TEST_F(AssessmentViewPanelTest, ResizingReappliesTheLayoutOfTheMode)
+{
+    ASSERT_TRUE(showQuestion());
+    resizeClient(wxSize(1200, 900));
+    EXPECT_EQ(texts()[0]->GetSize().x, 1100);
+    EXPECT_EQ(button(1012)->GetPosition(), wxPoint(1030, 820));
+
+    ASSERT_TRUE(host->initializeForReview(&attributes, 1, 4));
+    host->setLayoutMode(CAssessmentViewPanelBase::eReviewLayout);
+    resizeClient(wxSize(800, 800));
+    EXPECT_EQ(texts()[11]->GetPosition(), wxPoint(200, 300));
+    EXPECT_EQ(texts()[11]->GetSize().x, 600);
+
+    for (auto mode :
+         {CAssessmentViewPanelBase::eSubmitLayout, CAssessmentViewPanelBase::eCongratulationsLayout})
+    {
+        host->setLayoutMode(mode);
+        EXPECT_EQ(host->getLayoutMode(), mode);
+        resizeClient(wxSize(1000, 600));
+        EXPECT_EQ(texts()[11]->GetPosition(), wxPoint(200, 300));
+        EXPECT_EQ(texts()[0]->GetSize().x, 1100);
+    }
+}
+
+TEST_F(AssessmentViewPanelTest, DisplaySizeFollowsTheBackground)
+{
+    host->images[CEVImageSelections::eQuestionBackground] = CViewHost::solid(1024, 768, *wxBLACK);
+    frame->Move(30, 40);
+    ASSERT_TRUE(showQuestion());
+    EXPECT_TRUE(host->initializeDisplaySize(frame));
+    EXPECT_TRUE(evtest::pumpUntil([&] { return frame->GetClientSize() == wxSize(1024, 768); }));
+    EXPECT_EQ(frame->GetPosition(), wxPoint(0, 0));
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+
+TEST_F(AssessmentViewPanelTest, EraseDrawsTheBackgroundScaledOrNothing)
+{
+    wxBitmap bitmap(1000, 800, 24);
+    wxMemoryDC dc(bitmap);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    auto erase = [&]
+    {
+        wxEraseEvent event(host->GetId(), &dc);
+        event.SetEventObject(host);
+        host->ProcessWindowEvent(event);
+        dc.SelectObject(wxNullBitmap);
+        const wxImage image = bitmap.ConvertToImage();
+        dc.SelectObject(bitmap);
+        return image;
+    };
+
+    // No page yet, so no background: nothing is drawn, not even the toolkit's.
+    EXPECT_EQ(evtest::pixelAt(erase(), 500, 400), *wxWHITE);
+
+    ASSERT_TRUE(showQuestion());
+    const wxImage painted = erase();
+    EXPECT_EQ(evtest::pixelAt(painted, 0, 0), *wxRED);
+    EXPECT_EQ(evtest::pixelAt(painted, 495, 799), *wxRED);
+    EXPECT_EQ(evtest::pixelAt(painted, 505, 799), *wxBLUE);
+    EXPECT_EQ(evtest::pixelAt(painted, 999, 0), *wxBLUE);
+}
+
+TEST_F(AssessmentViewPanelTest, PageIsPaintedScaledWithTextsAndButtonsOverIt)
+{
+    attributes.getFontInfo()->setFontSize(40);
+    attributes.getFontInfo()->setStyle(true, false, false);
+    question.setQuestion("MMMM");
+    host->paints = 0;
+    ASSERT_TRUE(showQuestion());
+    // Grabbed once the page is on the screen; before that the window is black.
+    ASSERT_TRUE(evtest::pumpUntil([&] { return host->paints > 0; }));
+    const wxImage shot = evtest::grabWindow(frame);
+    ASSERT_EQ(shot.GetSize(), wxSize(1000, 800));
+
+    // The 200 x 100 background covers the client area, split in the middle.
+    EXPECT_TRUE(evtest::coloursNear(evtest::pixelAt(shot, 5, 795), *wxRED));
+    EXPECT_TRUE(evtest::coloursNear(evtest::pixelAt(shot, 490, 795), *wxRED));
+    EXPECT_TRUE(evtest::coloursNear(evtest::pixelAt(shot, 510, 795), *wxBLUE));
+    EXPECT_TRUE(evtest::coloursNear(evtest::pixelAt(shot, 995, 5), *wxBLUE));
+
+    // The answer button shows its cold picture where it stands.
+    const wxPoint buttonCentre = answerButton(0)->GetPosition() + wxPoint(20, 20);
+    EXPECT_TRUE(evtest::coloursNear(evtest::pixelAt(shot, buttonCentre.x, buttonCentre.y), *wxYELLOW));
+
+    // Some pixel of the question text has the font's colour, on red around it.
+    const wxRect textRect = texts()[0]->GetRect();
+    bool textPainted = false;
+    for (int x = textRect.x; x < textRect.GetRight() && !textPainted; ++x)
+        for (int y = textRect.y; y < textRect.GetBottom() && !textPainted; ++y)
+            textPainted = evtest::coloursNear(evtest::pixelAt(shot, x, y), kFontColour);
+    EXPECT_TRUE(textPainted);
+    EXPECT_TRUE(evtest::coloursNear(evtest::pixelAt(shot, 45, 45), *wxRED));
+}
+
+TEST_F(AssessmentViewPanelTest, EachPageChangeIsPaintedOnce)
+{
+    ASSERT_TRUE(showQuestion());
+    ASSERT_TRUE(evtest::pumpUntil([&] { return host->paints > 0; }));
+    evtest::pumpEvents();
+
+    // The panel once, and no control twice: a checked answer that the next
+    // question clears must not be repainted on its own before the page is.
+    auto paintsFor = [&](const std::function<bool()>& pageChange)
+    {
+        clickAnswer(0);
+        evtest::pumpEvents();
+        host->resetPaints();
+        EXPECT_TRUE(pageChange());
+        evtest::pumpUntil([&] { return host->paints > 0; });
+        evtest::pumpEvents();
+        evtest::pumpEvents();
+        EXPECT_LE(host->mostControlPaints(), 1);
+        return host->paints;
+    };
+    EXPECT_EQ(paintsFor([&] { return showQuestion(); }), 1);
+    EXPECT_EQ(paintsFor([&] { return host->initializeForSubmit(&attributes); }), 1);
+    EXPECT_EQ(paintsFor([&] { return host->initializeForReview(&attributes, 1, 3); }), 1);
+    EXPECT_EQ(paintsFor([&] { return host->initializeForCongratulations(&attributes); }), 1);
+    setAnswers(10, CQuestionData::eTrueFalse);
+    EXPECT_EQ(paintsFor([&] { return showQuestion(); }), 1);
+}
+
+} // namespace

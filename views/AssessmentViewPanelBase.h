@@ -1,0 +1,142 @@
+#pragma once
+
+#include "external/data/EVImageSelections.h"
+#include "views/ControlSlot.h"
+#include "views/QuestionPageControls.h"
+
+#include <wx/dynarray.h>
+#include <wx/image.h>
+#include <wx/panel.h>
+
+class CEVAttributes;
+class CQuestionData;
+class CVeltoCheckedButton;
+class CVeltoStaticCtrl;
+class wxTopLevelWindow;
+
+// The panel on which a test taker works through an assessment, page by page:
+// question pages, a submit page, a review page and a congratulations page, each
+// over its own background picture. The host derives from it, decides which page
+// comes next, hands in the data of that page, reads the checked answers back,
+// answers the navigation buttons and supplies the pictures. The panel shows no
+// navigation button itself: the host shows the ones it wants (identifiers
+// kPreviousButtonID, kNextButtonID, kSubmitButtonID) after each page operation.
+class CAssessmentViewPanelBase : public wxPanel
+{
+public:
+    // The layout a resize re-applies; the host sets it for the page it shows.
+    enum eLayoutMode
+    {
+        eQuestionLayout = 0,
+        eSubmitLayout = 1,          // nothing to lay out
+        eCongratulationsLayout = 2, // nothing to lay out
+        eReviewLayout = 3
+    };
+
+    static const unsigned kOutsidePixelMargin = 50;
+    static const unsigned kInterControlPixelMargin = 20;
+
+    static const int kFirstAnswerButtonID = 1000;
+    static const int kLastAnswerButtonID = 1009;
+    static const int kPreviousButtonID = 1010;
+    static const int kNextButtonID = 1011;
+    static const int kSubmitButtonID = 1012;
+
+    CAssessmentViewPanelBase(wxWindow* parent, int id = wxID_ANY, const wxPoint& pos = wxDefaultPosition,
+                             const wxSize& size = wxDefaultSize, long style = wxTAB_TRAVERSAL);
+    ~CAssessmentViewPanelBase() override;
+
+    // Page operations. Each paints its page once, in one piece. False when a
+    // picture cannot be had; the page is then left half set up and not
+    // refreshed, and the host decides what to do.
+    bool initializeForQuestion(CEVAttributes* attributes, CQuestionData* question);
+    bool initializeForSubmit(CEVAttributes* attributes);
+    // `numQuestions` is at least 1 and not less than `numMissedQuestions`.
+    bool initializeForReview(CEVAttributes* attributes, unsigned int numMissedQuestions,
+                             unsigned int numQuestions);
+    bool initializeForCongratulations(CEVAttributes* attributes);
+
+    // Gives `window` a client area of the current background's size, at the
+    // screen's top left corner, so that the pictures show unscaled.
+    bool initializeDisplaySize(wxTopLevelWindow* window);
+
+protected:
+    virtual void handlePreviousButtonClicked() = 0;
+    virtual void handleNextButtonClicked() = 0;
+    virtual void handleSubmitButtonClicked() = 0;
+    virtual void handlePreviousButtonUpdateUI(wxUpdateUIEvent& event);
+    virtual void handleNextButtonUpdateUI(wxUpdateUIEvent& event);
+    virtual void handleSubmitButtonUpdateUI(wxUpdateUIEvent& event);
+    // Fills `image` with the picture `attributes` select for `id` (eNoImage
+    // included) and returns true, or returns false when it cannot.
+    virtual bool getImageForID(CEVAttributes* attributes, CEVImageSelections::imageID id, wxImage* image) = 0;
+
+    // The indexes (0 to 9) of the checked answers, ascending. Returns true.
+    bool getSelectedAnswerIndexes(wxArrayInt* indexes);
+    bool answersWereSelected();
+    // `index` 0 to 9 names an answer button, 10 to 12 previous, next and
+    // submit; 13 and 14 name slots without a button and change nothing.
+    void setButtonSelection(unsigned int index, bool checked, bool flag);
+    void initMemberVarsForNextQuestion();
+    eLayoutMode getLayoutMode();
+    void setLayoutMode(eLayoutMode mode);
+
+    void OnEraseBackground(wxEraseEvent& event);
+    void OnSize(wxSizeEvent& event);
+
+private:
+    static const unsigned kScoreSlot = 14;
+    static const unsigned kMissedQuestionsSlot = 15;
+    static const unsigned kNumControlSlots = 16;
+
+    void zeroInit();
+    bool createControls();
+    CQuestionPageControls questionPage() const { return CQuestionPageControls(m_controls); }
+
+    void getCheckedButtonForID(int id, CVeltoCheckedButton** button);
+    bool hideAllControls();
+    bool showValidWindowsForQuestion();
+    bool showValidWindowsForReview();
+    bool showValidWindowsForSubmit();
+    bool showValidWindowsForCongratulations();
+
+    bool initializeImagesForQuestion();
+    bool initializeImagesForSubmit();
+    bool initializeImagesForReview();
+    bool initializeImagesForCongratulations();
+    bool loadBackground(CEVImageSelections::imageID id);
+    bool initializeFontsForQuestionAndAnswer();
+    bool initializeFontsForReview();
+    bool updateControlsForQuestion();
+    bool updateControlsForReview(unsigned int numMissedQuestions, unsigned int numQuestions);
+
+    bool layoutControls();
+    bool layoutControlsForQuestion();
+    bool layoutControlsForReview();
+    unsigned int calculateQuestionWidth();
+    unsigned int calculateAnswerWidth();
+    wxPoint calculateTopLeftNavigationButtons();
+
+    // Ends a page operation: thawed in any case, refreshed only when the page
+    // could be set up.
+    bool finishPage(bool succeeded);
+
+    void OnAnswerButtonClicked(wxCommandEvent& event);
+    void OnPreviousButtonClicked(wxCommandEvent& event);
+    void OnPreviousButtonUpdateUI(wxUpdateUIEvent& event);
+    void OnNextButtonClicked(wxCommandEvent& event);
+    void OnNextButtonUpdateUI(wxUpdateUIEvent& event);
+    void OnSubmitButtonClicked(wxCommandEvent& event);
+    void OnSubmitButtonUpdateUI(wxUpdateUIEvent& event);
+
+    CQuestionData* m_question = nullptr;
+    CEVAttributes* m_attributes = nullptr;
+    int m_lastClickedID = -1;
+    // Slots 0 to 13 are the question page (see CQuestionPageControls); 14 and
+    // 15 hold the score and missed-questions texts of the review page.
+    CControlSlot m_controls[kNumControlSlots];
+    eLayoutMode m_layoutMode = eQuestionLayout;
+    wxImage m_backgroundImage;
+
+    wxDECLARE_EVENT_TABLE();
+};
