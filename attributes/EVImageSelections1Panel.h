@@ -1,0 +1,54 @@
+#pragma once
+
+#include "attributes/EVImageSelectionsPanelBase.h"
+
+// The "Image Selections 1" page of the attributes notebook: the backgrounds of the question, submit, review
+// and congratulations pages and the three images of an answer button.
+class CEVImageSelections1Panel : public CEVImageSelectionsPanelBase
+{
+public:
+    // Identifiers of each row's path box and browse button.
+    enum eControlID
+    {
+        eQuestionBackgroundPathID = 1,
+        eQuestionBackgroundBrowseID = 2,
+        eAnswerButtonColdPathID = 4,
+        eAnswerButtonColdBrowseID = 5,
+        eAnswerButtonHotPathID = 7,
+        eAnswerButtonHotBrowseID = 8,
+        eAnswerButtonCheckedPathID = 10,
+        eAnswerButtonCheckedBrowseID = 11,
+        eAnswersSubmittalBackgroundPathID = 13,
+        eAnswersSubmittalBackgroundBrowseID = 14,
+        eReviewBackgroundPathID = 16,
+        eReviewBackgroundBrowseID = 17,
+        eCongratulationsBackgroundPathID = 19,
+        eCongratulationsBackgroundBrowseID = 20,
+    };
+
+    CEVImageSelections1Panel(wxWindow* parent, wxWindowID id = wxID_ANY,
+                             const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
+                             long style = wxTAB_TRAVERSAL, const wxString& name = "panel");
+    ~CEVImageSelections1Panel() override;
+
+private:
+    static const unsigned kNumRows = 7;
+    static const SImageRow kRows[kNumRows];
+
+    void zeroInit();
+    bool createControls();
+    bool initializeControlsMapArray();
+
+    void OnQuestionBackground(wxCommandEvent& event);
+    void OnAnswerButtonCold(wxCommandEvent& event);
+    void OnAnswerButtonHot(wxCommandEvent& event);
+    void OnAnswerButtonChecked(wxCommandEvent& event);
+    void OnAnswersSubmittalBackground(wxCommandEvent& event);
+    void OnReviewBackground(wxCommandEvent& event);
+    void OnCongratulationsBackground(wxCommandEvent& event);
+
+    wxStaticText* m_labels[kNumRows];
+    SRowControls m_rowControls[kNumRows];
+
+    wxDECLARE_EVENT_TABLE();
+};
