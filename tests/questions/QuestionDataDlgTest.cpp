@@ -22,21 +22,19 @@ int closing(CQuestionDataDlg* dlg)
     return dlg->IsShown() ? int(wxID_NONE) : int(wxID_CANCEL);
 }
 
-// Runs a dialog on `question` modally as a caller does; the author sees it,
-// edits it with `edit` and leaves it with `finish`.
-int runDialog(CQuestionData* question, const std::function<void(const CQuestionEditorProbe&)>& edit,
+// Runs the dialog modally as a caller does; the author sees it, edits it with
+// `edit` and leaves it with `finish`.
+int runDialog(CQuestionDataDlg& dlg, const std::function<void(const CQuestionEditorProbe&)>& edit,
               const CFinish& finish)
 {
-    CQuestionDataDlg dlg;
-    dlg.initialize(question);
+    const auto script = [&](CQuestionDataDlg* shown)
+    {
+        evtest::showAsModal(shown);
+        edit(CQuestionEditorProbe(shown));
+        return finish(shown);
+    };
     int result = wxID_NONE;
-    wxTEST_DIALOG(result = dlg.ShowModal(), CExpectDialog<CQuestionDataDlg>(
-                                                [&](CQuestionDataDlg* shown)
-                                                {
-                                                    evtest::showAsModal(shown);
-                                                    edit(CQuestionEditorProbe(shown));
-                                                    return finish(shown);
-                                                }));
+    wxTEST_DIALOG(result = dlg.ShowModal(), CExpectDialog<CQuestionDataDlg>(script));
     return result;
 }
 
@@ -53,14 +51,14 @@ void editEveryField(const CQuestionEditorProbe& probe)
 TEST(QuestionDataDlgTest, OkWritesTheEditsIntoTheQuestion)
 {
     CQuestionData question = sampleQuestion();
-    EXPECT_EQ(runDialog(&question, editEveryField, pressing(wxID_OK)), wxID_OK);
+    CQuestionDataDlg dlg;
+    dlg.initialize(&question);
+    EXPECT_EQ(runDialog(dlg, editEveryField, pressing(wxID_OK)), wxID_OK);
 
     EXPECT_EQ(question.getQuestion(), "Which is even?");
     EXPECT_EQ(question.getCategoryType(), CQuestionData::eSingleAnswer);
     EXPECT_EQ(question.getNumAnswers(), 3u);
-    wxArrayInt correct;
-    question.getCorrectAnswerIndexes(&correct);
-    EXPECT_EQ(std::vector<int>(correct.begin(), correct.end()), std::vector<int>{2});
+    EXPECT_EQ(correctIndexes(question), std::vector<int>{2});
     EXPECT_EQ(question.getAnswer(1), "answer 1 ");
     EXPECT_EQ(question.getAnswer(2), "two");
     EXPECT_EQ(question.getReferenceText(), "Chapter 3");
@@ -73,15 +71,8 @@ TEST(QuestionDataDlgTest, OkWithoutEditsStillWritesEveryFieldLoadedWhenShown)
     dlg.initialize(&question);
     // Changed after initialize: showing the dialog loads the question again.
     question.setNumAnswers(1);
-    int result = wxID_NONE;
-    wxTEST_DIALOG(result = dlg.ShowModal(), CExpectDialog<CQuestionDataDlg>(
-                                                [](CQuestionDataDlg* shown)
-                                                {
-                                                    evtest::showAsModal(shown);
-                                                    EXPECT_EQ(CQuestionEditorProbe(shown).shownCount(), "5");
-                                                    return evtest::pressDialogButton(shown, wxID_OK);
-                                                }));
-    EXPECT_EQ(result, wxID_OK);
+    const auto seeFiveAnswers = [](const CQuestionEditorProbe& probe) { EXPECT_EQ(probe.shownCount(), "5"); };
+    EXPECT_EQ(runDialog(dlg, seeFiveAnswers, pressing(wxID_OK)), wxID_OK);
 
     // The count shown is written back; every other field is as it was.
     CQuestionData expected = sampleQuestion();
@@ -94,7 +85,9 @@ TEST(QuestionDataDlgTest, CancelOrCloseAfterEditsLeavesTheQuestionAsItWas)
     for (const CFinish& finish : {pressing(wxID_CANCEL), CFinish(closing)})
     {
         CQuestionData question = sampleQuestion();
-        EXPECT_EQ(runDialog(&question, editEveryField, finish), wxID_CANCEL);
+        CQuestionDataDlg dlg;
+        dlg.initialize(&question);
+        EXPECT_EQ(runDialog(dlg, editEveryField, finish), wxID_CANCEL);
         EXPECT_TRUE(question == sampleQuestion());
     }
 }
