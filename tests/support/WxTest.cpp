@@ -144,10 +144,15 @@ void showAsModal(wxDialog* dlg)
 
 int pressDialogButton(wxDialog* dlg, int id)
 {
+    // Outside a modal loop EndDialog only hides the dialog and sets no return
+    // code: a press that hid it ended the dialog with the button's identifier.
+    dlg->SetReturnCode(wxID_NONE);
     wxCommandEvent event(wxEVT_BUTTON, id);
     event.SetEventObject(dlg);
     dlg->GetEventHandler()->ProcessEvent(event);
-    return dlg->IsShown() ? int(wxID_NONE) : dlg->GetReturnCode();
+    if (dlg->IsShown())
+        return wxID_NONE;
+    return dlg->GetReturnCode() != wxID_NONE ? dlg->GetReturnCode() : id;
 }
 
 wxImage grabWindow(wxWindow* window)
