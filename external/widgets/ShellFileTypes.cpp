@@ -1,5 +1,6 @@
 #include "external/widgets/ShellFileTypes.h"
 
+#include <wx/convauto.h>
 #include <wx/fileconf.h>
 #include <wx/log.h>
 #include <wx/sstream.h>
@@ -13,25 +14,29 @@ namespace
 
 const char kExecutableKey[] = "Executable";
 
-// Counts the problems wxFileConfig reports while it parses: the parser skips a
-// bad line and goes on, so its log is the only sign that the file is damaged.
-// Logging is forced on meanwhile so that a caller's wxLogNull cannot hide them.
+// Counts the problems wxFileConfig meets while it parses: it skips a bad line
+// and goes on, so its log is the only sign that the file is damaged, and a
+// repeated group header even trips one of its assertions (which would show the
+// user an assertion dialog). Logging is forced on meanwhile so that a caller's
+// wxLogNull cannot hide the problems.
 class CParseProblemCounter : public wxLog
 {
 public:
     CParseProblemCounter()
         : m_previousTarget(wxLog::SetActiveTarget(this)), m_previousLevel(wxLog::GetLogLevel()),
-          m_wasEnabled(wxLog::EnableLogging(true))
+          m_wasEnabled(wxLog::EnableLogging(true)), m_previousAssertHandler(wxSetAssertHandler(countAssert))
     {
         wxLog::SetLogLevel(wxLOG_Max);
+        s_asserts = 0;
     }
     ~CParseProblemCounter() override
     {
+        wxSetAssertHandler(m_previousAssertHandler);
         wxLog::EnableLogging(m_wasEnabled);
         wxLog::SetLogLevel(m_previousLevel);
         wxLog::SetActiveTarget(m_previousTarget);
     }
-    int problems() const { return m_problems; }
+    int problems() const { return m_problems + s_asserts; }
 
 protected:
     void DoLogRecord(wxLogLevel level, const wxString&, const wxLogRecordInfo&) override
@@ -41,11 +46,20 @@ protected:
     }
 
 private:
+    static void countAssert(const wxString&, int, const wxString&, const wxString&, const wxString&)
+    {
+        ++s_asserts;
+    }
+
+    static int s_asserts; // the assertion handler is a plain function
     wxLog* m_previousTarget;
     wxLogLevel m_previousLevel;
     bool m_wasEnabled;
+    wxAssertHandler_t m_previousAssertHandler;
     int m_problems = 0;
 };
+
+int CParseProblemCounter::s_asserts = 0;
 
 // Application names become group names: a '/' would nest groups and "." or
 // ".." would climb out of them.
@@ -70,8 +84,10 @@ std::unique_ptr<wxFileConfig> emptyRegistry()
 std::unique_ptr<wxFileConfig> loadRegistry(const wxString& file, bool* damaged)
 {
     CParseProblemCounter counter;
+    // UTF-8, with or without a byte order mark; anything else is damage.
+    const wxConvAuto utf8(wxFONTENCODING_MAX);
     auto config = std::make_unique<wxFileConfig>(wxEmptyString, wxEmptyString, file, wxEmptyString,
-                                                 wxCONFIG_USE_LOCAL_FILE, wxConvUTF8);
+                                                 wxCONFIG_USE_LOCAL_FILE, utf8);
     config->DisableAutoSave();
     *damaged = counter.problems() > 0;
     return config;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 #include <unordered_map>
 
 const char kVeltoStaticCtrlNameStr[] = "veltoStaticCtrl";
@@ -23,7 +24,8 @@ class CLineWrapper
 {
 public:
     CLineWrapper(const wxWindow& window, int maxWidth, int maxLines)
-        : m_window(window), m_maxWidth(maxWidth), m_maxLines(maxLines), m_spaceWidth(measure(" "))
+        : m_window(window), m_font(window.GetFont()), m_maxWidth(maxWidth), m_maxLines(maxLines),
+          m_spaceWidth(measure(" ")), m_letterWidth(std::max(1, measure(kLetters) / int(strlen(kLetters))))
     {
     }
 
@@ -46,10 +48,18 @@ public:
 private:
     // Longer words are not remembered: they are usually cut.
     static const size_t kShortWord = 64;
+    static constexpr const char* kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
     bool full() const { return int(m_lines.size()) >= m_maxLines; }
 
-    int measure(const wxString& text) const { return m_window.GetTextExtent(text).x; }
+    // With the font given: asking the window for its font each time costs
+    // more than the measuring.
+    int measure(const wxString& text) const
+    {
+        int width = 0;
+        m_window.GetTextExtent(text, &width, nullptr, nullptr, nullptr, &m_font);
+        return width;
+    }
 
     int measureShortWord(const wxString& word)
     {
@@ -105,6 +115,14 @@ private:
                 appendToLine(wxString(blanks, ' ') + word, gap + width);
                 return;
             }
+            if (width <= m_maxWidth)
+            {
+                if (m_lineHasWords)
+                    emitLine();
+                clearLine();
+                appendToLine(word, width);
+                return;
+            }
         }
         else if (room > 0 && fittingLength(text, pos, end, room) == length)
         {
@@ -134,29 +152,34 @@ private:
         }
     }
 
-    // The longest start of text[pos, end) no wider than `room`, found by
-    // doubling and then halving, so that only pieces up to about twice its
-    // length are measured.
+    // The longest start of text[pos, end) no wider than `room`. Each guess is
+    // interpolated from the widths measured so far (every third one halves the
+    // interval, in case the guesses creep), so that a few measurements of about
+    // the answer's length suffice.
     size_t fittingLength(const wxString& text, size_t pos, size_t end, int room) const
     {
         const size_t available = end - pos;
-        size_t fits = 0;
-        size_t probe = 1;
-        while (probe <= available && measure(text.substr(pos, probe)) <= room)
+        size_t fits = 0; // the longest start known to fit...
+        int fitsWidth = 0;
+        size_t tooLong = available + 1; // ...and the shortest known not to
+        int tooLongWidth = -1;          // (not measured yet)
+        size_t guess = std::clamp<size_t>(size_t(room) / size_t(m_letterWidth), 1, std::max<size_t>(1, available));
+        for (int step = 1; tooLong - fits > 1; ++step)
         {
-            fits = probe;
-            if (probe == available)
-                return fits;
-            probe = std::min(probe * 2, available);
-        }
-        size_t tooLong = probe;
-        while (tooLong - fits > 1)
-        {
-            const size_t middle = fits + (tooLong - fits) / 2;
-            if (measure(text.substr(pos, middle)) <= room)
-                fits = middle;
+            const int width = measure(text.substr(pos, guess));
+            if (width <= room)
+                fits = guess, fitsWidth = width;
             else
-                tooLong = middle;
+                tooLong = guess, tooLongWidth = width;
+            if (tooLong - fits <= 1)
+                break;
+            if (tooLongWidth < 0) // no upper width yet: extrapolate, within reason
+                guess = fitsWidth > 0 ? fits * size_t(room) / size_t(fitsWidth) + 1 : 2 * fits + 16;
+            else if (step % 3 == 0)
+                guess = fits + (tooLong - fits) / 2;
+            else
+                guess = fits + size_t(room - fitsWidth) * (tooLong - fits) / size_t(tooLongWidth - fitsWidth);
+            guess = std::clamp(guess, fits + 1, std::min(tooLong - 1, 8 * fits + 64));
         }
         return fits;
     }
@@ -183,9 +206,11 @@ private:
     }
 
     const wxWindow& m_window;
+    const wxFont m_font;
     const int m_maxWidth;
     const int m_maxLines;
     const int m_spaceWidth;
+    const int m_letterWidth; // on average, for the first guess at a cut
     std::unordered_map<wxString, int> m_wordWidths;
     wxArrayString m_lines;
     wxString m_line;

@@ -1,0 +1,119 @@
+#include "tests/support/WxTest.h"
+
+#include "external/widgets/CommonGuiUtils.h"
+#include "external/widgets/ShellFileTypes.h"
+#include "external/widgets/VeltoColours.h"
+
+#include <wx/filename.h>
+
+namespace
+{
+
+using RegistryTest = evtest::CTempDirTest;
+
+bool lookUp(const wxString& appName, wxString* path)
+{
+    CShellFileTypes types(nullptr, appName, wxFileName());
+    return types.getRegisteredAppFileName(path);
+}
+
+TEST_F(RegistryTest, RegisteredApplicationsAreFoundOthersAreNot)
+{
+    EXPECT_EQ(CShellFileTypes::getRegistryFileName(), path("home/.config/evalon/applications.ini"));
+    wxString found = "untouched";
+    EXPECT_FALSE(lookUp("Evalon", &found)); // no registry yet
+    EXPECT_EQ(found, "untouched");
+
+    const wxString evalon = path("bin dir/évalon");
+    ASSERT_TRUE(CShellFileTypes::registerApplication("Evalon", "/old/evalon"));
+    ASSERT_TRUE(CShellFileTypes::registerApplication("Evalon Reader", "/opt/reader"));
+    ASSERT_TRUE(CShellFileTypes::registerApplication("Evalon", evalon)); // replaces
+    EXPECT_TRUE(wxFileName::FileExists(CShellFileTypes::getRegistryFileName()));
+
+    EXPECT_TRUE(lookUp("Evalon", &found));
+    EXPECT_EQ(found, evalon);
+    EXPECT_TRUE(lookUp("Evalon Reader", &found));
+    EXPECT_EQ(found, "/opt/reader");
+    found = "untouched";
+    EXPECT_FALSE(lookUp("Other", &found));
+    EXPECT_FALSE(lookUp("", &found));
+    EXPECT_EQ(found, "untouched");
+    EXPECT_FALSE(lookUp("Evalon", nullptr));
+    EXPECT_FALSE(CShellFileTypes::registerApplication("a/b", "/x"));
+    EXPECT_FALSE(CShellFileTypes::registerApplication("Evalon", ""));
+}
+
+TEST_F(RegistryTest, WithoutXdgConfigHomeTheRegistryIsUnderHome)
+{
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(CShellFileTypes::getRegistryFileName(), path("home/.config/evalon/applications.ini"));
+    setenv("XDG_CONFIG_HOME", path("xdg").utf8_str(), 1);
+    EXPECT_EQ(CShellFileTypes::getRegistryFileName(), path("xdg/evalon/applications.ini"));
+}
+
+TEST_F(RegistryTest, DamagedRegistryMeansNothingRegisteredAndIsReplaced)
+{
+    const wxString registry = CShellFileTypes::getRegistryFileName();
+    const wxString relative = registry.Mid(dir().length() + 1);
+    for (const std::string& damage : {std::string("[Evalon]\nExecutable=/bin/ev\n\x01\x02 garbage\n"),
+                                      std::string("[Evalon\nExecutable=/bin/ev\n"),
+                                      std::string("[Evalon]\nExecutable=/bin/ev\n[Evalon]\nExecutable=/x\n"),
+                                      std::string("\xff\xfe[Evalon]\nExecutable=/bin/\xc3\n", 27)})
+    {
+        writeFile(relative, damage);
+        wxString found;
+        EXPECT_FALSE(lookUp("Evalon", &found)) << damage;
+    }
+    ASSERT_TRUE(CShellFileTypes::registerApplication("Evalon", "/bin/ev"));
+    wxString found;
+    EXPECT_TRUE(lookUp("Evalon", &found));
+    EXPECT_EQ(found, "/bin/ev");
+}
+
+TEST_F(RegistryTest, UnwritableRegistryIsReported)
+{
+    writeFile("plain-file", "not a folder");
+    setenv("XDG_CONFIG_HOME", path("plain-file").utf8_str(), 1);
+    wxString error;
+    EXPECT_FALSE(CShellFileTypes::registerApplication("Evalon", "/bin/ev", &error));
+    EXPECT_TRUE(error.Contains(path("plain-file"))) << error;
+}
+
+using BrowseForFileTest = evtest::CTempDirTest;
+
+TEST_F(BrowseForFileTest, ChosenFileComesBackCancelLeavesThePath)
+{
+    const wxArrayString filters{1, "Itemary Files (*.itm)|*.itm"};
+    wxString file = path("proposed.itm");
+    const wxString chosen = path("chosen.itm");
+    auto check = [&](wxFileDialog* dlg)
+    {
+        EXPECT_EQ(dlg->GetWildcard(), "Itemary Files (*.itm)|*.itm");
+        EXPECT_TRUE(dlg->HasFlag(wxFD_SAVE) && dlg->HasFlag(wxFD_OVERWRITE_PROMPT));
+        EXPECT_EQ(dlg->GetFilterIndex(), 0);
+    };
+    wxTEST_DIALOG(EXPECT_TRUE(CCommonGuiUtils::BrowseForFile(false, filters, file, "", "", 1,
+                                                             wxFD_SAVE | wxFD_OVERWRITE_PROMPT)),
+                  expectFileDialog(chosen, check));
+    EXPECT_EQ(file, chosen);
+
+    wxTEST_DIALOG(EXPECT_FALSE(CCommonGuiUtils::BrowseForFile(false, filters, file, "", "", 1, wxFD_SAVE)),
+                  expectFileDialog(""));
+    EXPECT_EQ(file, chosen);
+
+    // The default extension completes a name without one.
+    wxTEST_DIALOG(
+        EXPECT_TRUE(CCommonGuiUtils::BrowseForFile(true, filters, file, "Save", "itm", 1, wxFD_SAVE)),
+        expectFileDialog(path("bare")));
+    EXPECT_EQ(file, path("bare.itm"));
+}
+
+TEST(VeltoColours, YellowIsYellow)
+{
+    const wxColour& yellow = CVeltoColours::kPellantTextColorYellow;
+    EXPECT_GT(yellow.Red(), 200);
+    EXPECT_GT(yellow.Green(), 150);
+    EXPECT_LT(yellow.Blue(), 80);
+}
+
+} // namespace
