@@ -38,7 +38,8 @@ bool CEVAttributesDlg::createControls()
     buttonRow->Add(m_okButton, 0, wxALL, 10);
 
     auto* topSizer = new wxBoxSizer(wxVERTICAL);
-    topSizer->Add(m_notebook, 1, wxALL, 10);
+    // The notebook follows the dialog when the author resizes it.
+    topSizer->Add(m_notebook, 1, wxEXPAND | wxALL, 10);
     topSizer->Add(buttonRow, 0, wxEXPAND, 0);
     SetSizerAndFit(topSizer);
     return true;

@@ -15,10 +15,11 @@
 namespace
 {
 
+// Centred vertically so that each caption stands level with the text of its box.
 void addSideBySide(wxSizer* row, std::initializer_list<wxWindow*> controls)
 {
     for (wxWindow* control : controls)
-        row->Add(control, 0, wxALL, 5);
+        row->Add(control, 0, wxALL | wxALIGN_CENTER_VERTICAL, 5);
 }
 
 } // namespace
@@ -57,8 +58,9 @@ bool CEVFontInfoPanel::createControls()
 
     auto* faceNameLabel = new wxStaticText(this, wxID_ANY, "Face Name:");
     auto* sizeLabel = new wxStaticText(this, wxID_ANY, "Size:");
+    // Wide enough for common face names, which the default width cuts off.
     m_faceNameBox =
-        new wxTextCtrl(this, eFaceNameID, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
+        new wxTextCtrl(this, eFaceNameID, wxEmptyString, wxDefaultPosition, wxSize(200, -1), wxTE_READONLY);
     m_sizeBox = new wxTextCtrl(this, eSizeID, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
     m_fontButton = new wxButton(this, eFontButtonID, "Font...");
 

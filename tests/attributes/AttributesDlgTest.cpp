@@ -121,6 +121,17 @@ TEST_F(AttributesDlgTest, OpensOnTheFontPageAboveCancelAndOkAtTheRight)
             EXPECT_EQ(cancel->GetPosition().y, ok->GetPosition().y);
             EXPECT_EQ(ok->GetRect().GetRight() + 10, dlg->GetClientSize().x - 1);
             EXPECT_EQ(notebookRect.GetRight() + 10, dlg->GetClientSize().x - 1);
+
+            // Made wider, the dialog keeps the notebook and the buttons at its
+            // edges and gives the path boxes the room.
+            wxTextCtrl* pathBox = box(dlg, eImagePage1, 1);
+            const int boxWidth = pathBox->GetSize().x;
+            dlg->SetSize(dlg->GetSize() + wxSize(200, 0));
+            notebook->SetSelection(eImagePage1);
+            // GTK hands the notebook page its new size asynchronously.
+            EXPECT_TRUE(evtest::pumpUntil([&] { return pathBox->GetSize().x == boxWidth + 200; }));
+            EXPECT_EQ(notebook->GetRect().GetRight() + 10, dlg->GetClientSize().x - 1);
+            EXPECT_EQ(ok->GetRect().GetRight() + 10, dlg->GetClientSize().x - 1);
             return evtest::pressDialogButton(dlg, wxID_CANCEL);
         });
 }
