@@ -15,8 +15,9 @@ public:
     CShellFileTypes(const char* description, const wxString& appName, const wxFileName& file);
     virtual ~CShellFileTypes();
 
-    // True, with the full path of the registered executable in `path`; false
-    // when nothing (or an empty path) is registered for the name.
+    // True, with the full path of the registered executable in `path`; false,
+    // `path` untouched, when nothing (or an empty path) is registered for the
+    // name or the registry is damaged. Names are compared regardless of case.
     virtual bool getRegisteredAppFileName(wxString* path);
 
     // Registers `executable` for `appName`, replacing any earlier one.

@@ -21,6 +21,20 @@ wxBitmap bitmapOf(const wxImage& image)
 
 } // namespace
 
+wxBEGIN_EVENT_TABLE(CVeltoCheckedButton, wxControl)
+    EVT_PAINT(CVeltoCheckedButton::OnPaint)
+    EVT_ERASE_BACKGROUND(CVeltoCheckedButton::OnEraseBackground)
+    EVT_LEFT_DOWN(CVeltoCheckedButton::OnLeftDown)
+    EVT_LEFT_DCLICK(CVeltoCheckedButton::OnLeftDown)
+    EVT_LEFT_UP(CVeltoCheckedButton::OnLeftUp)
+    EVT_ENTER_WINDOW(CVeltoCheckedButton::OnEnter)
+    EVT_LEAVE_WINDOW(CVeltoCheckedButton::OnLeave)
+    EVT_SET_FOCUS(CVeltoCheckedButton::OnFocusChanged)
+    EVT_KILL_FOCUS(CVeltoCheckedButton::OnFocusChanged)
+    EVT_KEY_DOWN(CVeltoCheckedButton::OnKeyDown)
+    EVT_KEY_UP(CVeltoCheckedButton::OnKeyUp)
+wxEND_EVENT_TABLE()
+
 CVeltoCheckedButton::CVeltoCheckedButton(wxWindow* parent, wxWindowID id, const wxString& label,
                                          const wxPoint& pos, const wxSize& size, long style)
 {
@@ -173,32 +187,41 @@ void CVeltoCheckedButton::OnLeave(wxMouseEvent& event)
 void CVeltoCheckedButton::OnFocusChanged(wxFocusEvent& event)
 {
     m_focused = event.GetEventType() == wxEVT_SET_FOCUS;
+    m_spaceDown = false; // a release after the focus came back is no press
     setHot(m_focused || m_pointerInside);
     event.Skip();
 }
 
+namespace
+{
+
+bool isPlainSpace(const wxKeyEvent& event)
+{
+    const int key = event.GetKeyCode();
+    return (key == WXK_SPACE || key == WXK_NUMPAD_SPACE) && !event.HasAnyModifiers();
+}
+
+} // namespace
+
+// Space acts as a click: pressed, then released. Toggling on the release also
+// makes a held key (the X server repeats only the press) toggle once.
 void CVeltoCheckedButton::OnKeyDown(wxKeyEvent& event)
 {
-    const bool space = event.GetKeyCode() == WXK_SPACE || event.GetKeyCode() == WXK_NUMPAD_SPACE;
-    if (!space || event.HasAnyModifiers())
+    if (!isPlainSpace(event))
     {
         event.Skip(); // Tab and the rest go on to navigation
         return;
     }
-    if (!event.IsAutoRepeat()) // holding Space toggles once
-        toggleAndNotify();
+    m_spaceDown = true;
 }
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(CVeltoCheckedButton, wxControl)
-    EVT_PAINT(CVeltoCheckedButton::OnPaint)
-    EVT_ERASE_BACKGROUND(CVeltoCheckedButton::OnEraseBackground)
-    EVT_LEFT_DOWN(CVeltoCheckedButton::OnLeftDown)
-    EVT_LEFT_DCLICK(CVeltoCheckedButton::OnLeftDown)
-    EVT_LEFT_UP(CVeltoCheckedButton::OnLeftUp)
-    EVT_ENTER_WINDOW(CVeltoCheckedButton::OnEnter)
-    EVT_LEAVE_WINDOW(CVeltoCheckedButton::OnLeave)
-    EVT_SET_FOCUS(CVeltoCheckedButton::OnFocusChanged)
-    EVT_KILL_FOCUS(CVeltoCheckedButton::OnFocusChanged)
-    EVT_KEY_DOWN(CVeltoCheckedButton::OnKeyDown)
-wxEND_EVENT_TABLE()
+void CVeltoCheckedButton::OnKeyUp(wxKeyEvent& event)
+{
+    if (!isPlainSpace(event) || !m_spaceDown)
+    {
+        event.Skip();
+        return;
+    }
+    m_spaceDown = false;
+    toggleAndNotify();
+}

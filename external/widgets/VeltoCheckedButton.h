@@ -49,6 +49,7 @@ private:
     void OnLeave(wxMouseEvent& event);
     void OnFocusChanged(wxFocusEvent& event);
     void OnKeyDown(wxKeyEvent& event);
+    void OnKeyUp(wxKeyEvent& event);
 
     wxBitmap m_cold;
     wxBitmap m_hotBitmap;
@@ -58,6 +59,7 @@ private:
     bool m_pressed = false;
     bool m_pointerInside = false;
     bool m_focused = false;
+    bool m_spaceDown = false;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -3,7 +3,6 @@
 #include <wx/dcclient.h>
 
 #include <algorithm>
-#include <climits>
 #include <cstring>
 #include <unordered_map>
 
@@ -18,8 +17,8 @@ const int kMaxExtent = 32767;
 
 // Breaks a text into lines no wider than a width, at blanks; a word wider than
 // a whole line is cut where it must. Words are measured once each and a cut
-// measures only about twice the piece it keeps, so the work grows linearly
-// with the text; it stops at `maxLines`.
+// measures a few pieces about as long as the one it keeps, so the work grows
+// linearly with the text; it stops at `maxLines`.
 class CLineWrapper
 {
 public:
@@ -163,7 +162,8 @@ private:
         int fitsWidth = 0;
         size_t tooLong = available + 1; // ...and the shortest known not to
         int tooLongWidth = -1;          // (not measured yet)
-        size_t guess = std::clamp<size_t>(size_t(room) / size_t(m_letterWidth), 1, std::max<size_t>(1, available));
+        size_t guess =
+            std::clamp<size_t>(size_t(room) / size_t(m_letterWidth), 1, std::max<size_t>(1, available));
         for (int step = 1; tooLong - fits > 1; ++step)
         {
             const int width = measure(text.substr(pos, guess));
@@ -221,6 +221,11 @@ private:
 
 } // namespace
 
+wxBEGIN_EVENT_TABLE(CVeltoStaticCtrl, wxControl)
+    EVT_PAINT(CVeltoStaticCtrl::OnPaint)
+    EVT_ERASE_BACKGROUND(CVeltoStaticCtrl::OnEraseBackground)
+wxEND_EVENT_TABLE()
+
 CVeltoStaticCtrl::CVeltoStaticCtrl(wxWindow* parent, wxWindowID id, const wxString& label, const wxPoint& pos,
                                    const wxSize& size, long style, const wxString& name)
 {
@@ -271,7 +276,9 @@ void CVeltoStaticCtrl::rewrap()
     m_lineHeight = std::max(1, GetTextExtent("Ag").y);
     const int maxWidth = m_fixedWidth ? int(m_fixedWidth) : kMaxExtent;
     CLineWrapper wrapper(*this, maxWidth, kMaxExtent / m_lineHeight + 1);
-    m_lines = GetLabel().empty() ? wxArrayString() : wrapper.wrap(GetLabel());
+    // Drawn as given: an '&' is a letter like any other in a text to read.
+    const wxString label = GetLabel();
+    m_lines = label.empty() ? wxArrayString() : wrapper.wrap(label);
     m_widestLine = wrapper.widestLine();
     InvalidateBestSize();
     SetInitialSize(DoGetBestSize());
@@ -296,9 +303,3 @@ void CVeltoStaticCtrl::OnEraseBackground(wxEraseEvent&)
 {
     // Nothing: the parent's background shows around the letters.
 }
-
-// clang-format off
-wxBEGIN_EVENT_TABLE(CVeltoStaticCtrl, wxControl)
-    EVT_PAINT(CVeltoStaticCtrl::OnPaint)
-    EVT_ERASE_BACKGROUND(CVeltoStaticCtrl::OnEraseBackground)
-wxEND_EVENT_TABLE()

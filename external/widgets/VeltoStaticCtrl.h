@@ -7,7 +7,9 @@ extern const char kVeltoStaticCtrlNameStr[];
 // A text drawn in its font and foreground colour, words wrapped at its width,
 // over whatever its parent paints: it draws no background of its own, so the
 // parent's picture shows around the letters. setWidth() fixes the width and
-// makes the height that of the wrapped text.
+// makes the height that of the wrapped text (a width given to the constructor
+// fixes it too). An empty label is one line high. Text beyond 32767 pixels
+// either way, the most a window can show, is not laid out.
 class CVeltoStaticCtrl : public wxControl
 {
 public:

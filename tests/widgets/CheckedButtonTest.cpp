@@ -120,10 +120,13 @@ TEST_F(CheckedButtonTest, SpaceTogglesAsAClickOtherKeysDoNot)
 {
     auto press = [this](int code)
     {
-        wxKeyEvent event(wxEVT_KEY_DOWN);
-        event.m_keyCode = code;
-        event.SetEventObject(button);
-        button->GetEventHandler()->ProcessEvent(event);
+        for (wxEventType type : {wxEVT_KEY_DOWN, wxEVT_KEY_UP})
+        {
+            wxKeyEvent event(type);
+            event.m_keyCode = code;
+            event.SetEventObject(button);
+            button->GetEventHandler()->ProcessEvent(event);
+        }
     };
     press('A');
     press(WXK_RETURN);
