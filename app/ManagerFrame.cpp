@@ -10,10 +10,11 @@
 #include <wx/sizer.h>
 
 wxBEGIN_EVENT_TABLE(CManagerFrame, wxFrame)
-    EVT_BUTTON(CManagerFrame::kAddExistingButtonID, CManagerFrame::OnAddExisting) wxEND_EVENT_TABLE()
+    EVT_BUTTON(CManagerFrame::kAddExistingButtonID, CManagerFrame::OnAddExisting)
+wxEND_EVENT_TABLE()
 
-        CManagerFrame::CManagerFrame(wxWindow* parent, wxWindowID id, const wxString& title,
-                                     const wxPoint& pos, const wxSize& size, long style, const wxString& name)
+CManagerFrame::CManagerFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
+                             const wxSize& size, long style, const wxString& name)
     : wxFrame(parent, id, title, pos, size, style, name)
 {
     zeroInit();

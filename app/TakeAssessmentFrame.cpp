@@ -18,14 +18,16 @@ enum eCommandID
 
 } // namespace
 
-wxBEGIN_EVENT_TABLE(CTakeAssessmentFrame, wxFrame) EVT_MENU(kBackCommandID, CTakeAssessmentFrame::OnBack)
-    EVT_MENU(kForwardCommandID, CTakeAssessmentFrame::OnForward) EVT_MENU(kFinishCommandID,
-                                                                          CTakeAssessmentFrame::OnFinish)
-        EVT_COMMAND(wxID_ANY, EVT_TAKE_PAGE_FAILED, CTakeAssessmentFrame::OnPageFailed) wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(CTakeAssessmentFrame, wxFrame)
+    EVT_MENU(kBackCommandID, CTakeAssessmentFrame::OnBack)
+    EVT_MENU(kForwardCommandID, CTakeAssessmentFrame::OnForward)
+    EVT_MENU(kFinishCommandID, CTakeAssessmentFrame::OnFinish)
+        EVT_COMMAND(wxID_ANY, EVT_TAKE_PAGE_FAILED, CTakeAssessmentFrame::OnPageFailed)
+wxEND_EVENT_TABLE()
 
-            CTakeAssessmentFrame::CTakeAssessmentFrame(wxWindow* parent, wxWindowID id, const wxString& title,
-                                                       const wxPoint& pos, const wxSize& size, long style,
-                                                       const wxString& name)
+CTakeAssessmentFrame::CTakeAssessmentFrame(wxWindow* parent, wxWindowID id, const wxString& title,
+                                           const wxPoint& pos, const wxSize& size, long style,
+                                           const wxString& name)
     : wxFrame(parent, id, title, pos, size, style, name)
 {
     zeroInit();

@@ -6,10 +6,11 @@
 wxDEFINE_EVENT(EVT_TAKE_PAGE_FAILED, wxCommandEvent);
 
 // Navigation and painting are handled by the base panel.
-wxBEGIN_EVENT_TABLE(CTakeAssessmentPanel, CAssessmentViewPanelBase) wxEND_EVENT_TABLE()
+wxBEGIN_EVENT_TABLE(CTakeAssessmentPanel, CAssessmentViewPanelBase)
+wxEND_EVENT_TABLE()
 
-    CTakeAssessmentPanel::CTakeAssessmentPanel(wxWindow* parent, int id, const wxPoint& pos,
-                                               const wxSize& size, long style)
+CTakeAssessmentPanel::CTakeAssessmentPanel(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size,
+                                           long style)
     : CAssessmentViewPanelBase(parent, id, pos, size, style)
 {
     zeroInit();
@@ -131,8 +132,12 @@ void CTakeAssessmentPanel::focusFirstControl()
     case CAssessmentTaking::eCongratulationsPage:
         break;
     }
+    // A page without controls keeps the focus in the panel itself, so that
+    // the window still hears its keys; with controls, Tab skips the panel.
     wxWindow* control = id == wxID_NONE ? nullptr : FindWindow(id);
-    if (control && control->IsShown())
+    const bool focusControl = control && control->IsShown();
+    SetCanFocus(!focusControl);
+    if (focusControl)
         control->SetFocus();
     else
         SetFocus();

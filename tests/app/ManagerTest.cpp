@@ -1,0 +1,143 @@
+#include "app/AssessmentDocument.h"
+#include "app/EvalonApp.h"
+#include "app/ManagerFrame.h"
+#include "app/UserAssessments.h"
+#include "assessments/AssessmentsMgrPanel.h"
+#include "external/data/AssessmentsMgr.h"
+#include "external/widgets/ShellFileTypes.h"
+#include "tests/app/TestAssessments.h"
+#include "tests/support/WxTest.h"
+
+#include <wx/button.h>
+#include <wx/ffile.h>
+#include <wx/filename.h>
+#include <wx/listctrl.h>
+
+namespace
+{
+
+wxString readFile(const wxString& file)
+{
+    wxString content;
+    wxFFile(file, "rb").ReadAll(&content);
+    return content;
+}
+
+class ManagerTest : public evtest::CTempDirTest
+{
+protected:
+    wxString userFolder() const { return path("Documents/Evalon"); }
+    wxString copiedSample() const { return path("Documents/Evalon/solar-system/solar-system.eva"); }
+};
+
+TEST_F(ManagerTest, TheFirstStartListsACopyOfTheSampleAndOnlyTheFirst)
+{
+    CUserAssessments user(userFolder());
+    {
+        CAssessmentsMgr list;
+        ASSERT_TRUE(user.open(&list, apptest::sampleFile())) << user.getLastError();
+        ASSERT_EQ(list.getCount(), 1);
+        EXPECT_TRUE(wxFileName(list.getDataAtIndex(0)->getAssessmentFileName()).SameAs(copiedSample()));
+        EXPECT_TRUE(wxFileExists(user.getListFileName()));
+
+        // The copy is a whole assessment of its own, pictures included.
+        CAssessmentDocument copy;
+        ASSERT_TRUE(copy.open(copiedSample())) << copy.getLastError();
+        EXPECT_EQ(copy.getAssessment()->getCount(), 10u);
+        const wxString background = copy.getAssessment()
+                                        ->getAttributes()
+                                        ->getImageSelections()
+                                        ->getImageSelectionsInfoFor(CEVImageSelections::eQuestionBackground)
+                                        ->getAbsolutePath();
+        EXPECT_TRUE(background.StartsWith(path("Documents/Evalon/solar-system/"))) << background;
+        EXPECT_TRUE(wxFileExists(background));
+
+        list.removeAtIndex(0); // the user's choice is kept from now on
+    }
+    CAssessmentsMgr later;
+    ASSERT_TRUE(user.open(&later, apptest::sampleFile()));
+    EXPECT_EQ(later.getCount(), 0);
+}
+
+TEST_F(ManagerTest, TheSampleCopyNeverOverwritesTheUsersFiles)
+{
+    const wxString mine = writeFile("Documents/Evalon/solar-system/solar-system.eva", "my own work");
+    CUserAssessments user(userFolder());
+    CAssessmentsMgr list;
+    ASSERT_TRUE(user.open(&list, apptest::sampleFile()));
+    EXPECT_EQ(readFile(mine), "my own work");
+    EXPECT_TRUE(wxFileExists(path("Documents/Evalon/solar-system/pictures/next-hot.jpg")));
+}
+
+TEST_F(ManagerTest, AddExistingListsAChosenFileOnce)
+{
+    const wxString existing = writeFile("elsewhere/quiz.eva", "");
+    // GTK's file chooser notes the chosen file among the recently used ones.
+    wxFileName::Mkdir(path("home/.local/share"), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    CAssessmentsMgr list;
+    ASSERT_TRUE(list.load(path("assessments.xml")));
+    list.createNewAssessment(wxString());
+
+    auto* frame = new CManagerFrame();
+    frame->initialize(&list);
+    frame->Show();
+    auto* add = evtest::findControl<wxButton>(frame, CManagerFrame::kAddExistingButtonID);
+    ASSERT_NE(add, nullptr);
+    EXPECT_EQ(add->GetLabel(), "Add &Existing...");
+    // In the row of the panel's own buttons.
+    auto* create = evtest::findControl<wxButton>(frame->getPanel(), CAssessmentsMgrPanel::kCreateButtonID);
+    EXPECT_EQ(add->GetContainingSizer(), create->GetContainingSizer());
+
+    wxTEST_DIALOG(evtest::clickButton(add), expectFileDialog(existing));
+    auto* rows = evtest::findControl<wxListCtrl>(frame, CAssessmentsMgrPanel::kListCtrlID);
+    ASSERT_EQ(rows->GetItemCount(), 2);
+    EXPECT_EQ(rows->GetItemText(1, 1), "quiz.eva");
+    EXPECT_TRUE(readFile(path("assessments.xml")).Contains("quiz.eva")); // kept for the next run
+
+    wxTEST_DIALOG(evtest::clickButton(add), expectFileDialog(existing),
+                  expectMessage(existing + " is in the list already."));
+    EXPECT_EQ(rows->GetItemCount(), 2);
+
+    wxTEST_DIALOG(evtest::clickButton(add), expectFileDialog(wxString())); // cancelled
+    EXPECT_EQ(rows->GetItemCount(), 2);
+}
+
+TEST_F(ManagerTest, RegistrationNamesThisProgramAsEvalon)
+{
+    const wxString program = writeFile("bin/evalon", "");
+    ASSERT_TRUE(CEvalonApp::registerApplication(program, nullptr));
+    wxString registered;
+    CShellFileTypes registry(nullptr, "Evalon", wxFileName());
+    ASSERT_TRUE(registry.getRegisteredAppFileName(&registered));
+    EXPECT_EQ(registered, program);
+}
+
+TEST_F(ManagerTest, ADocumentTellsUnsavedChangesAndSavesThem)
+{
+    CUserAssessments user(userFolder());
+    CAssessmentsMgr list;
+    ASSERT_TRUE(user.open(&list, apptest::sampleFile()));
+
+    CAssessmentDocument document;
+    ASSERT_TRUE(document.open(copiedSample()));
+    EXPECT_FALSE(document.isModified());
+    CAssessmentMgr* assessment = document.getAssessment();
+    const int second = assessment->getDataAtIndex(1)->m_questionID;
+    assessment->moveUp(1);
+    EXPECT_TRUE(document.isModified());
+    ASSERT_TRUE(document.save()) << document.getLastError();
+    EXPECT_FALSE(document.isModified());
+
+    assessment->getQuestionDataMgr()->getQuestionDataForID(second)->setReferenceText("Changed.");
+    EXPECT_TRUE(document.isModified()); // a question's text counts too
+    ASSERT_TRUE(document.save());
+
+    CAssessmentDocument reopened;
+    ASSERT_TRUE(reopened.open(copiedSample()));
+    EXPECT_EQ(reopened.getAssessment()->getDataAtIndex(0)->m_questionID, second);
+    EXPECT_EQ(
+        reopened.getAssessment()->getQuestionDataMgr()->getQuestionDataForID(second)->getReferenceText(),
+        "Changed.");
+}
+
+} // namespace

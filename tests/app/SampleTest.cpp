@@ -1,0 +1,240 @@
+#include "app/AssessmentDocument.h"
+#include "app/EvalonApp.h"
+#include "app/SnapshotWriter.h"
+#include "app/TakeAssessmentFrame.h"
+#include "app/TakeAssessmentPanel.h"
+#include "external/widgets/ShellFileTypes.h"
+#include "external/widgets/VeltoStaticCtrl.h"
+#include "tests/app/TestAssessments.h"
+#include "tests/support/WxTest.h"
+
+#include <wx/dir.h>
+#include <wx/filename.h>
+#include <wx/utils.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace
+{
+
+// Relative luminance and contrast ratio as the accessibility guidelines
+// define them.
+double luminance(int red, int green, int blue)
+{
+    auto linear = [](int channel)
+    {
+        const double c = channel / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(red) + 0.7152 * linear(green) + 0.0722 * linear(blue);
+}
+
+double contrast(double a, double b)
+{
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+// The lowest contrast between `colour` and any pixel of `area` in `image`.
+double lowestContrast(const wxImage& image, wxRect area, const wxColour& colour)
+{
+    area.Intersect(wxRect(image.GetSize()));
+    const double text = luminance(colour.Red(), colour.Green(), colour.Blue());
+    double lowest = 21;
+    for (int y = area.GetTop(); y <= area.GetBottom(); ++y)
+        for (int x = area.GetLeft(); x <= area.GetRight(); ++x)
+            lowest = std::min(lowest, contrast(text, luminance(image.GetRed(x, y), image.GetGreen(x, y),
+                                                               image.GetBlue(x, y))));
+    return lowest;
+}
+
+// Where a text's letters are: its lines' width (not the control's fixed
+// width) by the control's height.
+wxRect inkArea(CVeltoStaticCtrl* text)
+{
+    int widest = 0;
+    for (const wxString& line : text->getWrappedLines())
+        widest = std::max(widest, text->GetTextExtent(line).x);
+    return wxRect(text->GetPosition(), wxSize(widest, text->GetSize().y));
+}
+
+class SampleTest : public evtest::CTempDirTest
+{
+protected:
+    void SetUp() override
+    {
+        CTempDirTest::SetUp();
+        ASSERT_TRUE(document.open(apptest::sampleFile())) << document.getLastError();
+    }
+
+    wxImage picture(CEVImageSelections::imageID id)
+    {
+        CEVImageSelections* images = document.getAssessment()->getAttributes()->getImageSelections();
+        return wxImage(images->getImageSelectionsInfoFor(id)->getAbsolutePath());
+    }
+
+    // Everything shown lies inside the page and apart from everything else;
+    // the texts reach at least `minimumContrast` against the background.
+    void checkPage(CTakeAssessmentPanel* panel, const wxImage& background, double minimumContrast,
+                   const wxString& page)
+    {
+        std::vector<wxWindow*> shown;
+        for (wxWindow* child : panel->GetChildren())
+            if (child->IsShown())
+                shown.push_back(child);
+        const wxRect client(panel->GetClientSize());
+        for (size_t i = 0; i < shown.size(); ++i)
+        {
+            EXPECT_TRUE(client.Contains(shown[i]->GetRect())) << page << ": " << shown[i]->GetLabel();
+            for (size_t j = i + 1; j < shown.size(); ++j)
+            {
+                EXPECT_FALSE(shown[i]->GetRect().Intersects(shown[j]->GetRect()))
+                    << page << ": " << shown[i]->GetLabel() << " / " << shown[j]->GetLabel();
+            }
+            if (auto* text = dynamic_cast<CVeltoStaticCtrl*>(shown[i]))
+            {
+                EXPECT_GE(lowestContrast(background, inkArea(text), text->GetForegroundColour()),
+                          minimumContrast)
+                    << page << ": " << text->GetLabel();
+            }
+        }
+    }
+
+    CAssessmentDocument document;
+};
+
+TEST_F(SampleTest, CoversTheCategoriesAndAnswerCountsWithReferences)
+{
+    CAssessmentMgr* assessment = document.getAssessment();
+    ASSERT_GE(assessment->getCount(), 8u);
+    std::set<int> categories;
+    std::set<unsigned> answerCounts;
+    for (unsigned i = 0; i < assessment->getCount(); ++i)
+    {
+        const CQuestionData* question = assessment->getQuestionDataMgr()->getQuestionDataForID(
+            assessment->getDataAtIndex(i)->m_questionID);
+        categories.insert(question->getCategoryType());
+        answerCounts.insert(question->getNumAnswers());
+        wxArrayInt correct;
+        question->getCorrectAnswerIndexes(&correct);
+        EXPECT_FALSE(correct.empty()) << question->getQuestion();
+        EXPECT_FALSE(question->getReferenceText().empty()) << question->getQuestion();
+    }
+    EXPECT_EQ(categories, (std::set<int>{0, 1, 2}));
+    EXPECT_EQ(*answerCounts.begin(), 2u);
+    EXPECT_EQ(*answerCounts.rbegin(), 10u);
+
+    wxString reasons;
+    EXPECT_TRUE(assessment->getAttributes()->validateData(&reasons)) << reasons;
+    for (unsigned id = 0; id < CEVImageSelections::kNumImages; ++id)
+    {
+        const CImageSelectionsInfo* info =
+            assessment->getAttributes()->getImageSelections()->getImageSelectionsInfoFor(
+                CEVImageSelections::imageID(id));
+        EXPECT_TRUE(wxFileName(info->getRelativePath()).IsRelative()) << info->getLabel();
+        EXPECT_TRUE(picture(CEVImageSelections::imageID(id)).IsOk()) << info->getLabel();
+    }
+}
+
+TEST_F(SampleTest, EveryPageIsReadableAndNothingIsCutOffOrOverlapping)
+{
+    for (auto id : {CEVImageSelections::eQuestionBackground, CEVImageSelections::eAnswersSubmittalBackground,
+                    CEVImageSelections::eReviewBackground, CEVImageSelections::eCongratulationsBackground})
+    {
+        EXPECT_GE(picture(id).GetWidth(), 1280);
+        EXPECT_GE(picture(id).GetHeight(), 800);
+    }
+
+    auto* frame = new CTakeAssessmentFrame();
+    ASSERT_TRUE(frame->initialize(document.getAssessment()));
+    frame->Show();
+    CTakeAssessmentPanel* panel = frame->getPanel();
+    for (;;)
+    {
+        const CAssessmentTaking& taking = *panel->getTaking();
+        if (taking.getPage() == CAssessmentTaking::eQuestionPage)
+        {
+            // Every answer checked: the widest the page gets.
+            wxArrayInt all;
+            for (unsigned i = 0; i < taking.getCurrentQuestion()->getNumAnswers(); ++i)
+                all.Add(int(i));
+            panel->selectAnswers(all);
+            checkPage(panel, picture(CEVImageSelections::eQuestionBackground), 4.5,
+                      wxString::Format("question %u", taking.getQuestionIndex() + 1));
+        }
+        if (taking.getPage() == CAssessmentTaking::eReviewPage)
+            checkPage(panel, picture(CEVImageSelections::eReviewBackground), 4.5, "review");
+        if (taking.getPage() == CAssessmentTaking::eSubmitPage)
+            checkPage(panel, picture(CEVImageSelections::eAnswersSubmittalBackground), 4.5, "submit");
+        if (!panel->goForward())
+            break;
+    }
+    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
+}
+
+TEST_F(SampleTest, SnapshotsShowEveryPageInOrderAtTheBackgroundsSize)
+{
+    CSnapshotWriter writer(document.getAssessment(), path("shots"));
+    ASSERT_TRUE(writer.write()) << writer.getLastError();
+
+    wxArrayString expected;
+    for (unsigned i = 1; i <= 10; ++i)
+        expected.Add(path(wxString::Format("shots/%02u-question-%u.png", i, i)));
+    expected.Add(path("shots/11-submit.png"));
+    expected.Add(path("shots/12-review.png"));
+    expected.Add(path("shots/13-congratulations.png"));
+    EXPECT_EQ(writer.getFiles(), expected);
+    for (const wxString& file : expected)
+    {
+        const wxImage shot(file, wxBITMAP_TYPE_PNG);
+        ASSERT_TRUE(shot.IsOk()) << file;
+        EXPECT_EQ(shot.GetSize(), wxSize(1280, 800)) << file;
+    }
+
+    // The first page over its background, its right answer ticked.
+    const wxImage first(expected[0], wxBITMAP_TYPE_PNG);
+    const wxImage background = picture(CEVImageSelections::eQuestionBackground);
+    EXPECT_TRUE(evtest::coloursNear(evtest::pixelAt(first, 20, 780), evtest::pixelAt(background, 20, 780)));
+    CTakeAssessmentFrame probe; // where the first answer button stands
+    ASSERT_TRUE(probe.initialize(document.getAssessment()));
+    const wxPoint answer =
+        probe.getPanel()->FindWindow(CTakeAssessmentPanel::kFirstAnswerButtonID)->GetPosition();
+    const wxImage checked = picture(CEVImageSelections::eAnswerButtonChecked);
+    EXPECT_TRUE(evtest::coloursNear(evtest::pixelAt(first, answer.x + 18, answer.y + 6),
+                                    evtest::pixelAt(checked, 18, 6), 24));
+}
+
+// The program as a user starts it, in a fresh home: snapshots of the bundled
+// sample, and the program registered as "Evalon" on the way.
+TEST_F(SampleTest, TheProgramWritesSnapshotsAndRegistersItself)
+{
+    wxArrayString output, errors;
+    const long status = wxExecute(wxString::Format("%s --snapshot %s", EVALON_PROGRAM, path("out")), output,
+                                  errors, wxEXEC_SYNC);
+    EXPECT_EQ(status, 0) << wxJoin(errors, '\n');
+    EXPECT_EQ(output.size(), 13u);
+    wxArrayString pictures;
+    EXPECT_EQ(wxDir::GetAllFiles(path("out"), &pictures, "*.png"), 13u);
+
+    wxString registered;
+    CShellFileTypes registry(nullptr, CEvalonApp::kApplicationName, wxFileName());
+    ASSERT_TRUE(registry.getRegisteredAppFileName(&registered));
+    EXPECT_TRUE(wxFileName(registered).SameAs(wxFileName(EVALON_PROGRAM))) << registered;
+}
+
+TEST_F(SampleTest, TheProgramAnswersHelpVersionAndMisuse)
+{
+    wxArrayString output, errors;
+    EXPECT_EQ(wxExecute(wxString::Format("%s --help", EVALON_PROGRAM), output, errors, wxEXEC_SYNC), 0);
+    ASSERT_FALSE(output.empty());
+    EXPECT_TRUE(output[0].StartsWith("Usage: evalon"));
+    output.clear();
+    EXPECT_EQ(wxExecute(wxString::Format("%s --version", EVALON_PROGRAM), output, errors, wxEXEC_SYNC), 0);
+    ASSERT_EQ(output.size(), 1u);
+    EXPECT_TRUE(output[0].StartsWith("evalon "));
+    EXPECT_EQ(wxExecute(wxString::Format("%s --frobnicate", EVALON_PROGRAM), output, errors, wxEXEC_SYNC), 2);
+    EXPECT_TRUE(wxJoin(errors, '\n').Contains("--frobnicate"));
+}
+
+} // namespace

@@ -1,0 +1,246 @@
+#include "app/AssessmentDocument.h"
+#include "app/TakeAssessmentFrame.h"
+#include "app/TakeAssessmentPanel.h"
+#include "external/widgets/VeltoCheckedButton.h"
+#include "external/widgets/VeltoStaticCtrl.h"
+#include "tests/app/TestAssessments.h"
+#include "tests/support/WxTest.h"
+
+#include <wx/uiaction.h>
+
+namespace
+{
+
+using Panel = CTakeAssessmentPanel;
+
+class TakeAssessmentTest : public evtest::CTempDirTest
+{
+protected:
+    void SetUp() override
+    {
+        CTempDirTest::SetUp();
+        ASSERT_TRUE(document.open(apptest::sampleFile())) << document.getLastError();
+    }
+
+    CTakeAssessmentFrame* openFrame()
+    {
+        auto* frame = new CTakeAssessmentFrame();
+        EXPECT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
+        frame->Show();
+        evtest::pumpEvents();
+        return frame;
+    }
+
+    CVeltoCheckedButton* button(Panel* panel, int id)
+    {
+        return evtest::findControl<CVeltoCheckedButton>(panel, id);
+    }
+
+    // As the real button does: toggle, then tell the panel.
+    void clickAnswer(Panel* panel, int index)
+    {
+        CVeltoCheckedButton* answer = button(panel, Panel::kFirstAnswerButtonID + index);
+        ASSERT_TRUE(answer->IsShown());
+        answer->setChecked(!answer->isChecked(), false);
+        evtest::clickButton(answer);
+    }
+
+    void clickNavigation(Panel* panel, int id)
+    {
+        ASSERT_TRUE(button(panel, id)->IsShown()) << id;
+        evtest::clickButton(button(panel, id));
+    }
+
+    std::vector<int> checkedAnswers(Panel* panel)
+    {
+        std::vector<int> checked;
+        for (int i = 0; i < 10; ++i)
+            if (button(panel, Panel::kFirstAnswerButtonID + i)->isChecked())
+                checked.push_back(i);
+        return checked;
+    }
+
+    // The navigation buttons shown, as "PNS" with '-' for hidden ones.
+    std::string navigation(Panel* panel)
+    {
+        std::string shown;
+        shown += button(panel, Panel::kPreviousButtonID)->IsShown() ? 'P' : '-';
+        shown += button(panel, Panel::kNextButtonID)->IsShown() ? 'N' : '-';
+        shown += button(panel, Panel::kSubmitButtonID)->IsShown() ? 'S' : '-';
+        return shown;
+    }
+
+    std::vector<wxString> shownTexts(Panel* panel)
+    {
+        std::vector<wxString> texts;
+        // The texts are made with wxID_ANY, which the toolkit turns into ids of its own.
+        for (wxWindow* child : panel->GetChildren())
+            if (dynamic_cast<CVeltoStaticCtrl*>(child) && child->IsShown())
+                texts.push_back(child->GetLabel());
+        return texts;
+    }
+
+    void answerRight(Panel* panel)
+    {
+        wxArrayInt correct;
+        panel->getTaking()->getCurrentQuestion()->getCorrectAnswerIndexes(&correct);
+        for (int index : correct)
+            clickAnswer(panel, index);
+    }
+
+    CAssessmentDocument document;
+};
+
+TEST_F(TakeAssessmentTest, TakesTheSampleEndToEnd)
+{
+    CTakeAssessmentFrame* frame = openFrame();
+    Panel* panel = frame->getPanel();
+    EXPECT_EQ(panel->GetClientSize(), wxSize(1280, 800)); // the sample's backgrounds
+    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"The Sun is a star.", "True", "False"}));
+    EXPECT_EQ(navigation(panel), "-N-");
+
+    clickAnswer(panel, 0);
+    clickNavigation(panel, Panel::kNextButtonID);
+    EXPECT_EQ(navigation(panel), "PN-");
+    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{}); // a fresh question
+    clickAnswer(panel, 1);                                // Mercury
+
+    // Back and forth: the answers given come back.
+    clickNavigation(panel, Panel::kPreviousButtonID);
+    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"The Sun is a star.", "True", "False"}));
+    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{0});
+    clickNavigation(panel, Panel::kNextButtonID);
+    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{1});
+
+    // Right up to the last question, which gets a wrong answer.
+    clickNavigation(panel, Panel::kNextButtonID);
+    while (panel->getTaking()->getQuestionIndex() + 1 < panel->getTaking()->getNumQuestions())
+    {
+        answerRight(panel);
+        clickNavigation(panel, Panel::kNextButtonID);
+    }
+    clickAnswer(panel, 1); // Ceres, a dwarf planet
+    const wxPoint nextPosition = button(panel, Panel::kNextButtonID)->GetPosition();
+    clickNavigation(panel, Panel::kNextButtonID);
+
+    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eSubmitPage);
+    EXPECT_EQ(navigation(panel), "P-S");
+    EXPECT_EQ(button(panel, Panel::kSubmitButtonID)->GetPosition(), nextPosition);
+    EXPECT_TRUE(shownTexts(panel).empty());
+    clickNavigation(panel, Panel::kPreviousButtonID);
+    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{1});
+    clickNavigation(panel, Panel::kNextButtonID);
+    clickNavigation(panel, Panel::kSubmitButtonID);
+
+    EXPECT_EQ(shownTexts(panel),
+              (std::vector<wxString>{"Your score is 90%", "Number of questions to review: 1"}));
+    EXPECT_EQ(navigation(panel), "-N-");
+    clickNavigation(panel, Panel::kNextButtonID);
+    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
+    EXPECT_EQ(navigation(panel), "---");
+    EXPECT_TRUE(shownTexts(panel).empty());
+}
+
+TEST_F(TakeAssessmentTest, AnAnswerGivenBeforeIsReplacedOnAOneAnswerQuestion)
+{
+    Panel* panel = openFrame()->getPanel();
+    clickNavigation(panel, Panel::kNextButtonID); // question 2, one answer of four
+    clickAnswer(panel, 1);
+    clickNavigation(panel, Panel::kNextButtonID);
+    clickNavigation(panel, Panel::kPreviousButtonID);
+    ASSERT_EQ(checkedAnswers(panel), std::vector<int>{1});
+    clickAnswer(panel, 3);
+    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{3});
+}
+
+TEST_F(TakeAssessmentTest, TheKeyboardTakesTheAssessmentWithoutTouchingAnswers)
+{
+    CTakeAssessmentFrame* frame = openFrame();
+    Panel* panel = frame->getPanel();
+    frame->Raise();
+    ASSERT_TRUE(evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(panel, 1000); }));
+
+    wxUIActionSimulator keyboard;
+    auto press = [&](int key)
+    {
+        keyboard.Char(key);
+        evtest::pumpEvents();
+    };
+    press(WXK_SPACE); // "True"
+    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{0});
+    press(WXK_RIGHT);
+    ASSERT_EQ(panel->getTaking()->getQuestionIndex(), 1u);
+    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{});
+    press(WXK_LEFT);
+    ASSERT_EQ(panel->getTaking()->getQuestionIndex(), 0u);
+    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{0});
+
+    press(WXK_TAB); // to "False"
+    EXPECT_EQ(wxWindow::FindFocus(), button(panel, 1001));
+    press(WXK_SPACE);
+    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{1});
+
+    for (int i = 0; i < 10; ++i)
+        press(WXK_PAGEDOWN);
+    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eSubmitPage);
+    press(WXK_RETURN); // Submit
+    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eReviewPage);
+    press(WXK_ESCAPE); // not yet: the review is still to be read
+    EXPECT_TRUE(frame->IsShown());
+    press(WXK_RETURN);
+    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
+    press(WXK_ESCAPE);
+    EXPECT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+}
+
+TEST_F(TakeAssessmentTest, PageTurnsDecodeEveryPictureOnce)
+{
+    CTakeAssessmentFrame* frame = openFrame();
+    Panel* panel = frame->getPanel();
+    // The question page: its background, three answer pictures and six
+    // navigation pictures.
+    EXPECT_EQ(frame->getImageCache().getNumDecoded(), 10u);
+    panel->goForward();
+    panel->goBack();
+    panel->goForward();
+    EXPECT_EQ(frame->getImageCache().getNumDecoded(), 10u);
+    while (panel->getTaking()->getPage() != CAssessmentTaking::eCongratulationsPage)
+        panel->goForward();
+    EXPECT_EQ(frame->getImageCache().getNumDecoded(), 13u);
+}
+
+TEST_F(TakeAssessmentTest, APictureThatCannotBeLoadedIsNamedWithItsFile)
+{
+    const wxString notAPicture = writeFile("broken.jpg", "this is text, not a JPEG");
+    CEVImageSelections* images = document.getAssessment()->getAttributes()->getImageSelections();
+    images->getImageSelectionsInfoFor(CEVImageSelections::eQuestionBackground)->setAbsolutePath(notAPicture);
+
+    CTakeAssessmentFrame frame;
+    EXPECT_FALSE(frame.initialize(document.getAssessment()));
+    EXPECT_TRUE(frame.getLastError().Contains("\"Question Background\"")) << frame.getLastError();
+    EXPECT_TRUE(frame.getLastError().Contains(notAPicture));
+}
+
+TEST_F(TakeAssessmentTest, AMissingPictureOnAPageTurnIsReportedAndEndsTheTest)
+{
+    const wxString missing = path("nowhere/review.jpg");
+    CEVImageSelections* images = document.getAssessment()->getAttributes()->getImageSelections();
+    images->getImageSelectionsInfoFor(CEVImageSelections::eReviewBackground)->setAbsolutePath(missing);
+
+    CTakeAssessmentFrame* frame = openFrame();
+    Panel* panel = frame->getPanel();
+    while (panel->getTaking()->getPage() != CAssessmentTaking::eSubmitPage)
+        panel->goForward();
+    auto reportsTheFile = CExpectDialog<wxMessageDialog>(
+        [&](wxMessageDialog* message)
+        {
+            EXPECT_TRUE(message->GetMessage().Contains("\"Review Background\"")) << message->GetMessage();
+            EXPECT_TRUE(message->GetMessage().Contains(missing));
+            EXPECT_TRUE(message->GetMessage().Contains("does not exist"));
+            return int(wxID_OK);
+        });
+    wxTEST_DIALOG(clickNavigation(panel, Panel::kSubmitButtonID), reportsTheFile);
+    EXPECT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+}
+
+} // namespace
