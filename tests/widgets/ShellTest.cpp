@@ -2,7 +2,6 @@
 
 #include "external/widgets/CommonGuiUtils.h"
 #include "external/widgets/ShellFileTypes.h"
-#include "external/widgets/VeltoColours.h"
 
 #include <wx/filename.h>
 
@@ -106,14 +105,6 @@ TEST_F(BrowseForFileTest, ChosenFileComesBackCancelLeavesThePath)
         EXPECT_TRUE(CCommonGuiUtils::BrowseForFile(true, filters, file, "Save", "itm", 1, wxFD_SAVE)),
         expectFileDialog(path("bare")));
     EXPECT_EQ(file, path("bare.itm"));
-}
-
-TEST(VeltoColours, YellowIsYellow)
-{
-    const wxColour& yellow = CVeltoColours::kPellantTextColorYellow;
-    EXPECT_GT(yellow.Red(), 200);
-    EXPECT_GT(yellow.Green(), 150);
-    EXPECT_LT(yellow.Blue(), 80);
 }
 
 } // namespace

@@ -54,12 +54,6 @@ protected:
     CVeltoStaticCtrl* text = nullptr;
 };
 
-TEST_F(StaticCtrlTest, NameAndFocus)
-{
-    EXPECT_EQ(text->GetName(), "veltoStaticCtrl");
-    EXPECT_FALSE(text->AcceptsFocus());
-}
-
 TEST_F(StaticCtrlTest, SetWidthFixesTheWidthAndTheHeightFitsTheWrappedLabel)
 {
     const wxString label = kPangram + kPangram + kPangram;
