@@ -26,7 +26,8 @@ wxString joinFilters(const wxArrayString& filters)
 wxString withDefaultExtension(const wxString& path, const wxString& defaultExtension)
 {
     wxString extension = defaultExtension;
-    extension.StartsWith(".", &extension);
+    if (extension.StartsWith("."))
+        extension.erase(0, 1);
     wxFileName name(path);
     if (extension.empty() || name.HasExt())
         return path;
