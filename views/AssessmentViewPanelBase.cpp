@@ -51,26 +51,9 @@ void CAssessmentViewPanelBase::zeroInit()
 
 bool CAssessmentViewPanelBase::createControls()
 {
-    auto newText = [this](const wxString& label)
-    {
-        return new CVeltoStaticCtrl(this, wxID_ANY, label, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE,
-                                    kVeltoStaticCtrlNameStr);
-    };
-    auto newButton = [this](int id)
-    { return new CVeltoCheckedButton(this, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0); };
-
-    m_controls[CQuestionPageControls::kQuestionSlot].text = newText("{Question data}");
-    for (unsigned i = 0; i < CQuestionPageControls::kNumAnswers; ++i)
-        m_controls[CQuestionPageControls::kFirstAnswerSlot + i].button =
-            newButton(kFirstAnswerButtonID + int(i));
-    for (unsigned i = 0; i < CQuestionPageControls::kNumAnswers; ++i)
-        m_controls[CQuestionPageControls::kFirstAnswerSlot + i].text =
-            newText(wxString::Format("{Answer %u}", i + 1));
-    m_controls[CQuestionPageControls::kPreviousSlot].button = newButton(kPreviousButtonID);
-    m_controls[CQuestionPageControls::kNextSlot].button = newButton(kNextButtonID);
-    m_controls[CQuestionPageControls::kSubmitSlot].button = newButton(kSubmitButtonID);
-    m_controls[kScoreSlot].text = newText("{score}");
-    m_controls[kMissedQuestionsSlot].text = newText("{num_missed_questions}");
+    CQuestionPageControls::create(this, m_controls, kFirstAnswerButtonID);
+    m_controls[kScoreSlot].text = CQuestionPageControls::createText(this, "{score}");
+    m_controls[kMissedQuestionsSlot].text = CQuestionPageControls::createText(this, "{num_missed_questions}");
     return true;
 }
 

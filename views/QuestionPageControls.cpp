@@ -4,6 +4,26 @@
 #include "external/widgets/VeltoCheckedButton.h"
 #include "external/widgets/VeltoStaticCtrl.h"
 
+void CQuestionPageControls::create(wxWindow* parent, CControlSlot* slots, int firstButtonID)
+{
+    auto newButton = [parent](int id)
+    { return new CVeltoCheckedButton(parent, id, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0); };
+
+    slots[kQuestionSlot].text = createText(parent, "{Question data}");
+    for (unsigned i = 0; i < kNumAnswers; ++i)
+        slots[kFirstAnswerSlot + i].button = newButton(firstButtonID + int(i));
+    for (unsigned i = 0; i < kNumAnswers; ++i)
+        slots[kFirstAnswerSlot + i].text = createText(parent, wxString::Format("{Answer %u}", i + 1));
+    for (unsigned slot = kPreviousSlot; slot <= kSubmitSlot; ++slot)
+        slots[slot].button = newButton(firstButtonID + int(kNumAnswers + slot - kPreviousSlot));
+}
+
+CVeltoStaticCtrl* CQuestionPageControls::createText(wxWindow* parent, const wxString& label)
+{
+    return new CVeltoStaticCtrl(parent, wxID_ANY, label, wxDefaultPosition, wxDefaultSize, wxBORDER_NONE,
+                                kVeltoStaticCtrlNameStr);
+}
+
 void CQuestionPageControls::applyFont(CEVFontInfo* fontInfo) const
 {
     const wxFont font = fontInfo->getAsFont();

@@ -10,6 +10,8 @@
 #include <functional>
 
 class CEVFontInfo;
+class wxString;
+class wxWindow;
 
 // The controls of a question page and what every presentation panel does with
 // them: fonts, button pictures and the one-answer rule. Both the test taker's
@@ -33,6 +35,17 @@ public:
 
     // `slots` holds at least kNumSlots entries and outlives this object.
     explicit CQuestionPageControls(const CControlSlot* slots) : m_slots(slots) {}
+
+    // Creates the controls of a question page as children of `parent` into
+    // slots 0 to kNumSlots - 1, in this order (the order the keyboard visits
+    // them): the question text, the ten answer buttons, the ten answer texts,
+    // then previous, next and submit. The answer buttons get the identifiers
+    // firstButtonID to firstButtonID + 9, the navigation buttons the three
+    // after them. Every control starts visible, with a placeholder label.
+    static void create(wxWindow* parent, CControlSlot* slots, int firstButtonID);
+    // A text of a presentation panel: identifier -1, no border, the widget
+    // library's own name.
+    static CVeltoStaticCtrl* createText(wxWindow* parent, const wxString& label);
 
     CVeltoStaticCtrl* questionText() const { return m_slots[kQuestionSlot].text; }
     // `index` counts answers from 0.

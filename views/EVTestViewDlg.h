@@ -1,0 +1,37 @@
+#pragma once
+
+#include <wx/dialog.h>
+
+class CEVAttributes;
+class CEVTestViewPanel;
+class CQuestionData;
+
+// The preview of one question as a test taker will see it, filling a
+// maximized dialog. The caller creates one per preview with the defaults,
+// calls initialize() and shows it modally; nothing is read back.
+class CEVTestViewDlg : public wxDialog
+{
+public:
+    CEVTestViewDlg(wxWindow* parent = nullptr, int id = wxID_ANY, const wxString& title = "TestView",
+                   const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
+                   long style = wxCAPTION | wxFULL_REPAINT_ON_RESIZE | wxCLOSE_BOX | wxSYSTEM_MENU |
+                                wxMAXIMIZE_BOX | wxRESIZE_BORDER,
+                   const wxString& name = "dialogBox");
+    ~CEVTestViewDlg() override;
+
+    // Sets the panel up and maximizes the dialog. A panel that could not load
+    // its pictures still shows the question's texts, so the result is true.
+    bool initialize(CEVAttributes* attributes, CQuestionData* question);
+
+    bool TransferDataToWindow() override;
+    bool TransferDataFromWindow() override;
+
+protected:
+    void zeroInit();
+    bool createControls();
+
+private:
+    CEVTestViewPanel* m_testViewPanel;
+
+    wxDECLARE_EVENT_TABLE();
+};
