@@ -1,6 +1,7 @@
 #include "assessments/AssessmentsMgrPanel.h"
 
 #include "assessments/AssessmentsMgrDataDlg.h"
+#include "assessments/ListCtrlHelpers.h"
 #include "external/data/AssessmentsMgr.h"
 
 #include <wx/button.h>
@@ -8,28 +9,17 @@
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
 
-namespace
-{
-
-const int kColumnID = 0;
-const int kColumnFileName = 1;
-
-} // namespace
-
 wxBEGIN_EVENT_TABLE(CAssessmentsMgrPanel, wxPanel)
     EVT_BUTTON(CAssessmentsMgrPanel::kCreateButtonID, CAssessmentsMgrPanel::OnCreateNew)
-        EVT_BUTTON(CAssessmentsMgrPanel::kRemoveButtonID, CAssessmentsMgrPanel::OnRemove)
-            EVT_BUTTON(CAssessmentsMgrPanel::kViewDetailsButtonID, CAssessmentsMgrPanel::OnViewDetails)
-                EVT_LIST_ITEM_SELECTED(CAssessmentsMgrPanel::kListCtrlID,
-                                       CAssessmentsMgrPanel::OnListItemSelected)
-                    EVT_LIST_ITEM_DESELECTED(CAssessmentsMgrPanel::kListCtrlID,
-                                             CAssessmentsMgrPanel::OnListItemDeselected)
-                        EVT_LIST_ITEM_ACTIVATED(CAssessmentsMgrPanel::kListCtrlID,
-                                                CAssessmentsMgrPanel::OnListItemDblClick) wxEND_EVENT_TABLE()
+    EVT_BUTTON(CAssessmentsMgrPanel::kRemoveButtonID, CAssessmentsMgrPanel::OnRemove)
+    EVT_BUTTON(CAssessmentsMgrPanel::kViewDetailsButtonID, CAssessmentsMgrPanel::OnViewDetails)
+    EVT_LIST_ITEM_SELECTED(CAssessmentsMgrPanel::kListCtrlID, CAssessmentsMgrPanel::OnListItemSelected)
+    EVT_LIST_ITEM_DESELECTED(CAssessmentsMgrPanel::kListCtrlID, CAssessmentsMgrPanel::OnListItemDeselected)
+    EVT_LIST_ITEM_ACTIVATED(CAssessmentsMgrPanel::kListCtrlID, CAssessmentsMgrPanel::OnListItemDblClick)
+wxEND_EVENT_TABLE()
 
-                            CAssessmentsMgrPanel::CAssessmentsMgrPanel(wxWindow* parent, int id,
-                                                                       const wxPoint& pos, const wxSize& size,
-                                                                       long style, const wxString& name)
+CAssessmentsMgrPanel::CAssessmentsMgrPanel(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size,
+                                           long style, const wxString& name)
     : wxPanel(parent, id, pos, size, style, name)
 {
     zeroInit();
@@ -38,10 +28,7 @@ wxBEGIN_EVENT_TABLE(CAssessmentsMgrPanel, wxPanel)
 
 CAssessmentsMgrPanel::~CAssessmentsMgrPanel()
 {
-    // A non-empty list control announces the deletion of its items from its
-    // own destructor, which runs after this panel's members are gone.
-    if (m_listCtrl)
-        m_listCtrl->DeleteAllItems();
+    emptyListBeforeDestruction(m_listCtrl);
 }
 
 void CAssessmentsMgrPanel::zeroInit()
@@ -79,9 +66,7 @@ bool CAssessmentsMgrPanel::createControls()
 
 bool CAssessmentsMgrPanel::createListCtrlHeader()
 {
-    const int width = m_listCtrl->GetSize().GetWidth();
-    m_listCtrl->InsertColumn(kColumnID, "ID", wxLIST_FORMAT_LEFT, width * 10 / 100);
-    m_listCtrl->InsertColumn(kColumnFileName, "Assessment File Name", wxLIST_FORMAT_LEFT, width * 89 / 100);
+    insertListColumns(m_listCtrl, {{"ID", 10}, {"Assessment File Name", 89}});
     return true;
 }
 
@@ -111,26 +96,19 @@ bool CAssessmentsMgrPanel::reloadListCtrl()
 bool CAssessmentsMgrPanel::insertAssessmentsMgrDataItem(CAssessmentsMgrData& data, unsigned int index)
 {
     // The first column shows the row's position, not anything stored in the entry.
-    const long row =
-        m_listCtrl->InsertItem(index, wxString::Format("%lu", static_cast<unsigned long>(index)));
-    if (row < 0)
-        return false;
-    m_listCtrl->SetItemData(row, index);
     const wxFileName file(data.getAssessmentFileName(), wxPATH_NATIVE);
-    m_listCtrl->SetItem(row, kColumnFileName, file.GetFullName());
-    return true;
+    return insertListRow(m_listCtrl, index, wxString::Format("%lu", static_cast<unsigned long>(index)),
+                         file.GetFullName());
 }
 
 int CAssessmentsMgrPanel::getSelectedListItemIndex()
 {
-    return static_cast<int>(m_listCtrl->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED));
+    return getSelectedListRow(m_listCtrl);
 }
 
 bool CAssessmentsMgrPanel::updateControls()
 {
-    const bool rowSelected = getSelectedListItemIndex() != -1;
-    m_removeButton->Enable(rowSelected);
-    m_viewDetailsButton->Enable(rowSelected);
+    enableForSelectedRow(m_listCtrl, {m_removeButton, m_viewDetailsButton});
     return true;
 }
 

@@ -1,0 +1,264 @@
+#include "assessment/AssessmentMgrPanel.h"
+
+#include "assessment/EVAssessmentMgrDataDlg.h"
+#include "assessments/ListCtrlHelpers.h"
+#include "external/data/AssessmentMgr.h"
+#include "external/data/QuestionDataSerializer.h"
+#include "external/widgets/CommonGuiUtils.h"
+#include "questions/QuestionDataDlg.h"
+
+#include <wx/button.h>
+#include <wx/filedlg.h>
+#include <wx/listctrl.h>
+#include <wx/msgdlg.h>
+#include <wx/sizer.h>
+
+wxBEGIN_EVENT_TABLE(CAssessmentMgrPanel, wxPanel)
+    EVT_BUTTON(CAssessmentMgrPanel::kCreateButtonID, CAssessmentMgrPanel::OnCreateNew)
+    EVT_BUTTON(CAssessmentMgrPanel::kRemoveButtonID, CAssessmentMgrPanel::OnRemove)
+    EVT_BUTTON(CAssessmentMgrPanel::kViewDetailsButtonID, CAssessmentMgrPanel::OnViewDetails)
+    EVT_BUTTON(CAssessmentMgrPanel::kMoveUpButtonID, CAssessmentMgrPanel::OnMoveUp)
+    EVT_BUTTON(CAssessmentMgrPanel::kMoveDownButtonID, CAssessmentMgrPanel::OnMoveDown)
+    EVT_LIST_ITEM_SELECTED(CAssessmentMgrPanel::kListCtrlID, CAssessmentMgrPanel::OnListItemSelected)
+    EVT_LIST_ITEM_DESELECTED(CAssessmentMgrPanel::kListCtrlID, CAssessmentMgrPanel::OnListItemDeselected)
+    EVT_LIST_ITEM_ACTIVATED(CAssessmentMgrPanel::kListCtrlID, CAssessmentMgrPanel::OnListItemDblClick)
+wxEND_EVENT_TABLE()
+
+CAssessmentMgrPanel::CAssessmentMgrPanel(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size,
+                                         long style, const wxString& name)
+    : wxPanel(parent, id, pos, size, style, name)
+{
+    zeroInit();
+    createControls();
+}
+
+CAssessmentMgrPanel::~CAssessmentMgrPanel()
+{
+    emptyListBeforeDestruction(m_listCtrl);
+}
+
+void CAssessmentMgrPanel::zeroInit()
+{
+    m_assessmentMgr = nullptr;
+    m_listCtrl = nullptr;
+    m_createButton = nullptr;
+    m_viewDetailsButton = nullptr;
+    m_removeButton = nullptr;
+    m_moveUpButton = nullptr;
+    m_moveDownButton = nullptr;
+}
+
+bool CAssessmentMgrPanel::createControls()
+{
+    m_listCtrl =
+        new wxListCtrl(this, kListCtrlID, wxDefaultPosition, wxSize(450, 250), wxLC_REPORT | wxLC_SINGLE_SEL);
+    m_createButton = new wxButton(this, kCreateButtonID, "&Create", wxDefaultPosition, wxDefaultSize, 0);
+    m_removeButton = new wxButton(this, kRemoveButtonID, "&Remove", wxDefaultPosition, wxDefaultSize, 0);
+    m_viewDetailsButton =
+        new wxButton(this, kViewDetailsButtonID, "&View Details", wxDefaultPosition, wxDefaultSize, 0);
+    m_moveUpButton = new wxButton(this, kMoveUpButtonID, "Move &Up", wxDefaultPosition, wxDefaultSize, 0);
+    m_moveDownButton =
+        new wxButton(this, kMoveDownButtonID, "Move &Down", wxDefaultPosition, wxDefaultSize, 0);
+
+    auto* editRow = new wxBoxSizer(wxHORIZONTAL);
+    editRow->Add(m_createButton, 0, wxALL, 10);
+    editRow->Add(m_removeButton, 0, wxALL, 10);
+    editRow->Add(m_viewDetailsButton, 0, wxALL, 10);
+    auto* moveRow = new wxBoxSizer(wxHORIZONTAL);
+    moveRow->Add(m_moveUpButton, 0, wxALL, 10);
+    moveRow->Add(m_moveDownButton, 0, wxALL, 10);
+
+    auto* topSizer = new wxBoxSizer(wxVERTICAL);
+    topSizer->Add(m_listCtrl, 1, wxEXPAND | wxALL, 10);
+    topSizer->Add(editRow, 0, wxEXPAND | wxALL, 0);
+    topSizer->Add(moveRow, 0, wxEXPAND | wxALL, 0);
+    SetSizer(topSizer);
+    // The host window holding the panel gets the panel's layout as its minimum.
+    topSizer->SetSizeHints(GetParent());
+
+    return createListCtrlHeader();
+}
+
+bool CAssessmentMgrPanel::createListCtrlHeader()
+{
+    insertListColumns(m_listCtrl, {{"Question ID", 20}, {"Question Data", 79}});
+    return true;
+}
+
+bool CAssessmentMgrPanel::initialize(CAssessmentMgr* assessmentMgr)
+{
+    m_assessmentMgr = assessmentMgr;
+    updateControls();
+    return true;
+}
+
+bool CAssessmentMgrPanel::reloadListCtrl()
+{
+    m_listCtrl->DeleteAllItems();
+    if (m_assessmentMgr)
+    {
+        const CAssessmentMgrDataArray& entries = *m_assessmentMgr->getDataCollection();
+        for (size_t index = 0; index < entries.GetCount(); ++index)
+        {
+            if (!insertAssessmentMgrDataItem(*entries[index], static_cast<unsigned int>(index)))
+                return false;
+        }
+    }
+    updateControls();
+    return true;
+}
+
+bool CAssessmentMgrPanel::insertAssessmentMgrDataItem(CAssessmentMgrData& data, unsigned int index)
+{
+    const CQuestionData* question =
+        m_assessmentMgr->getQuestionDataMgr()->getQuestionDataForID(data.m_questionID);
+    // A stale entry still gets its row, so that it can be seen and removed.
+    insertListRow(m_listCtrl, index, wxString::Format("%d", data.m_questionID),
+                  question ? question->getQuestion() : wxString());
+    return true;
+}
+
+int CAssessmentMgrPanel::getSelectedListItemIndex()
+{
+    return getSelectedListRow(m_listCtrl);
+}
+
+bool CAssessmentMgrPanel::updateControls()
+{
+    enableForSelectedRow(m_listCtrl, {m_removeButton, m_viewDetailsButton});
+    const int selected = getSelectedListItemIndex();
+    m_moveUpButton->Enable(selected != -1 && selected != 0);
+    m_moveDownButton->Enable(selected != -1 && selected != m_listCtrl->GetItemCount() - 1);
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Adding a question
+
+void CAssessmentMgrPanel::OnCreateNew(wxCommandEvent&)
+{
+    if (!m_assessmentMgr)
+        return;
+    CQuestionData question;
+    if (!editNewQuestion(&question))
+        return;
+    if (!hasQuestionText(question))
+    {
+        wxMessageBox("The question field was empty.  Adding an empty question is not a valid option.");
+        return;
+    }
+    wxString fileName;
+    if (!chooseQuestionFile(&fileName))
+        return;
+    if (addQuestion(question, fileName))
+        reloadListCtrl();
+}
+
+bool CAssessmentMgrPanel::editNewQuestion(CQuestionData* question)
+{
+    CQuestionDataDlg questionDlg;
+    questionDlg.initialize(question);
+    return questionDlg.ShowModal() == wxID_OK;
+}
+
+bool CAssessmentMgrPanel::hasQuestionText(const CQuestionData& question)
+{
+    wxString text = question.getQuestion();
+    return !text.Trim(true).empty();
+}
+
+bool CAssessmentMgrPanel::chooseQuestionFile(wxString* fileName)
+{
+    wxMessageDialog explanation(
+        nullptr,
+        "The data entered must be stored to a file for reference by Itemary.  Browse to "
+        "a desired location for the file to be stored.  This is the same process as you "
+        "would go through by clicking the File->Save As... menu item.",
+        "Save Data To File", wxOK);
+    explanation.ShowModal();
+    for (;;)
+    {
+        wxArrayString filters;
+        filters.Add("Itemary Files (*.itm)|*.itm");
+        if (CCommonGuiUtils::BrowseForFile(false, filters, *fileName, wxEmptyString, wxEmptyString, 1,
+                                           wxFD_SAVE | wxFD_OVERWRITE_PROMPT))
+            return true;
+        wxMessageDialog retry(nullptr,
+                              "A file name must be entered to successfully complete the addition of the "
+                              "question data.\n\nIf you would like to Cancel the addition, click the Cancel "
+                              "button below, otherwise click OK and select a file name.",
+                              "Invalid File Name", wxOK | wxCANCEL);
+        if (retry.ShowModal() == wxID_CANCEL)
+            return false;
+    }
+}
+
+bool CAssessmentMgrPanel::addQuestion(CQuestionData& question, const wxString& fileName)
+{
+    // The question carries its file's name when the assessment takes its copy,
+    // and has its identifier before the file is written.
+    question.setFileNameReference(fileName);
+    CAssessmentMgrData entry;
+    entry.m_questionID = m_assessmentMgr->getQuestionDataMgr()->addQuestion(question);
+    CQuestionDataSerializer serializer(&question, fileName);
+    if (!serializer.store())
+        return false;
+    return m_assessmentMgr->addData(entry);
+}
+
+// ---------------------------------------------------------------------------
+// The selected row
+
+void CAssessmentMgrPanel::OnRemove(wxCommandEvent&)
+{
+    const int index = getSelectedListItemIndex();
+    if (index == -1)
+        return;
+    m_assessmentMgr->removeAtIndex(index);
+    reloadListCtrl();
+}
+
+void CAssessmentMgrPanel::OnViewDetails(wxCommandEvent&)
+{
+    const int index = getSelectedListItemIndex();
+    if (index == -1)
+        return;
+    // No parent window, and the dialog's own title, style and name.
+    CEVAssessmentMgrDataDlg entryDlg;
+    entryDlg.initialize(m_assessmentMgr, m_assessmentMgr->getDataAtIndex(index));
+    entryDlg.ShowModal();
+    reloadListCtrl();
+}
+
+void CAssessmentMgrPanel::OnMoveUp(wxCommandEvent&)
+{
+    const int index = getSelectedListItemIndex();
+    if (index == -1)
+        return;
+    m_assessmentMgr->moveUp(index);
+    reloadListCtrl();
+}
+
+void CAssessmentMgrPanel::OnMoveDown(wxCommandEvent&)
+{
+    const int index = getSelectedListItemIndex();
+    if (index == -1)
+        return;
+    m_assessmentMgr->moveDown(index);
+    reloadListCtrl();
+}
+
+void CAssessmentMgrPanel::OnListItemSelected(wxListEvent&)
+{
+    updateControls();
+}
+
+void CAssessmentMgrPanel::OnListItemDeselected(wxListEvent&)
+{
+    updateControls();
+}
+
+void CAssessmentMgrPanel::OnListItemDblClick(wxListEvent& event)
+{
+    OnViewDetails(event);
+}

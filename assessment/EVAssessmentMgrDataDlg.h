@@ -1,0 +1,71 @@
+#pragma once
+
+#include <wx/dialog.h>
+
+class CAssessmentMgr;
+class CAssessmentMgrData;
+class CQuestionData;
+class wxButton;
+class wxStaticText;
+class wxTextCtrl;
+
+// One entry of an assessment's question list: its question identifier and the
+// name of the question file the question refers to. From here the author edits
+// the question (on a copy, which replaces the assessment's question on OK and
+// is then, if the author agrees and the file exists, written back to the
+// question file) or previews it as a test taker will see it. The dialog edits
+// no field itself.
+//
+// An entry whose identifier names no question of the assessment shows its
+// identifier and an empty file name; View/Edit and Test View then only tell
+// the author "Question <id> was not found in this assessment." and change
+// nothing. Without an entry they do nothing.
+class CEVAssessmentMgrDataDlg : public wxDialog
+{
+public:
+    enum eControlID
+    {
+        kQuestionIDTextID = 0,
+        kFileNameTextID = 1,
+        kEditQuestionButtonID = 2,
+        kTestViewButtonID = 3
+    };
+
+    CEVAssessmentMgrDataDlg(wxWindow* parent = nullptr, int id = wxID_ANY,
+                            const wxString& title = "Assessment Mgr Data",
+                            const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
+                            long style = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER,
+                            const wxString& name = "dialogBox");
+    ~CEVAssessmentMgrDataDlg() override;
+
+    // Keeps both pointers (not owned); showing the dialog fills it.
+    bool initialize(CAssessmentMgr* assessmentMgr, CAssessmentMgrData* assessmentMgrData);
+
+    bool TransferDataToWindow() override;
+    bool TransferDataFromWindow() override;
+
+protected:
+    void zeroInit();
+    bool createControls();
+
+    void OnEditQuestion(wxCommandEvent& event);
+    void OnTestView(wxCommandEvent& event);
+
+private:
+    // The entry's question, looked up afresh; null when there is no entry or
+    // its identifier names no question.
+    CQuestionData* findQuestion();
+    // findQuestion(), telling the author when the entry's question is missing.
+    CQuestionData* findQuestionOrReport();
+    void saveToReferencedFile(CQuestionData* question);
+
+    CAssessmentMgr* m_assessmentMgr;
+    CAssessmentMgrData* m_assessmentMgrData;
+    wxStaticText* m_questionIDText;
+    wxTextCtrl* m_fileNameText;
+    wxButton* m_editQuestionButton;
+    wxButton* m_testViewButton;
+    wxButton* m_okButton;
+
+    wxDECLARE_EVENT_TABLE();
+};
