@@ -1,0 +1,60 @@
+#pragma once
+
+#include <wx/frame.h>
+#include <wx/weakref.h>
+
+class CAssessmentDocument;
+class CAssessmentMgrPanel;
+class CTakeAssessmentFrame;
+class wxButton;
+
+// The authoring window of one assessment file: its questions in the question
+// list panel, "Attributes..." and "Take Assessment" beside it and in the menu,
+// with Save and Close. Closing with unsaved changes asks whether to save them.
+class CAuthoringFrame : public wxFrame
+{
+public:
+    enum eControlID
+    {
+        kAttributesID = 30,
+        kTakeAssessmentID = 31,
+        kPanelID = 32
+    };
+
+    CAuthoringFrame(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY, const wxString& title = "Evalon",
+                    const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
+                    long style = wxDEFAULT_FRAME_STYLE, const wxString& name = wxFrameNameStr);
+    ~CAuthoringFrame() override;
+
+    // The document is the host's and must outlive the window.
+    bool initialize(CAssessmentDocument* document);
+
+    CAssessmentMgrPanel* getPanel() const { return m_panel; }
+    // The window in which the assessment is being taken, or null.
+    CTakeAssessmentFrame* getTakeFrame() const { return m_takeFrame.get(); }
+
+private:
+    void zeroInit();
+    bool createControls();
+    wxMenuBar* createMenuBar();
+    bool isTaking() const { return m_takeFrame.get() != nullptr; }
+    bool saveDocument();
+    // Asks whether to save unsaved changes; false when the author would
+    // rather keep the window open (or the save failed).
+    bool confirmClose(bool canVeto);
+
+    void OnAttributes(wxCommandEvent& event);
+    void OnTakeAssessment(wxCommandEvent& event);
+    void OnSave(wxCommandEvent& event);
+    void OnCloseCommand(wxCommandEvent& event);
+    void OnCloseWindow(wxCloseEvent& event);
+    void OnUpdateWhileTaking(wxUpdateUIEvent& event);
+
+    CAssessmentDocument* m_document;
+    CAssessmentMgrPanel* m_panel;
+    wxButton* m_attributesButton;
+    wxButton* m_takeButton;
+    wxWeakRef<CTakeAssessmentFrame> m_takeFrame;
+
+    wxDECLARE_EVENT_TABLE();
+};
