@@ -19,10 +19,13 @@ const int kNoPageImage = -1;
 
 } // namespace
 
-wxBEGIN_EVENT_TABLE(CEVAttributesNotebook, wxNotebook) wxEND_EVENT_TABLE()
+// clang-format off
+wxBEGIN_EVENT_TABLE(CEVAttributesNotebook, wxNotebook)
+wxEND_EVENT_TABLE()
+// clang-format on
 
-    CEVAttributesNotebook::CEVAttributesNotebook(wxWindow* parent, wxWindowID id, const wxPoint& pos,
-                                                 const wxSize& size, long style, const wxString& name)
+CEVAttributesNotebook::CEVAttributesNotebook(wxWindow* parent, wxWindowID id, const wxPoint& pos,
+                                             const wxSize& size, long style, const wxString& name)
     : wxNotebook(parent, id, pos, size, style, name), m_attributes(nullptr)
 {
     zeroInit();

@@ -13,21 +13,20 @@ const CEVImageSelections1Panel::SImageRow CEVImageSelections1Panel::kRows[kNumRo
      eCongratulationsBackgroundBrowseID},
 };
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CEVImageSelections1Panel, CEVImageSelectionsPanelBase)
     EVT_BUTTON(eQuestionBackgroundBrowseID, CEVImageSelections1Panel::OnQuestionBackground)
-        EVT_BUTTON(eAnswerButtonColdBrowseID, CEVImageSelections1Panel::OnAnswerButtonCold)
-            EVT_BUTTON(eAnswerButtonHotBrowseID, CEVImageSelections1Panel::OnAnswerButtonHot)
-                EVT_BUTTON(eAnswerButtonCheckedBrowseID, CEVImageSelections1Panel::OnAnswerButtonChecked)
-                    EVT_BUTTON(eAnswersSubmittalBackgroundBrowseID,
-                               CEVImageSelections1Panel::OnAnswersSubmittalBackground)
-                        EVT_BUTTON(eReviewBackgroundBrowseID, CEVImageSelections1Panel::OnReviewBackground)
-                            EVT_BUTTON(eCongratulationsBackgroundBrowseID,
-                                       CEVImageSelections1Panel::OnCongratulationsBackground)
-                                wxEND_EVENT_TABLE()
+    EVT_BUTTON(eAnswerButtonColdBrowseID, CEVImageSelections1Panel::OnAnswerButtonCold)
+    EVT_BUTTON(eAnswerButtonHotBrowseID, CEVImageSelections1Panel::OnAnswerButtonHot)
+    EVT_BUTTON(eAnswerButtonCheckedBrowseID, CEVImageSelections1Panel::OnAnswerButtonChecked)
+    EVT_BUTTON(eAnswersSubmittalBackgroundBrowseID, CEVImageSelections1Panel::OnAnswersSubmittalBackground)
+    EVT_BUTTON(eReviewBackgroundBrowseID, CEVImageSelections1Panel::OnReviewBackground)
+    EVT_BUTTON(eCongratulationsBackgroundBrowseID, CEVImageSelections1Panel::OnCongratulationsBackground)
+wxEND_EVENT_TABLE()
+// clang-format on
 
-                                    CEVImageSelections1Panel::CEVImageSelections1Panel(
-                                        wxWindow* parent, wxWindowID id, const wxPoint& pos,
-                                        const wxSize& size, long style, const wxString& name)
+CEVImageSelections1Panel::CEVImageSelections1Panel(wxWindow* parent, wxWindowID id, const wxPoint& pos,
+                                                   const wxSize& size, long style, const wxString& name)
     : CEVImageSelectionsPanelBase(parent, id, pos, size, style, name)
 {
     zeroInit();

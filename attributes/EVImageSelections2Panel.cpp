@@ -10,19 +10,19 @@ const CEVImageSelections2Panel::SImageRow CEVImageSelections2Panel::kRows[kNumRo
     {CEVImageSelections::eSubmitHot, eSubmitHotPathID, eSubmitHotBrowseID},
 };
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CEVImageSelections2Panel, CEVImageSelectionsPanelBase)
     EVT_BUTTON(ePreviousColdBrowseID, CEVImageSelections2Panel::OnPreviousCold)
-        EVT_BUTTON(ePreviousHotBrowseID, CEVImageSelections2Panel::OnPreviousHot)
-            EVT_BUTTON(eNextColdBrowseID,
-                       CEVImageSelections2Panel::OnNextCold) EVT_BUTTON(eNextHotBrowseID,
-                                                                        CEVImageSelections2Panel::OnNextHot)
-                EVT_BUTTON(eSubmitColdBrowseID, CEVImageSelections2Panel::OnSubmitCold)
-                    EVT_BUTTON(eSubmitHotBrowseID, CEVImageSelections2Panel::OnSubmitHot) wxEND_EVENT_TABLE()
+    EVT_BUTTON(ePreviousHotBrowseID, CEVImageSelections2Panel::OnPreviousHot)
+    EVT_BUTTON(eNextColdBrowseID, CEVImageSelections2Panel::OnNextCold)
+    EVT_BUTTON(eNextHotBrowseID, CEVImageSelections2Panel::OnNextHot)
+    EVT_BUTTON(eSubmitColdBrowseID, CEVImageSelections2Panel::OnSubmitCold)
+    EVT_BUTTON(eSubmitHotBrowseID, CEVImageSelections2Panel::OnSubmitHot)
+wxEND_EVENT_TABLE()
+// clang-format on
 
-                        CEVImageSelections2Panel::CEVImageSelections2Panel(wxWindow* parent, wxWindowID id,
-                                                                           const wxPoint& pos,
-                                                                           const wxSize& size, long style,
-                                                                           const wxString& name)
+CEVImageSelections2Panel::CEVImageSelections2Panel(wxWindow* parent, wxWindowID id, const wxPoint& pos,
+                                                   const wxSize& size, long style, const wxString& name)
     : CEVImageSelectionsPanelBase(parent, id, pos, size, style, name)
 {
     zeroInit();

@@ -1,23 +1,16 @@
 #include "attributes/EVAttributesDlg.h"
 #include "attributes/EVAttributesNotebook.h"
 #include "external/data/EVAttributes.h"
+#include "tests/attributes/ImageRows.h"
 #include "tests/support/ChooserDialogs.h"
 
 #include <wx/button.h>
-#include <wx/filename.h>
 #include <wx/textctrl.h>
 
 namespace
 {
 
-using ImageID = CEVImageSelections::imageID;
-
-enum ePage
-{
-    eFontPage = 0,
-    eImagePage1,
-    eImagePage2,
-};
+const int kFontPage = 0;
 
 CEVAttributesNotebook* notebookOf(wxDialog* dlg)
 {
@@ -28,39 +21,15 @@ CEVAttributesNotebook* notebookOf(wxDialog* dlg)
     return nullptr;
 }
 
-wxTextCtrl* box(wxDialog* dlg, ePage page, int id)
+template <class T> T* control(wxDialog* dlg, int page, int id)
 {
-    return evtest::findControl<wxTextCtrl>(notebookOf(dlg)->GetPage(page), id);
+    return evtest::findControl<T>(notebookOf(dlg)->GetPage(page), id);
 }
 
-wxString relativePathOf(CEVAttributes& attributes, ImageID image)
+wxTextCtrl* pathBox(wxDialog* dlg, const SImageRow& row)
 {
-    return attributes.getImageSelections()->getImageSelectionsInfoFor(image)->getRelativePath();
+    return control<wxTextCtrl>(dlg, row.page, row.pathBoxID);
 }
-
-// The path box identifiers of each image's row, by image.
-struct SRowBox
-{
-    ImageID image;
-    ePage page;
-    int pathBoxID;
-};
-
-const std::vector<SRowBox> kRowBoxes{
-    {CEVImageSelections::eQuestionBackground, eImagePage1, 1},
-    {CEVImageSelections::eAnswerButtonCold, eImagePage1, 4},
-    {CEVImageSelections::eAnswerButtonHot, eImagePage1, 7},
-    {CEVImageSelections::eAnswerButtonChecked, eImagePage1, 10},
-    {CEVImageSelections::eAnswersSubmittalBackground, eImagePage1, 13},
-    {CEVImageSelections::eReviewBackground, eImagePage1, 16},
-    {CEVImageSelections::eCongratulationsBackground, eImagePage1, 19},
-    {CEVImageSelections::ePreviousCold, eImagePage2, 0},
-    {CEVImageSelections::ePreviousHot, eImagePage2, 2},
-    {CEVImageSelections::eNextCold, eImagePage2, 4},
-    {CEVImageSelections::eNextHot, eImagePage2, 6},
-    {CEVImageSelections::eSubmitCold, eImagePage2, 8},
-    {CEVImageSelections::eSubmitHot, eImagePage2, 10},
-};
 
 class AttributesDlgTest : public evtest::CTempDirTest
 {
@@ -68,17 +37,12 @@ protected:
     void SetUp() override
     {
         evtest::CTempDirTest::SetUp();
-        CEVFontInfo* font = m_attributes.getFontInfo();
-        font->setFontFaceName("Arial");
-        font->setFontSize(12);
-        font->setFontColour(wxColour(0, 128, 255));
-        for (const SRowBox& row : kRowBoxes)
-            m_attributes.getImageSelections()->getImageSelectionsInfoFor(row.image)->setRelativePath(
-                wxString::Format("old/%d.jpg", int(row.image)));
+        m_attributes.getFontInfo()->setFontFaceName("Arial");
+        setOldPaths(*m_attributes.getImageSelections());
     }
 
-    // Shows the dialog modally as the host does; `edit` works in it and says
-    // which button closes it.
+    // Shows the dialog modally as the host does; `edit` works in it and
+    // returns what the button that closes it returns.
     int run(const std::function<int(CEVAttributesDlg*)>& edit, bool initialize = true)
     {
         CEVAttributesDlg dlg;
@@ -97,54 +61,49 @@ protected:
     CEVAttributes m_attributes;
 };
 
-TEST_F(AttributesDlgTest, OpensOnTheFontPageAboveCancelAndOkAtTheRight)
-{
-    run(
-        [](CEVAttributesDlg* dlg)
-        {
-            EXPECT_EQ(dlg->GetTitle(), "Attributes");
-            CEVAttributesNotebook* notebook = notebookOf(dlg);
-            EXPECT_EQ(notebook->GetPageCount(), 3u);
-            EXPECT_EQ(notebook->GetSelection(), eFontPage);
-            EXPECT_EQ(notebook->GetPageText(eFontPage), "Font Info");
-            EXPECT_EQ(notebook->GetPageText(eImagePage1), "Image Selections 1");
-            EXPECT_EQ(notebook->GetPageText(eImagePage2), "Image Selections 2");
-            EXPECT_EQ(box(dlg, eFontPage, 0)->GetValue(), "Arial");
-
-            auto* ok = evtest::findControl<wxButton>(dlg, wxID_OK);
-            auto* cancel = evtest::findControl<wxButton>(dlg, wxID_CANCEL);
-            EXPECT_EQ(ok->GetLabel(), "&OK");
-            EXPECT_EQ(cancel->GetLabel(), "&Cancel");
-            const wxRect notebookRect = notebook->GetRect();
-            EXPECT_LT(cancel->GetRect().GetRight(), ok->GetPosition().x);
-            EXPECT_GT(cancel->GetPosition().y, notebookRect.GetBottom());
-            EXPECT_EQ(cancel->GetPosition().y, ok->GetPosition().y);
-            EXPECT_EQ(ok->GetRect().GetRight() + 10, dlg->GetClientSize().x - 1);
-            EXPECT_EQ(notebookRect.GetRight() + 10, dlg->GetClientSize().x - 1);
-
-            // Made wider, the dialog keeps the notebook and the buttons at its
-            // edges and gives the path boxes the room.
-            wxTextCtrl* pathBox = box(dlg, eImagePage1, 1);
-            const int boxWidth = pathBox->GetSize().x;
-            dlg->SetSize(dlg->GetSize() + wxSize(200, 0));
-            notebook->SetSelection(eImagePage1);
-            // GTK hands the notebook page its new size asynchronously.
-            EXPECT_TRUE(evtest::pumpUntil([&] { return pathBox->GetSize().x == boxWidth + 200; }));
-            EXPECT_EQ(notebook->GetRect().GetRight() + 10, dlg->GetClientSize().x - 1);
-            EXPECT_EQ(ok->GetRect().GetRight() + 10, dlg->GetClientSize().x - 1);
-            return evtest::pressDialogButton(dlg, wxID_CANCEL);
-        });
-}
-
-TEST_F(AttributesDlgTest, WithoutInitializeTheBoxesAreEmptyAndOkWritesNothing)
+TEST_F(AttributesDlgTest, OpensOnTheFontPageAboveCancelAndOkAtTheRightAndWithoutDataWritesNothing)
 {
     const CEVAttributes before = m_attributes;
+    auto check = [](CEVAttributesDlg* dlg)
+    {
+        EXPECT_EQ(dlg->GetTitle(), "Attributes");
+        CEVAttributesNotebook* notebook = notebookOf(dlg);
+        ASSERT_EQ(notebook->GetPageCount(), 3u);
+        EXPECT_EQ(notebook->GetSelection(), kFontPage);
+        EXPECT_EQ(notebook->GetPageText(0), "Font Info");
+        EXPECT_EQ(notebook->GetPageText(1), "Image Selections 1");
+        EXPECT_EQ(notebook->GetPageText(2), "Image Selections 2");
+        EXPECT_EQ(control<wxTextCtrl>(dlg, kFontPage, 0)->GetValue(), "");
+        for (const SImageRow& row : imageRows())
+            EXPECT_EQ(pathBox(dlg, row)->GetValue(), "");
+
+        auto* ok = evtest::findControl<wxButton>(dlg, wxID_OK);
+        auto* cancel = evtest::findControl<wxButton>(dlg, wxID_CANCEL);
+        EXPECT_EQ(ok->GetLabel(), "&OK");
+        EXPECT_EQ(cancel->GetLabel(), "&Cancel");
+        auto rightMargin = [dlg](wxWindow* w)
+        { return dlg->GetClientSize().x - 1 - w->GetRect().GetRight(); };
+        EXPECT_LT(cancel->GetRect().GetRight(), ok->GetPosition().x);
+        EXPECT_GT(cancel->GetPosition().y, notebook->GetRect().GetBottom());
+        EXPECT_EQ(cancel->GetPosition().y, ok->GetPosition().y);
+        EXPECT_EQ(rightMargin(ok), 10);
+        EXPECT_EQ(rightMargin(notebook), 10);
+
+        // Made wider, the dialog keeps the notebook and the buttons at its
+        // edges and gives the path boxes the room.
+        wxTextCtrl* firstPathBox = pathBox(dlg, imageRows().front());
+        const int boxWidth = firstPathBox->GetSize().x;
+        dlg->SetSize(dlg->GetSize() + wxSize(200, 0));
+        notebook->SetSelection(1);
+        // GTK hands the notebook page its new size asynchronously.
+        EXPECT_TRUE(evtest::pumpUntil([&] { return firstPathBox->GetSize().x == boxWidth + 200; }));
+        EXPECT_EQ(rightMargin(ok), 10);
+        EXPECT_EQ(rightMargin(notebook), 10);
+    };
     EXPECT_EQ(run(
-                  [](CEVAttributesDlg* dlg)
+                  [&](CEVAttributesDlg* dlg)
                   {
-                      EXPECT_EQ(box(dlg, eFontPage, 0)->GetValue(), "");
-                      EXPECT_EQ(box(dlg, eImagePage1, 1)->GetValue(), "");
-                      EXPECT_EQ(box(dlg, eImagePage2, 10)->GetValue(), "");
+                      check(dlg);
                       return evtest::pressDialogButton(dlg, wxID_OK);
                   },
                   false),
@@ -155,54 +114,53 @@ TEST_F(AttributesDlgTest, WithoutInitializeTheBoxesAreEmptyAndOkWritesNothing)
 TEST_F(AttributesDlgTest, OkWritesTheRowsOfBothPagesAndResolvesThem)
 {
     writeFile("pictures/next.jpg", "x");
+    const SImageRow& nextCold = imageRows()[9];
+    const SImageRow& review = imageRows()[5];
+    ASSERT_EQ(nextCold.image, CEVImageSelections::eNextCold);
     EXPECT_EQ(run(
-                  [](CEVAttributesDlg* dlg)
+                  [&](CEVAttributesDlg* dlg)
                   {
-                      for (const SRowBox& row : kRowBoxes)
-                          box(dlg, row.page, row.pathBoxID)
-                              ->ChangeValue(wxString::Format("new/%d.jpg", int(row.image)));
-                      box(dlg, eImagePage1, 16)->ChangeValue("");
-                      wxTEST_DIALOG(evtest::clickButton(evtest::findControl<wxButton>(
-                                        notebookOf(dlg)->GetPage(eImagePage2), 5)),
-                                    expectFileDialog(wxFileName::GetCwd() + "/pictures/next.jpg"));
+                      for (const SImageRow& row : imageRows())
+                          pathBox(dlg, row)->ChangeValue(wxString::Format("new/%d.jpg", int(row.image)));
+                      pathBox(dlg, review)->ChangeValue("");
+                      wxTEST_DIALOG(
+                          evtest::clickButton(control<wxButton>(dlg, nextCold.page, nextCold.buttonID)),
+                          expectFileDialog(path("pictures/next.jpg")));
                       return evtest::pressDialogButton(dlg, wxID_OK);
                   }),
               wxID_OK);
 
-    for (const SRowBox& row : kRowBoxes)
+    for (const SImageRow& row : imageRows())
     {
         SCOPED_TRACE(int(row.image));
         wxString expected = wxString::Format("new/%d.jpg", int(row.image));
-        if (row.image == CEVImageSelections::eReviewBackground)
+        if (&row == &review)
             expected = "";
-        if (row.image == CEVImageSelections::eNextCold)
+        if (&row == &nextCold)
             expected = "pictures/next.jpg";
-        EXPECT_EQ(relativePathOf(m_attributes, row.image), expected);
-        const wxString absolute =
-            m_attributes.getImageSelections()->getImageSelectionsInfoFor(row.image)->getAbsolutePath();
-        EXPECT_EQ(absolute, expected.empty() ? wxString() : path(expected));
+        EXPECT_EQ(relativePathOf(*m_attributes.getImageSelections(), row.image), expected);
+        EXPECT_EQ(m_attributes.getImageSelections()->getImageSelectionsInfoFor(row.image)->getAbsolutePath(),
+                  expected.empty() ? wxString() : path(expected));
     }
 }
 
 TEST_F(AttributesDlgTest, CancelWritesNoPathButKeepsAConfirmedFont)
 {
-    const wxFont chosen(wxFontInfo(17).FaceName("DejaVu Serif"));
     EXPECT_EQ(run(
-                  [&](CEVAttributesDlg* dlg)
+                  [](CEVAttributesDlg* dlg)
                   {
-                      wxWindow* fontPage = notebookOf(dlg)->GetPage(eFontPage);
-                      wxTEST_DIALOG(evtest::clickButton(evtest::findControl<wxButton>(fontPage, 2)),
-                                    expectFontDialog(chosen));
-                      box(dlg, eImagePage1, 13)->ChangeValue("changed.jpg");
-                      box(dlg, eImagePage2, 0)->ChangeValue("changed.jpg");
+                      wxTEST_DIALOG(evtest::clickButton(control<wxButton>(dlg, kFontPage, 2)),
+                                    expectFontDialog(wxFont(wxFontInfo(17).FaceName("DejaVu Serif"))));
+                      for (const SImageRow& row : imageRows())
+                          pathBox(dlg, row)->ChangeValue("changed.jpg");
                       return evtest::pressDialogButton(dlg, wxID_CANCEL);
                   }),
               wxID_CANCEL);
 
     EXPECT_EQ(m_attributes.getFontInfo()->getFontFaceName(), "DejaVu Serif");
     EXPECT_EQ(m_attributes.getFontInfo()->getFontSize(), 17);
-    for (const SRowBox& row : kRowBoxes)
-        EXPECT_EQ(relativePathOf(m_attributes, row.image), wxString::Format("old/%d.jpg", int(row.image)));
+    for (const SImageRow& row : imageRows())
+        EXPECT_EQ(relativePathOf(*m_attributes.getImageSelections(), row.image), oldPath(row.image));
 }
 
 } // namespace
