@@ -26,10 +26,10 @@ wxBEGIN_EVENT_TABLE(CAssessmentViewPanelBase, wxPanel)
     EVT_BUTTON(CAssessmentViewPanelBase::kSubmitButtonID, CAssessmentViewPanelBase::OnSubmitButtonClicked)
     EVT_UPDATE_UI(CAssessmentViewPanelBase::kSubmitButtonID, CAssessmentViewPanelBase::OnSubmitButtonUpdateUI)
 wxEND_EVENT_TABLE()
-    // clang-format on
+// clang-format on
 
-    CAssessmentViewPanelBase::CAssessmentViewPanelBase(wxWindow* parent, int id, const wxPoint& pos,
-                                                       const wxSize& size, long style)
+CAssessmentViewPanelBase::CAssessmentViewPanelBase(wxWindow* parent, int id, const wxPoint& pos,
+                                                   const wxSize& size, long style)
     : wxPanel(parent, id, pos, size, style, wxPanelNameStr)
 {
     zeroInit();
@@ -140,7 +140,9 @@ bool CAssessmentViewPanelBase::answersWereSelected()
 
 void CAssessmentViewPanelBase::setButtonSelection(unsigned int index, bool checked, bool flag)
 {
-    CVeltoCheckedButton* button = m_controls[CQuestionPageControls::kFirstAnswerSlot + index].button;
+    const unsigned slot = CQuestionPageControls::kFirstAnswerSlot + index;
+    wxCHECK_RET(slot < kNumControlSlots, "no button slot with this index");
+    CVeltoCheckedButton* button = m_controls[slot].button;
     if (!button)
         return;
     button->setChecked(checked, flag);
