@@ -1,5 +1,6 @@
 #include "app/EvalonApp.h"
 
+#include "app/AuthoringFrame.h"
 #include "app/BundledSample.h"
 #include "app/ManagerFrame.h"
 #include "app/SnapshotWriter.h"
@@ -7,10 +8,6 @@
 #include "app/UserAssessments.h"
 #include "external/data/AssessmentsMgr.h"
 #include "external/widgets/ShellFileTypes.h"
-
-#ifdef EVALON_HAVE_AUTHORING
-#include "app/AuthoringFrame.h"
-#endif
 
 #include <wx/filename.h>
 #include <wx/image.h>
@@ -94,18 +91,12 @@ bool CEvalonApp::startManaging()
 
 bool CEvalonApp::startAuthoring(const wxString& file)
 {
-#ifdef EVALON_HAVE_AUTHORING
     if (!openDocument(file))
         return false;
     auto* frame = new CAuthoringFrame();
     frame->initialize(m_document.get());
     frame->Show();
     return true;
-#else
-    // Until the question list panel is part of the library, the file opens
-    // for taking.
-    return startTaking(file);
-#endif
 }
 
 bool CEvalonApp::startTaking(const wxString& file)
