@@ -11,6 +11,7 @@
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CAuthoringFrame, wxFrame)
     EVT_MENU(CAuthoringFrame::kAttributesID, CAuthoringFrame::OnAttributes)
     EVT_BUTTON(CAuthoringFrame::kAttributesID, CAuthoringFrame::OnAttributes)
@@ -23,6 +24,7 @@ wxBEGIN_EVENT_TABLE(CAuthoringFrame, wxFrame)
     EVT_UPDATE_UI(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnUpdateWhileTaking)
     EVT_UPDATE_UI(CAuthoringFrame::kPanelID, CAuthoringFrame::OnUpdateWhileTaking)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 CAuthoringFrame::CAuthoringFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
                                  const wxSize& size, long style, const wxString& name)

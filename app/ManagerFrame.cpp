@@ -9,9 +9,11 @@
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CManagerFrame, wxFrame)
     EVT_BUTTON(CManagerFrame::kAddExistingButtonID, CManagerFrame::OnAddExisting)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 CManagerFrame::CManagerFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
                              const wxSize& size, long style, const wxString& name)

@@ -18,12 +18,14 @@ enum eCommandID
 
 } // namespace
 
+// clang-format off
 wxBEGIN_EVENT_TABLE(CTakeAssessmentFrame, wxFrame)
     EVT_MENU(kBackCommandID, CTakeAssessmentFrame::OnBack)
     EVT_MENU(kForwardCommandID, CTakeAssessmentFrame::OnForward)
     EVT_MENU(kFinishCommandID, CTakeAssessmentFrame::OnFinish)
-        EVT_COMMAND(wxID_ANY, EVT_TAKE_PAGE_FAILED, CTakeAssessmentFrame::OnPageFailed)
+    EVT_COMMAND(wxID_ANY, EVT_TAKE_PAGE_FAILED, CTakeAssessmentFrame::OnPageFailed)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 CTakeAssessmentFrame::CTakeAssessmentFrame(wxWindow* parent, wxWindowID id, const wxString& title,
                                            const wxPoint& pos, const wxSize& size, long style,

@@ -6,8 +6,10 @@
 wxDEFINE_EVENT(EVT_TAKE_PAGE_FAILED, wxCommandEvent);
 
 // Navigation and painting are handled by the base panel.
+// clang-format off
 wxBEGIN_EVENT_TABLE(CTakeAssessmentPanel, CAssessmentViewPanelBase)
 wxEND_EVENT_TABLE()
+// clang-format on
 
 CTakeAssessmentPanel::CTakeAssessmentPanel(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size,
                                            long style)

@@ -248,33 +248,32 @@ wxImage reviewBackground()
 
 wxImage congratulationsBackground()
 {
-    return background(17,
-                      [](wxGraphicsContext& gc, const wxSize& size)
-                      {
-                          // Faint orbits around the title, each with its planet.
-                          const double cx = size.x / 2, cy = 330;
-                          const wxColour planets[] = {wxColour(200, 170, 130), wxColour(120, 180, 255),
-                                                      wxColour(230, 120, 90), wxColour(214, 180, 130)};
-                          for (int i = 0; i < 4; ++i)
-                          {
-                              const double rx = 300 + i * 110, ry = 120 + i * 48;
-                              gc.SetBrush(*wxTRANSPARENT_BRUSH);
-                              gc.SetPen(
-                                  gc.CreatePen(wxGraphicsPenInfo(wxColour(90, 110, 170, 90)).Width(1.5)));
-                              gc.DrawEllipse(cx - rx, cy - ry, 2 * rx, 2 * ry);
-                              const double angle = 0.9 + i * 1.7;
-                              const double px = cx + std::cos(angle) * rx, py = cy + std::sin(angle) * ry;
-                              gc.SetPen(*wxTRANSPARENT_PEN);
-                              gc.SetBrush(wxBrush(planets[i]));
-                              gc.DrawEllipse(px - 8 - i * 2, py - 8 - i * 2, 16 + i * 4, 16 + i * 4);
-                          }
-                          drawGlow(gc, cx, cy, 120, wxColour(245, 185, 66, 60));
-                          drawCentredText(gc, "Congratulations!", uiFont(72, true), kAmber, cx, 270);
-                          drawCentredText(gc, "You have finished the Solar System quiz.", uiFont(28, false),
-                                          kCream, cx, 380);
-                          drawCentredText(gc, "Press Enter to close the window.", uiFont(20, false),
-                                          kMutedText, cx, 650);
-                      });
+    return background(
+        17,
+        [](wxGraphicsContext& gc, const wxSize& size)
+        {
+            // Faint orbits around the title, each with its planet.
+            const double cx = size.x / 2, cy = 330;
+            const wxColour planets[] = {wxColour(200, 170, 130), wxColour(120, 180, 255),
+                                        wxColour(230, 120, 90), wxColour(214, 180, 130)};
+            for (int i = 0; i < 4; ++i)
+            {
+                const double rx = 300 + i * 110, ry = 120 + i * 48;
+                gc.SetBrush(*wxTRANSPARENT_BRUSH);
+                gc.SetPen(gc.CreatePen(wxGraphicsPenInfo(wxColour(90, 110, 170, 90)).Width(1.5)));
+                gc.DrawEllipse(cx - rx, cy - ry, 2 * rx, 2 * ry);
+                const double angle = 0.9 + i * 1.7;
+                const double px = cx + std::cos(angle) * rx, py = cy + std::sin(angle) * ry;
+                gc.SetPen(*wxTRANSPARENT_PEN);
+                gc.SetBrush(wxBrush(planets[i]));
+                gc.DrawEllipse(px - 8 - i * 2, py - 8 - i * 2, 16 + i * 4, 16 + i * 4);
+            }
+            drawGlow(gc, cx, cy, 120, wxColour(245, 185, 66, 60));
+            drawCentredText(gc, "Congratulations!", uiFont(72, true), kAmber, cx, 270);
+            drawCentredText(gc, "You have finished the Solar System quiz.", uiFont(28, false), kCream, cx,
+                            380);
+            drawCentredText(gc, "Press Enter to close the window.", uiFont(20, false), kMutedText, cx, 650);
+        });
 }
 
 enum class eAnswerLook
