@@ -1,7 +1,7 @@
 #pragma once
 
-// What the question list tests share: an assessment built in a temporary
-// folder, and the author's answers to the question dialog.
+// What the question list tests share: questions added to an assessment, and
+// the author's answers to the question dialog.
 
 #include "tests/questions/QuestionEditorProbe.h"
 #include "tests/support/WxTest.h"
@@ -10,17 +10,13 @@
 #include "external/data/QuestionDataSerializer.h"
 #include "questions/QuestionDataDlg.h"
 
-#include <wx/ffile.h>
-
-// Adds a question with `text` and two answers to `mgr` and an entry naming it;
-// returns the identifier. With `file` not empty the question refers to it and
-// is written there.
+// Adds a two-answer question and an entry naming it; returns its identifier.
+// With `file` not empty the question refers to it and is written there.
 inline int addQuestion(CAssessmentMgr& mgr, const wxString& text, const wxString& file = wxString())
 {
     CQuestionData question;
     question.setQuestion(text);
     question.setNumAnswers(2);
-    question.setAnswer(0, "yes");
     question.setAnswer(1, "no");
     question.setFileNameReference(file);
     if (!file.empty())
@@ -32,21 +28,13 @@ inline int addQuestion(CAssessmentMgr& mgr, const wxString& text, const wxString
     return entry.m_questionID;
 }
 
-// The question stored in a question file; an empty question when it cannot be read.
-inline CQuestionData loadQuestion(const wxString& file)
+// The question text stored in a question file.
+inline wxString questionInFile(const wxString& file)
 {
     CQuestionData question;
     CQuestionDataSerializer reader(&question, file);
     EXPECT_TRUE(reader.load()) << reader.getLastError();
-    return question;
-}
-
-inline std::string readBytes(const wxString& file)
-{
-    wxFFile in(file, "rb");
-    wxString content;
-    EXPECT_TRUE(in.IsOpened() && in.ReadAll(&content, wxConvUTF8)) << file;
-    return content.utf8_string();
+    return question.getQuestion();
 }
 
 // The question dialog, answered by an author who types `text` as the question
@@ -57,7 +45,6 @@ inline CExpectDialog<CQuestionDataDlg> editQuestion(const wxString& text, int bu
         [=](CQuestionDataDlg* dlg)
         {
             EXPECT_EQ(dlg->GetParent(), nullptr);
-            EXPECT_EQ(dlg->GetTitle(), "QuestionData");
             evtest::showAsModal(dlg);
             if (!text.empty())
                 CQuestionEditorProbe(dlg).questionText()->SetValue(text);
