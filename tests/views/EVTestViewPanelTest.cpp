@@ -8,12 +8,9 @@
 #include "views/EVTestViewPanel.h"
 
 #include <wx/frame.h>
-#include <wx/sizer.h>
 
 namespace
 {
-
-const wxColour kFontColour(0, 255, 0);
 
 // The question text, then the ten answer texts.
 std::vector<CVeltoStaticCtrl*> textsOf(wxWindow* panel)
@@ -26,7 +23,7 @@ std::vector<CVeltoStaticCtrl*> textsOf(wxWindow* panel)
 }
 
 // The preview in a 1000 x 800 client area, its pictures on disk as an author's
-// attributes name them. The hot and checked pictures are not chosen.
+// attributes name them; the hot and checked pictures are not chosen.
 class EVTestViewPanelTest : public evtest::CTempDirTest
 {
 protected:
@@ -37,7 +34,6 @@ protected:
         panel = new CEVTestViewPanel(frame);
         frame->Show();
         resizeClient(wxSize(1000, 800));
-
         wxImage background(200, 100); // red on the left half, blue on the right
         background.SetRGB(wxRect(0, 0, 100, 100), 255, 0, 0);
         background.SetRGB(wxRect(100, 0, 100, 100), 0, 0, 255);
@@ -47,7 +43,7 @@ protected:
         choose(CEVImageSelections::ePreviousCold, writeImage("previous.png", 100, 40, *wxCYAN));
         choose(CEVImageSelections::eNextCold, writeImage("next.png", 120, 50, *wxCYAN));
         choose(CEVImageSelections::eSubmitCold, writeImage("submit.png", 80, 30, *wxCYAN));
-        attributes.getFontInfo()->setFontColour(kFontColour);
+        attributes.getFontInfo()->setFontColour(*wxGREEN);
         question.setQuestion("Which of these are planets?");
         for (unsigned i = 0; i < 10; ++i)
             question.setAnswer(i, wxString::Format("answer %u", i + 1));
@@ -65,25 +61,6 @@ protected:
         ASSERT_TRUE(evtest::pumpUntil([&] { return panel->GetClientSize() == size; }));
     }
     CVeltoCheckedButton* button(int id) { return evtest::findControl<CVeltoCheckedButton>(panel, id); }
-    std::vector<int> checkedButtons()
-    {
-        std::vector<int> ids;
-        for (int id = 0; id <= 12; ++id)
-            if (button(id)->isChecked())
-                ids.push_back(id);
-        return ids;
-    }
-    // Press and release over the button: it toggles itself, then tells the panel.
-    void click(int id)
-    {
-        for (wxEventType type : {wxEVT_LEFT_DOWN, wxEVT_LEFT_UP})
-        {
-            wxMouseEvent mouse(type);
-            mouse.SetPosition(wxPoint(5, 5));
-            mouse.SetEventObject(button(id));
-            button(id)->GetEventHandler()->ProcessEvent(mouse);
-        }
-    }
 
     wxFrame* frame = nullptr;
     CEVTestViewPanel* panel = nullptr;
@@ -103,19 +80,27 @@ TEST_F(EVTestViewPanelTest, ShowsTheQuestionItsAnswersAndInertNavigation)
         EXPECT_EQ(texts[1 + i]->IsShown(), i < 4) << "answer " << i + 1;
         EXPECT_EQ(button(i)->IsShown(), i < 4) << "answer " << i + 1;
         EXPECT_EQ(texts[1 + i]->GetLabel(), wxString::Format("answer %d", i + 1));
-        EXPECT_EQ(texts[1 + i]->GetForegroundColour(), kFontColour);
+        EXPECT_EQ(texts[1 + i]->GetForegroundColour(), *wxGREEN);
     }
-    for (int id = 10; id <= 12; ++id)
-        EXPECT_TRUE(button(id)->IsShown()) << id;
-    // Buttons take the size of their cold pictures; the others stay empty.
+    // Buttons take the size of their cold pictures.
     EXPECT_EQ(button(0)->GetSize(), wxSize(40, 40));
     EXPECT_EQ(button(11)->GetSize(), wxSize(120, 50));
 
-    click(0);
-    click(2);
-    for (int id = 10; id <= 12; ++id)
+    // A one-answer question keeps the last answer clicked (a click toggles the
+    // button, then tells the panel); the navigation buttons do nothing.
+    question.setCategoryType(CQuestionData::eSingleAnswer);
+    for (int id : {0, 2})
+    {
+        button(id)->setChecked(true, false);
         evtest::clickButton(button(id));
-    EXPECT_EQ(checkedButtons(), (std::vector<int>{0, 2}));
+    }
+    for (int id : {10, 11, 12})
+    {
+        EXPECT_TRUE(button(id)->IsShown()) << id;
+        evtest::clickButton(button(id));
+    }
+    EXPECT_FALSE(button(0)->isChecked());
+    EXPECT_TRUE(button(2)->isChecked());
     EXPECT_EQ(texts[0]->GetLabel(), "Which of these are planets?");
 }
 
@@ -131,28 +116,17 @@ TEST_F(EVTestViewPanelTest, PicturesThatCannotBeLoadedFailTheSetUpQuietly)
     for (const auto& [id, file] : cases)
     {
         SCOPED_TRACE(wxString::Format("picture %d: ", int(id)) + file);
-        const wxString chosen =
-            attributes.getImageSelections()->getImageSelectionsInfoFor(id)->getAbsolutePath();
         choose(id, file);
         evtest::CLogCapture log;
         EXPECT_FALSE(panel->initialize(&attributes, &question));
         EXPECT_TRUE(log.textsAt(wxLOG_Error).empty()); // nothing would pop up
         EXPECT_EQ(textsOf(panel)[0]->GetLabel(), "{Question data}");
-        choose(id, chosen);
+        choose(id, id == CEVImageSelections::eQuestionBackground ? path("background.png") : wxString());
     }
 }
 
 TEST_F(EVTestViewPanelTest, LaysOutAndPaintsTheQuestionPageAtAnySize)
 {
-    ASSERT_TRUE(panel->initialize(&attributes, &question));
-    const std::vector<CVeltoStaticCtrl*> texts = textsOf(panel);
-    EXPECT_EQ(texts[0]->GetPosition(), wxPoint(50, 50));
-    EXPECT_EQ(texts[0]->GetSize().x, 900);
-    EXPECT_EQ(texts[1]->GetSize().x, 720); // 1000 - 40 (answer) - 100 (previous) - 140
-    EXPECT_EQ(texts[1]->GetPosition(), wxPoint(110, 50 + texts[0]->GetSize().y + 40));
-    EXPECT_EQ(button(10)->GetPosition(), wxPoint(830, 590));
-
-    // Grabbed once the page is on the screen; before that the window is black.
     int paints = 0;
     panel->Bind(wxEVT_PAINT,
                 [&](wxPaintEvent& event)
@@ -160,6 +134,13 @@ TEST_F(EVTestViewPanelTest, LaysOutAndPaintsTheQuestionPageAtAnySize)
                     ++paints;
                     event.Skip();
                 });
+    ASSERT_TRUE(panel->initialize(&attributes, &question));
+    const std::vector<CVeltoStaticCtrl*> texts = textsOf(panel);
+    EXPECT_EQ(texts[0]->GetRect(), wxRect(50, 50, 900, texts[0]->GetSize().y));
+    EXPECT_EQ(texts[1]->GetRect(), wxRect(110, 50 + texts[0]->GetSize().y + 40, 720, texts[1]->GetSize().y));
+    EXPECT_EQ(button(10)->GetPosition(), wxPoint(830, 590));
+
+    // Grabbed once the page is on the screen; before that the window is black.
     panel->Refresh();
     ASSERT_TRUE(evtest::pumpUntil([&] { return paints > 0; }));
     const wxImage shot = evtest::grabWindow(panel);
@@ -170,10 +151,8 @@ TEST_F(EVTestViewPanelTest, LaysOutAndPaintsTheQuestionPageAtAnySize)
     resizeClient(wxSize(1200, 900));
     EXPECT_EQ(texts[0]->GetSize().x, 1100);
     EXPECT_EQ(button(12)->GetPosition(), wxPoint(1030, 820));
-
     EXPECT_TRUE(panel->initializeDisplaySize(frame));
     EXPECT_TRUE(evtest::pumpUntil([&] { return frame->GetClientSize() == wxSize(200, 100); }));
-    EXPECT_EQ(frame->GetPosition(), wxPoint(0, 0));
 }
 
 TEST_F(EVTestViewPanelTest, DialogShowsTheTextsMaximizedEvenWhenThePicturesFail)
@@ -188,19 +167,11 @@ TEST_F(EVTestViewPanelTest, DialogShowsTheTextsMaximizedEvenWhenThePicturesFail)
         }
         std::vector<bool> requests;
     } dlg;
-    EXPECT_EQ(dlg.GetParent(), nullptr);
     EXPECT_EQ(dlg.GetTitle(), "TestView");
-    EXPECT_EQ(dlg.GetName(), "dialogBox");
-    const long style =
-        wxCAPTION | wxFULL_REPAINT_ON_RESIZE | wxCLOSE_BOX | wxSYSTEM_MENU | wxMAXIMIZE_BOX | wxRESIZE_BORDER;
-    EXPECT_EQ(dlg.GetWindowStyleFlag() & style, style);
+    EXPECT_TRUE(dlg.HasFlag(wxMAXIMIZE_BOX) && dlg.HasFlag(wxFULL_REPAINT_ON_RESIZE));
     auto* inner = evtest::findControl<CEVTestViewPanel>(&dlg, 0);
     ASSERT_NE(inner, nullptr);
     EXPECT_EQ(inner->GetName(), "panel");
-    EXPECT_TRUE(inner->HasFlag(wxTAB_TRAVERSAL));
-    dlg.SetClientSize(700, 500);
-    dlg.Layout();
-    EXPECT_EQ(inner->GetSize(), wxSize(700, 500));
 
     choose(CEVImageSelections::eQuestionBackground, path("missing.png"));
     EXPECT_TRUE(dlg.initialize(&attributes, &question));
@@ -209,7 +180,6 @@ TEST_F(EVTestViewPanelTest, DialogShowsTheTextsMaximizedEvenWhenThePicturesFail)
     EXPECT_EQ(texts[0]->GetLabel(), "Which of these are planets?");
     // The set-up stopped before hiding the answers beyond the count.
     EXPECT_TRUE(texts[10]->IsShown());
-    EXPECT_EQ(texts[10]->GetLabel(), "answer 10");
 }
 
 } // namespace
