@@ -1,0 +1,137 @@
+#include "external/data/interchange/AikenFormat.h"
+
+#include "external/data/interchange/ItemMapper.h"
+
+#include <wx/tokenzr.h>
+
+namespace
+{
+
+// The letter of an answer line ("B. Mars", "B) Mars"), or 0.
+wxUniChar answerLetter(const wxString& line)
+{
+    if (line.length() >= 3 && line[0] >= 'A' && line[0] <= 'Z' && (line[1] == '.' || line[1] == ')') &&
+        (line[2] == ' ' || line[2] == '\t'))
+    {
+        return line[0];
+    }
+    return wxUniChar(0u);
+}
+
+// Builds the question being read, line by line.
+class CAikenQuestion
+{
+public:
+    CAikenQuestion(const wxString& file, std::vector<CBankItem>* items) : m_file(file), m_items(items) {}
+
+    bool isOpen() const { return m_open; }
+
+    void addText(const wxString& line, unsigned number)
+    {
+        if (!m_open)
+        {
+            m_item = CBankItem();
+            m_item.m_source = CItemSource(m_file, number);
+            m_letters.clear();
+            m_open = true;
+        }
+        m_item.m_text += (m_item.m_text.empty() ? "" : "\n") + line;
+    }
+
+    void addAnswer(wxUniChar letter, const wxString& text)
+    {
+        m_letters += letter;
+        m_item.addAnswer(wxString(text).Trim(true).Trim(false), 0);
+    }
+
+    // "ANSWER: X" closes the question.
+    void close(const wxString& answer)
+    {
+        const wxString letter = wxString(answer).Trim(true).Trim(false);
+        const int index = letter.length() == 1 ? m_letters.Find(letter[0]) : wxNOT_FOUND;
+        if (letter.empty())
+        {
+            m_item.m_refusal = "it has no correct answer (ANSWER: names no letter)";
+        }
+        else if (index == wxNOT_FOUND && letter.find_first_of(",; ") != wxString::npos)
+        {
+            m_item.m_refusal = "ANSWER: " + letter + " names several answers; Aiken questions have one";
+        }
+        else if (index == wxNOT_FOUND)
+        {
+            m_item.m_refusal = "it has no correct answer (ANSWER: " + letter + " names no answer)";
+        }
+        else
+        {
+            m_item.m_answers[index].m_weight = 100;
+        }
+        finish();
+    }
+
+    // A question that ends without "ANSWER:" is refused.
+    void abandon()
+    {
+        if (m_open)
+        {
+            m_item.m_refusal = m_item.m_answers.empty() ? "it has no answers" : "it has no ANSWER: line";
+            finish();
+        }
+    }
+
+private:
+    void finish()
+    {
+        m_item.m_source.m_title = CItemSource::titleFromText(m_item.m_text);
+        m_items->push_back(m_item);
+        m_open = false;
+    }
+
+    wxString m_file;
+    std::vector<CBankItem>* m_items;
+    CBankItem m_item;
+    wxString m_letters;
+    bool m_open = false;
+};
+
+} // namespace
+
+void CAikenFormat::read(const wxString& text, const wxString& file, std::vector<CBankItem>* items,
+                        CImportReport*)
+{
+    CAikenQuestion question(file, items);
+    bool inAnswers = false;
+    wxStringTokenizer lines(text, "\n", wxTOKEN_RET_EMPTY_ALL);
+    unsigned number = 0;
+    while (lines.HasMoreTokens())
+    {
+        const wxString line = lines.GetNextToken().Trim(true).Trim(false);
+        ++number;
+        if (line.empty())
+        {
+            continue;
+        }
+        const wxUniChar letter = answerLetter(line);
+        if (line.StartsWith("ANSWER:") && question.isOpen())
+        {
+            question.close(line.Mid(7));
+            inAnswers = false;
+        }
+        else if (letter != wxUniChar(0u) && question.isOpen())
+        {
+            question.addAnswer(letter, line.Mid(2));
+            inAnswers = true;
+        }
+        else
+        {
+            // Text after the answers starts the next question: the one before
+            // lacked its ANSWER: line.
+            if (inAnswers)
+            {
+                question.abandon();
+                inAnswers = false;
+            }
+            question.addText(line, number);
+        }
+    }
+    question.abandon();
+}

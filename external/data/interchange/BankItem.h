@@ -1,0 +1,52 @@
+#pragma once
+
+#include "external/data/interchange/ItemSource.h"
+
+#include <wx/arrstr.h>
+
+#include <vector>
+
+// One question as a bank format gives it, before it is mapped to our model:
+// texts already reduced to plain text, answers with the weight the format
+// gave them, and what the reader had to leave out.
+class CBankItem
+{
+public:
+    enum eCardinality
+    {
+        eSingle,  // one answer is chosen
+        eMultiple // any number of answers is chosen
+    };
+
+    struct SAnswer
+    {
+        wxString m_text;
+        // Percent of the score: 100 right, 0 wrong, negative a penalty; any
+        // positive value counts as right.
+        double m_weight = 0;
+    };
+
+    CItemSource m_source;
+    wxString m_text;
+    std::vector<SAnswer> m_answers;
+    wxString m_feedback; // general feedback: our reference text
+    eCardinality m_cardinality = eSingle;
+    // The category the bank names itself (our own CSV columns), -1 when the
+    // format has no such thing and the mapping decides.
+    int m_declaredCategory = -1;
+    // What the reader left out or altered, one phrase each.
+    wxArrayString m_changes;
+    // Set when the reader already knows the item cannot be taken (a question
+    // type we cannot hold, a damaged entry): the reason.
+    wxString m_refusal;
+
+    void addAnswer(const wxString& text, double weight) { m_answers.push_back(SAnswer{text, weight}); }
+    // Records a change once, however many texts of the item it concerns.
+    void addChange(const wxString& change)
+    {
+        if (m_changes.Index(change) == wxNOT_FOUND)
+        {
+            m_changes.Add(change);
+        }
+    }
+};

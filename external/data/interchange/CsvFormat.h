@@ -1,0 +1,22 @@
+#pragma once
+
+#include "external/data/interchange/BankItem.h"
+#include "external/data/interchange/ExportItem.h"
+
+#include <vector>
+
+class CImportReport;
+
+// Our own CSV columns: Question, Category, A to J (the answers), Correct (the
+// letters of the right answers) and Reference, under a header line naming
+// them; fields quoted as RFC 4180 says, UTF-8. The category is one of the
+// category labels (empty: decided by the answers and correct letters).
+class CCsvFormat
+{
+public:
+    static void read(const wxString& text, const wxString& file, std::vector<CBankItem>* items,
+                     CImportReport* report);
+    static wxString write(const std::vector<CExportItem>& items);
+    // The header line's fields.
+    static wxArrayString columns();
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "external/data/QuestionData.h"
+
+// One question on its way out to a bank file: the question of an assessment
+// entry, a title for formats that name questions (taken from the question
+// file's name) and an identifier unique within the export.
+class CExportItem
+{
+public:
+    const CQuestionData* m_question = nullptr;
+    wxString m_title;
+    wxString m_identifier;
+};

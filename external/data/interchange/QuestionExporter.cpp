@@ -1,0 +1,235 @@
+#include "external/data/interchange/QuestionExporter.h"
+
+#include "external/data/AssessmentMgr.h"
+#include "external/data/interchange/BankFile.h"
+#include "external/data/interchange/CsvFormat.h"
+#include "external/data/interchange/GiftFormat.h"
+#include "external/data/interchange/ItemMapper.h"
+#include "external/data/interchange/MoodleXmlFormat.h"
+#include "external/data/interchange/QtiFormat.h"
+#include "external/data/interchange/QuestionImporter.h"
+
+#include <wx/filename.h>
+
+namespace
+{
+
+struct SFormatFacts
+{
+    const char* m_key;
+    const char* m_label;
+    const char* m_extension;
+    CQuestionImporter::eFormat m_reader;
+};
+
+const SFormatFacts kFormats[] = {{"gift", "GIFT", "gift", CQuestionImporter::eGift},
+                                 {"moodle", "Moodle XML", "xml", CQuestionImporter::eMoodleXml},
+                                 {"qti21", "QTI 2.1", "", CQuestionImporter::eQti},
+                                 {"qti30", "QTI 3.0", "", CQuestionImporter::eQti},
+                                 {"csv", "CSV", "csv", CQuestionImporter::eCsv}};
+
+bool isQti(CQuestionExporter::eFormat format)
+{
+    return format == CQuestionExporter::eQti21 || format == CQuestionExporter::eQti30;
+}
+
+// The fields in which two questions differ, by the names an author knows.
+wxArrayString differences(const CQuestionData& a, const CQuestionData& b)
+{
+    wxArrayString fields;
+    if (a.getQuestion() != b.getQuestion())
+    {
+        fields.Add("question text");
+    }
+    if (a.getNumAnswers() != b.getNumAnswers())
+    {
+        fields.Add("number of answers");
+    }
+    for (unsigned index = 0; index < std::min(a.getNumAnswers(), b.getNumAnswers()); ++index)
+    {
+        if (a.getAnswer(index) != b.getAnswer(index))
+        {
+            fields.Add("answer " + CItemMapper::letter(index));
+        }
+    }
+    if (a.getCategoryType() != b.getCategoryType())
+    {
+        fields.Add("category");
+    }
+    wxArrayInt rightA;
+    wxArrayInt rightB;
+    a.getCorrectAnswerIndexes(&rightA);
+    b.getCorrectAnswerIndexes(&rightB);
+    if (rightA != rightB)
+    {
+        fields.Add("correct answers");
+    }
+    if (a.getReferenceText() != b.getReferenceText())
+    {
+        fields.Add("reference text");
+    }
+    return fields;
+}
+
+} // namespace
+
+CQuestionExporter::CQuestionExporter(CImportReport* report) : m_report(report)
+{
+}
+
+bool CQuestionExporter::parseFormat(const wxString& name, eFormat* format)
+{
+    for (unsigned index = 0; index < WXSIZEOF(kFormats); ++index)
+    {
+        if (name.CmpNoCase(kFormats[index].m_key) == 0)
+        {
+            *format = static_cast<eFormat>(index);
+            return true;
+        }
+    }
+    return false;
+}
+
+wxString CQuestionExporter::formatKey(eFormat format)
+{
+    return kFormats[format].m_key;
+}
+
+wxString CQuestionExporter::formatLabel(eFormat format)
+{
+    return kFormats[format].m_label;
+}
+
+wxString CQuestionExporter::extension(eFormat format)
+{
+    return kFormats[format].m_extension;
+}
+
+std::vector<CExportItem> CQuestionExporter::collect(CAssessmentMgr* assessment, std::vector<size_t>* entries)
+{
+    std::vector<CExportItem> items;
+    for (unsigned index = 0; index < assessment->getCount(); ++index)
+    {
+        const CQuestionData* question = assessment->getQuestionDataMgr()->getQuestionDataForID(
+            assessment->getDataAtIndex(index)->m_questionID);
+        CItemSource source(wxString(), 0, wxString::Format("entry %u", index + 1));
+        source.m_title = question ? wxFileName(question->getFileNameReference()).GetName() : wxString();
+        if (source.m_title.empty())
+        {
+            source.m_title = wxString::Format("Question %u", index + 1);
+        }
+        if (question == nullptr)
+        {
+            m_report->add(CImportReport::eRefused, source, "the entry names no question");
+        }
+        else if (question->getNumAnswers() == 0)
+        {
+            m_report->add(CImportReport::eRefused, source, "it has no answers");
+        }
+        else if (!CItemMapper::hasCorrectAnswer(*question))
+        {
+            m_report->add(CImportReport::eRefused, source, "it has no correct answer");
+        }
+        else
+        {
+            items.push_back(CExportItem{question, source.m_title, wxString::Format("item-%03u", index + 1)});
+            entries->push_back(m_report->add(CImportReport::eImported, source));
+        }
+    }
+    return items;
+}
+
+bool CQuestionExporter::writeFiles(const std::vector<CExportItem>& items, eFormat format,
+                                   const wxString& path, std::vector<std::string>* outputs, wxString* error)
+{
+    if (!isQti(format))
+    {
+        if (format == eGift)
+        {
+            outputs->push_back(CGiftFormat::write(items).utf8_string());
+        }
+        else if (format == eMoodleXml)
+        {
+            outputs->push_back(CMoodleXmlFormat::write(items));
+        }
+        else
+        {
+            outputs->push_back(CCsvFormat::write(items).utf8_string());
+        }
+        return CBankFile::writeBytes(path, outputs->front(), error);
+    }
+    const CQtiFormat::eVersion version = format == eQti21 ? CQtiFormat::eQti21 : CQtiFormat::eQti30;
+    if (!CBankFile::makeFolder(path))
+    {
+        *error = "the folder cannot be created";
+        return false;
+    }
+    for (const CExportItem& item : items)
+    {
+        outputs->push_back(CQtiFormat::writeItem(item, version));
+        if (!CBankFile::writeBytes(wxFileName(path, CQtiFormat::fileName(item)).GetFullPath(),
+                                   outputs->back(), error))
+        {
+            return false;
+        }
+    }
+    return CBankFile::writeBytes(wxFileName(path, "imsmanifest.xml").GetFullPath(),
+                                 CQtiFormat::writeManifest(items, version), error);
+}
+
+void CQuestionExporter::checkReadBack(const std::vector<CExportItem>& items,
+                                      const std::vector<size_t>& entries, eFormat format,
+                                      const std::vector<std::string>& outputs)
+{
+    CImportReport scratch;
+    std::vector<CBankItem> readBack;
+    for (const std::string& output : outputs)
+    {
+        CQuestionImporter::readItems(output, kFormats[format].m_reader, wxString(), &readBack, &scratch);
+    }
+    for (size_t index = 0; index < items.size(); ++index)
+    {
+        CQuestionData question;
+        wxArrayString changes;
+        wxString why;
+        if (index >= readBack.size() || !CItemMapper::toQuestion(readBack[index], &question, &changes, &why))
+        {
+            m_report->addChange(entries[index], "it does not read back from " + formatLabel(format) +
+                                                    (why.empty() ? wxString() : ": " + why));
+            continue;
+        }
+        const wxArrayString fields = differences(*items[index].m_question, question);
+        if (!fields.empty())
+        {
+            wxString names;
+            for (const wxString& field : fields)
+            {
+                names += (names.empty() ? "" : ", ") + field;
+            }
+            m_report->addChange(entries[index], formatLabel(format) + " does not keep exactly: " + names);
+        }
+    }
+}
+
+bool CQuestionExporter::write(CAssessmentMgr* assessment, eFormat format, const wxString& path)
+{
+    std::vector<size_t> entries;
+    const std::vector<CExportItem> items = collect(assessment, &entries);
+    if (items.empty())
+    {
+        m_report->add(CImportReport::eNotice, CItemSource(path, 0), "no question to write: nothing written");
+        return false;
+    }
+    std::vector<std::string> outputs;
+    wxString error;
+    if (!writeFiles(items, format, path, &outputs, &error))
+    {
+        for (size_t entry : entries)
+        {
+            m_report->refuse(entry, "not written: " + path + ": " + error);
+        }
+        return false;
+    }
+    checkReadBack(items, entries, format, outputs);
+    return true;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "external/data/interchange/BankItem.h"
+#include "external/data/interchange/ImportReport.h"
+#include "external/data/interchange/ImportedQuestion.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class CAssessmentMgr;
+
+// Brings a question bank into an assessment in two steps: read() reads a
+// bank file of any of our formats, or a folder of QTI items, and maps its
+// questions to ours; addToAssessment() writes each one to a question file of
+// its own and appends it to the assessment. The report tells of every
+// question: imported, changed on the way, or refused and why.
+class CQuestionImporter
+{
+public:
+    enum eFormat
+    {
+        eDetect, // from the file's name and content
+        eGift,
+        eMoodleXml,
+        eQti, // one item file, or a folder of them; 2.1 and 3.0 alike
+        eAiken,
+        eCsv
+    };
+
+    // Called as the work goes on with what is being done and how far it is;
+    // returning false stops the work (what is done so far stays done).
+    using CProgress = std::function<bool(const wxString& stage, unsigned done, unsigned total)>;
+
+    explicit CQuestionImporter(CImportReport* report);
+
+    void setProgress(const CProgress& progress) { m_progress = progress; }
+
+    // Reads a bank and appends its questions to questions(). False when it
+    // was stopped or nothing could be read at all (the report says why).
+    bool read(const wxString& path, eFormat format = eDetect);
+    // The same for a bank held in memory, reported under the name `file`.
+    bool readBytes(const std::string& bytes, eFormat format, const wxString& file);
+
+    const std::vector<CImportedQuestion>& questions() const { return m_questions; }
+
+    // Writes each question read so far to a question file in `folder`
+    // (created when missing), named after its title and never over an
+    // existing file, and appends it to `assessment` as a question and an
+    // entry, in the bank's order. A question whose file cannot be written is
+    // refused in the report. Returns how many were added.
+    unsigned addToAssessment(CAssessmentMgr* assessment, const wxString& folder);
+
+    // The format a bank is in, from its name and first bytes; eDetect when it
+    // cannot be told.
+    static eFormat detectFormat(const wxString& path, const std::string& bytes);
+    // Reads the items of a bank in memory without mapping them.
+    static void readItems(const std::string& bytes, eFormat format, const wxString& file,
+                          std::vector<CBankItem>* items, CImportReport* report);
+    // A file name for a question, made of its title: letters and digits,
+    // dashes between words, ".itm"; "question.itm" for a title with none.
+    static wxString fileNameFor(const wxString& title);
+
+private:
+    bool readFolder(const wxString& folder);
+    void mapItems(const std::vector<CBankItem>& items);
+    bool progress(const wxString& stage, unsigned done, unsigned total) const;
+
+    CImportReport* m_report;
+    CProgress m_progress;
+    std::vector<CImportedQuestion> m_questions;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <wx/string.h>
+
+#include <memory>
+#include <string>
+
+class wxXmlDocument;
+class wxXmlNode;
+
+// Reading and writing the XML bank formats with wx's XML classes: parsing
+// that turns the parser's logged complaint into a reason for the report, and
+// small look-ups that ignore namespace prefixes.
+class CXmlInput
+{
+public:
+    // Parses `bytes` (any encoding the XML declaration names, UTF-8 by
+    // default), keeping white space. Null, with `error` naming the line and
+    // the parser's complaint, when the text is not well-formed XML.
+    static std::unique_ptr<wxXmlDocument> parse(const std::string& bytes, wxString* error);
+    // The document as UTF-8 bytes, indented.
+    static std::string serialize(wxXmlDocument& document);
+
+    // The element name without a namespace prefix.
+    static wxString localName(const wxXmlNode* node);
+    // The first child element called `name` (prefix ignored); null when none.
+    static const wxXmlNode* child(const wxXmlNode* parent, const wxString& name);
+    // The text and CDATA content directly inside `node`, joined.
+    static wxString content(const wxXmlNode* node);
+    // Appends an element, with `text` as its content when not empty.
+    static wxXmlNode* addElement(wxXmlNode* parent, const wxString& name, const wxString& text = wxString());
+};

@@ -1,0 +1,165 @@
+// Banks brought into an assessment: one question file per question, named
+// after its title and never over another file, one entry per question in the
+// bank's order; and the sample assessment out to every format and back.
+
+#include "tests/interchange/BankTestSupport.h"
+
+#include "external/data/AssessmentMgr.h"
+#include "external/data/AssessmentSerializer.h"
+#include "external/data/QuestionDataSerializer.h"
+#include "external/data/interchange/QuestionExporter.h"
+
+#include <wx/filename.h>
+
+using namespace banktest;
+
+namespace
+{
+
+std::vector<wxString> fileNames(CAssessmentMgr& assessment)
+{
+    std::vector<wxString> names;
+    for (unsigned index = 0; index < assessment.getCount(); ++index)
+    {
+        const CQuestionData* question = assessment.getQuestionDataMgr()->getQuestionDataForID(
+            assessment.getDataAtIndex(index)->m_questionID);
+        names.push_back(question ? wxFileName(question->getFileNameReference()).GetFullName() : wxString());
+    }
+    return names;
+}
+
+CQuestionData withoutFile(CQuestionData question)
+{
+    question.setFileNameReference(wxString());
+    return question;
+}
+
+} // namespace
+
+class AssessmentImportTest : public evtest::CTempDirTest
+{
+protected:
+    unsigned importInto(CAssessmentMgr* assessment, const wxString& bank, const wxString& folder)
+    {
+        CQuestionImporter importer(&m_report);
+        importer.read(bank);
+        return importer.addToAssessment(assessment, folder);
+    }
+
+    CImportReport m_report;
+};
+
+TEST_F(AssessmentImportTest, EachQuestionBecomesAFileAndAnEntryInBankOrder)
+{
+    writeFile("bank/closest-planet.itm", "not ours");
+    CAssessmentMgr assessment;
+    EXPECT_EQ(importInto(&assessment, bankPath("astronomy.gift"), path("bank")), 7u);
+    EXPECT_EQ(fileNames(assessment),
+              (std::vector<wxString>{"closest-planet-2.itm", "gas-giants.itm", "sun-is-a-star.itm",
+                                     "red-planet.itm", wxString::FromUTF8("größter-mond.itm"), "escapes.itm",
+                                     "partial-credit.itm"}));
+    for (unsigned index = 0; index < assessment.getCount(); ++index)
+    {
+        const CQuestionData* question = assessment.getQuestionDataMgr()->getQuestionDataForID(
+            assessment.getDataAtIndex(index)->m_questionID);
+        ASSERT_NE(question, nullptr);
+        EXPECT_EQ(wxFileName(question->getFileNameReference()).GetPath(), path("bank"));
+        CQuestionData stored;
+        CQuestionDataSerializer serializer(&stored, question->getFileNameReference());
+        ASSERT_TRUE(serializer.load()) << serializer.getLastError().utf8_string();
+        EXPECT_EQ(stored, *question);
+    }
+    EXPECT_EQ(wxFileName(path("bank/closest-planet.itm")).GetSize().GetValue(), 8u); // "not ours"
+
+    // A second import of the same bank takes new names, as do equal titles
+    // within one bank.
+    EXPECT_EQ(importInto(&assessment, bankPath("astronomy.gift"), path("bank")), 7u);
+    EXPECT_EQ(fileNames(assessment)[7], "closest-planet-3.itm");
+    EXPECT_EQ(fileNames(assessment)[8], "gas-giants-2.itm");
+    CQuestionImporter twins(&m_report);
+    twins.readBytes("::Same::One?{=a ~b}\n\n::Same::Two?{=a ~b}\n\n::::Three?{=a ~b}\n",
+                    CQuestionImporter::eGift, "twins.gift");
+    EXPECT_EQ(twins.addToAssessment(&assessment, path("bank")), 3u);
+    const std::vector<wxString> names = fileNames(assessment);
+    EXPECT_EQ(std::vector<wxString>(names.begin() + 14, names.end()),
+              (std::vector<wxString>{"same.itm", "same-2.itm", "three.itm"}));
+    EXPECT_EQ(assessment.getQuestionDataMgr()->getCount(), 17u);
+}
+
+TEST_F(AssessmentImportTest, AFolderThatCannotBeMadeRefusesEveryQuestion)
+{
+    writeFile("taken", "a file where the folder should go");
+    CAssessmentMgr assessment;
+    EXPECT_EQ(importInto(&assessment, bankPath("astronomy.csv"), path("taken/bank")), 0u);
+    EXPECT_EQ(assessment.getCount(), 0u);
+    EXPECT_EQ(m_report.countTaken(), 0u);
+    EXPECT_TRUE(m_report.toText().Contains("\"The Sun is a star.\": refused: the folder " +
+                                           path("taken/bank") + " cannot be created"));
+}
+
+TEST_F(AssessmentImportTest, ProgressIsToldAndCanStopTheImport)
+{
+    std::vector<unsigned> read;
+    std::vector<unsigned> written;
+    CQuestionImporter importer(&m_report);
+    importer.setProgress(
+        [&](const wxString& stage, unsigned done, unsigned total)
+        {
+            const bool reading = stage == "Reading";
+            EXPECT_EQ(total, reading ? 8u : 5u) << stage.utf8_string();
+            (reading ? read : written).push_back(done);
+            return reading || done < 2;
+        });
+    ASSERT_TRUE(importer.read(bankPath("qti21")));
+    EXPECT_EQ(read, (std::vector<unsigned>{0, 1, 2, 3, 4, 5, 6, 7}));
+    CAssessmentMgr assessment;
+    EXPECT_EQ(importer.addToAssessment(&assessment, path("bank")), 2u);
+    EXPECT_EQ(written, (std::vector<unsigned>{0, 1, 2}));
+    EXPECT_EQ(assessment.getCount(), 2u);
+    EXPECT_EQ(m_report.countTaken(), 2u);
+    EXPECT_TRUE(m_report.toText().Contains(
+        "\"Sun is a star\": refused: the import was stopped before this question"));
+}
+
+TEST_F(AssessmentImportTest, TheSampleAssessmentGoesOutAndComesBackInEveryFormat)
+{
+    const wxString sample = wxFileName(__FILE__).GetPath() + "/../../samples/sample/solar-system.eva";
+    CAssessmentMgr original;
+    CAssessmentSerializer serializer(&original, sample);
+    ASSERT_TRUE(serializer.load()) << serializer.getLastError().utf8_string();
+    ASSERT_EQ(original.getCount(), 10u);
+
+    for (CQuestionExporter::eFormat format :
+         {CQuestionExporter::eGift, CQuestionExporter::eMoodleXml, CQuestionExporter::eQti21,
+          CQuestionExporter::eQti30, CQuestionExporter::eCsv})
+    {
+        const wxString key = CQuestionExporter::formatKey(format);
+        const wxString bank = path(CQuestionExporter::extension(format).empty()
+                                       ? key
+                                       : key + "." + CQuestionExporter::extension(format));
+        CImportReport exported("exported");
+        ASSERT_TRUE(CQuestionExporter(&exported).write(&original, format, bank));
+        EXPECT_EQ(exported.countTaken(), 10u);
+        EXPECT_EQ(exported.count(CImportReport::eChanged), 0u) << exported.toText().utf8_string();
+
+        CAssessmentMgr copy;
+        m_report = CImportReport();
+        EXPECT_EQ(importInto(&copy, bank, path(key + "-questions")), 10u) << m_report.toText().utf8_string();
+        EXPECT_EQ(m_report.count(CImportReport::eChanged), 0u) << m_report.toText().utf8_string();
+        ASSERT_EQ(copy.getCount(), 10u);
+        for (unsigned index = 0; index < 10; ++index)
+        {
+            const CQuestionData* before = original.getQuestionDataMgr()->getQuestionDataForID(
+                original.getDataAtIndex(index)->m_questionID);
+            const CQuestionData* after =
+                copy.getQuestionDataMgr()->getQuestionDataForID(copy.getDataAtIndex(index)->m_questionID);
+            EXPECT_EQ(withoutFile(*after), withoutFile(*before))
+                << key.utf8_string() << " question " << index + 1;
+            if (format != CQuestionExporter::eCsv)
+            {
+                EXPECT_EQ(wxFileName(after->getFileNameReference()).GetFullName(),
+                          wxFileName(before->getFileNameReference()).GetFullName());
+            }
+        }
+    }
+}

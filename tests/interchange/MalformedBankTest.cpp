@@ -1,0 +1,99 @@
+// Damaged banks of every format: each gives a report that says what is wrong
+// and where, never a crash.
+
+#include "tests/interchange/BankTestSupport.h"
+
+using namespace banktest;
+
+namespace
+{
+
+struct SDamaged
+{
+    const char* m_name;
+    CQuestionImporter::eFormat m_format;
+    std::string m_bytes;
+    const char* m_reason; // part of the refusal
+};
+
+const SDamaged kDamaged[] = {
+    {"gift-unclosed", CQuestionImporter::eGift, "::A::Which?{=a ~b\n", "not closed with }"},
+    {"gift-title", CQuestionImporter::eGift, "::A Which?{=a ~b}", "the title is not closed with ::"},
+    {"gift-weight", CQuestionImporter::eGift, "Which?{~%abc%a ~b}", "weight of answer A is not a number"},
+    {"gift-junk", CQuestionImporter::eGift, "Which?{ junk =a ~b}", "does not start with = or ~"},
+    {"gift-not-utf8", CQuestionImporter::eGift, "Which?{=caf\xe9 ~b}", "not UTF-8 text"},
+    {"moodle-truncated", CQuestionImporter::eMoodleXml,
+     "<quiz>\n<question type=\"multichoice\"><name><text>x</te", "not well-formed XML"},
+    {"moodle-root", CQuestionImporter::eMoodleXml, "<html><body/></html>", "the root element is <html>"},
+    {"moodle-fraction", CQuestionImporter::eMoodleXml,
+     "<quiz><question type=\"multichoice\"><answer "
+     "fraction=\"lots\"><text>a</text></answer></question></quiz>",
+     "fraction \"lots\" is not a number"},
+    {"moodle-type", CQuestionImporter::eMoodleXml,
+     "<quiz><question><name><text>x</text></name></question></quiz>", "the question has no type"},
+    {"qti-truncated", CQuestionImporter::eQti, "<assessmentItem identifier=\"x\"><itemBody>",
+     "not well-formed XML"},
+    {"qti-root", CQuestionImporter::eQti, "<assessmentTest identifier=\"t\"/>", "not a QTI item"},
+    {"qti-no-body", CQuestionImporter::eQti, "<qti-assessment-item identifier=\"x\"/>",
+     "it has no item body"},
+    {"qti-no-declaration", CQuestionImporter::eQti,
+     "<assessmentItem><itemBody><choiceInteraction responseIdentifier=\"R\"><simpleChoice identifier=\"A\">a"
+     "</simpleChoice></choiceInteraction></itemBody></assessmentItem>",
+     "no response declaration"},
+    {"qti-two-interactions", CQuestionImporter::eQti,
+     "<assessmentItem><itemBody><choiceInteraction/><choiceInteraction/></itemBody></assessmentItem>",
+     "it has 2 interactions"},
+    {"aiken-no-answer-line", CQuestionImporter::eAiken, "Which?\nA. a\nB. b\n", "it has no ANSWER: line"},
+    {"aiken-answer-only", CQuestionImporter::eAiken, "Which?\nANSWER:\n", "ANSWER: names no letter"},
+    {"csv-unclosed-quote", CQuestionImporter::eCsv, "Question,A,B,Correct\r\n\"Which?,a,b,A\r\n",
+     "a quoted field is not closed"},
+    {"csv-after-quote", CQuestionImporter::eCsv, "Question,A,B,Correct\n\"Which\"?,a,b,A\n",
+     "text follows the closing quote"},
+    {"csv-no-header", CQuestionImporter::eCsv, "Which?,a,b,A\n", "not the header of our columns"},
+    {"csv-empty", CQuestionImporter::eCsv, "", "not the header of our columns"},
+    {"csv-letter", CQuestionImporter::eCsv, "Question,A,B,Correct\nWhich?,a,b,C\n",
+     "the correct letter C names no answer"},
+};
+
+class MalformedBankTest : public ::testing::TestWithParam<SDamaged>
+{
+};
+
+} // namespace
+
+TEST_P(MalformedBankTest, GivesAReportNotACrash)
+{
+    const SImport bank = importBytes(GetParam().m_bytes, GetParam().m_format, GetParam().m_name);
+    EXPECT_TRUE(bank.questions.empty());
+    ASSERT_EQ(bank.report.count(CImportReport::eRefused), 1u) << bank.report.toText().utf8_string();
+    const wxString text = bank.report.toText();
+    EXPECT_TRUE(text.Contains("\n" + wxString(GetParam().m_name))) << text.utf8_string();
+    EXPECT_TRUE(text.Contains(GetParam().m_reason)) << text.utf8_string();
+}
+
+INSTANTIATE_TEST_SUITE_P(Banks, MalformedBankTest, ::testing::ValuesIn(kDamaged),
+                         [](const ::testing::TestParamInfo<SDamaged>& info)
+                         {
+                             wxString name = info.param.m_name;
+                             name.Replace("-", "_");
+                             return name.utf8_string();
+                         });
+
+TEST(MalformedBank, XmlErrorsNameTheLine)
+{
+    const SImport bank =
+        importBytes("<quiz>\n<question type=\"multichoice\">\n</quiz>\n", CQuestionImporter::eMoodleXml);
+    ASSERT_EQ(bank.report.entries().size(), 1u);
+    EXPECT_TRUE(bank.report.entries()[0].m_message.Contains("line 3")) << bank.report.toText().utf8_string();
+}
+
+TEST(MalformedBank, ABankOfElevenAnswerRowsAndUnknownFormatsAreRefused)
+{
+    const SImport csv =
+        importBytes("Question,A,B,C,D,E,F,G,H,I,J,K,Correct\nWhich?,1,2,3,4,5,6,7,8,9,10,11,K\n",
+                    CQuestionImporter::eCsv);
+    EXPECT_TRUE(csv.report.toText().Contains("line 2, \"Which?\": refused: it has 11 answers"));
+
+    const SImport unknown = importBytes("just some words\n", CQuestionImporter::eDetect, "notes.txt");
+    EXPECT_TRUE(unknown.report.toText().Contains("notes.txt: refused: the format cannot be told"));
+}
