@@ -2,6 +2,8 @@
 
 #include "external/data/interchange/ItemSource.h"
 
+#include <wx/arrstr.h>
+
 #include <vector>
 
 // What an import or export did, question by question: taken over as it was,
