@@ -54,6 +54,13 @@ protected:
         frame->Show();
         list = evtest::findControl<wxListCtrl>(panel, kList);
     }
+    // Before the assessment the panel points to goes.
+    void TearDown() override
+    {
+        frame->Destroy();
+        evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
+        CTempDirTest::TearDown();
+    }
 
     void show(const std::vector<wxString>& texts)
     {

@@ -51,6 +51,14 @@ protected:
         question.setCategoryType(CQuestionData::eMultipleAnswers);
     }
 
+    // While the fixture lives: a paint counted after it would write to freed memory.
+    void TearDown() override
+    {
+        frame->Destroy();
+        evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
+        CTempDirTest::TearDown();
+    }
+
     void choose(CEVImageSelections::imageID id, const wxString& file)
     {
         attributes.getImageSelections()->getImageSelectionsInfoFor(id)->setAbsolutePath(file);
@@ -66,6 +74,7 @@ protected:
     CEVTestViewPanel* panel = nullptr;
     CEVAttributes attributes;
     CQuestionData question;
+    int paints = 0;
 };
 
 TEST_F(EVTestViewPanelTest, ShowsTheQuestionItsAnswersAndInertNavigation)
@@ -127,7 +136,6 @@ TEST_F(EVTestViewPanelTest, PicturesThatCannotBeLoadedFailTheSetUpQuietly)
 
 TEST_F(EVTestViewPanelTest, LaysOutAndPaintsTheQuestionPageAtAnySize)
 {
-    int paints = 0;
     panel->Bind(wxEVT_PAINT,
                 [&](wxPaintEvent& event)
                 {
