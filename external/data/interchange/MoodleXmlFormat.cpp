@@ -133,11 +133,12 @@ wxXmlNode* addText(wxXmlNode* parent, const wxString& element, const wxString& t
     return node;
 }
 
-void writeQuestion(wxXmlNode* quiz, const CExportItem& item)
+// Appends the question after `last` and returns its node.
+wxXmlNode* writeQuestion(wxXmlNode* quiz, wxXmlNode* last, const CExportItem& item)
 {
     const CQuestionData& question = *item.m_question;
     const bool trueFalse = CItemMapper::isTrueFalse(question);
-    wxXmlNode* node = CXmlInput::addElement(quiz, "question");
+    wxXmlNode* node = CXmlInput::addElementAfter(quiz, last, "question");
     node->AddAttribute("type", trueFalse ? "truefalse" : "multichoice");
     CXmlInput::addElement(CXmlInput::addElement(node, "name"), "text", item.m_title);
     addText(node, "questiontext", question.getQuestion());
@@ -157,6 +158,7 @@ void writeQuestion(wxXmlNode* quiz, const CExportItem& item)
             node, "answer", trueFalse ? question.getAnswer(index).Lower() : question.getAnswer(index));
         answer->AddAttribute("fraction", CItemMapper::weightText(CItemMapper::exportWeight(question, index)));
     }
+    return node;
 }
 
 } // namespace
@@ -207,9 +209,10 @@ std::string CMoodleXmlFormat::write(const std::vector<CExportItem>& items)
     document.SetFileEncoding("UTF-8");
     auto* quiz = new wxXmlNode(wxXML_ELEMENT_NODE, "quiz");
     document.SetRoot(quiz);
+    wxXmlNode* last = nullptr;
     for (const CExportItem& item : items)
     {
-        writeQuestion(quiz, item);
+        last = writeQuestion(quiz, last, item);
     }
     return CXmlInput::serialize(document);
 }

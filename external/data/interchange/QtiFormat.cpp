@@ -528,9 +528,10 @@ std::string CQtiFormat::writeManifest(const std::vector<CExportItem>& items, eVe
     CXmlInput::addElement(metadata, "schemaversion", kFacts[version].m_packageVersion);
     CXmlInput::addElement(root, "organizations");
     wxXmlNode* resources = CXmlInput::addElement(root, "resources");
+    wxXmlNode* resource = nullptr;
     for (const CExportItem& item : items)
     {
-        wxXmlNode* resource = CXmlInput::addElement(resources, "resource");
+        resource = CXmlInput::addElementAfter(resources, resource, "resource");
         resource->AddAttribute("identifier", item.m_identifier);
         resource->AddAttribute("type", kFacts[version].m_resourceType);
         resource->AddAttribute("href", fileName(item));

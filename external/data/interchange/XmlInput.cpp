@@ -101,3 +101,10 @@ wxXmlNode* CXmlInput::addElement(wxXmlNode* parent, const wxString& name, const 
     parent->AddChild(element);
     return element;
 }
+
+wxXmlNode* CXmlInput::addElementAfter(wxXmlNode* parent, wxXmlNode* last, const wxString& name)
+{
+    auto* element = new wxXmlNode(wxXML_ELEMENT_NODE, name);
+    parent->InsertChildAfter(element, last);
+    return element;
+}
