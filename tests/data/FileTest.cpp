@@ -12,6 +12,7 @@
 #include <wx/dir.h>
 #include <wx/ffile.h>
 #include <wx/filefn.h>
+#include <wx/filename.h>
 
 namespace
 {
