@@ -2,11 +2,12 @@
 
 #include "external/data/AssessmentMgrData.h"
 #include "external/data/EVAttributes.h"
+#include "external/data/EvalonDataExport.h"
 #include "external/data/QuestionDataMgr.h"
 
 // One assessment: its ordered entries, the questions they name and the
 // appearance attributes. Owns all three.
-class CAssessmentMgr
+class EVALON_DATA_EXPORT CAssessmentMgr
 {
 public:
     CAssessmentMgr() = default;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "external/data/EvalonDataExport.h"
+
 #include <wx/dynarray.h>
 
 // One entry of an assessment's ordered question list.
-class CAssessmentMgrData
+class EVALON_DATA_EXPORT CAssessmentMgrData
 {
 public:
     int m_questionID = 0; // identifier in the assessment's CQuestionDataMgr

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "external/data/EvalonDataExport.h"
 #include "external/data/WriterBase.h"
 #include "external/data/XMLSerializer.h"
 
@@ -13,7 +14,7 @@ class CQuestionData;
 // entries, each naming its question's identifier and question file. Question
 // file names are stored relative to the assessment file's folder when they lie
 // below it.
-class CAssessmentSerializer : public CXMLSerializer, public CWriterBase
+class EVALON_DATA_EXPORT CAssessmentSerializer : public CXMLSerializer, public CWriterBase
 {
 public:
     static const long kFormatVersion = 1;

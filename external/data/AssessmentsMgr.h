@@ -1,11 +1,12 @@
 #pragma once
 
 #include "external/data/AssessmentsMgrData.h"
+#include "external/data/EvalonDataExport.h"
 
 // The list of assessment files a host manages, kept in a list file of its own
 // (see docs/file-formats.md). When a list file is set, every change is written
 // to it at once.
-class CAssessmentsMgr
+class EVALON_DATA_EXPORT CAssessmentsMgr
 {
 public:
     CAssessmentsMgr() = default;

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "external/data/EvalonDataExport.h"
+
 #include <wx/dynarray.h>
 #include <wx/string.h>
 
 // One assessment file in the host's list.
-class CAssessmentsMgrData
+class EVALON_DATA_EXPORT CAssessmentsMgrData
 {
 public:
     CAssessmentsMgrData() = default;

@@ -2,9 +2,10 @@
 
 #include "external/data/EVFontInfo.h"
 #include "external/data/EVImageSelections.h"
+#include "external/data/EvalonDataExport.h"
 
 // How an assessment is presented: a font with its colour and thirteen pictures.
-class CEVAttributes
+class EVALON_DATA_EXPORT CEVAttributes
 {
 public:
     CEVFontInfo* getFontInfo() { return &m_fontInfo; }

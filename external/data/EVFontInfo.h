@@ -1,12 +1,14 @@
 #pragma once
 
+#include "external/data/EvalonDataExport.h"
+
 #include <wx/colour.h>
 #include <wx/font.h>
 #include <wx/string.h>
 
 // The font and colour in which an assessment's question and answer texts are
 // presented.
-class CEVFontInfo
+class EVALON_DATA_EXPORT CEVFontInfo
 {
 public:
     static const unsigned short kDefaultFontSize = 20;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "external/data/EvalonDataExport.h"
 #include "external/data/ImageSelectionsInfo.h"
 
 // The thirteen pictures an assessment is presented with.
-class CEVImageSelections
+class EVALON_DATA_EXPORT CEVImageSelections
 {
 public:
     enum imageID

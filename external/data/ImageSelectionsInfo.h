@@ -1,12 +1,14 @@
 #pragma once
 
+#include "external/data/EvalonDataExport.h"
+
 #include <wx/string.h>
 
 // The picture chosen for one of an assessment's thirteen images: a label for
 // the author, the path as stored (relative to the working directory the host
 // runs the assessment in, or absolute) and the absolute path it resolved to at
 // the last CEVImageSelections::updateAbsolutePaths().
-class CImageSelectionsInfo
+class EVALON_DATA_EXPORT CImageSelectionsInfo
 {
 public:
     CImageSelectionsInfo() = default;

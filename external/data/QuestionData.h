@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/EvalonDataExport.h"
+
 #include <wx/arrstr.h>
 #include <wx/dynarray.h>
 #include <wx/string.h>
@@ -8,7 +10,7 @@
 // indexes of the correct answers, a free reference text and the name of the
 // question file it is stored in. Every setter keeps the object within the
 // model's limits, so any CQuestionData is a question the UI can show.
-class CQuestionData
+class EVALON_DATA_EXPORT CQuestionData
 {
 public:
     // Order matches getCategoryTypeLabelArray().

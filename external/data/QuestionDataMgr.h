@@ -1,5 +1,6 @@
 #pragma once
 
+#include "external/data/EvalonDataExport.h"
 #include "external/data/QuestionData.h"
 
 #include <map>
@@ -7,7 +8,7 @@
 
 // The questions of one assessment, each under an identifier handed out from 1
 // upward and never reused, even after a question is removed.
-class CQuestionDataMgr
+class EVALON_DATA_EXPORT CQuestionDataMgr
 {
 public:
     CQuestionDataMgr() = default;

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "external/data/EvalonDataExport.h"
 #include "external/data/QuestionData.h"
 #include "external/data/WriterBase.h"
 #include "external/data/XMLSerializer.h"
 
 // Reads and writes one question file (.itm).
-class CQuestionDataSerializer : public CXMLSerializer, public CWriterBase
+class EVALON_DATA_EXPORT CQuestionDataSerializer : public CXMLSerializer, public CWriterBase
 {
 public:
     static const long kFormatVersion = 1;

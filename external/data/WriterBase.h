@@ -1,7 +1,9 @@
 #pragma once
 
+#include "external/data/EvalonDataExport.h"
+
 // Something that writes its data to a file.
-class CWriterBase
+class EVALON_DATA_EXPORT CWriterBase
 {
 public:
     virtual ~CWriterBase() = default;

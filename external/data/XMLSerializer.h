@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/EvalonDataExport.h"
+
 #include <wx/string.h>
 
 #include <memory>
@@ -12,7 +14,7 @@ class wxXmlNode;
 // or failed write leaves the old file intact), and reading that refuses a
 // missing, empty, truncated, non-XML or wrong-version file with a message that
 // names the file and the reason.
-class CXMLSerializer
+class EVALON_DATA_EXPORT CXMLSerializer
 {
 public:
     explicit CXMLSerializer(const wxString& path);
