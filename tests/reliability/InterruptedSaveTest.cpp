@@ -1,0 +1,211 @@
+// A save killed at any moment leaves every file whole: each question file
+// and the assessment file hold the version before the save or the one it
+// wrote, and load.
+#include "tests/reliability/helpers/SaveVariants.h"
+#include "tests/support/WxTest.h"
+
+#include "external/data/AssessmentMgr.h"
+#include "external/data/AssessmentSerializer.h"
+
+#include <wx/dir.h>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <random>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace
+{
+const int kKills = 1000;
+
+// The save-loop program, talked to through its standard input and output.
+class CSaveLoop
+{
+public:
+    explicit CSaveLoop(const wxString& folder)
+    {
+        int toChild[2];
+        int fromChild[2];
+        if (pipe(toChild) != 0 || pipe(fromChild) != 0)
+        {
+            return;
+        }
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, toChild[0], STDIN_FILENO);
+        posix_spawn_file_actions_adddup2(&actions, fromChild[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, toChild[1]);
+        posix_spawn_file_actions_addclose(&actions, fromChild[0]);
+        const wxScopedCharBuffer folderArg = folder.utf8_str();
+        char* argv[] = {const_cast<char*>(EVALON_SAVE_LOOP), const_cast<char*>(folderArg.data()), nullptr};
+        const bool spawned = posix_spawn(&m_pid, EVALON_SAVE_LOOP, &actions, nullptr, argv, environ) == 0;
+        posix_spawn_file_actions_destroy(&actions);
+        close(toChild[0]);
+        close(fromChild[1]);
+        m_commands = fdopen(toChild[1], "w");
+        m_answers = fdopen(fromChild[0], "r");
+        if (!spawned)
+        {
+            m_pid = -1;
+        }
+    }
+    ~CSaveLoop()
+    {
+        if (m_commands)
+            std::fclose(m_commands); // end of input ends the program
+        if (m_answers)
+            std::fclose(m_answers);
+        if (m_pid > 0)
+            waitpid(m_pid, nullptr, 0);
+    }
+    CSaveLoop(const CSaveLoop&) = delete;
+    CSaveLoop& operator=(const CSaveLoop&) = delete;
+
+    bool isRunning() const { return m_pid > 0 && m_commands && m_answers; }
+
+    // Starts a saver beginning with version `generation`; its pid, or -1.
+    pid_t startSaving(int generation) { return ask(wxString::Format("save %d", generation)); }
+    // Waits for the saver to end; the signal that ended it.
+    int reap() { return ask("reap"); }
+
+private:
+    int ask(const wxString& command)
+    {
+        std::fprintf(m_commands, "%s\n", static_cast<const char*>(command.utf8_str()));
+        std::fflush(m_commands);
+        char line[64] = {};
+        int answer = -1;
+        if (std::fgets(line, sizeof line, m_answers) == nullptr ||
+            (std::sscanf(line, "%*[a-z ]%d", &answer) != 1 && std::sscanf(line, "%d", &answer) != 1))
+        {
+            return -1;
+        }
+        return answer;
+    }
+
+    pid_t m_pid = -1;
+    FILE* m_commands = nullptr;
+    FILE* m_answers = nullptr;
+};
+
+class InterruptedSaveTest : public evtest::CTempDirTest
+{
+protected:
+    void SetUp() override
+    {
+        CTempDirTest::SetUp();
+        ASSERT_TRUE(wxMkdir(path("questions")));
+        for (int variant = 0; variant < 2; ++variant)
+        {
+            savevariants::build(variant, dir(), &m_versions[variant]);
+            m_texts[variant] =
+                CAssessmentSerializer::toText(m_versions[variant], savevariants::assessmentFile(dir()));
+        }
+    }
+
+    // Which version each file holds: the assessment file's first, then each
+    // question file's; 0 or 1, or -1 for a file holding neither. Empty when
+    // the assessment (which reads every question file) does not load.
+    std::vector<int> fileVersions()
+    {
+        const wxString file = savevariants::assessmentFile(dir());
+        CAssessmentMgr assessment;
+        CAssessmentSerializer reader(&assessment, file);
+        if (!reader.load())
+        {
+            ADD_FAILURE() << reader.getLastError();
+            return {};
+        }
+        const wxString text = CAssessmentSerializer::toText(assessment, file);
+        std::vector<int> versions = {text == m_texts[0] ? 0 : text == m_texts[1] ? 1 : -1};
+        for (int id = 1; id <= savevariants::kNumQuestions; ++id)
+        {
+            const CQuestionData* question = assessment.getQuestionDataMgr()->getQuestionDataForID(id);
+            int version = -1;
+            for (int variant = 0; variant < 2 && question; ++variant)
+                if (*question == *m_versions[variant].getQuestionDataMgr()->getQuestionDataForID(id))
+                    version = variant;
+            versions.push_back(version);
+        }
+        return versions;
+    }
+
+    // Temporary files a killed save left beside its targets; removed so the
+    // folder stays small. Their number says how often a kill hit a write.
+    int removeLeftovers()
+    {
+        int leftovers = 0;
+        for (const wxString& folder : {dir(), dir() + "/questions"})
+        {
+            wxArrayString files;
+            wxDir::GetAllFiles(folder, &files, wxEmptyString, wxDIR_FILES);
+            for (const wxString& file : files)
+            {
+                if (!file.EndsWith(".eva") && !file.EndsWith(".itm"))
+                {
+                    wxRemoveFile(file);
+                    ++leftovers;
+                }
+            }
+        }
+        return leftovers;
+    }
+
+    CAssessmentMgr m_versions[2];
+    wxString m_texts[2];
+};
+} // namespace
+
+TEST_F(InterruptedSaveTest, EveryFileHoldsTheOldOrTheNewVersionAfterAKill)
+{
+    CAssessmentSerializer first(&m_versions[0], savevariants::assessmentFile(dir()));
+    ASSERT_TRUE(first.storeWithQuestions()) << first.getLastError();
+    CSaveLoop saveLoop(dir());
+    ASSERT_TRUE(saveLoop.isRunning());
+
+    // Kills fall anywhere in the first few saves: up to 3 ms, or two saves'
+    // time where saving is slower (a sanitized build; the quickest of three).
+    auto saveTime = std::chrono::microseconds::max();
+    for (int save = 0; save < 3; ++save)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        ASSERT_TRUE(first.storeWithQuestions());
+        saveTime = std::min(saveTime, std::chrono::duration_cast<std::chrono::microseconds>(
+                                          std::chrono::steady_clock::now() - start));
+    }
+    std::mt19937 random(11);
+    std::uniform_int_distribution<long> delayMicroseconds(0, std::max<long>(3000, 2 * saveTime.count()));
+    int seen[2] = {};
+    int interruptedWrites = 0;
+    for (int kill = 0; kill < kKills; ++kill)
+    {
+        const pid_t saver = saveLoop.startSaving(kill);
+        ASSERT_GT(saver, 0);
+        // The moment of the kill is the point of the test, so it is timed.
+        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+        ::kill(saver, SIGKILL);
+        ASSERT_EQ(SIGKILL, saveLoop.reap()) << "the saver ended by itself at kill " << kill;
+
+        const std::vector<int> versions = fileVersions();
+        ASSERT_EQ(versions.size(), 1u + savevariants::kNumQuestions) << "after kill " << kill;
+        for (size_t file = 0; file < versions.size(); ++file)
+            ASSERT_NE(-1, versions[file]) << "file " << file << " holds neither version after kill " << kill;
+        ++seen[versions[0]];
+        interruptedWrites += removeLeftovers();
+    }
+    // Both versions reached the disk, so the kills fell across many saves.
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
+    std::printf("%d kills: assessment file held version 0 %d times, version 1 %d times; "
+                "%d writes interrupted midway\n",
+                kKills, seen[0], seen[1], interruptedWrites);
+}

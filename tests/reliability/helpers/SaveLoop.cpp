@@ -1,0 +1,88 @@
+// The program the interrupted-save test kills. Starting a program linked
+// with the toolkit takes tens of milliseconds, too slow for a thousand kills,
+// so this one starts once and forks a saver on each request:
+//   "save N\n" -> forks a child that saves versions N, N+1, ... in turn
+//                 (each an assessment and its question files) until it is
+//                 killed; answers the child's pid once the child is running
+//   "reap\n"   -> waits for that child to end; answers "reaped"
+// End of input ends the program.
+#include "tests/reliability/helpers/SaveVariants.h"
+
+#include "external/data/AssessmentMgr.h"
+#include "external/data/AssessmentSerializer.h"
+
+#include <wx/init.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+[[noreturn]] void saveForever(const wxString& folder, int generation)
+{
+    for (;; ++generation)
+    {
+        CAssessmentMgr assessment;
+        savevariants::build(generation % 2, folder, &assessment);
+        CAssessmentSerializer writer(&assessment, savevariants::assessmentFile(folder));
+        if (!writer.storeWithQuestions())
+        {
+            std::fprintf(stderr, "save loop: %s\n",
+                         static_cast<const char*>(writer.getLastError().utf8_str()));
+            _exit(1);
+        }
+    }
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2)
+    {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        return 2;
+    }
+    wxInitializer wx;
+    const wxString folder = wxString::FromUTF8(argv[1]);
+    char line[64];
+    pid_t child = -1;
+    while (std::fgets(line, sizeof line, stdin) != nullptr)
+    {
+        int generation = 0;
+        if (std::sscanf(line, "save %d", &generation) == 1)
+        {
+            // The child says it runs before its pid goes out, so that a kill
+            // timed from the answer falls within the saving, not before it.
+            int started[2];
+            if (pipe(started) != 0)
+            {
+                return 1;
+            }
+            child = fork();
+            if (child == 0)
+            {
+                close(started[0]);
+                const char running = 1;
+                (void)!write(started[1], &running, 1);
+                close(started[1]);
+                saveForever(folder, generation);
+            }
+            close(started[1]);
+            char running = 0;
+            (void)!read(started[0], &running, 1);
+            close(started[0]);
+            std::printf("%d\n", static_cast<int>(child));
+        }
+        else if (std::strcmp(line, "reap\n") == 0)
+        {
+            int status = 0;
+            waitpid(child, &status, 0);
+            std::printf("reaped %d\n", WIFSIGNALED(status) ? WTERMSIG(status) : -WEXITSTATUS(status));
+        }
+        std::fflush(stdout);
+    }
+    return 0;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <wx/string.h>
+
+class CAssessmentMgr;
+
+// The two versions of one assessment that the save loop writes in turn, so
+// that after an interruption every file must hold one of them exactly.
+namespace savevariants
+{
+const int kNumQuestions = 4;
+
+wxString assessmentFile(const wxString& folder);
+wxString questionFile(const wxString& folder, int questionID);
+// Fills an empty `assessment` with version `variant` (0 or 1), its question
+// files named inside `folder`.
+void build(int variant, const wxString& folder, CAssessmentMgr* assessment);
+} // namespace savevariants
