@@ -62,7 +62,10 @@ function(evalon_add_library name)
         VERSION ${PROJECT_VERSION}
         SOVERSION ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}
         CXX_VISIBILITY_PRESET hidden
-        VISIBILITY_INLINES_HIDDEN ON)
+        VISIBILITY_INLINES_HIDDEN ON
+        # A program's RUNPATH does not serve the libraries it loads: an
+        # installed library finds the others of ours beside itself.
+        INSTALL_RPATH "$ORIGIN")
 
     # Evalon<Name>Export.h, generated beside the library's own headers so that
     # it is included the same way: relative to the repository root.
