@@ -1,0 +1,187 @@
+// Texts an author may paste from anywhere: a 1 MiB question, control
+// characters, right-to-left runs, piles of combining marks and emoji. They
+// go through a question file and onto a question page without a crash, a
+// hang or a file that no longer loads.
+#include "tests/support/WxTest.h"
+
+#include "external/data/EVAttributes.h"
+#include "external/data/QuestionData.h"
+#include "external/data/QuestionDataSerializer.h"
+#include "external/widgets/VeltoStaticCtrl.h"
+#include "views/AssessmentViewPanelBase.h"
+
+#include <wx/frame.h>
+
+namespace
+{
+
+const wxString kRightToLeft = wxString::FromUTF8("\u05E9\u05DC\u05D5\u05DD \u0645\u0631\u062D\u0628\u0627 "
+                                                 "\u202Eevil override\u202C \u200Fmark\u200E 123");
+const wxString kEmoji =
+    wxString::FromUTF8("\U0001F469\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466 "
+                       "\U0001F1EB\U0001F1F7 \U0001F44D\U0001F3FF \u2764\uFE0F \U0001F600");
+
+// "e" under sixty combining marks, then a word with one per letter.
+wxString combiningMarks()
+{
+    wxString text = "e";
+    for (wchar_t mark = 0x0300; mark < 0x033C; ++mark)
+        text += mark;
+    return text + wxString::FromUTF8(" Z\u0351a\u0352l\u0353g\u0354o\u0355");
+}
+
+// Every C0 control, DEL, C1 controls, separators and noncharacters.
+wxString controlCharacters()
+{
+    wxString text = "controls:";
+    for (wchar_t control = 1; control < 0x20; ++control)
+        text += control;
+    for (wchar_t control : {0x7F, 0x85, 0x9F, 0x2028, 0x2029, 0xFEFF, 0xFFFE, 0xFFFF})
+        text += control;
+    return text + ":end";
+}
+
+// A mebibyte of text: words in several scripts, then one word with no place
+// to break it.
+wxString mebibyteQuestion()
+{
+    const wxString words = "Which answer is right? " + kRightToLeft + " " + kEmoji + " ";
+    wxString text;
+    while (text.length() < 512 * 1024)
+        text += words;
+    return text + wxString('x', 1024 * 1024 - text.length());
+}
+
+CQuestionData hostileQuestion(const wxString& text)
+{
+    CQuestionData question;
+    question.setCategoryType(CQuestionData::eMultipleAnswers);
+    question.setNumAnswers(5);
+    question.setQuestion(text);
+    question.setAnswer(0, kRightToLeft);
+    question.setAnswer(1, kEmoji);
+    question.setAnswer(2, combiningMarks());
+    question.setAnswer(3, controlCharacters());
+    question.setAnswer(4, wxString('W', 5000));
+    wxArrayInt correct;
+    correct.Add(1);
+    correct.Add(3);
+    question.setCorrectAnswerIndexes(&correct);
+    question.setReferenceText(controlCharacters() + kRightToLeft);
+    return question;
+}
+
+// Characters an XML 1.0 file cannot hold in any form.
+wxString withoutUnstorable(const wxString& text)
+{
+    wxString kept;
+    for (wxUniChar c : text)
+    {
+        const wxUint32 code = c.GetValue();
+        if (code >= 0x20 || code == '\t' || code == '\n' || code == '\r')
+            if (code != 0xFFFE && code != 0xFFFF)
+                kept += c;
+    }
+    return kept;
+}
+
+using HostileTextFileTest = evtest::CTempDirTest;
+
+TEST_F(HostileTextFileTest, QuestionFilesKeepEveryTextAFileCanHold)
+{
+    for (const wxString& text : {mebibyteQuestion(), controlCharacters(), combiningMarks() + kEmoji})
+    {
+        CQuestionData question = hostileQuestion(text);
+        CQuestionDataSerializer writer(&question, path("hostile.itm"));
+        ASSERT_TRUE(writer.store()) << writer.getLastError();
+
+        CQuestionData loaded;
+        CQuestionDataSerializer reader(&loaded, path("hostile.itm"));
+        ASSERT_TRUE(reader.load()) << reader.getLastError();
+        EXPECT_TRUE(loaded.getQuestion() == withoutUnstorable(text));
+        for (unsigned index = 0; index < 5; ++index)
+            EXPECT_EQ(loaded.getAnswer(index), withoutUnstorable(question.getAnswer(index))) << index;
+        EXPECT_EQ(loaded.getReferenceText(), withoutUnstorable(question.getReferenceText()));
+    }
+}
+
+// A presentation host serving plain pictures from memory.
+class CPlainHost : public CAssessmentViewPanelBase
+{
+public:
+    explicit CPlainHost(wxWindow* parent) : CAssessmentViewPanelBase(parent) {}
+
+protected:
+    void handlePreviousButtonClicked() override {}
+    void handleNextButtonClicked() override {}
+    void handleSubmitButtonClicked() override {}
+    bool getImageForID(CEVAttributes*, CEVImageSelections::imageID id, wxImage* image) override
+    {
+        const bool background = id == CEVImageSelections::eQuestionBackground;
+        *image = wxImage(background ? 400 : 60, background ? 300 : 40);
+        image->SetRGB(wxRect(image->GetSize()), 20, 20, 120);
+        return true;
+    }
+};
+
+class HostileTextPageTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        frame = new wxFrame(nullptr, wxID_ANY, "hostile", wxPoint(0, 0));
+        host = new CPlainHost(frame);
+        frame->SetClientSize(1000, 800);
+        frame->Show();
+        attributes.getFontInfo()->setFontSize(16);
+        attributes.getFontInfo()->setFontColour(*wxWHITE);
+        ASSERT_TRUE(evtest::pumpUntil([&] { return host->GetClientSize() == wxSize(1000, 800); }));
+    }
+
+    // Shows `question` and paints the page; what the question text control
+    // holds afterwards.
+    CVeltoStaticCtrl* showAndPaint(CQuestionData* question, bool* shown)
+    {
+        *shown = host->initializeForQuestion(&attributes, question);
+        host->Refresh();
+        host->Update();
+        evtest::pumpEvents();
+        EXPECT_TRUE(evtest::grabWindow(host).IsOk());
+        for (wxWindow* child : host->GetChildren())
+            if (auto* text = dynamic_cast<CVeltoStaticCtrl*>(child))
+                return text; // the question's text comes first
+        return nullptr;
+    }
+
+    wxFrame* frame = nullptr;
+    CPlainHost* host = nullptr;
+    CEVAttributes attributes;
+};
+
+TEST_F(HostileTextPageTest, AQuestionPageLaysOutAndPaintsHostileTexts)
+{
+    CQuestionData question =
+        hostileQuestion(kRightToLeft + " " + combiningMarks() + " " + kEmoji + " " + controlCharacters());
+    bool shown = false;
+    CVeltoStaticCtrl* text = showAndPaint(&question, &shown);
+    EXPECT_TRUE(shown);
+    ASSERT_NE(text, nullptr);
+    EXPECT_TRUE(text->IsShown());
+    EXPECT_GT(text->getWrappedLines().size(), 0u);
+}
+
+TEST_F(HostileTextPageTest, AMebibyteQuestionIsLaidOutOnlyAsFarAsAWindowReaches)
+{
+    CQuestionData question = hostileQuestion(mebibyteQuestion());
+    bool shown = false;
+    CVeltoStaticCtrl* text = showAndPaint(&question, &shown);
+    ASSERT_NE(text, nullptr);
+    EXPECT_LE(text->GetSize().GetHeight(), 32767);
+    // The page that follows is an ordinary one again.
+    CQuestionData plain = hostileQuestion("A short question?");
+    showAndPaint(&plain, &shown);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(text->getWrappedLines().size(), 1u);
+}
+
+} // namespace
