@@ -10,27 +10,31 @@ class CEVFontInfo;
 class CEVImageSelections;
 class CQuestionData;
 
-// Reads and writes an assessment file (.eva): the attributes and the ordered
-// entries, each naming its question's identifier and question file. Question
-// file names are stored relative to the assessment file's folder when they lie
-// below it.
+/// Reads and writes an assessment file (.eva): the attributes and the ordered
+/// entries, each naming its question's identifier and question file. Question
+/// file names are stored relative to the assessment file's folder when they lie
+/// below it.
 class EVALON_DATA_EXPORT CAssessmentSerializer : public CXMLSerializer, public CWriterBase
 {
 public:
+    /// The version written into, and required of, an assessment file.
     static const long kFormatVersion = 1;
 
+    /// A reader and writer of the file `path` for `assessment`, which must
+    /// outlive it. Question files are found relative to the assessment
+    /// file's folder.
     CAssessmentSerializer(CAssessmentMgr* assessment, const wxString& path);
 
-    // Writes the assessment file only (not the question files).
+    /// Writes the assessment file only (not the question files).
     bool store() override;
-    // Writes every question file, then the assessment file; stops at the first
-    // failure.
+    /// Writes every question file, then the assessment file; stops at the first
+    /// failure.
     bool storeWithQuestions();
-    // Replaces the assessment with the file's content, loading every question
-    // file it names. On failure the assessment is left as it was.
+    /// Replaces the assessment with the file's content, loading every question
+    /// file it names. On failure the assessment is left as it was.
     bool load();
 
-    // The whole assessment as the text store() would write, for comparing.
+    /// The whole assessment as the text store() would write, for comparing.
     static wxString toText(CAssessmentMgr& assessment, const wxString& path);
 
 private:
