@@ -13,7 +13,7 @@ const char kSampleFileName[] = "solar-system.eva";
 wxString CBundledSample::getFile()
 {
     const wxFileName program(wxStandardPaths::Get().GetExecutablePath());
-    wxFileName installed(program.GetPath() + "/../share/evalon/sample", kSampleFileName);
+    wxFileName installed(program.GetPath() + "/../share/evalon-ui/sample", kSampleFileName);
     installed.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
     if (installed.FileExists())
         return installed.GetFullPath();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EvalonUiExport.h"
+
 #include <wx/panel.h>
 
 class CAssessmentMgr;
@@ -18,7 +20,7 @@ class wxListEvent;
 //
 // The host constructs the panel, calls initialize(), then reloadListCtrl().
 // A row whose identifier names no question shows an empty question text.
-class CAssessmentMgrPanel : public wxPanel
+class EVALON_UI_EXPORT CAssessmentMgrPanel : public wxPanel
 {
 public:
     enum eControlID

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EvalonUiExport.h"
+
 #include <wx/dialog.h>
 
 class CAssessmentMgr;
@@ -20,7 +22,7 @@ class wxTextCtrl;
 // identifier and an empty file name; View/Edit and Test View then only tell
 // the author "Question <id> was not found in this assessment." and change
 // nothing. Without an entry they do nothing.
-class CEVAssessmentMgrDataDlg : public wxDialog
+class EVALON_UI_EXPORT CEVAssessmentMgrDataDlg : public wxDialog
 {
 public:
     enum eControlID

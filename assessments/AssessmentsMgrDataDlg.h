@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EvalonUiExport.h"
+
 #include <wx/dialog.h>
 
 class CAssessmentsMgr;
@@ -10,7 +12,7 @@ class wxStaticText;
 // Shows one entry of the assessment file list (its full path) and opens the
 // file in the registered "Evalon" authoring application, waiting until that
 // application exits. The dialog changes no data.
-class CAssessmentsMgrDataDlg : public wxDialog
+class EVALON_UI_EXPORT CAssessmentsMgrDataDlg : public wxDialog
 {
 public:
     enum eControlID

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EvalonUiExport.h"
+
 #include <wx/panel.h>
 
 class CAssessmentsMgr;
@@ -14,7 +16,7 @@ class wxListEvent;
 // goes straight to the manager, after which the whole list is rebuilt.
 //
 // The host constructs the panel, calls initialize(), then reloadListCtrl().
-class CAssessmentsMgrPanel : public wxPanel
+class EVALON_UI_EXPORT CAssessmentsMgrPanel : public wxPanel
 {
 public:
     enum eControlID

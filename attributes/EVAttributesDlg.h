@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EvalonUiExport.h"
+
 #include <wx/dialog.h>
 
 class CEVAttributes;
@@ -12,7 +14,7 @@ class wxButton;
 // and reads the result (wxID_OK or wxID_CANCEL). OK and Cancel keep the
 // toolkit's own handling: OK transfers the pages' data and closes only when
 // the transfer succeeds.
-class CEVAttributesDlg : public wxDialog
+class EVALON_UI_EXPORT CEVAttributesDlg : public wxDialog
 {
 public:
     CEVAttributesDlg(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY,

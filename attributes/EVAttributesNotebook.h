@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EvalonUiExport.h"
+
 #include <wx/notebook.h>
 
 class CEVAttributes;
@@ -10,7 +12,7 @@ class CEVImageSelections2Panel;
 // The body of the attributes dialog: the "Font Info" page, selected first, and
 // the two image pages. It hands each page its part of the attributes and
 // passes the data transfers on to the pages in page order.
-class CEVAttributesNotebook : public wxNotebook
+class EVALON_UI_EXPORT CEVAttributesNotebook : public wxNotebook
 {
 public:
     CEVAttributesNotebook(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY,

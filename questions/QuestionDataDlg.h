@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EvalonUiExport.h"
+
 #include <wx/dialog.h>
 
 class CQuestionData;
@@ -11,7 +13,7 @@ class wxButton;
 // validates and calls TransferDataFromWindow, which writes every field into the
 // question; Cancel or the close box write nothing. The dialog keeps no pointer
 // to the question: the panel holds it.
-class CQuestionDataDlg : public wxDialog
+class EVALON_UI_EXPORT CQuestionDataDlg : public wxDialog
 {
 public:
     CQuestionDataDlg(wxWindow* parent = nullptr, int id = wxID_ANY, const wxString& title = "QuestionData",

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EvalonUiExport.h"
+
 #include <wx/panel.h>
 
 #include <cstdint>
@@ -32,7 +34,7 @@ class wxTextCtrl;
 // Our data library's setters already keep every value within the limits, and
 // setNumAnswersToCtrl is private and only ever handed the question's count or
 // 2, so no public operation can reach these guards and no test drives them.
-class CQuestionDataPanel : public wxPanel
+class EVALON_UI_EXPORT CQuestionDataPanel : public wxPanel
 {
 public:
     static constexpr uint32_t kMinNumAnswers = 2;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EvalonUiExport.h"
+
 #include <wx/dialog.h>
 
 class CEVAttributes;
@@ -9,7 +11,7 @@ class CQuestionData;
 // The preview of one question as a test taker will see it, filling a
 // maximized dialog. The caller creates one per preview with the defaults,
 // calls initialize() and shows it modally; nothing is read back.
-class CEVTestViewDlg : public wxDialog
+class EVALON_UI_EXPORT CEVTestViewDlg : public wxDialog
 {
 public:
     CEVTestViewDlg(wxWindow* parent = nullptr, int id = wxID_ANY, const wxString& title = "TestView",

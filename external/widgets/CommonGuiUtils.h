@@ -1,12 +1,14 @@
 #pragma once
 
+#include "external/widgets/EvalonWidgetsExport.h"
+
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
 class wxWindow;
 
 // Small GUI helpers shared by the panels.
-class CCommonGuiUtils
+class EVALON_WIDGETS_EXPORT CCommonGuiUtils
 {
 public:
     // Opens a file dialog and returns true when the user chose a file, whose
@@ -21,6 +23,6 @@ public:
     //  - filterIndex: 1-based index of the filter selected at first.
     //  - style: wxFileDialog style (wxFD_OPEN, wxFD_SAVE | wxFD_OVERWRITE_PROMPT ...).
     static bool BrowseForFile(bool useCurrentDirectory, const wxArrayString& filters, wxString& path,
-                              const wxString& message, const wxString& defaultExtension,
-                              long filterIndex, long style, wxWindow* parent = nullptr);
+                              const wxString& message, const wxString& defaultExtension, long filterIndex,
+                              long style, wxWindow* parent = nullptr);
 };

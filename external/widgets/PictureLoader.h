@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/widgets/EvalonWidgetsExport.h"
+
 #include <wx/image.h>
 #include <wx/string.h>
 
@@ -13,7 +15,7 @@
 // over kMaxFileBytes, a file that is not a PNG, JPEG, GIF or BMP picture, a
 // header declaring more than kMaxPixels pixels (before any decoding), and a
 // truncated or damaged picture.
-class CPictureLoader
+class EVALON_WIDGETS_EXPORT CPictureLoader
 {
 public:
     static const unsigned long long kMaxFileBytes = 64ULL * 1024 * 1024;

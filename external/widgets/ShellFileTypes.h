@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/widgets/EvalonWidgetsExport.h"
+
 #include <wx/filename.h>
 #include <wx/string.h>
 
@@ -7,7 +9,7 @@
 // registry of applications: the file applications.ini in the user's
 // configuration folder ($XDG_CONFIG_HOME/evalon, by default ~/.config/evalon),
 // one group per application with its "Executable" path (docs/file-formats.md).
-class CShellFileTypes
+class EVALON_WIDGETS_EXPORT CShellFileTypes
 {
 public:
     // `description` is informational only and may be null; `file` names a

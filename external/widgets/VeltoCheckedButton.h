@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/widgets/EvalonWidgetsExport.h"
+
 #include <wx/bitmap.h>
 #include <wx/control.h>
 #include <wx/image.h>
@@ -10,7 +12,7 @@
 // the focus) toggles the checked state, then sends wxEVT_BUTTON with the
 // button's identifier. Its size is the cold picture's size; without pictures it
 // draws a plain box, ticked when checked, at kFallbackSize.
-class CVeltoCheckedButton : public wxControl
+class EVALON_WIDGETS_EXPORT CVeltoCheckedButton : public wxControl
 {
 public:
     static const int kFallbackSize = 40;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "external/widgets/EvalonWidgetsExport.h"
+
 #include <wx/colour.h>
 
 // Colours shared by the presentation.
-class CVeltoColours
+class EVALON_WIDGETS_EXPORT CVeltoColours
 {
 public:
     static const wxColour kPellantTextColorYellow;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "external/widgets/EvalonWidgetsExport.h"
+
 #include <wx/control.h>
 
-extern const char kVeltoStaticCtrlNameStr[];
+EVALON_WIDGETS_EXPORT extern const char kVeltoStaticCtrlNameStr[];
 
 // A text drawn in its font and foreground colour, words wrapped at its width,
 // over whatever its parent paints: it draws no background of its own, so the
@@ -10,7 +12,7 @@ extern const char kVeltoStaticCtrlNameStr[];
 // makes the height that of the wrapped text (a width given to the constructor
 // fixes it too). An empty label is one line high. Text beyond 32767 pixels
 // either way, the most a window can show, is not laid out.
-class CVeltoStaticCtrl : public wxControl
+class EVALON_WIDGETS_EXPORT CVeltoStaticCtrl : public wxControl
 {
 public:
     CVeltoStaticCtrl(wxWindow* parent, wxWindowID id, const wxString& label,
