@@ -3,12 +3,12 @@
 #include "EvalonUiExport.h"
 #include "attributes/EVImageSelectionsPanelBase.h"
 
-// The "Image Selections 1" page of the attributes notebook: the backgrounds of the question, submit, review
-// and congratulations pages and the three images of an answer button.
+/// The "Image Selections 1" page of the attributes notebook: the backgrounds of the question, submit, review
+/// and congratulations pages and the three images of an answer button.
 class EVALON_UI_EXPORT CEVImageSelections1Panel : public CEVImageSelectionsPanelBase
 {
 public:
-    // Identifiers of each row's path box and browse button.
+    /// Identifiers of each row's path box and browse button.
     enum eControlID
     {
         eQuestionBackgroundPathID = 1,
@@ -27,6 +27,7 @@ public:
         eCongratulationsBackgroundBrowseID = 20,
     };
 
+    /// Creates the page's rows. The arguments are the toolkit's.
     CEVImageSelections1Panel(wxWindow* parent, wxWindowID id = wxID_ANY,
                              const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
                              long style = wxTAB_TRAVERSAL, const wxString& name = "panel");

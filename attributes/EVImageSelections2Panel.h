@@ -3,12 +3,12 @@
 #include "EvalonUiExport.h"
 #include "attributes/EVImageSelectionsPanelBase.h"
 
-// The "Image Selections 2" page of the attributes notebook: the cold and hot images of the previous, next and
-// submit buttons.
+/// The "Image Selections 2" page of the attributes notebook: the cold and hot images of the previous, next
+/// and submit buttons.
 class EVALON_UI_EXPORT CEVImageSelections2Panel : public CEVImageSelectionsPanelBase
 {
 public:
-    // Identifiers of each row's path box and browse button.
+    /// Identifiers of each row's path box and browse button.
     enum eControlID
     {
         ePreviousColdPathID = 0,
@@ -25,6 +25,7 @@ public:
         eSubmitHotBrowseID = 11,
     };
 
+    /// Creates the page's rows. The arguments are the toolkit's.
     CEVImageSelections2Panel(wxWindow* parent, wxWindowID id = wxID_ANY,
                              const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
                              long style = wxTAB_TRAVERSAL, const wxString& name = "panel");

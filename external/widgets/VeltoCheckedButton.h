@@ -6,35 +6,44 @@
 #include <wx/control.h>
 #include <wx/image.h>
 
-// A push button drawn from three pictures with a checked state: the cold
-// picture normally, the hot one while the pointer is over it or it has the
-// keyboard focus, the checked one while checked. A click (or Space while it has
-// the focus) toggles the checked state, then sends wxEVT_BUTTON with the
-// button's identifier. Its size is the cold picture's size; without pictures it
-// draws a plain box, ticked when checked, at kFallbackSize.
+/// A push button drawn from three pictures with a checked state: the cold
+/// picture normally, the hot one while the pointer is over it or it has the
+/// keyboard focus, the checked one while checked. A click (or Space while it has
+/// the focus) toggles the checked state, then sends wxEVT_BUTTON with the
+/// button's identifier. Its size is the cold picture's size; without pictures it
+/// draws a plain box, ticked when checked, at kFallbackSize.
 class EVALON_WIDGETS_EXPORT CVeltoCheckedButton : public wxControl
 {
 public:
+    /// The width and height, in pixels, of a button without pictures.
     static const int kFallbackSize = 40;
 
+    /// An unchecked button without pictures; the label is not drawn (the
+    /// pictures carry the button's face). The arguments are the toolkit's.
     CVeltoCheckedButton(wxWindow* parent, wxWindowID id, const wxString& label = wxEmptyString,
                         const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
                         long style = 0);
 
-    // Any picture may be empty (no picture chosen): an empty hot or checked
-    // picture falls back to the cold one, an empty cold one to the plain box.
-    // Resizes the button to the cold picture. Returns true.
+    /// Any picture may be empty (no picture chosen): an empty hot or checked
+    /// picture falls back to the cold one, an empty cold one to the plain box.
+    /// Resizes the button to the cold picture. Returns true.
     bool setImages(wxImage cold, wxImage hot, wxImage checked);
-    // `repaintNow` true repaints at once (Refresh + Update); false only marks the
-    // button for the next paint. Sends no event.
+    /// `repaintNow` true repaints at once (Refresh + Update); false only marks the
+    /// button for the next paint. Sends no event.
     void setChecked(bool checked, bool repaintNow);
+    /// Whether the button is checked.
     bool isChecked() const { return m_checked; }
+    /// Whether the hot picture shows (pointer over the button, or focus).
     bool isHot() const { return m_hot; }
 
+    /// The button takes the keyboard focus, also by Tab.
+    ///@{
     bool AcceptsFocus() const override { return true; }
     bool AcceptsFocusFromKeyboard() const override { return true; }
+    ///@}
 
 protected:
+    /// The cold picture's size, or kFallbackSize square without one.
     wxSize DoGetBestSize() const override;
 
 private:

@@ -4,35 +4,45 @@
 
 #include <wx/control.h>
 
+/// The window name CVeltoStaticCtrl is given by default.
 EVALON_WIDGETS_EXPORT extern const char kVeltoStaticCtrlNameStr[];
 
-// A text drawn in its font and foreground colour, words wrapped at its width,
-// over whatever its parent paints: it draws no background of its own, so the
-// parent's picture shows around the letters. setWidth() fixes the width and
-// makes the height that of the wrapped text (a width given to the constructor
-// fixes it too). An empty label is one line high. Text beyond 32767 pixels
-// either way, the most a window can show, is not laid out.
+/// A text drawn in its font and foreground colour, words wrapped at its width,
+/// over whatever its parent paints: it draws no background of its own, so the
+/// parent's picture shows around the letters. setWidth() fixes the width and
+/// makes the height that of the wrapped text (a width given to the constructor
+/// fixes it too). An empty label is one line high. Text beyond 32767 pixels
+/// either way, the most a window can show, is not laid out.
 class EVALON_WIDGETS_EXPORT CVeltoStaticCtrl : public wxControl
 {
 public:
+    /// A text showing `label`. A width in `size` fixes the width as
+    /// setWidth() does. The arguments are the toolkit's.
     CVeltoStaticCtrl(wxWindow* parent, wxWindowID id, const wxString& label,
                      const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
                      long style = wxBORDER_NONE, const wxString& name = kVeltoStaticCtrlNameStr);
 
-    // Fixes the width and sets the height to the wrapped label's; GetSize()
-    // then gives the final size. SetLabel and SetFont re-wrap at this width.
+    /// Fixes the width and sets the height to the wrapped label's; GetSize()
+    /// then gives the final size. SetLabel and SetFont re-wrap at this width.
     void setWidth(unsigned width);
+    /// The fixed width; 0 when the width follows the label.
     unsigned getFixedWidth() const { return m_fixedWidth; }
-    // The label broken into the lines it is drawn in.
+    /// The label broken into the lines it is drawn in.
     wxArrayString getWrappedLines() const { return m_lines; }
 
+    /// Change the text or its font; the text is wrapped again and the
+    /// control resized.
+    ///@{
     void SetLabel(const wxString& label) override;
     bool SetFont(const wxFont& font) override;
+    ///@}
+    /// The parent's background shows through.
     bool HasTransparentBackground() override { return true; }
-    // A text to read, not a stop for the keyboard.
+    /// A text to read, not a stop for the keyboard.
     bool AcceptsFocus() const override { return false; }
 
 protected:
+    /// The wrapped text's size.
     wxSize DoGetBestSize() const override;
 
 private:
