@@ -9,6 +9,8 @@
 #include <wx/dir.h>
 #include <wx/xml/xml.h>
 
+#include <map>
+
 using namespace banktest;
 
 namespace
@@ -120,6 +122,26 @@ TEST_P(RoundTripTest, WhatTheFormatCannotKeepIsReported)
     }
     ASSERT_EQ(back.questions.size(), 2u);
     EXPECT_EQ(back.questions[1].m_question.getCategoryType(), keepsCategory ? kSingle : kTrueFalse);
+}
+
+TEST_P(RoundTripTest, LineEndsAndControlCharactersAsFarAsTheFormatGoes)
+{
+    // XML cannot hold a bell; HTML takes a carriage return for a blank.
+    const CQuestionData question = makeQuestion(kSingle, "Line\r\nbreak", {"bell\a", "b"}, {0});
+    const SImport back = roundTrip({question});
+    const std::map<CQuestionExporter::eFormat, wxString> lost = {
+        {CQuestionExporter::eMoodleXml, "answer A"},
+        {CQuestionExporter::eQti21, "question text, answer A"},
+        {CQuestionExporter::eQti30, "question text, answer A"}};
+    const auto found = lost.find(GetParam());
+    ASSERT_EQ(m_exportReport.entries().size(), 1u);
+    EXPECT_EQ(m_exportReport.entries()[0].m_message,
+              found == lost.end()
+                  ? wxString()
+                  : CQuestionExporter::formatLabel(GetParam()) + " does not keep exactly: " + found->second);
+    ASSERT_EQ(back.questions.size(), 1u);
+    EXPECT_EQ(back.questions[0].m_question.getQuestion() == question.getQuestion(),
+              GetParam() != CQuestionExporter::eQti21 && GetParam() != CQuestionExporter::eQti30);
 }
 
 TEST_P(RoundTripTest, QuestionsNoBankCanHoldAreRefused)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/interchange/EvalonInterchangeExport.h"
+
 #include "external/data/interchange/BankItem.h"
 
 #include <vector>
@@ -10,7 +12,7 @@ class CImportReport;
 // own line(s), then one line per answer ("A. text" or "A) text"), then
 // "ANSWER: X" naming the right one; blank lines between questions. Read only:
 // it cannot hold several right answers, feedback or true/false questions.
-class CAikenFormat
+class EVALON_INTERCHANGE_EXPORT CAikenFormat
 {
 public:
     static void read(const wxString& text, const wxString& file, std::vector<CBankItem>* items,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/interchange/EvalonInterchangeExport.h"
+
 #include <wx/string.h>
 
 #include <string>
@@ -7,7 +9,7 @@
 // The bytes of bank files: read whole, written whole through a temporary
 // file and a rename (a failed write leaves the old file as it was), and text
 // formats decoded from UTF-8.
-class CBankFile
+class EVALON_INTERCHANGE_EXPORT CBankFile
 {
 public:
     // False and `error` when the file cannot be read.

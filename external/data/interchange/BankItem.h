@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/interchange/EvalonInterchangeExport.h"
+
 #include "external/data/interchange/ItemSource.h"
 
 #include <wx/arrstr.h>
@@ -9,7 +11,7 @@
 // One question as a bank format gives it, before it is mapped to our model:
 // texts already reduced to plain text, answers with the weight the format
 // gave them, and what the reader had to leave out.
-class CBankItem
+class EVALON_INTERCHANGE_EXPORT CBankItem
 {
 public:
     enum eCardinality

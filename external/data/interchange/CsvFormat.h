@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/interchange/EvalonInterchangeExport.h"
+
 #include "external/data/interchange/BankItem.h"
 #include "external/data/interchange/ExportItem.h"
 
@@ -11,7 +13,7 @@ class CImportReport;
 // letters of the right answers) and Reference, under a header line naming
 // them; fields quoted as RFC 4180 says, UTF-8. The category is one of the
 // category labels (empty: decided by the answers and correct letters).
-class CCsvFormat
+class EVALON_INTERCHANGE_EXPORT CCsvFormat
 {
 public:
     static void read(const wxString& text, const wxString& file, std::vector<CBankItem>* items,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/interchange/EvalonInterchangeExport.h"
+
 #include "external/data/interchange/BankItem.h"
 #include "external/data/interchange/ExportItem.h"
 
@@ -12,7 +14,7 @@ class CImportReport;
 // for the others, "~%n%" for weights, "#" for an answer's feedback and
 // "####" for the general feedback; "//" starts a comment line; "\" escapes
 // the format's own characters and "\n" is a new line.
-class CGiftFormat
+class EVALON_INTERCHANGE_EXPORT CGiftFormat
 {
 public:
     // Appends one item per question of `text` (read from `file`), refused

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/interchange/EvalonInterchangeExport.h"
+
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
@@ -14,7 +16,7 @@ class wxXmlNode;
 // list items and line breaks kept as new lines. Pictures and other media are
 // dropped. One object serves all texts of one question and remembers what
 // they lost, so the question's report names it once.
-class CHtmlText
+class EVALON_INTERCHANGE_EXPORT CHtmlText
 {
 public:
     // `extraBlocks`: element names of the surrounding format that behave as

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/interchange/EvalonInterchangeExport.h"
+
 #include "external/data/interchange/ItemSource.h"
 
 #include <wx/arrstr.h>
@@ -10,7 +12,7 @@
 // taken over with changes (each change named), or refused (with the reason),
 // plus notices about a whole file. Nothing an operation leaves out goes
 // unmentioned here.
-class CImportReport
+class EVALON_INTERCHANGE_EXPORT CImportReport
 {
 public:
     enum eKind

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/interchange/EvalonInterchangeExport.h"
+
 #include "external/data/QuestionData.h"
 #include "external/data/interchange/BankItem.h"
 
@@ -9,7 +11,7 @@
 // with every answer of positive weight right; general feedback becomes the
 // reference text. An item with no answer, more than ten, or none right is
 // refused. And the way back: the weights our questions are written with.
-class CItemMapper
+class EVALON_INTERCHANGE_EXPORT CItemMapper
 {
 public:
     // Fills `question` from `item` and lists in `changes` what the mapping

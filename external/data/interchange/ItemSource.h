@@ -1,11 +1,13 @@
 #pragma once
 
+#include "external/data/interchange/EvalonInterchangeExport.h"
+
 #include <wx/string.h>
 
 // Where a question of a bank came from, so that a report can point the author
 // at it: the file, the line (0 when the format has no useful line) or the
 // item's identifier, and the question's title.
-class CItemSource
+class EVALON_INTERCHANGE_EXPORT CItemSource
 {
 public:
     wxString m_file;

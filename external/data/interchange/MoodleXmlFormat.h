@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/interchange/EvalonInterchangeExport.h"
+
 #include "external/data/interchange/BankItem.h"
 #include "external/data/interchange/ExportItem.h"
 
@@ -12,7 +14,7 @@ class CImportReport;
 // <single>, answers with a percent "fraction" and <generalfeedback>, and
 // "truefalse" questions. Texts carry a format: HTML is reduced to text,
 // plain text is kept as it is.
-class CMoodleXmlFormat
+class EVALON_INTERCHANGE_EXPORT CMoodleXmlFormat
 {
 public:
     // Appends one item per question of the file (refused ones included);

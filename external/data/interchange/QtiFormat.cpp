@@ -307,7 +307,7 @@ public:
         root->AddAttribute("xmlns:xsi", "http://www.w3.org/2001/XMLSchema-instance");
         root->AddAttribute("xsi:schemaLocation", kFacts[m_version].m_schemaLocation);
         set(root, "identifier", item.m_identifier);
-        set(root, "title", item.m_title);
+        set(root, "title", CXmlInput::xmlText(item.m_title));
         set(root, "adaptive", "false");
         set(root, "timeDependent", "false");
 
@@ -374,7 +374,8 @@ private:
             }
             if (!lines[index].empty())
             {
-                parent->AddChild(new wxXmlNode(wxXML_TEXT_NODE, wxString(), lines[index]));
+                parent->AddChild(
+                    new wxXmlNode(wxXML_TEXT_NODE, wxString(), CXmlInput::xmlText(lines[index])));
             }
         }
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/interchange/EvalonInterchangeExport.h"
+
 #include "external/data/interchange/BankItem.h"
 #include "external/data/interchange/ExportItem.h"
 
@@ -15,7 +17,7 @@ class CImportReport;
 // elements with a "qti-" prefix, such as <qti-assessment-item>). One item per
 // file; a bank is a folder of them, usually with a content package manifest
 // (imsmanifest.xml) that gives their order.
-class CQtiFormat
+class EVALON_INTERCHANGE_EXPORT CQtiFormat
 {
 public:
     enum eVersion

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/interchange/EvalonInterchangeExport.h"
+
 #include "external/data/interchange/ExportItem.h"
 #include "external/data/interchange/ImportReport.h"
 
@@ -13,7 +15,7 @@ class CAssessmentMgr;
 // format's own reader, so the report names exactly what the format could not
 // keep; questions that no bank could hold (no answers, none right) are
 // refused.
-class CQuestionExporter
+class EVALON_INTERCHANGE_EXPORT CQuestionExporter
 {
 public:
     enum eFormat

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/interchange/EvalonInterchangeExport.h"
+
 #include "external/data/interchange/BankItem.h"
 #include "external/data/interchange/ImportReport.h"
 #include "external/data/interchange/ImportedQuestion.h"
@@ -15,7 +17,7 @@ class CAssessmentMgr;
 // questions to ours; addToAssessment() writes each one to a question file of
 // its own and appends it to the assessment. The report tells of every
 // question: imported, changed on the way, or refused and why.
-class CQuestionImporter
+class EVALON_INTERCHANGE_EXPORT CQuestionImporter
 {
 public:
     enum eFormat

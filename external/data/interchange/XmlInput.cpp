@@ -56,7 +56,39 @@ std::string CXmlInput::serialize(wxXmlDocument& document)
     document.Save(stream, 2);
     std::string bytes(stream.GetLength(), '\0');
     stream.CopyTo(bytes.data(), bytes.size());
-    return bytes;
+    // The writer puts "\n" between elements, so a carriage return can only
+    // be part of a text or attribute value.
+    std::string escaped;
+    escaped.reserve(bytes.size());
+    for (char c : bytes)
+    {
+        if (c == '\r')
+        {
+            escaped += "&#13;";
+        }
+        else
+        {
+            escaped += c;
+        }
+    }
+    return escaped;
+}
+
+wxString CXmlInput::xmlText(const wxString& text)
+{
+    wxString safe;
+    safe.reserve(text.length());
+    for (wxUniChar c : text)
+    {
+        const wxUint32 code = c.GetValue();
+        const bool allowed = code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF) ||
+                             (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
+        if (allowed)
+        {
+            safe += c;
+        }
+    }
+    return safe;
 }
 
 wxString CXmlInput::localName(const wxXmlNode* node)
@@ -96,7 +128,7 @@ wxXmlNode* CXmlInput::addElement(wxXmlNode* parent, const wxString& name, const 
     auto* element = new wxXmlNode(wxXML_ELEMENT_NODE, name);
     if (!text.empty())
     {
-        element->AddChild(new wxXmlNode(wxXML_TEXT_NODE, wxString(), text));
+        element->AddChild(new wxXmlNode(wxXML_TEXT_NODE, wxString(), xmlText(text)));
     }
     parent->AddChild(element);
     return element;

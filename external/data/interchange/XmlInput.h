@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/data/interchange/EvalonInterchangeExport.h"
+
 #include <wx/string.h>
 
 #include <memory>
@@ -11,15 +13,20 @@ class wxXmlNode;
 // Reading and writing the XML bank formats with wx's XML classes: parsing
 // that turns the parser's logged complaint into a reason for the report, and
 // small look-ups that ignore namespace prefixes.
-class CXmlInput
+class EVALON_INTERCHANGE_EXPORT CXmlInput
 {
 public:
     // Parses `bytes` (any encoding the XML declaration names, UTF-8 by
     // default), keeping white space. Null, with `error` naming the line and
     // the parser's complaint, when the text is not well-formed XML.
     static std::unique_ptr<wxXmlDocument> parse(const std::string& bytes, wxString* error);
-    // The document as UTF-8 bytes, indented.
+    // The document as UTF-8 bytes, indented; carriage returns in texts as
+    // character references, so that they survive the parser's line-end
+    // normalisation.
     static std::string serialize(wxXmlDocument& document);
+    // `text` without the characters XML cannot hold (control characters
+    // other than tab, line feed and carriage return; unpaired surrogates).
+    static wxString xmlText(const wxString& text);
 
     // The element name without a namespace prefix.
     static wxString localName(const wxXmlNode* node);
@@ -27,7 +34,7 @@ public:
     static const wxXmlNode* child(const wxXmlNode* parent, const wxString& name);
     // The text and CDATA content directly inside `node`, joined.
     static wxString content(const wxXmlNode* node);
-    // Appends an element, with `text` as its content when not empty.
+    // Appends an element, with `text` (made XML-safe) as its content when not empty.
     static wxXmlNode* addElement(wxXmlNode* parent, const wxString& name, const wxString& text = wxString());
     // Appends an element right after `last`, the parent's last child (null
     // for the first), without walking the children as addElement does: for
