@@ -72,7 +72,8 @@ public:
 
     bool isRunning() const { return m_pid > 0 && m_commands && m_answers; }
 
-    // Starts a saver beginning with version `generation`; its pid, or -1.
+    // Starts a saver beginning with version `generation`; its pid once that
+    // version is saved, or -1.
     pid_t startSaving(int generation) { return ask(wxString::Format("save %d", generation)); }
     // Waits for the saver to end; the signal that ended it.
     int reap() { return ask("reap"); }
@@ -172,7 +173,7 @@ TEST_F(InterruptedSaveTest, EveryFileHoldsTheOldOrTheNewVersionAfterAKill)
     CSaveLoop saveLoop(dir());
     ASSERT_TRUE(saveLoop.isRunning());
 
-    // Kills fall anywhere in the first few saves: up to 3 ms, or two saves'
+    // Kills fall anywhere in the next few saves: up to 3 ms, or two saves'
     // time where saving is slower (a sanitized build; the quickest of three).
     auto saveTime = std::chrono::microseconds::max();
     for (int save = 0; save < 3; ++save)

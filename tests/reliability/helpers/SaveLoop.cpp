@@ -3,7 +3,9 @@
 // so this one starts once and forks a saver on each request:
 //   "save N\n" -> forks a child that saves versions N, N+1, ... in turn
 //                 (each an assessment and its question files) until it is
-//                 killed; answers the child's pid once the child is running
+//                 killed; answers the child's pid once the first save is
+//                 done, so that a kill timed from the answer falls among
+//                 saves that replace files, whatever the machine's load
 //   "reap\n"   -> waits for that child to end; answers "reaped"
 // End of input ends the program.
 #include "tests/reliability/helpers/SaveVariants.h"
@@ -21,19 +23,29 @@
 
 namespace
 {
-[[noreturn]] void saveForever(const wxString& folder, int generation)
+void save(const wxString& folder, int generation)
 {
-    for (;; ++generation)
+    CAssessmentMgr assessment;
+    savevariants::build(generation % 2, folder, &assessment);
+    CAssessmentSerializer writer(&assessment, savevariants::assessmentFile(folder));
+    if (!writer.storeWithQuestions())
     {
-        CAssessmentMgr assessment;
-        savevariants::build(generation % 2, folder, &assessment);
-        CAssessmentSerializer writer(&assessment, savevariants::assessmentFile(folder));
-        if (!writer.storeWithQuestions())
-        {
-            std::fprintf(stderr, "save loop: %s\n",
-                         static_cast<const char*>(writer.getLastError().utf8_str()));
-            _exit(1);
-        }
+        std::fprintf(stderr, "save loop: %s\n", static_cast<const char*>(writer.getLastError().utf8_str()));
+        _exit(1);
+    }
+}
+
+// Saves version `generation`, says so through `savedFd`, then saves the
+// following versions until killed.
+[[noreturn]] void saveForever(const wxString& folder, int generation, int savedFd)
+{
+    save(folder, generation);
+    const char saved = 1;
+    (void)!write(savedFd, &saved, 1);
+    close(savedFd);
+    for (;;)
+    {
+        save(folder, ++generation);
     }
 }
 } // namespace
@@ -54,26 +66,21 @@ int main(int argc, char** argv)
         int generation = 0;
         if (std::sscanf(line, "save %d", &generation) == 1)
         {
-            // The child says it runs before its pid goes out, so that a kill
-            // timed from the answer falls within the saving, not before it.
-            int started[2];
-            if (pipe(started) != 0)
+            int saved[2];
+            if (pipe(saved) != 0)
             {
                 return 1;
             }
             child = fork();
             if (child == 0)
             {
-                close(started[0]);
-                const char running = 1;
-                (void)!write(started[1], &running, 1);
-                close(started[1]);
-                saveForever(folder, generation);
+                close(saved[0]);
+                saveForever(folder, generation, saved[1]);
             }
-            close(started[1]);
-            char running = 0;
-            (void)!read(started[0], &running, 1);
-            close(started[0]);
+            close(saved[1]);
+            char done = 0;
+            (void)!read(saved[0], &done, 1);
+            close(saved[0]);
             std::printf("%d\n", static_cast<int>(child));
         }
         else if (std::strcmp(line, "reap\n") == 0)
