@@ -1,13 +1,16 @@
 #include "external/widgets/ShellFileTypes.h"
 
 #include <wx/convauto.h>
+#include <wx/file.h>
 #include <wx/fileconf.h>
+#include <wx/filefn.h>
 #include <wx/log.h>
+#include <wx/mstream.h>
 #include <wx/sstream.h>
 #include <wx/utils.h>
-#include <wx/wfstream.h>
 
 #include <memory>
+#include <string>
 
 namespace
 {
@@ -94,7 +97,9 @@ std::unique_ptr<wxFileConfig> loadRegistry(const wxString& file, bool* damaged)
 }
 
 // Writes through a temporary file in the same folder and a rename, so that a
-// failed write leaves the old registry as it was.
+// failed write leaves the old registry as it was. Not wxTempFileOutputStream:
+// its Commit() removes the old file before renaming the new one, so a process
+// killed in between would leave no registry; rename() replaces it in one step.
 bool saveRegistry(wxFileConfig& config, const wxString& file, wxString* error)
 {
     wxLogNull quiet; // failures are reported through `error`, not to the user
@@ -105,10 +110,18 @@ bool saveRegistry(wxFileConfig& config, const wxString& file, wxString* error)
             *error = wxString::Format("cannot create the folder %s", folder);
         return false;
     }
-    wxTempFileOutputStream out(file);
-    if (!out.IsOk() || !config.Save(out, wxConvUTF8) || !out.Commit())
+    wxMemoryOutputStream content;
+    wxFile out;
+    const wxString temporary =
+        config.Save(content, wxConvUTF8) ? wxFileName::CreateTempFileName(file, &out) : "";
+    const size_t length = content.GetLength();
+    std::string bytes(length, '\0');
+    content.CopyTo(bytes.data(), length);
+    if (temporary.empty() || out.Write(bytes.data(), length) != length || !out.Close() ||
+        wxRename(temporary, file) != 0)
     {
-        out.Discard();
+        if (!temporary.empty())
+            wxRemoveFile(temporary);
         if (error)
             *error = wxString::Format("cannot write %s", file);
         return false;
