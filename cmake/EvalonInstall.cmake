@@ -9,15 +9,8 @@ include(CMakePackageConfigHelpers)
 set(EVALON_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/EvalonUI)
 set(EVALON_INSTALL_SAMPLEDIR ${CMAKE_INSTALL_DATADIR}/evalon-ui/sample)
 
+# Every library made by evalon_add_library.
 get_property(evalon_libraries GLOBAL PROPERTY EVALON_INSTALLED_LIBRARIES)
-# A library of ours not (yet) made by evalon_add_library is installed as it is
-# built, so that the package still offers every evalon:: target.
-if(TARGET evalon_interchange AND NOT evalon_interchange IN_LIST evalon_libraries)
-    set_target_properties(evalon_interchange PROPERTIES EXPORT_NAME interchange)
-    set_property(TARGET evalon_interchange PROPERTY EVALON_HEADER_FOLDERS external/data/interchange)
-    target_include_directories(evalon_interchange INTERFACE $<INSTALL_INTERFACE:${EVALON_INSTALL_INCLUDEDIR}>)
-    list(APPEND evalon_libraries evalon_interchange)
-endif()
 
 install(TARGETS ${evalon_libraries} EXPORT EvalonUITargets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
