@@ -81,8 +81,8 @@ TEST(SampleBanks, Gift)
     EXPECT_EQ(report.entries().front().m_message, "bank category not kept: $course$/Astronomy");
     EXPECT_TRUE(report.toText().StartsWith("7 questions imported (3 of them changed), 8 refused.\n"))
         << report.toText().utf8_string();
-    EXPECT_TRUE(report.toText().Contains(bankPath("astronomy.gift") +
-                                         ", line 61, \"Too many answers\": refused: it has 11 answers"));
+    EXPECT_TRUE(report.toText().Contains(
+        "\nastronomy.gift, line 61, \"Too many answers\": refused: it has 11 answers"));
 }
 
 TEST(SampleBanks, MoodleXml)
@@ -152,7 +152,7 @@ TEST(SampleBanks, Qti21FolderInManifestOrder)
     expectRefused(report, "Largest planet", "a textEntryInteraction item, not multiple choice");
     expectRefused(report, "No right answer", "it has no correct answer");
     expectRefused(report, "Too many answers", "it has 11 answers");
-    EXPECT_TRUE(entryTitled(report, "Too many answers")->m_source.m_file.EndsWith("too-many.xml"));
+    EXPECT_EQ(entryTitled(report, "Too many answers")->m_source.m_file, "qti21/items/too-many.xml");
     EXPECT_EQ(report.count(CImportReport::eRefused), 3u) << report.toText().utf8_string();
 }
 

@@ -149,12 +149,23 @@ bool CQuestionImporter::readBytes(const std::string& bytes, eFormat format, cons
     return m_questions.size() > before;
 }
 
+wxString CQuestionImporter::shown(const wxString& file) const
+{
+    wxFileName name(file);
+    if (m_base.empty() || !name.MakeRelativeTo(m_base) || name.GetFullPath().StartsWith(".."))
+    {
+        return file;
+    }
+    return name.GetFullPath();
+}
+
 bool CQuestionImporter::readFolder(const wxString& folder)
 {
     const wxArrayString files = CQtiFormat::itemFiles(folder);
     if (files.empty())
     {
-        m_report->add(CImportReport::eRefused, CItemSource(folder, 0), "the folder holds no QTI item files");
+        m_report->add(CImportReport::eRefused, CItemSource(shown(folder), 0),
+                      "the folder holds no QTI item files");
         return false;
     }
     const size_t before = m_questions.size();
@@ -168,11 +179,11 @@ bool CQuestionImporter::readFolder(const wxString& folder)
         wxString error;
         if (!CBankFile::readBytes(files[index], &bytes, &error))
         {
-            m_report->add(CImportReport::eRefused, CItemSource(files[index], 0), error);
+            m_report->add(CImportReport::eRefused, CItemSource(shown(files[index]), 0), error);
             continue;
         }
         std::vector<CBankItem> items;
-        CQtiFormat::read(bytes, files[index], &items, m_report);
+        CQtiFormat::read(bytes, shown(files[index]), &items, m_report);
         mapItems(items);
     }
     return m_questions.size() > before;
@@ -180,26 +191,34 @@ bool CQuestionImporter::readFolder(const wxString& folder)
 
 bool CQuestionImporter::read(const wxString& path, eFormat format)
 {
+    wxFileName name(path);
+    if (wxDirExists(path))
+    {
+        name.AssignDir(path);
+        name.RemoveLastDir();
+    }
+    m_base = name.GetPath();
     if (wxDirExists(path))
     {
         return readFolder(path);
     }
-    if (wxFileName(path).GetFullName().Lower() == "imsmanifest.xml")
+    if (name.GetFullName().Lower() == "imsmanifest.xml")
     {
-        return readFolder(wxFileName(path).GetPath());
+        m_base = wxFileName(name.GetPath()).GetPath();
+        return readFolder(name.GetPath());
     }
     std::string bytes;
     wxString error;
     if (!CBankFile::readBytes(path, &bytes, &error))
     {
-        m_report->add(CImportReport::eRefused, CItemSource(path, 0), error);
+        m_report->add(CImportReport::eRefused, CItemSource(shown(path), 0), error);
         return false;
     }
     if (!progress("Reading", 0, 1))
     {
         return false;
     }
-    return readBytes(bytes, format, path);
+    return readBytes(bytes, format, shown(path));
 }
 
 wxString CQuestionImporter::fileNameFor(const wxString& title)

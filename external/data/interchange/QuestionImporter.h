@@ -40,6 +40,7 @@ public:
 
     // Reads a bank and appends its questions to questions(). False when it
     // was stopped or nothing could be read at all (the report says why).
+    // The report names files relative to the folder that holds the bank.
     bool read(const wxString& path, eFormat format = eDetect);
     // The same for a bank held in memory, reported under the name `file`.
     bool readBytes(const std::string& bytes, eFormat format, const wxString& file);
@@ -67,8 +68,11 @@ private:
     bool readFolder(const wxString& folder);
     void mapItems(const std::vector<CBankItem>& items);
     bool progress(const wxString& stage, unsigned done, unsigned total) const;
+    // How the report names a file of the bank being read.
+    wxString shown(const wxString& file) const;
 
     CImportReport* m_report;
     CProgress m_progress;
     std::vector<CImportedQuestion> m_questions;
+    wxString m_base; // the folder holding the bank being read
 };
