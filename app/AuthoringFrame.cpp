@@ -1,6 +1,7 @@
 #include "app/AuthoringFrame.h"
 
 #include "app/AssessmentDocument.h"
+#include "app/QuestionBankActions.h"
 #include "app/TakeAssessmentFrame.h"
 #include "assessment/AssessmentMgrPanel.h"
 #include "attributes/EVAttributesDlg.h"
@@ -17,12 +18,15 @@ wxBEGIN_EVENT_TABLE(CAuthoringFrame, wxFrame)
     EVT_BUTTON(CAuthoringFrame::kAttributesID, CAuthoringFrame::OnAttributes)
     EVT_MENU(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnTakeAssessment)
     EVT_BUTTON(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnTakeAssessment)
+    EVT_MENU(CAuthoringFrame::kImportQuestionsID, CAuthoringFrame::OnImportQuestions)
+    EVT_MENU(CAuthoringFrame::kExportQuestionsID, CAuthoringFrame::OnExportQuestions)
     EVT_MENU(wxID_SAVE, CAuthoringFrame::OnSave)
     EVT_MENU(wxID_CLOSE, CAuthoringFrame::OnCloseCommand)
     EVT_CLOSE(CAuthoringFrame::OnCloseWindow)
     EVT_UPDATE_UI(CAuthoringFrame::kAttributesID, CAuthoringFrame::OnUpdateWhileTaking)
     EVT_UPDATE_UI(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnUpdateWhileTaking)
     EVT_UPDATE_UI(CAuthoringFrame::kPanelID, CAuthoringFrame::OnUpdateWhileTaking)
+    EVT_UPDATE_UI(CAuthoringFrame::kImportQuestionsID, CAuthoringFrame::OnUpdateWhileTaking)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -70,6 +74,9 @@ wxMenuBar* CAuthoringFrame::createMenuBar()
     menu->Append(kAttributesID, "A&ttributes...\tCtrl+T");
     menu->Append(kTakeAssessmentID, "Take &Assessment\tF5");
     menu->AppendSeparator();
+    menu->Append(kImportQuestionsID, "&Import Questions...");
+    menu->Append(kExportQuestionsID, "&Export Questions...");
+    menu->AppendSeparator();
     menu->Append(wxID_SAVE, "&Save\tCtrl+S");
     menu->Append(wxID_CLOSE, "&Close\tCtrl+W");
     auto* bar = new wxMenuBar;
@@ -110,6 +117,18 @@ void CAuthoringFrame::OnTakeAssessment(wxCommandEvent&)
     }
     m_takeFrame = frame;
     frame->Show();
+}
+
+void CAuthoringFrame::OnImportQuestions(wxCommandEvent&)
+{
+    CQuestionBankActions actions(this, m_document->getAssessment(), m_document->getPath());
+    if (actions.importQuestions())
+        m_panel->reloadListCtrl();
+}
+
+void CAuthoringFrame::OnExportQuestions(wxCommandEvent&)
+{
+    CQuestionBankActions(this, m_document->getAssessment(), m_document->getPath()).exportQuestions();
 }
 
 // The questions must stay as they are while they are being taken.

@@ -10,7 +10,8 @@ class wxButton;
 
 // The authoring window of one assessment file: its questions in the question
 // list panel, "Attributes..." and "Take Assessment" beside it and in the menu,
-// with Save and Close. Closing with unsaved changes asks whether to save them.
+// with Import Questions, Export Questions, Save and Close. Closing with unsaved
+// changes asks whether to save them.
 class CAuthoringFrame : public wxFrame
 {
 public:
@@ -18,7 +19,9 @@ public:
     {
         kAttributesID = 30,
         kTakeAssessmentID = 31,
-        kPanelID = 32
+        kPanelID = 32,
+        kImportQuestionsID = 33,
+        kExportQuestionsID = 34
     };
 
     CAuthoringFrame(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY, const wxString& title = "Evalon",
@@ -45,6 +48,8 @@ private:
 
     void OnAttributes(wxCommandEvent& event);
     void OnTakeAssessment(wxCommandEvent& event);
+    void OnImportQuestions(wxCommandEvent& event);
+    void OnExportQuestions(wxCommandEvent& event);
     void OnSave(wxCommandEvent& event);
     void OnCloseCommand(wxCommandEvent& event);
     void OnCloseWindow(wxCloseEvent& event);

@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/EvalonApp.h"
+#include "app/QuestionBankTool.h"
 
 #include <cstdio>
 
@@ -9,7 +10,8 @@ wxIMPLEMENT_APP_NO_MAIN(CEvalonApp);
 
 int main(int argc, char** argv)
 {
-    // Answered before the toolkit starts, so that they work without a display.
+    // Answered before the toolkit starts, so that they work without a display
+    // (question banks are imported and exported without one too).
     const CCommandLine commandLine = CCommandLine::parse(argc, argv);
     switch (commandLine.getMode())
     {
@@ -19,6 +21,12 @@ int main(int argc, char** argv)
     case CCommandLine::eVersion:
         fputs(CCommandLine::version().utf8_string().c_str(), stdout);
         return 0;
+    case CCommandLine::eImport:
+        return CQuestionBankTool::importBank(commandLine.getBank(), commandLine.getFile(),
+                                             commandLine.getFolder());
+    case CCommandLine::eExport:
+        return CQuestionBankTool::exportBank(commandLine.getFile(), commandLine.getFormat(),
+                                             commandLine.getTarget());
     case CCommandLine::eMisused:
         fprintf(stderr, "evalon: %s\nTry 'evalon --help' for more information.\n",
                 commandLine.getError().utf8_string().c_str());

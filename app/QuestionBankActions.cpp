@@ -1,0 +1,219 @@
+#include "app/QuestionBankActions.h"
+
+#include "app/ImportReportDlg.h"
+#include "external/data/AssessmentMgr.h"
+#include "external/data/interchange/QuestionExporter.h"
+#include "external/data/interchange/QuestionImporter.h"
+
+#include <wx/dirdlg.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/msgdlg.h>
+#include <wx/progdlg.h>
+#include <wx/stopwatch.h>
+#include <wx/utils.h>
+
+#include <algorithm>
+#include <memory>
+
+const unsigned CQuestionBankActions::kProgressThreshold;
+
+namespace
+{
+
+const char kImportTitle[] = "Import Questions";
+const char kExportTitle[] = "Export Questions";
+
+// The filters of the import file dialog, each with the format it stands for
+// (eDetect: told from the file's name and content).
+struct SImportFilter
+{
+    const char* m_filter;
+    CQuestionImporter::eFormat m_format;
+};
+const SImportFilter kImportFilters[] = {
+    {"Question banks (*.gift;*.txt;*.xml;*.csv)|*.gift;*.txt;*.xml;*.csv", CQuestionImporter::eDetect},
+    {"GIFT (*.gift;*.txt)|*.gift;*.txt", CQuestionImporter::eGift},
+    {"Moodle XML or QTI item (*.xml)|*.xml", CQuestionImporter::eDetect},
+    {"Aiken (*.txt)|*.txt", CQuestionImporter::eAiken},
+    {"CSV (*.csv)|*.csv", CQuestionImporter::eCsv},
+    {"All files (*)|*", CQuestionImporter::eDetect}};
+
+// In CQuestionExporter::eFormat order.
+const char kExportFilters[] = "GIFT (*.gift)|*.gift|Moodle XML (*.xml)|*.xml|QTI 2.1 package (a folder)|*|"
+                              "QTI 3.0 package (a folder)|*|CSV (*.csv)|*.csv";
+
+CQuestionBankActions::CFolderChooser& folderChooser()
+{
+    static CQuestionBankActions::CFolderChooser chooser;
+    return chooser;
+}
+
+bool chooseWithFolderDialog(wxWindow* parent, const wxString& message, wxString* path)
+{
+    wxDirDialog dialog(parent, message, *path);
+    if (dialog.ShowModal() != wxID_OK)
+    {
+        return false;
+    }
+    *path = dialog.GetPath();
+    return true;
+}
+
+// Shows the progress of a long import and lets the author stop it. The
+// dialog yields to the toolkit on each update, so the windows repaint and the
+// Cancel button works while the import runs on the user-interface thread.
+class CImportProgress
+{
+public:
+    explicit CImportProgress(wxWindow* parent) : m_parent(parent) {}
+
+    bool operator()(const wxString& stage, unsigned done, unsigned total)
+    {
+        if (total <= CQuestionBankActions::kProgressThreshold)
+        {
+            return true;
+        }
+        const bool newStage = stage != m_stage;
+        m_stage = stage;
+        // A repaint a few times a second looks alive and costs little.
+        if (!newStage && m_dialog && m_sinceUpdate.Time() < 100)
+        {
+            return true;
+        }
+        m_sinceUpdate.Start();
+        const wxString message = wxString::Format("%s: %u of %u", stage, done, total);
+        if (!m_dialog)
+        {
+            m_dialog = std::make_unique<wxProgressDialog>(
+                kImportTitle, message, static_cast<int>(total), m_parent,
+                wxPD_APP_MODAL | wxPD_AUTO_HIDE | wxPD_CAN_ABORT | wxPD_ELAPSED_TIME | wxPD_REMAINING_TIME);
+        }
+        else if (newStage)
+        {
+            m_dialog->SetRange(static_cast<int>(total));
+        }
+        // Reaching the end would hide the dialog between the two stages; it
+        // goes when the import is over.
+        return m_dialog->Update(static_cast<int>(std::min(done, total - 1)), message);
+    }
+
+private:
+    wxWindow* m_parent;
+    wxString m_stage;
+    wxStopWatch m_sinceUpdate;
+    std::unique_ptr<wxProgressDialog> m_dialog;
+};
+
+} // namespace
+
+void CQuestionBankActions::setFolderChooser(const CFolderChooser& chooser)
+{
+    folderChooser() = chooser;
+}
+
+CQuestionBankActions::CQuestionBankActions(wxWindow* parent, CAssessmentMgr* assessment,
+                                           const wxString& assessmentPath)
+    : m_parent(parent), m_assessment(assessment), m_folder(wxFileName(assessmentPath).GetPath())
+{
+}
+
+bool CQuestionBankActions::chooseFolder(const wxString& message, wxString* path)
+{
+    const CFolderChooser& chooser = folderChooser();
+    return chooser ? chooser(m_parent, message, path) : chooseWithFolderDialog(m_parent, message, path);
+}
+
+bool CQuestionBankActions::chooseImportSource(wxString* path, int* format)
+{
+    wxMessageDialog kind(m_parent, "Import questions from a bank file, or from a folder of QTI items?",
+                         kImportTitle, wxYES_NO | wxCANCEL | wxICON_QUESTION);
+    kind.SetYesNoCancelLabels("&File...", "F&older...", "Cancel");
+    const int answer = kind.ShowModal();
+    if (answer == wxID_NO)
+    {
+        *path = m_folder;
+        *format = CQuestionImporter::eQti;
+        return chooseFolder("Choose the folder of QTI items", path);
+    }
+    if (answer != wxID_YES)
+    {
+        return false;
+    }
+    wxString filters;
+    for (const SImportFilter& filter : kImportFilters)
+    {
+        filters += (filters.empty() ? "" : "|") + wxString(filter.m_filter);
+    }
+    wxFileDialog dialog(m_parent, kImportTitle, m_folder, wxString(), filters,
+                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dialog.ShowModal() != wxID_OK)
+    {
+        return false;
+    }
+    *path = dialog.GetPath();
+    const int filter = dialog.GetFilterIndex();
+    *format = filter >= 0 && filter < static_cast<int>(WXSIZEOF(kImportFilters))
+                  ? kImportFilters[filter].m_format
+                  : CQuestionImporter::eDetect;
+    return true;
+}
+
+bool CQuestionBankActions::importQuestions()
+{
+    wxString bank;
+    int format = CQuestionImporter::eDetect;
+    wxString questionsFolder = m_folder;
+    if (!chooseImportSource(&bank, &format) ||
+        !chooseFolder("Choose the folder for the new question files", &questionsFolder))
+    {
+        return false;
+    }
+    CImportReport report;
+    {
+        wxBusyCursor busy;
+        CImportProgress progress(m_parent);
+        CQuestionImporter importer(&report);
+        importer.setProgress(std::ref(progress));
+        if (importer.read(bank, static_cast<CQuestionImporter::eFormat>(format)))
+        {
+            importer.addToAssessment(m_assessment, questionsFolder);
+        }
+    }
+    showReport(report, kImportTitle);
+    return report.countTaken() > 0;
+}
+
+bool CQuestionBankActions::exportQuestions()
+{
+    wxFileDialog dialog(m_parent, kExportTitle, m_folder, wxString(), kExportFilters,
+                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK)
+    {
+        return false;
+    }
+    const int filter = dialog.GetFilterIndex();
+    const auto format = static_cast<CQuestionExporter::eFormat>(
+        filter >= 0 && filter <= CQuestionExporter::eCsv ? filter : CQuestionExporter::eGift);
+    wxFileName path(dialog.GetPath());
+    const wxString extension = CQuestionExporter::extension(format);
+    if (!extension.empty() && path.GetExt().CmpNoCase(extension) != 0)
+    {
+        path.SetFullName(path.GetFullName() + "." + extension);
+    }
+    CImportReport report("exported");
+    bool written = false;
+    {
+        wxBusyCursor busy;
+        written = CQuestionExporter(&report).write(m_assessment, format, path.GetFullPath());
+    }
+    showReport(report, kExportTitle);
+    return written;
+}
+
+void CQuestionBankActions::showReport(const CImportReport& report, const wxString& title)
+{
+    CImportReportDlg dialog(m_parent, wxID_ANY, title);
+    dialog.initialize(&report);
+    dialog.ShowModal();
+}

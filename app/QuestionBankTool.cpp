@@ -1,0 +1,84 @@
+#include "app/QuestionBankTool.h"
+
+#include "external/data/AssessmentMgr.h"
+#include "external/data/AssessmentSerializer.h"
+#include "external/data/interchange/QuestionExporter.h"
+#include "external/data/interchange/QuestionImporter.h"
+
+#include <wx/filename.h>
+
+#include <cstdio>
+
+namespace
+{
+
+wxString absolute(const wxString& path)
+{
+    wxFileName name(path);
+    name.MakeAbsolute();
+    return name.GetFullPath();
+}
+
+int fail(const wxString& message)
+{
+    std::fprintf(stderr, "evalon: %s\n", message.utf8_string().c_str());
+    return 1;
+}
+
+void print(const CImportReport& report)
+{
+    std::fputs(report.toText().utf8_string().c_str(), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+wxString CQuestionBankTool::defaultQuestionsFolder(const wxString& assessmentFile)
+{
+    return wxFileName(absolute(assessmentFile)).GetPath() + wxFILE_SEP_PATH + "questions";
+}
+
+int CQuestionBankTool::importBank(const wxString& bank, const wxString& assessmentFile,
+                                  const wxString& questionsFolder)
+{
+    const wxString file = absolute(assessmentFile);
+    CAssessmentMgr assessment;
+    CAssessmentSerializer serializer(&assessment, file);
+    if (wxFileName::FileExists(file) && !serializer.load())
+    {
+        return fail(serializer.getLastError());
+    }
+    CImportReport report;
+    CQuestionImporter importer(&report);
+    if (importer.read(absolute(bank)))
+    {
+        importer.addToAssessment(&assessment, questionsFolder.empty() ? defaultQuestionsFolder(file)
+                                                                      : absolute(questionsFolder));
+    }
+    print(report);
+    if (report.countTaken() > 0 && !serializer.store())
+    {
+        return fail(serializer.getLastError());
+    }
+    return report.hasRefusals() ? 1 : 0;
+}
+
+int CQuestionBankTool::exportBank(const wxString& assessmentFile, const wxString& format,
+                                  const wxString& target)
+{
+    CQuestionExporter::eFormat chosen = CQuestionExporter::eGift;
+    if (!CQuestionExporter::parseFormat(format, &chosen))
+    {
+        return fail("unknown format '" + format + "'");
+    }
+    CAssessmentMgr assessment;
+    CAssessmentSerializer serializer(&assessment, absolute(assessmentFile));
+    if (!serializer.load())
+    {
+        return fail(serializer.getLastError());
+    }
+    CImportReport report("exported");
+    const bool written = CQuestionExporter(&report).write(&assessment, chosen, absolute(target));
+    print(report);
+    return written && !report.hasRefusals() ? 0 : 1;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <wx/string.h>
+
+// evalon's command-line modes for question banks, for authors with many of
+// them: --import BANK --into ASSESSMENT [--questions-dir DIR] and
+// --export ASSESSMENT --format FORMAT --to PATH. They need no display. Each
+// prints its report on standard output and returns the exit code: 0 when
+// everything was taken over, 1 when anything was refused or the work failed
+// (the reason on standard error).
+class CQuestionBankTool
+{
+public:
+    // Imports BANK (a file or a folder of QTI items) into the assessment
+    // file, created when missing; the question files go to `questionsFolder`,
+    // by default the folder "questions" beside the assessment file. The
+    // assessment file is written when questions were added.
+    static int importBank(const wxString& bank, const wxString& assessmentFile,
+                          const wxString& questionsFolder);
+    // Writes the questions of the assessment file to `target` in `format`
+    // (gift, moodle, qti21, qti30, csv).
+    static int exportBank(const wxString& assessmentFile, const wxString& format, const wxString& target);
+
+    // The folder question files go to when none is named.
+    static wxString defaultQuestionsFolder(const wxString& assessmentFile);
+};

@@ -1,0 +1,303 @@
+// Question banks in the host: "Import Questions..." and "Export Questions..."
+// in the authoring window, and --import / --export on the command line.
+
+#include "app/AssessmentDocument.h"
+#include "app/AuthoringFrame.h"
+#include "app/ImportReportDlg.h"
+#include "app/QuestionBankActions.h"
+#include "app/UserAssessments.h"
+#include "assessment/AssessmentMgrPanel.h"
+#include "external/data/AssessmentSerializer.h"
+#include "external/data/interchange/QuestionExporter.h"
+#include "tests/app/TestAssessments.h"
+#include "tests/support/WxTest.h"
+
+#include <wx/dir.h>
+#include <wx/filename.h>
+#include <wx/listctrl.h>
+#include <wx/progdlg.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+namespace
+{
+
+const char kSourceQuestion[] = "Import questions from a bank file, or from a folder of QTI items?";
+
+// Four questions, one of them refused.
+const char kSmallBank[] = "::Closest planet::Which planet is closest to the Sun?{~Venus =Mercury ~Mars}\n\n"
+                          "::Sun is a star::The Sun is a star.{T}\n\n"
+                          "::Gas giants::Which are gas giants?{~%50%Jupiter ~%50%Saturn ~%-100%Mars}\n\n"
+                          "::Moon essay::Describe the Moon.{}\n";
+
+std::string largeBank(unsigned questions)
+{
+    std::string bank;
+    for (unsigned number = 1; number <= questions; ++number)
+    {
+        bank += wxString::Format("::Q%u::Question %u?{=Right ~Wrong}\n\n", number, number).utf8_string();
+    }
+    return bank;
+}
+
+// Notes whether a progress dialog came up and, when asked to, presses its
+// Cancel button at once, as the author would.
+class CProgressWatch : public wxEventFilter
+{
+public:
+    explicit CProgressWatch(bool cancel) : m_cancel(cancel) { wxEvtHandler::AddFilter(this); }
+    ~CProgressWatch() override { wxEvtHandler::RemoveFilter(this); }
+    CProgressWatch(const CProgressWatch&) = delete;
+    CProgressWatch& operator=(const CProgressWatch&) = delete;
+
+    bool seen() const { return m_seen; }
+
+    int FilterEvent(wxEvent& event) override
+    {
+        // wxDynamicCast would take any dialog: the progress dialog has no class info of its own.
+        auto* dialog = dynamic_cast<wxGenericProgressDialog*>(event.GetEventObject());
+        if (dialog != nullptr && !m_seen)
+        {
+            m_seen = true;
+            if (wxWindow* cancel = m_cancel ? dialog->FindWindow(wxID_CANCEL) : nullptr)
+            {
+                evtest::clickButton(cancel);
+            }
+        }
+        return Event_Skip;
+    }
+
+private:
+    bool m_cancel;
+    bool m_seen = false;
+};
+
+// The report dialog, shown, with what it says kept for the test.
+CExpectDialog<CImportReportDlg> expectReport(const wxString& title, wxString* summary, wxString* text)
+{
+    return CExpectDialog<CImportReportDlg>(
+        [=](CImportReportDlg* dialog)
+        {
+            evtest::showAsModal(dialog);
+            EXPECT_EQ(dialog->GetTitle(), title);
+            *summary = evtest::findControl<wxStaticText>(dialog, CImportReportDlg::kSummaryID)->GetLabel();
+            *text = evtest::findControl<wxTextCtrl>(dialog, CImportReportDlg::kReportTextID)->GetValue();
+            return evtest::pressDialogButton(dialog, wxID_OK);
+        });
+}
+
+class QuestionBankTest : public evtest::CTempDirTest
+{
+protected:
+    void SetUp() override
+    {
+        CTempDirTest::SetUp();
+        CUserAssessments user(path("Evalon"));
+        ASSERT_TRUE(user.copySample(apptest::sampleFile(), &file)) << user.getLastError();
+        ASSERT_TRUE(document.open(file)) << document.getLastError();
+        frame = new CAuthoringFrame();
+        frame->initialize(&document);
+        frame->Show();
+        list = evtest::findControl<wxListCtrl>(frame, CAssessmentMgrPanel::kListCtrlID);
+        CQuestionBankActions::setFolderChooser(
+            [this](wxWindow*, const wxString& message, wxString* chosen)
+            {
+                folderMessages.push_back(message);
+                if (folderAnswers.empty())
+                {
+                    return false;
+                }
+                *chosen = folderAnswers.front();
+                folderAnswers.erase(folderAnswers.begin());
+                return true;
+            });
+    }
+
+    void TearDown() override
+    {
+        CQuestionBankActions::setFolderChooser(nullptr);
+        CTempDirTest::TearDown();
+    }
+
+    void sendMenu(int id)
+    {
+        wxCommandEvent command(wxEVT_MENU, id);
+        frame->GetEventHandler()->ProcessEvent(command);
+    }
+
+    // Imports the bank file `bank`, its questions going to `questions`.
+    void importFile(const wxString& bank, const wxString& questions)
+    {
+        folderAnswers = {questions};
+        wxTEST_DIALOG(sendMenu(CAuthoringFrame::kImportQuestionsID), expectMessage(kSourceQuestion, wxID_YES),
+                      expectFileDialog(bank), expectReport("Import Questions", &summary, &report));
+    }
+
+    wxString file;
+    CAssessmentDocument document;
+    CAuthoringFrame* frame = nullptr;
+    wxListCtrl* list = nullptr;
+    std::vector<wxString> folderAnswers;
+    std::vector<wxString> folderMessages;
+    wxString summary;
+    wxString report;
+};
+
+TEST_F(QuestionBankTest, ImportAddsTheBanksQuestionsToTheListAndShowsTheReport)
+{
+    const wxString bank = writeFile("small.gift", kSmallBank);
+    CProgressWatch progress(false);
+    importFile(bank, path("bank"));
+
+    EXPECT_FALSE(progress.seen()); // a few questions need no progress
+    EXPECT_EQ(folderMessages, std::vector<wxString>{"Choose the folder for the new question files"});
+    EXPECT_EQ(summary, "3 questions imported, 1 refused.");
+    EXPECT_TRUE(report.Contains(
+        "\nsmall.gift, line 7, \"Moon essay\": refused: it has no answers (an essay question)"))
+        << report;
+    ASSERT_EQ(list->GetItemCount(), 13);
+    EXPECT_EQ(list->GetItemText(10, 1), "Which planet is closest to the Sun?");
+    EXPECT_EQ(list->GetItemText(12, 1), "Which are gas giants?");
+    EXPECT_TRUE(wxFileExists(path("bank/sun-is-a-star.itm")));
+    EXPECT_TRUE(document.isModified());
+
+    // Saved, the assessment names the new question files.
+    sendMenu(wxID_SAVE);
+    CAssessmentDocument saved;
+    ASSERT_TRUE(saved.open(file));
+    EXPECT_EQ(saved.getAssessment()->getCount(), 13u);
+}
+
+TEST_F(QuestionBankTest, ImportReadsAFolderOfQtiItems)
+{
+    CAssessmentMgr items;
+    apptest::addQuestion(items, CQuestionData::eSingleAnswer, 3, {1});
+    apptest::addQuestion(items, CQuestionData::eMultipleAnswers, 4, {0, 2});
+    CImportReport written("exported");
+    ASSERT_TRUE(CQuestionExporter(&written).write(&items, CQuestionExporter::eQti21, path("qti")));
+
+    folderAnswers = {path("qti"), path("from-qti")};
+    wxTEST_DIALOG(sendMenu(CAuthoringFrame::kImportQuestionsID), expectMessage(kSourceQuestion, wxID_NO),
+                  expectReport("Import Questions", &summary, &report));
+    EXPECT_EQ(folderMessages, (std::vector<wxString>{"Choose the folder of QTI items",
+                                                     "Choose the folder for the new question files"}));
+    EXPECT_EQ(summary, "2 questions imported, 0 refused.");
+    EXPECT_EQ(list->GetItemCount(), 12);
+    wxArrayString files;
+    EXPECT_EQ(wxDir::GetAllFiles(path("from-qti"), &files, "*.itm"), 2u);
+}
+
+TEST_F(QuestionBankTest, CancellingAnyChoiceImportsNothing)
+{
+    wxTEST_DIALOG(sendMenu(CAuthoringFrame::kImportQuestionsID), expectMessage(kSourceQuestion, wxID_CANCEL));
+    wxTEST_DIALOG(sendMenu(CAuthoringFrame::kImportQuestionsID), expectMessage(kSourceQuestion, wxID_YES),
+                  expectFileDialog(wxString()));
+    folderAnswers.clear(); // the questions' folder is not chosen
+    wxTEST_DIALOG(sendMenu(CAuthoringFrame::kImportQuestionsID), expectMessage(kSourceQuestion, wxID_YES),
+                  expectFileDialog(writeFile("small.gift", kSmallBank)));
+    EXPECT_EQ(list->GetItemCount(), 10);
+    EXPECT_FALSE(document.isModified());
+}
+
+TEST_F(QuestionBankTest, ALongImportShowsItsProgressAndCanBeStopped)
+{
+    const unsigned count = CQuestionBankActions::kProgressThreshold + 100;
+    const wxString bank = writeFile("large.gift", largeBank(count));
+    CProgressWatch progress(true);
+    importFile(bank, path("bank"));
+
+    EXPECT_TRUE(progress.seen());
+    EXPECT_EQ(summary, wxString::Format("0 questions imported, %u refused.", count));
+    EXPECT_TRUE(report.Contains("\"Q1\": refused: the import was stopped before this question")) << report;
+    EXPECT_EQ(list->GetItemCount(), 10);
+    EXPECT_FALSE(document.isModified());
+    EXPECT_TRUE(frame->IsEnabled()); // the progress dialog gave the window back
+}
+
+TEST_F(QuestionBankTest, ExportWritesTheFormatOfTheChosenFilter)
+{
+    auto chooseTarget = [this](int filter, const wxString& name)
+    {
+        return CExpectDialog<wxFileDialog>(
+            [=](wxFileDialog* dialog)
+            {
+                EXPECT_EQ(dialog->GetWindowStyle() & (wxFD_SAVE | wxFD_OVERWRITE_PROMPT),
+                          wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+                dialog->SetFilterIndex(filter);
+                dialog->SetPath(path(name));
+                evtest::pumpUntil([&] { return dialog->GetPath() == path(name); }, 2000);
+                return int(wxID_OK);
+            });
+    };
+    wxTEST_DIALOG(sendMenu(CAuthoringFrame::kExportQuestionsID), chooseTarget(1, "bank"),
+                  expectReport("Export Questions", &summary, &report));
+    EXPECT_EQ(summary, "10 questions exported, 0 refused.");
+    EXPECT_TRUE(report.StartsWith("item \"entry 1\", \"01-the-sun\": exported\n")) << report;
+    EXPECT_TRUE(wxFileExists(path("bank.xml"))); // the format's extension added
+
+    wxTEST_DIALOG(sendMenu(CAuthoringFrame::kExportQuestionsID), chooseTarget(3, "package"),
+                  expectReport("Export Questions", &summary, &report));
+    wxArrayString items;
+    EXPECT_EQ(wxDir::GetAllFiles(path("package"), &items, "item-*.xml"), 10u);
+    EXPECT_TRUE(wxFileExists(path("package/imsmanifest.xml")));
+    EXPECT_FALSE(document.isModified());
+}
+
+// The program itself, as an author's script runs it.
+class QuestionBankProgramTest : public evtest::CTempDirTest
+{
+protected:
+    long run(const wxString& arguments)
+    {
+        output.clear();
+        errors.clear();
+        return wxExecute(wxString(EVALON_PROGRAM) + " " + arguments, output, errors, wxEXEC_SYNC);
+    }
+
+    wxArrayString output;
+    wxArrayString errors;
+};
+
+TEST_F(QuestionBankProgramTest, ImportIntoANewAssessmentPrintsTheReport)
+{
+    writeFile("clean.gift", "::One::Which?{=a ~b}\n\n::Two::Which not?{~a =b}\n");
+    EXPECT_EQ(run("--import clean.gift --into course/new.eva"), 0) << wxJoin(errors, '\n');
+    ASSERT_EQ(output.size(), 3u);
+    EXPECT_EQ(output[0], "2 questions imported, 0 refused.");
+    EXPECT_EQ(output[1], "clean.gift, line 1, \"One\": imported");
+    EXPECT_TRUE(wxFileExists(path("course/questions/one.itm")));
+
+    // Into the same assessment again, the question files elsewhere; a refusal
+    // makes the exit status 1.
+    writeFile("small.gift", kSmallBank);
+    EXPECT_EQ(run("--import small.gift --into course/new.eva --questions-dir more"), 1);
+    EXPECT_EQ(output[0], "3 questions imported, 1 refused.");
+    CAssessmentMgr assessment;
+    CAssessmentSerializer reader(&assessment, path("course/new.eva"));
+    ASSERT_TRUE(reader.load()) << reader.getLastError();
+    EXPECT_EQ(assessment.getCount(), 5u);
+    EXPECT_TRUE(wxFileExists(path("more/moon-essay.itm")) == false);
+    EXPECT_TRUE(wxFileExists(path("more/closest-planet.itm")));
+}
+
+TEST_F(QuestionBankProgramTest, ExportWritesTheFormatAsked)
+{
+    EXPECT_EQ(run("--export " + apptest::sampleFile() + " --format csv --to sample.csv"), 0)
+        << wxJoin(errors, '\n');
+    EXPECT_EQ(output[0], "10 questions exported, 0 refused.");
+    EXPECT_TRUE(wxFileExists(path("sample.csv")));
+
+    CAssessmentMgr assessment;
+    apptest::addQuestion(assessment, CQuestionData::eSingleAnswer, 2, {});
+    assessment.getQuestionDataMgr()->getQuestionDataForID(1)->setFileNameReference(path("none-right.itm"));
+    ASSERT_TRUE(CAssessmentSerializer(&assessment, path("a.eva")).storeWithQuestions());
+    EXPECT_EQ(run("--export a.eva --format gift --to a.gift"), 1);
+    EXPECT_TRUE(wxJoin(output, '\n').Contains("\"none-right\": refused: it has no correct answer"));
+
+    EXPECT_EQ(run("--export a.eva --format pdf --to a.pdf"), 2);
+    EXPECT_TRUE(wxJoin(errors, '\n').Contains("unknown format 'pdf'"));
+    EXPECT_EQ(run("--import small.gift"), 2);
+    EXPECT_TRUE(wxJoin(errors, '\n').Contains("--import needs --into ASSESSMENT"));
+}
+
+} // namespace
