@@ -10,34 +10,34 @@
 class wxXmlDocument;
 class wxXmlNode;
 
-// Reading and writing the XML bank formats with wx's XML classes: parsing
-// that turns the parser's logged complaint into a reason for the report, and
-// small look-ups that ignore namespace prefixes.
+/// Reading and writing the XML bank formats with wx's XML classes: parsing
+/// that turns the parser's logged complaint into a reason for the report, and
+/// small look-ups that ignore namespace prefixes.
 class EVALON_INTERCHANGE_EXPORT CXmlInput
 {
 public:
-    // Parses `bytes` (any encoding the XML declaration names, UTF-8 by
-    // default), keeping white space. Null, with `error` naming the line and
-    // the parser's complaint, when the text is not well-formed XML.
+    /// Parses `bytes` (any encoding the XML declaration names, UTF-8 by
+    /// default), keeping white space. Null, with `error` naming the line and
+    /// the parser's complaint, when the text is not well-formed XML.
     static std::unique_ptr<wxXmlDocument> parse(const std::string& bytes, wxString* error);
-    // The document as UTF-8 bytes, indented; carriage returns in texts as
-    // character references, so that they survive the parser's line-end
-    // normalisation.
+    /// The document as UTF-8 bytes, indented; carriage returns in texts as
+    /// character references, so that they survive the parser's line-end
+    /// normalisation.
     static std::string serialize(wxXmlDocument& document);
-    // `text` without the characters XML cannot hold (control characters
-    // other than tab, line feed and carriage return; unpaired surrogates).
+    /// `text` without the characters XML cannot hold (control characters
+    /// other than tab, line feed and carriage return; unpaired surrogates).
     static wxString xmlText(const wxString& text);
 
-    // The element name without a namespace prefix.
+    /// The element name without a namespace prefix.
     static wxString localName(const wxXmlNode* node);
-    // The first child element called `name` (prefix ignored); null when none.
+    /// The first child element called `name` (prefix ignored); null when none.
     static const wxXmlNode* child(const wxXmlNode* parent, const wxString& name);
-    // The text and CDATA content directly inside `node`, joined.
+    /// The text and CDATA content directly inside `node`, joined.
     static wxString content(const wxXmlNode* node);
-    // Appends an element, with `text` (made XML-safe) as its content when not empty.
+    /// Appends an element, with `text` (made XML-safe) as its content when not empty.
     static wxXmlNode* addElement(wxXmlNode* parent, const wxString& name, const wxString& text = wxString());
-    // Appends an element right after `last`, the parent's last child (null
-    // for the first), without walking the children as addElement does: for
-    // lists of thousands.
+    /// Appends an element right after `last`, the parent's last child (null
+    /// for the first), without walking the children as addElement does: for
+    /// lists of thousands.
     static wxXmlNode* addElementAfter(wxXmlNode* parent, wxXmlNode* last, const wxString& name);
 };
