@@ -1,6 +1,7 @@
 #include "external/widgets/ShellFileTypes.h"
 
 #include <wx/convauto.h>
+#include <wx/ffile.h>
 #include <wx/file.h>
 #include <wx/fileconf.h>
 #include <wx/filefn.h>
@@ -9,6 +10,7 @@
 #include <wx/sstream.h>
 #include <wx/utils.h>
 
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -84,6 +86,23 @@ std::unique_ptr<wxFileConfig> emptyRegistry()
 
 // The registry as it is on disk; `damaged` tells whether the parser met
 // anything it could not read. The object never writes back by itself.
+// A NUL byte makes a file no text. wxFileConfig would cut its line there and,
+// on saving, run the next group header into that line, so a registration
+// would vanish into a comment.
+bool holdsNulByte(const wxString& file)
+{
+    wxLogNull quiet; // a missing file is no registry, not an error
+    wxFFile in(file, "rb");
+    char buffer[4096];
+    size_t count = 0;
+    while (in.IsOpened() && (count = in.Read(buffer, sizeof buffer)) > 0)
+    {
+        if (std::memchr(buffer, '\0', count) != nullptr)
+            return true;
+    }
+    return false;
+}
+
 std::unique_ptr<wxFileConfig> loadRegistry(const wxString& file, bool* damaged)
 {
     CParseProblemCounter counter;
@@ -92,7 +111,7 @@ std::unique_ptr<wxFileConfig> loadRegistry(const wxString& file, bool* damaged)
     auto config = std::make_unique<wxFileConfig>(wxEmptyString, wxEmptyString, file, wxEmptyString,
                                                  wxCONFIG_USE_LOCAL_FILE, utf8);
     config->DisableAutoSave();
-    *damaged = counter.problems() > 0;
+    *damaged = counter.problems() > 0 || holdsNulByte(file);
     return config;
 }
 
