@@ -13,6 +13,7 @@
 #include "tests/support/WxTest.h"
 
 #include <wx/dir.h>
+#include <wx/eventfilter.h>
 #include <wx/filename.h>
 #include <wx/listctrl.h>
 #include <wx/progdlg.h>
