@@ -77,13 +77,14 @@ TEST_F(AssessmentImportTest, EachQuestionBecomesAFileAndAnEntryInBankOrder)
     EXPECT_EQ(fileNames(assessment)[7], "closest-planet-3.itm");
     EXPECT_EQ(fileNames(assessment)[8], "gas-giants-2.itm");
     CQuestionImporter twins(&m_report);
-    twins.readBytes("::Same::One?{=a ~b}\n\n::Same::Two?{=a ~b}\n\n::::Three?{=a ~b}\n",
+    twins.readBytes("::Same::One?{=a ~b}\n\n::Same::Two?{=a ~b}\n\n::::Three?{=a ~b}\n\n"
+                    "::Saturn 🪐 «rings»::Four?{=a ~b}\n",
                     CQuestionImporter::eGift, "twins.gift");
-    EXPECT_EQ(twins.addToAssessment(&assessment, path("bank")), 3u);
+    EXPECT_EQ(twins.addToAssessment(&assessment, path("bank")), 4u);
     const std::vector<wxString> names = fileNames(assessment);
     EXPECT_EQ(std::vector<wxString>(names.begin() + 14, names.end()),
-              (std::vector<wxString>{"same.itm", "same-2.itm", "three.itm"}));
-    EXPECT_EQ(assessment.getQuestionDataMgr()->getCount(), 17u);
+              (std::vector<wxString>{"same.itm", "same-2.itm", "three.itm", "saturn-rings.itm"}));
+    EXPECT_EQ(assessment.getQuestionDataMgr()->getCount(), 18u);
 }
 
 TEST_F(AssessmentImportTest, AFolderThatCannotBeMadeRefusesEveryQuestion)

@@ -29,6 +29,18 @@ bool looksLikeAiken(const std::string& bytes)
     return answerLine && bytes.find('{') == std::string::npos;
 }
 
+// Letters of other scripts are kept in file names; punctuation, symbols and
+// pictographs are not (told by their blocks, whatever the locale).
+bool isLetterBeyondAscii(wxUniChar c)
+{
+    const wxUint32 code = c.GetValue();
+    const bool symbol = (code >= 0xA0 && code <= 0xBF) || code == 0xD7 || code == 0xF7 ||
+                        (code >= 0x2000 && code <= 0x2BFF) || (code >= 0x3000 && code <= 0x303F) ||
+                        (code >= 0xFE00 && code <= 0xFE0F) || (code >= 0xFF00 && code <= 0xFF0F) ||
+                        code >= 0x1F000;
+    return code > 127 && !symbol;
+}
+
 } // namespace
 
 CQuestionImporter::CQuestionImporter(CImportReport* report) : m_report(report)
@@ -227,7 +239,7 @@ wxString CQuestionImporter::fileNameFor(const wxString& title)
     bool dash = false;
     for (wxUniChar c : title)
     {
-        const bool keep = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c.GetValue() > 127;
+        const bool keep = (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || isLetterBeyondAscii(c);
         if (c >= 'A' && c <= 'Z')
         {
             c = wxUniChar(c.GetValue() - 'A' + 'a');
