@@ -1,9 +1,7 @@
 #include "app/ImageCache.h"
 
 #include "external/data/EVAttributes.h"
-
-#include <wx/filename.h>
-#include <wx/log.h>
+#include "external/widgets/PictureLoader.h"
 
 bool CImageCache::getImage(CEVAttributes* attributes, CEVImageSelections::imageID id, wxImage* image)
 {
@@ -39,25 +37,16 @@ bool CImageCache::getImage(CEVAttributes* attributes, CEVImageSelections::imageI
 
 bool CImageCache::load(const wxString& label, const wxString& path, wxImage* image)
 {
-    const wxString problem =
-        wxString::Format("The picture \"%s\" cannot be loaded from the file\n%s\n", label, path);
-    if (!wxFileName::FileExists(path))
+    // The loader refuses, before decoding, whatever could crash the program
+    // or exhaust its memory, and logs nothing: the reason is reported here,
+    // once, with the picture's name.
+    wxString reason;
+    if (!CPictureLoader::load(path, image, &reason))
     {
-        m_lastError = problem + "The file does not exist.";
+        m_lastError = wxString::Format("The picture \"%s\" cannot be loaded.\n%s.", label, reason);
         return false;
-    }
-    wxImage loaded;
-    {
-        wxLogNull quiet; // the reason is reported here, once, in our words
-        loaded.LoadFile(path, wxBITMAP_TYPE_ANY);
     }
     ++m_numDecoded;
-    if (!loaded.IsOk())
-    {
-        m_lastError = problem + "The file is not a picture in a format the program reads.";
-        return false;
-    }
-    *image = loaded;
     return true;
 }
 

@@ -21,7 +21,8 @@ public:
     // cannot be read.
     bool getImage(CEVAttributes* attributes, CEVImageSelections::imageID id, wxImage* image);
     wxString getLastError() const { return m_lastError; }
-    // How many files were decoded since construction (or clear()).
+    // How many files were decoded since construction (or clear()); refused
+    // files are not decoded.
     unsigned getNumDecoded() const { return m_numDecoded; }
     void clear();
 

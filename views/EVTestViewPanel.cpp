@@ -2,6 +2,7 @@
 
 #include "external/data/EVAttributes.h"
 #include "external/data/QuestionData.h"
+#include "external/widgets/PictureLoader.h"
 #include "external/widgets/VeltoCheckedButton.h"
 #include "external/widgets/VeltoStaticCtrl.h"
 #include "views/QuestionPageLayout.h"
@@ -119,10 +120,10 @@ bool CEVTestViewPanel::loadImage(const wxString& path, wxImage* image)
 {
     if (path.empty())
         return true;
-    // The result says it all: the toolkit's own error message would pop up
-    // over the author's dialog.
-    wxLogNull quiet;
-    return image->LoadFile(path, wxBITMAP_TYPE_ANY, -1);
+    // The result says it all: the loader refuses, before decoding, whatever
+    // could crash the program or exhaust its memory, and logs nothing that
+    // would pop up over the author's dialog.
+    return CPictureLoader::load(path, image);
 }
 
 bool CEVTestViewPanel::initializeFonts()

@@ -340,20 +340,20 @@ bool readFile(const wxString& path, std::string* content, wxString* problem)
     wxLogNull quiet; // the reason goes to our caller
     if (wxDirExists(path))
     {
-        *problem = "is a folder, not a picture";
+        *problem = "this is a folder, not a picture";
         return false;
     }
     wxFFile file(path, "rb");
     if (!file.IsOpened())
     {
-        *problem =
-            wxFileExists(path) ? "cannot be opened: " + wxSysErrorMsgStr() : wxString("file not found");
+        *problem = wxFileExists(path) ? "the file cannot be opened: " + wxSysErrorMsgStr()
+                                      : wxString("the file does not exist");
         return false;
     }
     const wxFileOffset length = file.Length();
     if (length < 0)
     {
-        *problem = "cannot be read: " + wxSysErrorMsgStr();
+        *problem = "the file cannot be read: " + wxSysErrorMsgStr();
         return false;
     }
     if (length == 0)
@@ -371,7 +371,7 @@ bool readFile(const wxString& path, std::string* content, wxString* problem)
     content->resize(static_cast<size_t>(length));
     if (file.Read(&(*content)[0], content->size()) != content->size())
     {
-        *problem = "cannot be read in full: " + wxSysErrorMsgStr();
+        *problem = "the file cannot be read in full: " + wxSysErrorMsgStr();
         return false;
     }
     return true;
@@ -390,7 +390,7 @@ bool CPictureLoader::load(const wxString& path, wxImage* image, wxString* error)
 
     const SHeader header = readHeader(content);
     if (header.type == wxBITMAP_TYPE_INVALID)
-        return refuse(path, "is not a picture (PNG, JPEG, GIF or BMP expected)", error);
+        return refuse(path, "the file is not a picture (PNG, JPEG, GIF or BMP expected)", error);
     if (header.pixels > kMaxPixels)
         return refuse(
             path,
@@ -403,12 +403,15 @@ bool CPictureLoader::load(const wxString& path, wxImage* image, wxString* error)
                              kMaxPixels / 1000000),
             error);
     if (!header.problem.empty())
-        return refuse(path, "is truncated or damaged: " + header.problem, error);
+        return refuse(path, "the file is truncated or damaged: " + header.problem, error);
     if (header.width == 0 || header.height == 0)
         return refuse(
-            path, wxString::Format("is damaged: the %s header declares no pixels", header.formatName), error);
+            path,
+            wxString::Format("the file is damaged: the %s header declares no pixels", header.formatName),
+            error);
     if (!ensureHandler(header.type))
-        return refuse(path, "cannot be decoded: no " + header.formatName + " decoder", error);
+        return refuse(path, "the file cannot be decoded: there is no " + header.formatName + " decoder",
+                      error);
 
     wxImage decoded;
     wxMemoryInputStream stream(content.data(), content.size());
@@ -416,8 +419,8 @@ bool CPictureLoader::load(const wxString& path, wxImage* image, wxString* error)
     if (!decoded.LoadFile(stream, header.type) || !decoded.IsOk())
     {
         const wxString detail = log.getText();
-        return refuse(path, "is damaged and cannot be decoded" + (detail.empty() ? "" : ": " + detail),
-                      error);
+        return refuse(
+            path, "the file is damaged and cannot be decoded" + (detail.empty() ? "" : ": " + detail), error);
     }
     *image = decoded;
     return true;

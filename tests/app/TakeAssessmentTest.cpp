@@ -209,16 +209,26 @@ TEST_F(TakeAssessmentTest, PageTurnsDecodeEveryPictureOnce)
     EXPECT_EQ(frame->getImageCache().getNumDecoded(), 13u);
 }
 
-TEST_F(TakeAssessmentTest, APictureThatCannotBeLoadedIsNamedWithItsFile)
+TEST_F(TakeAssessmentTest, APictureThatCannotBeLoadedIsNamedWithItsFileAndWhy)
 {
-    const wxString notAPicture = writeFile("broken.jpg", "this is text, not a JPEG");
+    // The second declares 10000 x 10000 pixels in its header and is refused
+    // before any decoding.
+    const std::pair<wxString, wxString> cases[] = {
+        {writeFile("broken.jpg", "this is text, not a JPEG"), "is not a picture"},
+        {writeFile("huge.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x27\x10\0\0\x27\x10"
+                                           "\x08\x02\0\0\0\0\0\0\0",
+                                           33)),
+         "declares 10000 x 10000 pixels, more than the 50 megapixels"}};
     CEVImageSelections* images = document.getAssessment()->getAttributes()->getImageSelections();
-    images->getImageSelectionsInfoFor(CEVImageSelections::eQuestionBackground)->setAbsolutePath(notAPicture);
-
-    CTakeAssessmentFrame frame;
-    EXPECT_FALSE(frame.initialize(document.getAssessment()));
-    EXPECT_TRUE(frame.getLastError().Contains("\"Question Background\"")) << frame.getLastError();
-    EXPECT_TRUE(frame.getLastError().Contains(notAPicture));
+    for (const auto& [file, reason] : cases)
+    {
+        images->getImageSelectionsInfoFor(CEVImageSelections::eQuestionBackground)->setAbsolutePath(file);
+        CTakeAssessmentFrame frame;
+        EXPECT_FALSE(frame.initialize(document.getAssessment()));
+        EXPECT_TRUE(frame.getLastError().Contains("\"Question Background\"")) << frame.getLastError();
+        EXPECT_TRUE(frame.getLastError().Contains(file));
+        EXPECT_TRUE(frame.getLastError().Contains(reason)) << frame.getLastError();
+    }
 }
 
 TEST_F(TakeAssessmentTest, AMissingPictureOnAPageTurnIsReportedAndEndsTheTest)

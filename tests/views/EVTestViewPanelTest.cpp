@@ -116,12 +116,19 @@ TEST_F(EVTestViewPanelTest, ShowsTheQuestionItsAnswersAndInertNavigation)
 TEST_F(EVTestViewPanelTest, PicturesThatCannotBeLoadedFailTheSetUpQuietly)
 {
     const wxString broken = writeFile("broken.png", "not a picture");
+    // A header declaring 10000 x 10000 pixels: refused before any decoding.
+    const wxString huge =
+        writeFile("huge.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x27\x10\0\0\x27\x10"
+                                          "\x08\x02\0\0\0\0\0\0\0",
+                                          33));
     const std::pair<CEVImageSelections::imageID, wxString> cases[] = {
         {CEVImageSelections::eQuestionBackground, ""},
         {CEVImageSelections::eQuestionBackground, path("missing.png")},
         {CEVImageSelections::eQuestionBackground, broken},
+        {CEVImageSelections::eQuestionBackground, huge},
         {CEVImageSelections::eNextHot, path("missing.png")},
-        {CEVImageSelections::eAnswerButtonChecked, broken}};
+        {CEVImageSelections::eAnswerButtonChecked, broken},
+        {CEVImageSelections::eSubmitCold, huge}};
     for (const auto& [id, file] : cases)
     {
         SCOPED_TRACE(wxString::Format("picture %d: ", int(id)) + file);

@@ -107,7 +107,7 @@ TEST_F(PictureLoaderTest, RefusesHeadersDeclaringMoreThanFiftyMegapixels)
 
 TEST_F(PictureLoaderTest, RefusesFilesThatAreMissingEmptyOrTooLarge)
 {
-    expectRefused(path("missing.png"), "file not found");
+    expectRefused(path("missing.png"), "the file does not exist");
     expectRefused(dir(), "is a folder");
     expectRefused(writeFile("empty.jpg", ""), "the file is empty");
 
