@@ -200,6 +200,13 @@ void readGif(const CBytes& bytes, SHeader* header)
                 break;
             const unsigned long width = bytes.littleEndian(offset + 4, 2);
             const unsigned long height = bytes.littleEndian(offset + 6, 2);
+            if (width == 0 || height == 0)
+            {
+                // The decoder cannot make an image of it, and says so with
+                // an assertion, which would stop the program with a dialog.
+                header->problem = "the GIF data is damaged (a frame without pixels)";
+                return;
+            }
             pixels += static_cast<unsigned long long>(width) * height;
             const unsigned flags = bytes.byte(offset + 8);
             offset += 9;
