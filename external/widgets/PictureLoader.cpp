@@ -211,6 +211,13 @@ void readGif(const CBytes& bytes, SHeader* header)
             const unsigned flags = bytes.byte(offset + 8);
             offset += 9;
             skipColourTable(&offset, flags);
+            // The decoder leaks the frame it has allocated when it meets a
+            // code size GIF does not allow.
+            if (offset < bytes.size() && (bytes.byte(offset) < 2 || bytes.byte(offset) > 8))
+            {
+                header->problem = "the GIF data is damaged (an impossible LZW code size)";
+                return;
+            }
             ++offset;
             skipSubBlocks(&offset);
         }
