@@ -24,7 +24,7 @@ void build(int variant, const wxString& folder, CAssessmentMgr* assessment)
         // Long enough that writing takes a while, so kills land inside it;
         // the two versions differ in length too, so a mix shows.
         question.setQuestion(wxString::Format("Question %d, version %d: ", id, variant) +
-                             wxString(variant == 0 ? 'a' : 'b', 2000 + 300 * variant * id));
+                             wxString(variant == 0 ? 'a' : 'b', 600 + 100 * variant * id));
         for (unsigned answer = 0; answer < 3; ++answer)
         {
             question.setAnswer(answer, wxString::Format("Answer %u of version %d", answer, variant));
