@@ -191,6 +191,19 @@ void readGif(const CBytes& bytes, SHeader* header)
         }
         if (block == 0x21) // extension: a label, then sub-blocks
         {
+            // The decoder reads a graphic control extension as six bytes and
+            // an application extension's first block as eleven, whatever
+            // their size bytes say; where they say otherwise, it goes on
+            // reading from the wrong place and overruns its stream.
+            const unsigned label = offset < bytes.size() ? bytes.byte(offset) : 0;
+            const bool graphicControl = label == 0xF9;
+            if ((graphicControl &&
+                 !(bytes.has(offset + 1, 6) && bytes.byte(offset + 1) == 4 && bytes.byte(offset + 6) == 0)) ||
+                (label == 0xFF && !(bytes.has(offset + 1, 1) && bytes.byte(offset + 1) == 11)))
+            {
+                header->problem = "the GIF data is damaged (an extension of the wrong size)";
+                return;
+            }
             ++offset;
             skipSubBlocks(&offset);
         }
