@@ -155,7 +155,9 @@ bool isStorable(wxUint32 code)
            (code >= 0xE000 && code < 0xFFFE) || (code >= 0x10000 && code <= 0x10FFFF);
 }
 
-wxString storable(const wxString& text)
+} // namespace
+
+wxString CXMLSerializer::storableText(const wxString& text)
 {
     wxString kept;
     for (wxString::const_iterator c = text.begin(); c != text.end(); ++c)
@@ -174,13 +176,16 @@ wxString storable(const wxString& text)
     return text;
 }
 
+namespace
+{
+
 void makeStorable(wxXmlNode* node)
 {
     for (; node != nullptr; node = node->GetNext())
     {
-        node->SetContent(storable(node->GetContent()));
+        node->SetContent(CXMLSerializer::storableText(node->GetContent()));
         for (wxXmlAttribute* attribute = node->GetAttributes(); attribute; attribute = attribute->GetNext())
-            attribute->SetValue(storable(attribute->GetValue()));
+            attribute->SetValue(CXMLSerializer::storableText(attribute->GetValue()));
         makeStorable(node->GetChildren());
     }
 }

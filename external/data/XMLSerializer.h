@@ -31,6 +31,11 @@ public:
     /// Why the last operation failed; empty after a success.
     wxString getLastError() const { return m_lastError; }
 
+    /// `text` as our files hold it: without the characters XML 1.0 cannot
+    /// hold in any form (controls other than tab, line feed and carriage
+    /// return; surrogates; U+FFFE, U+FFFF). Writing leaves them out.
+    static wxString storableText(const wxString& text);
+
 protected:
     /// Writes `document` to the path; false (old file intact) on failure.
     bool writeDocument(wxXmlDocument& document);

@@ -97,3 +97,18 @@ TEST(MalformedBank, ABankOfElevenAnswerRowsAndUnknownFormatsAreRefused)
     const SImport unknown = importBytes("just some words\n", CQuestionImporter::eDetect, "notes.txt");
     EXPECT_TRUE(unknown.report.toText().Contains("notes.txt: refused: the format cannot be told"));
 }
+
+// A bank may hold characters a question file cannot (NUL, other controls):
+// the question comes in without them, as it would be saved, and says so.
+TEST(ControlCharacters, AreLeftOutOnImportAndReported)
+{
+    const std::string aiken("Which\x01 planet?\nA. Ve\0nus\nB. Mars\x1f\nANSWER: B\n", 44);
+    const SImport bank = importBytes(aiken, CQuestionImporter::eAiken, "controls.txt");
+    ASSERT_EQ(bank.questions.size(), 1u) << bank.report.toText().utf8_string();
+    const CQuestionData& question = bank.questions[0].m_question;
+    EXPECT_EQ(question.getQuestion(), "Which planet?");
+    EXPECT_EQ(question.getAnswer(0), "Venus");
+    EXPECT_EQ(question.getAnswer(1), "Mars");
+    EXPECT_EQ(bank.report.count(CImportReport::eChanged), 1u);
+    EXPECT_TRUE(bank.report.toText().Contains("control characters left out")) << bank.report.toText().utf8_string();
+}

@@ -1,5 +1,7 @@
 #include "external/data/interchange/ItemMapper.h"
 
+#include "external/data/XMLSerializer.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -140,13 +142,26 @@ bool CItemMapper::toQuestion(const CBankItem& item, CQuestionData* question, wxA
         }
     }
 
+    // A question file cannot hold every character a bank can: what it would
+    // leave out on saving is left out now, and said.
+    bool leftOut = false;
+    const auto storable = [&leftOut](const wxString& text)
+    {
+        const wxString kept = CXMLSerializer::storableText(text);
+        leftOut = leftOut || kept.length() != text.length();
+        return kept;
+    };
     CQuestionData mapped;
-    mapped.setQuestion(item.m_text);
-    mapped.setReferenceText(item.m_feedback);
+    mapped.setQuestion(storable(item.m_text));
+    mapped.setReferenceText(storable(item.m_feedback));
     mapped.setNumAnswers(static_cast<int>(count));
     for (unsigned index = 0; index < count; ++index)
     {
-        mapped.setAnswer(index, answers[index]);
+        mapped.setAnswer(index, storable(answers[index]));
+    }
+    if (leftOut)
+    {
+        found.Add("control characters left out (a question file cannot hold them)");
     }
     mapped.setCategoryType(category);
     mapped.setCorrectAnswerIndexes(&correct);

@@ -1,5 +1,7 @@
 #include "external/data/interchange/XmlInput.h"
 
+#include "external/data/XMLSerializer.h"
+
 #include <wx/log.h>
 #include <wx/mstream.h>
 #include <wx/xml/xml.h>
@@ -76,19 +78,7 @@ std::string CXmlInput::serialize(wxXmlDocument& document)
 
 wxString CXmlInput::xmlText(const wxString& text)
 {
-    wxString safe;
-    safe.reserve(text.length());
-    for (wxUniChar c : text)
-    {
-        const wxUint32 code = c.GetValue();
-        const bool allowed = code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF) ||
-                             (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
-        if (allowed)
-        {
-            safe += c;
-        }
-    }
-    return safe;
+    return CXMLSerializer::storableText(text);
 }
 
 wxString CXmlInput::localName(const wxXmlNode* node)

@@ -1,0 +1,7 @@
+// The Aiken reader (we write no Aiken; its questions go out as GIFT) on arbitrary bytes; what must hold is in BankFuzzer.h.
+#include "fuzz/BankFuzzer.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    return evfuzz::fuzzBank(data, size, CQuestionImporter::eAiken, CQuestionExporter::eGift);
+}
