@@ -2,6 +2,53 @@
 
 #include <dlfcn.h>
 
+namespace
+{
+
+// GLib's object property calls, looked up at run time: the GTK headers are not
+// needed at build time, and the symbols are already loaded with wxGTK.
+using GObjectPropertyFn = void (*)(void* object, const char* firstProperty, ...);
+using GObjectUnrefFn = void (*)(void* object);
+
+// Layout of GdkRGBA.
+struct SGdkRgba
+{
+    double red, green, blue, alpha;
+};
+
+template <class Fn> Fn glibSymbol(const char* name)
+{
+    return reinterpret_cast<Fn>(dlsym(RTLD_DEFAULT, name));
+}
+
+// Makes `colour` what the dialog reports after OK: GTK reads it back from the
+// native colour selection when ShowModal ends, so that is set too.
+bool setColourDialogChoice(wxColourDialog* dialog, const wxColour& colour)
+{
+    dialog->GetColourData().SetColour(colour);
+#ifdef __WXGTK__
+    static const auto getProperty = glibSymbol<GObjectPropertyFn>("g_object_get");
+    static const auto setProperty = glibSymbol<GObjectPropertyFn>("g_object_set");
+    static const auto unref = glibSymbol<GObjectUnrefFn>("g_object_unref");
+    if (!getProperty || !setProperty || !unref || !dialog->GetHandle())
+        return false;
+
+    // The handle is a GtkColorSelectionDialog; ShowModal reads the colour
+    // from its GtkColorSelection.
+    void* selection = nullptr;
+    getProperty(dialog->GetHandle(), "color-selection", &selection, nullptr);
+    if (!selection)
+        return false;
+    SGdkRgba rgba{colour.Red() / 255.0, colour.Green() / 255.0, colour.Blue() / 255.0,
+                  colour.Alpha() / 255.0};
+    setProperty(selection, "current-rgba", &rgba, nullptr);
+    unref(selection);
+#endif
+    return true;
+}
+
+} // namespace
+
 CExpectDialog<wxFontDialog> expectFontDialog(const wxFont& chosen, std::function<void(wxFontDialog*)> check)
 {
     return CExpectDialog<wxFontDialog>(
@@ -28,60 +75,7 @@ CExpectDialog<wxColourDialog> expectColourDialog(const wxColour& chosen,
                 check(dlg);
             if (!chosen.IsOk())
                 return int(wxID_CANCEL);
-            EXPECT_TRUE(evtest::setColourDialogChoice(dlg, chosen));
+            EXPECT_TRUE(setColourDialogChoice(dlg, chosen));
             return int(wxID_OK);
         });
 }
-
-namespace evtest
-{
-
-namespace
-{
-
-// GLib's object property calls, looked up at run time: the GTK headers are not
-// needed at build time, and the symbols are already loaded with wxGTK.
-using GObjectPropertyFn = void (*)(void* object, const char* firstProperty, ...);
-using GObjectUnrefFn = void (*)(void* object);
-
-// Layout of GdkRGBA.
-struct SGdkRgba
-{
-    double red;
-    double green;
-    double blue;
-    double alpha;
-};
-
-template <class Fn> Fn glibSymbol(const char* name)
-{
-    return reinterpret_cast<Fn>(dlsym(RTLD_DEFAULT, name));
-}
-
-} // namespace
-
-bool setColourDialogChoice(wxColourDialog* dialog, const wxColour& colour)
-{
-    dialog->GetColourData().SetColour(colour);
-#ifdef __WXGTK__
-    static const auto getProperty = glibSymbol<GObjectPropertyFn>("g_object_get");
-    static const auto setProperty = glibSymbol<GObjectPropertyFn>("g_object_set");
-    static const auto unref = glibSymbol<GObjectUnrefFn>("g_object_unref");
-    if (!getProperty || !setProperty || !unref || !dialog->GetHandle())
-        return false;
-
-    // The handle is a GtkColorSelectionDialog; ShowModal reads the colour
-    // from its GtkColorSelection.
-    void* selection = nullptr;
-    getProperty(dialog->GetHandle(), "color-selection", &selection, nullptr);
-    if (!selection)
-        return false;
-    SGdkRgba rgba{colour.Red() / 255.0, colour.Green() / 255.0, colour.Blue() / 255.0,
-                  colour.Alpha() / 255.0};
-    setProperty(selection, "current-rgba", &rgba, nullptr);
-    unref(selection);
-#endif
-    return true;
-}
-
-} // namespace evtest

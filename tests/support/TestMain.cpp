@@ -18,14 +18,14 @@ public:
     bool OnInit() override { return true; }
 };
 
-namespace {
+namespace
+{
 
 void failOnAssert(const wxString& file, int line, const wxString& func, const wxString& cond,
                   const wxString& msg)
 {
     ADD_FAILURE_AT(file.utf8_string().c_str(), line)
-        << "wx assert in " << func.utf8_string() << ": " << cond.utf8_string() << " "
-        << msg.utf8_string();
+        << "wx assert in " << func.utf8_string() << ": " << cond.utf8_string() << " " << msg.utf8_string();
 }
 
 // Asked last: any dialog that no wxTEST_DIALOG of the running test claimed

@@ -38,33 +38,39 @@ void PrintTo(const wxPoint& p, std::ostream* os)
 
 CExpectDialog<wxMessageDialog> expectMessage(const wxString& message, int answer, const wxString& caption)
 {
-    return CExpectDialog<wxMessageDialog>([=](wxMessageDialog* dlg) {
-        EXPECT_EQ(dlg->GetMessage(), message);
-        if (!caption.empty())
+    return CExpectDialog<wxMessageDialog>(
+        [=](wxMessageDialog* dlg)
         {
-            EXPECT_EQ(dlg->GetTitle(), caption);
-        }
-        return answer;
-    });
+            EXPECT_EQ(dlg->GetMessage(), message);
+            if (!caption.empty())
+            {
+                EXPECT_EQ(dlg->GetTitle(), caption);
+            }
+            return answer;
+        });
 }
 
 CExpectDialog<wxFileDialog> expectFileDialog(const wxString& path, std::function<void(wxFileDialog*)> check)
 {
-    return CExpectDialog<wxFileDialog>([=](wxFileDialog* dlg) {
-        if (check)
-            check(dlg);
-        if (path.empty())
-            return int(wxID_CANCEL);
-        // GTK takes the path asynchronously: wait until the dialog reports it.
-        dlg->SetPath(path);
-        evtest::pumpUntil([&] { return dlg->GetPath() == path; }, 2000);
-        return int(wxID_OK);
-    });
+    return CExpectDialog<wxFileDialog>(
+        [=](wxFileDialog* dlg)
+        {
+            if (check)
+                check(dlg);
+            if (path.empty())
+                return int(wxID_CANCEL);
+            // GTK takes the path asynchronously: wait until the dialog reports it.
+            dlg->SetPath(path);
+            evtest::pumpUntil([&] { return dlg->GetPath() == path; }, 2000);
+            return int(wxID_OK);
+        });
 }
 
-namespace evtest {
+namespace evtest
+{
 
-namespace {
+namespace
+{
 
 void send(wxWindow* control, wxCommandEvent& event)
 {
@@ -182,8 +188,24 @@ wxColour pixelAt(const wxImage& image, int x, int y)
     return wxColour(image.GetRed(x, y), image.GetGreen(x, y), image.GetBlue(x, y));
 }
 
-CLogCapture::CLogCapture()
-    : m_previous(wxLog::SetActiveTarget(this)), m_previousLevel(wxLog::GetLogLevel())
+wxImage solidImage(int width, int height, const wxColour& colour)
+{
+    wxImage image(width, height);
+    image.SetRGB(wxRect(0, 0, width, height), colour.Red(), colour.Green(), colour.Blue());
+    return image;
+}
+
+std::string pngDeclaring(unsigned long width, unsigned long height)
+{
+    auto bigEndian32 = [](unsigned long value) {
+        return std::string{char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
+    };
+    return std::string("\x89PNG\r\n\x1a\n", 8) + bigEndian32(13) + "IHDR" + bigEndian32(width) +
+           bigEndian32(height) + std::string("\x08\x02\x00\x00\x00", 5) + bigEndian32(0) + bigEndian32(1) +
+           "IDATx" + bigEndian32(0) + bigEndian32(0) + "IEND" + bigEndian32(0xAE426082);
+}
+
+CLogCapture::CLogCapture() : m_previous(wxLog::SetActiveTarget(this)), m_previousLevel(wxLog::GetLogLevel())
 {
     wxLog::SetLogLevel(wxLOG_Debug);
 }
@@ -208,34 +230,6 @@ std::vector<wxString> CLogCapture::textsAt(wxLogLevel level) const
     return texts;
 }
 
-bool CLogCapture::contains(const wxString& text) const
-{
-    for (const Entry& entry : m_entries)
-        if (entry.text.Contains(text))
-            return true;
-    return false;
-}
-
-namespace {
-
-bool readEnv(const char* name, wxString* value)
-{
-    const char* raw = std::getenv(name);
-    if (raw)
-        *value = wxString::FromUTF8(raw);
-    return raw != nullptr;
-}
-
-void restoreEnv(const char* name, bool had, const wxString& value)
-{
-    if (had)
-        setenv(name, value.utf8_str(), 1);
-    else
-        unsetenv(name);
-}
-
-} // namespace
-
 void CTempDirTest::SetUp()
 {
     wxString base = wxFileName::GetTempDir() + "/evalon-test-XXXXXX";
@@ -243,8 +237,11 @@ void CTempDirTest::SetUp()
     ASSERT_NE(mkdtemp(&buffer[0]), nullptr);
     m_dir = wxString::FromUTF8(buffer);
     m_oldCwd = wxGetCwd();
-    m_hadHome = readEnv("HOME", &m_oldHome);
-    m_hadConfigHome = readEnv("XDG_CONFIG_HOME", &m_oldConfigHome);
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME"})
+    {
+        const char* value = std::getenv(name);
+        m_savedEnv.push_back({name, value != nullptr, value ? value : ""});
+    }
     wxFileName::Mkdir(m_dir + "/home/.config", wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
     setenv("HOME", (m_dir + "/home").utf8_str(), 1);
     setenv("XDG_CONFIG_HOME", (m_dir + "/home/.config").utf8_str(), 1);
@@ -254,8 +251,9 @@ void CTempDirTest::SetUp()
 void CTempDirTest::TearDown()
 {
     wxSetWorkingDirectory(m_oldCwd);
-    restoreEnv("HOME", m_hadHome, m_oldHome);
-    restoreEnv("XDG_CONFIG_HOME", m_hadConfigHome, m_oldConfigHome);
+    for (const SSavedEnv& saved : m_savedEnv)
+        saved.had ? setenv(saved.name, saved.value.c_str(), 1) : unsetenv(saved.name);
+    m_savedEnv.clear();
     // Make everything writable again first: tests may lock folders.
     namespace fs = std::filesystem;
     std::error_code ignored;
@@ -281,13 +279,12 @@ wxString CTempDirTest::writeFile(const wxString& relative, const std::string& co
     return full;
 }
 
-wxString CTempDirTest::writeImage(const wxString& relative, int width, int height, const wxColour& colour) const
+wxString CTempDirTest::writeImage(const wxString& relative, int width, int height,
+                                  const wxColour& colour) const
 {
     const wxString full = path(relative);
     wxFileName::Mkdir(wxFileName(full).GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
-    wxImage image(width, height);
-    image.SetRGB(wxRect(0, 0, width, height), colour.Red(), colour.Green(), colour.Blue());
-    EXPECT_TRUE(image.SaveFile(full)) << full;
+    EXPECT_TRUE(solidImage(width, height, colour).SaveFile(full)) << full;
     return full;
 }
 
