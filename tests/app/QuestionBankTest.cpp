@@ -1,21 +1,15 @@
 // Question banks in the host: "Import Questions..." and "Export Questions..."
 // in the authoring window, and --import / --export on the command line.
 
-#include "app/AssessmentDocument.h"
-#include "app/AuthoringFrame.h"
 #include "app/ImportReportDlg.h"
 #include "app/QuestionBankActions.h"
-#include "app/UserAssessments.h"
-#include "assessment/AssessmentMgrPanel.h"
 #include "external/data/AssessmentSerializer.h"
 #include "external/data/interchange/QuestionExporter.h"
 #include "tests/app/TestAssessments.h"
-#include "tests/support/WxTest.h"
 
 #include <wx/dir.h>
 #include <wx/eventfilter.h>
 #include <wx/filename.h>
-#include <wx/listctrl.h>
 #include <wx/progdlg.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -35,9 +29,7 @@ std::string largeBank(unsigned questions)
 {
     std::string bank;
     for (unsigned number = 1; number <= questions; ++number)
-    {
         bank += wxString::Format("::Q%u::Question %u?{=Right ~Wrong}\n\n", number, number).utf8_string();
-    }
     return bank;
 }
 
@@ -61,9 +53,7 @@ public:
         {
             m_seen = true;
             if (wxWindow* cancel = m_cancel ? dialog->FindWindow(wxID_CANCEL) : nullptr)
-            {
                 evtest::clickButton(cancel);
-            }
         }
         return Event_Skip;
     }
@@ -87,27 +77,18 @@ CExpectDialog<CImportReportDlg> expectReport(const wxString& title, wxString* su
         });
 }
 
-class QuestionBankTest : public evtest::CTempDirTest
+class QuestionBankTest : public apptest::CAuthoringTest
 {
 protected:
     void SetUp() override
     {
-        CTempDirTest::SetUp();
-        CUserAssessments user(path("Evalon"));
-        ASSERT_TRUE(user.copySample(apptest::sampleFile(), &file)) << user.getLastError();
-        ASSERT_TRUE(document.open(file)) << document.getLastError();
-        frame = new CAuthoringFrame();
-        frame->initialize(&document);
-        frame->Show();
-        list = evtest::findControl<wxListCtrl>(frame, CAssessmentMgrPanel::kListCtrlID);
+        CAuthoringTest::SetUp();
         CQuestionBankActions::setFolderChooser(
             [this](wxWindow*, const wxString& message, wxString* chosen)
             {
                 folderMessages.push_back(message);
                 if (folderAnswers.empty())
-                {
                     return false;
-                }
                 *chosen = folderAnswers.front();
                 folderAnswers.erase(folderAnswers.begin());
                 return true;
@@ -117,13 +98,7 @@ protected:
     void TearDown() override
     {
         CQuestionBankActions::setFolderChooser(nullptr);
-        CTempDirTest::TearDown();
-    }
-
-    void sendMenu(int id)
-    {
-        wxCommandEvent command(wxEVT_MENU, id);
-        frame->GetEventHandler()->ProcessEvent(command);
+        CAuthoringTest::TearDown();
     }
 
     // Imports the bank file `bank`, its questions going to `questions`.
@@ -134,10 +109,6 @@ protected:
                       expectFileDialog(bank), expectReport("Import Questions", &summary, &report));
     }
 
-    wxString file;
-    CAssessmentDocument document;
-    CAuthoringFrame* frame = nullptr;
-    wxListCtrl* list = nullptr;
     std::vector<wxString> folderAnswers;
     std::vector<wxString> folderMessages;
     wxString summary;
@@ -244,20 +215,7 @@ TEST_F(QuestionBankTest, ExportWritesTheFormatOfTheChosenFilter)
     EXPECT_FALSE(document.isModified());
 }
 
-// The program itself, as an author's script runs it.
-class QuestionBankProgramTest : public evtest::CTempDirTest
-{
-protected:
-    long run(const wxString& arguments)
-    {
-        output.clear();
-        errors.clear();
-        return wxExecute(wxString(EVALON_PROGRAM) + " " + arguments, output, errors, wxEXEC_SYNC);
-    }
-
-    wxArrayString output;
-    wxArrayString errors;
-};
+using QuestionBankProgramTest = apptest::CProgramTest;
 
 TEST_F(QuestionBankProgramTest, ImportIntoANewAssessmentPrintsTheReport)
 {

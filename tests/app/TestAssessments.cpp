@@ -1,6 +1,10 @@
 #include "tests/app/TestAssessments.h"
 
 #include "app/BundledSample.h"
+#include "app/UserAssessments.h"
+#include "assessment/AssessmentMgrPanel.h"
+
+#include <wx/utils.h>
 
 namespace apptest
 {
@@ -28,14 +32,34 @@ wxArrayInt indexes(std::initializer_list<int> values)
     return result;
 }
 
-std::vector<int> toVector(const wxArrayInt& values)
-{
-    return std::vector<int>(values.begin(), values.end());
-}
-
 wxString sampleFile()
 {
     return CBundledSample::getFile();
+}
+
+void CAuthoringTest::SetUp()
+{
+    CTempDirTest::SetUp();
+    CUserAssessments user(path("Evalon"));
+    ASSERT_TRUE(user.copySample(sampleFile(), &file)) << user.getLastError();
+    ASSERT_TRUE(document.open(file)) << document.getLastError();
+    frame = new CAuthoringFrame();
+    frame->initialize(&document);
+    frame->Show();
+    list = evtest::findControl<wxListCtrl>(frame, CAssessmentMgrPanel::kListCtrlID);
+}
+
+void CAuthoringTest::sendMenu(int id)
+{
+    wxCommandEvent command(wxEVT_MENU, id);
+    frame->GetEventHandler()->ProcessEvent(command);
+}
+
+long CProgramTest::run(const wxString& arguments)
+{
+    output.clear();
+    errors.clear();
+    return wxExecute(wxString(EVALON_PROGRAM) + " " + arguments, output, errors, wxEXEC_SYNC);
 }
 
 } // namespace apptest

@@ -1,11 +1,16 @@
 #pragma once
 
+#include "app/AssessmentDocument.h"
+#include "app/AuthoringFrame.h"
 #include "external/data/AssessmentMgr.h"
+#include "tests/support/WxTest.h"
+
+#include <wx/listctrl.h>
 
 #include <initializer_list>
 #include <vector>
 
-// Assessments built in memory for the tests of the host application.
+// Assessments built in memory, and fixtures, for the tests of the host application.
 namespace apptest
 {
 
@@ -15,10 +20,31 @@ void addQuestion(CAssessmentMgr& assessment, CQuestionData::eCategoryType catego
                  std::initializer_list<int> correct);
 
 wxArrayInt indexes(std::initializer_list<int> values);
-// For comparing in expectations (wxArrayInt has no ==).
-std::vector<int> toVector(const wxArrayInt& values);
 
 // The bundled sample's assessment file (in the source tree).
 wxString sampleFile();
+
+// A copy of the sample open in the authoring window.
+class CAuthoringTest : public evtest::CTempDirTest
+{
+protected:
+    void SetUp() override;
+    void sendMenu(int id);
+
+    wxString file;
+    CAssessmentDocument document;
+    CAuthoringFrame* frame = nullptr;
+    wxListCtrl* list = nullptr;
+};
+
+// The program itself, run as a user's script runs it.
+class CProgramTest : public evtest::CTempDirTest
+{
+protected:
+    long run(const wxString& arguments);
+
+    wxArrayString output;
+    wxArrayString errors;
+};
 
 } // namespace apptest
