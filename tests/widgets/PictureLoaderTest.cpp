@@ -13,20 +13,7 @@ namespace
 {
 
 using PictureLoaderTest = evtest::CTempDirTest;
-
-std::string bigEndian32(unsigned long value)
-{
-    return {char(value >> 24), char(value >> 16), char(value >> 8), char(value)};
-}
-
-// A PNG whose header chunk declares `width` x `height`; the image data is
-// not valid, so only a check of the header can say anything about it.
-std::string pngDeclaring(unsigned long width, unsigned long height)
-{
-    return std::string("\x89PNG\r\n\x1a\n", 8) + bigEndian32(13) + "IHDR" + bigEndian32(width) +
-           bigEndian32(height) + std::string("\x08\x02\x00\x00\x00", 5) + bigEndian32(0) + bigEndian32(1) +
-           "IDATx" + bigEndian32(0) + bigEndian32(0) + "IEND" + bigEndian32(0xAE426082);
-}
+using evtest::pngDeclaring;
 
 // A JPEG with a frame header declaring `width` x `height` and nothing else.
 std::string jpegDeclaring(unsigned width, unsigned height)
@@ -63,9 +50,7 @@ void expectRefused(const wxString& file, const wxString& reason)
     EXPECT_TRUE(error.Contains(reason)) << error;
     EXPECT_EQ(image.GetSize(), wxSize(3, 2));
     for (const auto& entry : log.entries())
-    {
         EXPECT_GT(entry.level, wxLOG_Message) << entry.text;
-    }
 }
 
 TEST_F(PictureLoaderTest, LoadsEachFormatItReads)
@@ -125,9 +110,7 @@ TEST_F(PictureLoaderTest, RefusesTruncatedPictures)
                                       ? kGif
                                       : readBytes(writeImage(name, 60, 40, wxColour(30, 90, 200)));
         for (size_t length : {whole.size() / 2, whole.size() - 1, size_t(20)})
-        {
             expectRefused(writeFile(name, whole.substr(0, length)), "truncated or damaged");
-        }
     }
 }
 

@@ -102,24 +102,6 @@ TEST_F(StaticCtrlTest, LineBreaksEmptyLabelsAndWordsWiderThanTheControl)
     EXPECT_EQ(rejoined, "a" + word + "b");
 }
 
-// A mebibyte of text, with and without blanks, is laid out at once: only what
-// a window can show is wrapped.
-TEST_F(StaticCtrlTest, HugeLabelsDoNotHang)
-{
-    wxString prose;
-    while (prose.length() < 1024 * 1024)
-        prose += kPangram;
-    text->SetLabel(prose);
-    text->setWidth(400);
-    EXPECT_LE(text->GetSize().y, 32767);
-    EXPECT_GT(text->getWrappedLines().size(), 1000u);
-
-    text->SetLabel(wxString(wxUniChar('x'), 1024 * 1024));
-    EXPECT_EQ(text->GetSize().x, 400);
-    EXPECT_LE(text->GetSize().y, 32767);
-    evtest::pumpEvents(); // and painted
-}
-
 // The text draws only its letters: the parent's picture shows between them.
 TEST_F(StaticCtrlTest, ParentsBackgroundShowsAroundTheLetters)
 {
