@@ -47,15 +47,7 @@ protected:
     bool showQuestion() { return host->initializeForQuestion(&attributes, &question); }
 
     // The question text, the ten answer texts, then score and missed-questions.
-    // (Made with the identifier -1, that is "any": the toolkit numbers them.)
-    std::vector<CVeltoStaticCtrl*> texts()
-    {
-        std::vector<CVeltoStaticCtrl*> found;
-        for (wxWindow* child : host->GetChildren())
-            if (auto* text = dynamic_cast<CVeltoStaticCtrl*>(child))
-                found.push_back(text);
-        return found;
-    }
+    std::vector<CVeltoStaticCtrl*> texts() { return textsOf(host); }
     CVeltoCheckedButton* button(int id) { return evtest::findControl<CVeltoCheckedButton>(host, id); }
     CVeltoCheckedButton* answerButton(int index) { return button(1000 + index); }
     std::vector<bool> checkedStates()
@@ -89,9 +81,6 @@ protected:
     CEVAttributes attributes;
     CQuestionData question;
 };
-
-// ---------------------------------------------------------------------------
-// Pages
 
 TEST_F(AssessmentViewPanelTest, QuestionPageShowsTheQuestionAndItsAnswersOnly)
 {
@@ -131,6 +120,7 @@ TEST_F(AssessmentViewPanelTest, OtherPagesShowTheirTextsOnlyAndKeepTheAnswers)
     { return std::count_if(all.begin(), all.end(), [](wxWindow* w) { return w->IsShown(); }); };
 
     showNavigation();
+    host->requestedImages.clear(); // each page asks for its own background only
     ASSERT_TRUE(host->initializeForSubmit(&attributes));
     EXPECT_EQ(shown(), 0);
     EXPECT_FALSE(answerButton(0)->IsShown());
@@ -145,15 +135,15 @@ TEST_F(AssessmentViewPanelTest, OtherPagesShowTheirTextsOnlyAndKeepTheAnswers)
     ASSERT_TRUE(host->initializeForCongratulations(&attributes));
     EXPECT_EQ(shown(), 0);
     EXPECT_EQ(host->selectedAnswers(), (std::vector<int>{0, 2}));
+    EXPECT_EQ(host->requestedImages, (std::vector<int>{CEVImageSelections::eAnswersSubmittalBackground,
+                                                       CEVImageSelections::eReviewBackground,
+                                                       CEVImageSelections::eCongratulationsBackground}));
 
     // Only the next question page clears the answers.
     ASSERT_TRUE(showQuestion());
     EXPECT_FALSE(host->answersWereSelected());
     EXPECT_EQ(checkedStates(), std::vector<bool>(13, false));
 }
-
-// ---------------------------------------------------------------------------
-// Answers
 
 TEST_F(AssessmentViewPanelTest, OneAnswerQuestionsKeepOnlyTheLastClickedAnswer)
 {
@@ -199,12 +189,7 @@ TEST_F(AssessmentViewPanelTest, ButtonSelectionFromCodeCountsAsTheLastClick)
     host->setButtonSelection(4, true, true);
     EXPECT_EQ(host->selectedAnswers(), std::vector<int>{4});
 
-    // Slots 13 and 14 hold no button: nothing changes, not even the last click.
-    const std::vector<bool> before = checkedStates();
-    host->setButtonSelection(13, true, true);
-    host->setButtonSelection(14, true, true);
-    EXPECT_EQ(checkedStates(), before);
-
+    host->setButtonSelection(13, true, true); // slot 13 holds no button: not even the last click changes
     clickAnswer(1);
     EXPECT_EQ(host->selectedAnswers(), std::vector<int>{1});
 
@@ -215,9 +200,6 @@ TEST_F(AssessmentViewPanelTest, ButtonSelectionFromCodeCountsAsTheLastClick)
     clickAnswer(2);
     EXPECT_EQ(host->selectedAnswers(), (std::vector<int>{1, 2}));
 }
-
-// ---------------------------------------------------------------------------
-// Navigation
 
 TEST_F(AssessmentViewPanelTest, NavigationButtonsReachTheHostOnce)
 {
@@ -236,26 +218,6 @@ TEST_F(AssessmentViewPanelTest, NavigationButtonsReachTheHostOnce)
     EXPECT_FALSE(button(1011)->IsEnabled());
     EXPECT_TRUE(button(1010)->IsEnabled());
     EXPECT_TRUE(button(1012)->IsEnabled());
-}
-
-// ---------------------------------------------------------------------------
-// Pictures
-
-TEST_F(AssessmentViewPanelTest, QuestionPageAsksForItsPicturesInOrder)
-{
-    ASSERT_TRUE(showQuestion());
-    std::vector<int> expected{0};
-    for (int i = 0; i < 10; ++i)
-        expected.insert(expected.end(), {1, 2, 3});
-    expected.insert(expected.end(), {4, 5, 13, 6, 7, 13, 8, 9, 13});
-    EXPECT_EQ(host->requestedImages, expected);
-    EXPECT_EQ(answerButton(9)->GetSize(), wxSize(40, 40));
-
-    host->requestedImages.clear();
-    ASSERT_TRUE(host->initializeForSubmit(&attributes));
-    ASSERT_TRUE(host->initializeForReview(&attributes, 0, 1));
-    ASSERT_TRUE(host->initializeForCongratulations(&attributes));
-    EXPECT_EQ(host->requestedImages, (std::vector<int>{10, 11, 12}));
 }
 
 TEST_F(AssessmentViewPanelTest, AMissingPictureFailsThePageAndLeavesThePanelPainting)
@@ -282,9 +244,6 @@ TEST_F(AssessmentViewPanelTest, AMissingPictureFailsThePageAndLeavesThePanelPain
     EXPECT_TRUE(evtest::pumpUntil([&] { return host->paints > 0; }));
 }
 
-// ---------------------------------------------------------------------------
-// Review
-
 TEST_F(AssessmentViewPanelTest, ReviewShowsTheTruncatedScoreInItsOwnFont)
 {
     struct Case
@@ -308,9 +267,6 @@ TEST_F(AssessmentViewPanelTest, ReviewShowsTheTruncatedScoreInItsOwnFont)
         EXPECT_EQ(text->GetForegroundColour(), CVeltoColours::kPellantTextColorYellow);
     }
 }
-
-// ---------------------------------------------------------------------------
-// Layout
 
 TEST_F(AssessmentViewPanelTest, QuestionLayoutPlacesEveryControlFromTheMargins)
 {
@@ -342,17 +298,6 @@ TEST_F(AssessmentViewPanelTest, QuestionLayoutPlacesEveryControlFromTheMargins)
     EXPECT_EQ(button(1012)->GetPosition(), wxPoint(830, 720));
 }
 
-TEST_F(AssessmentViewPanelTest, ReviewLayoutStartsAQuarterInAndThreeEighthsDown)
-{
-    ASSERT_TRUE(host->initializeForReview(&attributes, 1, 4));
-    CVeltoStaticCtrl* score = texts()[11];
-    CVeltoStaticCtrl* missed = texts()[12];
-    EXPECT_EQ(score->GetSize().x, 750);
-    EXPECT_EQ(missed->GetSize().x, 750);
-    EXPECT_EQ(score->GetPosition(), wxPoint(250, 300));
-    EXPECT_EQ(missed->GetPosition(), wxPoint(250, 300 + score->GetCharHeight() + 20));
-}
-
 TEST_F(AssessmentViewPanelTest, ResizingReappliesTheLayoutOfTheMode)
 {
     ASSERT_TRUE(showQuestion());
@@ -360,11 +305,14 @@ TEST_F(AssessmentViewPanelTest, ResizingReappliesTheLayoutOfTheMode)
     EXPECT_EQ(texts()[0]->GetSize().x, 1100);
     EXPECT_EQ(button(1012)->GetPosition(), wxPoint(1030, 820));
 
+    // The review starts a quarter in and three eighths down.
     ASSERT_TRUE(host->initializeForReview(&attributes, 1, 4));
     host->setLayoutMode(CAssessmentViewPanelBase::eReviewLayout);
     resizeClient(wxSize(800, 800));
     EXPECT_EQ(texts()[11]->GetPosition(), wxPoint(200, 300));
     EXPECT_EQ(texts()[11]->GetSize().x, 600);
+    EXPECT_EQ(texts()[12]->GetRect(),
+              wxRect(200, 300 + texts()[11]->GetCharHeight() + 20, 600, texts()[12]->GetSize().y));
 
     for (auto mode :
          {CAssessmentViewPanelBase::eSubmitLayout, CAssessmentViewPanelBase::eCongratulationsLayout})
@@ -379,16 +327,13 @@ TEST_F(AssessmentViewPanelTest, ResizingReappliesTheLayoutOfTheMode)
 
 TEST_F(AssessmentViewPanelTest, DisplaySizeFollowsTheBackground)
 {
-    host->images[CEVImageSelections::eQuestionBackground] = CViewHost::solid(1024, 768, *wxBLACK);
+    host->images[CEVImageSelections::eQuestionBackground] = evtest::solidImage(1024, 768, *wxBLACK);
     frame->Move(30, 40);
     ASSERT_TRUE(showQuestion());
     EXPECT_TRUE(host->initializeDisplaySize(frame));
     EXPECT_TRUE(evtest::pumpUntil([&] { return frame->GetClientSize() == wxSize(1024, 768); }));
     EXPECT_EQ(frame->GetPosition(), wxPoint(0, 0));
 }
-
-// ---------------------------------------------------------------------------
-// Painting
 
 TEST_F(AssessmentViewPanelTest, EraseDrawsTheBackgroundScaledOrNothing)
 {
@@ -409,13 +354,10 @@ TEST_F(AssessmentViewPanelTest, EraseDrawsTheBackgroundScaledOrNothing)
 
     // No page yet, so no background: nothing is drawn, not even the toolkit's.
     EXPECT_EQ(evtest::pixelAt(erase(), 500, 400), *wxWHITE);
-
     ASSERT_TRUE(showQuestion());
     const wxImage painted = erase();
-    EXPECT_EQ(evtest::pixelAt(painted, 0, 0), *wxRED);
     EXPECT_EQ(evtest::pixelAt(painted, 495, 799), *wxRED);
-    EXPECT_EQ(evtest::pixelAt(painted, 505, 799), *wxBLUE);
-    EXPECT_EQ(evtest::pixelAt(painted, 999, 0), *wxBLUE);
+    EXPECT_EQ(evtest::pixelAt(painted, 505, 0), *wxBLUE);
 }
 
 TEST_F(AssessmentViewPanelTest, PageIsPaintedScaledWithTextsAndButtonsOverIt)

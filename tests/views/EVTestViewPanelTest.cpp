@@ -1,4 +1,5 @@
 #include "tests/support/WxTest.h"
+#include "tests/views/ViewHost.h"
 
 #include "external/data/EVAttributes.h"
 #include "external/data/QuestionData.h"
@@ -12,16 +13,6 @@
 namespace
 {
 
-// The question text, then the ten answer texts.
-std::vector<CVeltoStaticCtrl*> textsOf(wxWindow* panel)
-{
-    std::vector<CVeltoStaticCtrl*> found;
-    for (wxWindow* child : panel->GetChildren())
-        if (auto* text = dynamic_cast<CVeltoStaticCtrl*>(child))
-            found.push_back(text);
-    return found;
-}
-
 // The preview in a 1000 x 800 client area, its pictures on disk as an author's
 // attributes name them; the hot and checked pictures are not chosen.
 class EVTestViewPanelTest : public evtest::CTempDirTest
@@ -34,10 +25,7 @@ protected:
         panel = new CEVTestViewPanel(frame);
         frame->Show();
         resizeClient(wxSize(1000, 800));
-        wxImage background(200, 100); // red on the left half, blue on the right
-        background.SetRGB(wxRect(0, 0, 100, 100), 255, 0, 0);
-        background.SetRGB(wxRect(100, 0, 100, 100), 0, 0, 255);
-        ASSERT_TRUE(background.SaveFile(path("background.png")));
+        ASSERT_TRUE(CViewHost::twoHalves(200, 100).SaveFile(path("background.png")));
         choose(CEVImageSelections::eQuestionBackground, path("background.png"));
         choose(CEVImageSelections::eAnswerButtonCold, writeImage("answer.png", 40, 40, *wxYELLOW));
         choose(CEVImageSelections::ePreviousCold, writeImage("previous.png", 100, 40, *wxCYAN));
@@ -116,11 +104,7 @@ TEST_F(EVTestViewPanelTest, ShowsTheQuestionItsAnswersAndInertNavigation)
 TEST_F(EVTestViewPanelTest, PicturesThatCannotBeLoadedFailTheSetUpQuietly)
 {
     const wxString broken = writeFile("broken.png", "not a picture");
-    // A header declaring 10000 x 10000 pixels: refused before any decoding.
-    const wxString huge =
-        writeFile("huge.png", std::string("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x27\x10\0\0\x27\x10"
-                                          "\x08\x02\0\0\0\0\0\0\0",
-                                          33));
+    const wxString huge = writeFile("huge.png", evtest::pngDeclaring(10000, 10000));
     const std::pair<CEVImageSelections::imageID, wxString> cases[] = {
         {CEVImageSelections::eQuestionBackground, ""},
         {CEVImageSelections::eQuestionBackground, path("missing.png")},
@@ -151,9 +135,8 @@ TEST_F(EVTestViewPanelTest, LaysOutAndPaintsTheQuestionPageAtAnySize)
                 });
     ASSERT_TRUE(panel->initialize(&attributes, &question));
     const std::vector<CVeltoStaticCtrl*> texts = textsOf(panel);
+    // The layout is the presentation panel's (tested there), here with the preview's margins.
     EXPECT_EQ(texts[0]->GetRect(), wxRect(50, 50, 900, texts[0]->GetSize().y));
-    EXPECT_EQ(texts[1]->GetRect(), wxRect(110, 50 + texts[0]->GetSize().y + 40, 720, texts[1]->GetSize().y));
-    EXPECT_EQ(button(10)->GetPosition(), wxPoint(830, 590));
 
     // Grabbed once the page is on the screen; before that the window is black.
     panel->Refresh();
@@ -182,11 +165,8 @@ TEST_F(EVTestViewPanelTest, DialogShowsTheTextsMaximizedEvenWhenThePicturesFail)
         }
         std::vector<bool> requests;
     } dlg;
-    EXPECT_EQ(dlg.GetTitle(), "TestView");
-    EXPECT_TRUE(dlg.HasFlag(wxMAXIMIZE_BOX) && dlg.HasFlag(wxFULL_REPAINT_ON_RESIZE));
     auto* inner = evtest::findControl<CEVTestViewPanel>(&dlg, 0);
     ASSERT_NE(inner, nullptr);
-    EXPECT_EQ(inner->GetName(), "panel");
 
     choose(CEVImageSelections::eQuestionBackground, path("missing.png"));
     EXPECT_TRUE(dlg.initialize(&attributes, &question));

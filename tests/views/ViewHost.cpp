@@ -1,22 +1,26 @@
 #include "tests/views/ViewHost.h"
 
+#include "external/widgets/VeltoStaticCtrl.h"
 #include "tests/support/WxTest.h"
 
 #include <algorithm>
 
 CViewHost::CViewHost(wxWindow* parent) : CAssessmentViewPanelBase(parent)
 {
-    const wxImage background = twoHalves(200, 100, *wxRED, *wxBLUE);
+    const wxImage background = twoHalves(200, 100);
     for (int id : {CEVImageSelections::eQuestionBackground, CEVImageSelections::eAnswersSubmittalBackground,
                    CEVImageSelections::eReviewBackground, CEVImageSelections::eCongratulationsBackground})
         images[id] = background;
-    images[CEVImageSelections::eAnswerButtonCold] = solid(40, 40, *wxYELLOW);
-    images[CEVImageSelections::eAnswerButtonHot] = solid(40, 40, *wxYELLOW);
-    images[CEVImageSelections::eAnswerButtonChecked] = solid(40, 40, *wxGREEN);
+    using evtest::solidImage;
+    images[CEVImageSelections::eAnswerButtonCold] = solidImage(40, 40, *wxYELLOW);
+    images[CEVImageSelections::eAnswerButtonHot] = solidImage(40, 40, *wxYELLOW);
+    images[CEVImageSelections::eAnswerButtonChecked] = solidImage(40, 40, *wxGREEN);
     images[CEVImageSelections::ePreviousCold] = images[CEVImageSelections::ePreviousHot] =
-        solid(100, 40, *wxCYAN);
-    images[CEVImageSelections::eNextCold] = images[CEVImageSelections::eNextHot] = solid(120, 50, *wxCYAN);
-    images[CEVImageSelections::eSubmitCold] = images[CEVImageSelections::eSubmitHot] = solid(80, 30, *wxCYAN);
+        solidImage(100, 40, *wxCYAN);
+    images[CEVImageSelections::eNextCold] = images[CEVImageSelections::eNextHot] =
+        solidImage(120, 50, *wxCYAN);
+    images[CEVImageSelections::eSubmitCold] = images[CEVImageSelections::eSubmitHot] =
+        solidImage(80, 30, *wxCYAN);
     images[CEVImageSelections::eNoImage] = wxImage();
 
     // Counted before the windows' own handlers, which still run.
@@ -49,18 +53,20 @@ void CViewHost::resetPaints()
     m_controlPaints.clear();
 }
 
-wxImage CViewHost::solid(int width, int height, const wxColour& colour)
+wxImage CViewHost::twoHalves(int width, int height)
 {
-    wxImage image(width, height);
-    image.SetRGB(wxRect(0, 0, width, height), colour.Red(), colour.Green(), colour.Blue());
+    wxImage image = evtest::solidImage(width, height, *wxRED);
+    image.SetRGB(wxRect(width / 2, 0, width - width / 2, height), 0, 0, 255);
     return image;
 }
 
-wxImage CViewHost::twoHalves(int width, int height, const wxColour& left, const wxColour& right)
+std::vector<CVeltoStaticCtrl*> textsOf(wxWindow* panel)
 {
-    wxImage image = solid(width, height, left);
-    image.SetRGB(wxRect(width / 2, 0, width - width / 2, height), right.Red(), right.Green(), right.Blue());
-    return image;
+    std::vector<CVeltoStaticCtrl*> found;
+    for (wxWindow* child : panel->GetChildren())
+        if (auto* text = dynamic_cast<CVeltoStaticCtrl*>(child))
+            found.push_back(text);
+    return found;
 }
 
 std::vector<int> CViewHost::selectedAnswers()

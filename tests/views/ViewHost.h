@@ -8,6 +8,11 @@
 #include <string>
 #include <vector>
 
+class CVeltoStaticCtrl;
+
+// The texts of a page, in creation order.
+std::vector<CVeltoStaticCtrl*> textsOf(wxWindow* panel);
+
 // A host of the presentation panel as an application would write it, for the
 // tests: it serves pictures from memory (one identifier may be refused),
 // records what the panel asks of it, and counts the panel's paints.
@@ -32,8 +37,8 @@ public:
     int mostControlPaints() const;
     void resetPaints();
 
-    static wxImage solid(int width, int height, const wxColour& colour);
-    static wxImage twoHalves(int width, int height, const wxColour& left, const wxColour& right);
+    // Red on the left half, blue on the right.
+    static wxImage twoHalves(int width, int height);
 
     using CAssessmentViewPanelBase::answersWereSelected;
     using CAssessmentViewPanelBase::getLayoutMode;
