@@ -1,6 +1,5 @@
-// Question, assessment and assessment list files: written and read back
-// exactly, malformed files refused with a reason naming the file, failed
-// writes leaving the old file alone.
+// Question, assessment and list files: read back exactly, malformed ones
+// refused with the file and the reason, failed writes leaving the old file.
 
 #include "tests/support/WxTest.h"
 
@@ -34,18 +33,14 @@ CQuestionData sampleQuestion(int category, const wxString& file)
     question.setFileNameReference(file);
     question.setNumAnswers(category == 0 ? 2 : 10);
     for (unsigned i = 0; i < CQuestionData::kMaxAnswers; ++i)
-    {
         question.setAnswer(i, wxString::Format("Answer %u\n\tindented", i));
-    }
     question.setAnswer(3, " "); // whitespace only
     question.setAnswer(4, "");  // none
     question.setAnswer(9, "ß"); // beyond nothing
     wxArrayInt correct;
     correct.Add(category == 2 ? 9 : 1);
     if (category == 2)
-    {
         correct.Add(0);
-    }
     question.setCorrectAnswerIndexes(&correct);
     return question;
 }
@@ -136,10 +131,8 @@ TEST_F(FileTest, AssessmentReadsBackWithItsQuestionsAndRelativeQuestionPaths)
     EXPECT_EQ(read.getDataAtIndex(2)->m_questionID, 7);
     EXPECT_EQ(read.getQuestionDataMgr()->getIDs(), (std::vector<int>{2, 7}));
     for (int id : {2, 7})
-    {
         EXPECT_TRUE(*read.getQuestionDataMgr()->getQuestionDataForID(id) ==
                     *written.getQuestionDataMgr()->getQuestionDataForID(id));
-    }
     EXPECT_EQ(CAssessmentSerializer::toText(read, path("a/test.eva")), wxString::FromUTF8(text));
     // Image paths resolve against the working directory at load time.
     EXPECT_EQ(read.getAttributes()
@@ -154,9 +147,12 @@ TEST_F(FileTest, MalformedFilesAreRefusedWithTheFileAndTheReason)
     const std::string question = "<question version=\"1\" category=\"singleAnswer\" numAnswers=\"2\">"
                                  "<text>Q</text><answer index=\"0\">A</answer><correctAnswer index=\"0\"/>"
                                  "</question>";
-    const std::string font =
-        "<font face=\"F\" size=\"20\" bold=\"false\" italic=\"false\" underlined=\"false\" "
-        "colour=\"#FFFFFF\"/>";
+    auto fontWith = [](const std::string& size, const std::string& bold, const std::string& colour)
+    {
+        return "<font face=\"F\" size=\"" + size + "\" bold=\"" + bold +
+               "\" italic=\"false\" underlined=\"false\" colour=\"" + colour + "\"/>";
+    };
+    const std::string font = fontWith("20", "false", "#FFFFFF");
     auto assessmentFile = [](const std::string& attributes, const std::string& entries)
     {
         return "<assessment version=\"1\"><attributes>" + attributes + "</attributes><entries>" + entries +
@@ -196,21 +192,9 @@ TEST_F(FileTest, MalformedFilesAreRefusedWithTheFileAndTheReason)
         {"a", assessmentFile(font, "<entry questionID=\"0\" file=\"good.itm\"/>"), "questionID 0 is outside"},
         {"a", assessmentFile(font, goodEntry + "<entry questionID=\"1\" file=\"other.itm\"/>"), "two files"},
         {"a", assessmentFile("<image name=\"sky\" path=\"\"/>", goodEntry), "unknown image \"sky\""},
-        {"a",
-         assessmentFile(
-             "<font face=\"F\" size=\"70000\" bold=\"false\" italic=\"false\" underlined=\"false\" "
-             "colour=\"#FFFFFF\"/>",
-             goodEntry),
-         "size 70000 is outside"},
-        {"a",
-         assessmentFile("<font face=\"F\" size=\"20\" bold=\"yes\" italic=\"false\" underlined=\"false\" "
-                        "colour=\"#FFFFFF\"/>",
-                        goodEntry),
-         "bold \"yes\""},
-        {"a",
-         assessmentFile("<font face=\"F\" size=\"20\" bold=\"false\" italic=\"false\" underlined=\"false\" "
-                        "colour=\"nocolour\"/>",
-                        goodEntry),
+        {"a", assessmentFile(fontWith("70000", "false", "#FFFFFF"), goodEntry), "size 70000 is outside"},
+        {"a", assessmentFile(fontWith("20", "yes", "#FFFFFF"), goodEntry), "bold \"yes\""},
+        {"a", assessmentFile(fontWith("20", "false", "nocolour"), goodEntry),
          "colour \"nocolour\" is not a colour"},
         {"l",
          "<assessments version=\"1\"><assessment file=\"x.eva\"/><assessment "
@@ -289,22 +273,18 @@ TEST_F(FileTest, AFailedWriteReturnsFalseAndLeavesTheOldFileIntact)
     EXPECT_FALSE(CAssessmentSerializer(&assessment, path(longName)).store());
     EXPECT_EQ(readAll(path(longName)), "old content");
 
+    // An assessment whose question has no file is not written at all.
+    CQuestionData noFileQuestion;
+    CAssessmentMgrData entry(assessment.getQuestionDataMgr()->addQuestion(noFileQuestion));
+    ASSERT_TRUE(assessment.addData(entry));
+    CAssessmentSerializer noFile(&assessment, path("a.eva"));
+    EXPECT_FALSE(noFile.store());
+    EXPECT_EQ(noFile.getLastError(), path("a.eva") + ": question 1 has no question file");
+
     // Nothing but the two files is left behind.
     wxArrayString files;
     wxDir::GetAllFiles(dir(), &files, "", wxDIR_FILES);
     EXPECT_EQ(files.size(), 2u);
-}
-
-TEST_F(FileTest, AnAssessmentWithoutQuestionFilesIsNotWritten)
-{
-    CAssessmentMgr assessment;
-    CQuestionData question; // no file name reference
-    CAssessmentMgrData entry(assessment.getQuestionDataMgr()->addQuestion(question));
-    ASSERT_TRUE(assessment.addData(entry));
-    CAssessmentSerializer writer(&assessment, path("a.eva"));
-    EXPECT_FALSE(writer.store());
-    EXPECT_EQ(writer.getLastError(), path("a.eva") + ": question 1 has no question file");
-    EXPECT_FALSE(wxFileExists(path("a.eva")));
 }
 
 TEST_F(FileTest, NewAssessmentsGetDistinctFilesAndTheListSurvivesAReload)
