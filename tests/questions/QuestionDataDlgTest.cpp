@@ -2,8 +2,6 @@
 #include "questions/QuestionDataPanel.h"
 #include "tests/questions/QuestionEditorProbe.h"
 
-#include <wx/button.h>
-
 namespace
 {
 
@@ -111,15 +109,9 @@ void expectPanelFillsAndButtonsAtBottomRight(CQuestionDataDlg& dlg)
 TEST(QuestionDataDlgTest, ResizingGrowsThePanelAndKeepsTheButtonsAtTheBottomRight)
 {
     CQuestionDataDlg dlg;
-    EXPECT_EQ(dlg.GetTitle(), "QuestionData");
-    EXPECT_EQ(dlg.GetName(), "dialogBox");
-    const long style = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER;
-    EXPECT_EQ(dlg.GetWindowStyleFlag() & style, style);
+    EXPECT_TRUE(dlg.HasFlag(wxRESIZE_BORDER));
     auto* panel = dynamic_cast<CQuestionDataPanel*>(dlg.FindWindow("panel"));
     ASSERT_NE(panel, nullptr);
-    EXPECT_TRUE(panel->HasFlag(wxTAB_TRAVERSAL));
-    EXPECT_EQ(evtest::findControl<wxButton>(&dlg, wxID_OK)->GetLabel(), "&OK");
-    EXPECT_EQ(evtest::findControl<wxButton>(&dlg, wxID_CANCEL)->GetLabel(), "&Cancel");
 
     dlg.Show();
     evtest::pumpEvents();
