@@ -38,8 +38,7 @@ CExpectDialog<wxFileDialog> fileChoice(const wxString& chosen)
                             [](wxFileDialog* dlg)
                             {
                                 EXPECT_EQ(dlg->GetWildcard(), "Itemary Files (*.itm)|*.itm");
-                                EXPECT_EQ(dlg->GetWindowStyleFlag() & 6,
-                                          6); // wxFD_SAVE | wxFD_OVERWRITE_PROMPT
+                                EXPECT_TRUE(dlg->HasFlag(wxFD_SAVE | wxFD_OVERWRITE_PROMPT));
                             });
 }
 
@@ -104,7 +103,6 @@ TEST_F(AssessmentMgrPanelTest, HeadingsRowsAndButtonsFollowTheAssessmentAndTheSe
         ASSERT_TRUE(list->GetColumn(col, heading));
         EXPECT_EQ(heading.GetText() + wxString::Format(" %d", heading.GetWidth()), expected);
     }
-    EXPECT_EQ(panel->FindWindow(kMoveUp)->GetLabel(), "Move &Up");
     EXPECT_GE(frame->GetMinClientSize().x, 470); // the host cannot shrink below the layout
     panel->initialize(&mgr);
     EXPECT_EQ(enabled(), "C----");
