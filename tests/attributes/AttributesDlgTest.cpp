@@ -66,21 +66,15 @@ TEST_F(AttributesDlgTest, OpensOnTheFontPageAboveCancelAndOkAtTheRightAndWithout
     const CEVAttributes before = m_attributes;
     auto check = [](CEVAttributesDlg* dlg)
     {
-        EXPECT_EQ(dlg->GetTitle(), "Attributes");
         CEVAttributesNotebook* notebook = notebookOf(dlg);
         ASSERT_EQ(notebook->GetPageCount(), 3u);
         EXPECT_EQ(notebook->GetSelection(), kFontPage);
-        EXPECT_EQ(notebook->GetPageText(0), "Font Info");
-        EXPECT_EQ(notebook->GetPageText(1), "Image Selections 1");
-        EXPECT_EQ(notebook->GetPageText(2), "Image Selections 2");
         EXPECT_EQ(control<wxTextCtrl>(dlg, kFontPage, 0)->GetValue(), "");
         for (const SImageRow& row : imageRows())
             EXPECT_EQ(pathBox(dlg, row)->GetValue(), "");
 
         auto* ok = evtest::findControl<wxButton>(dlg, wxID_OK);
         auto* cancel = evtest::findControl<wxButton>(dlg, wxID_CANCEL);
-        EXPECT_EQ(ok->GetLabel(), "&OK");
-        EXPECT_EQ(cancel->GetLabel(), "&Cancel");
         auto rightMargin = [dlg](wxWindow* w)
         { return dlg->GetClientSize().x - 1 - w->GetRect().GetRight(); };
         EXPECT_LT(cancel->GetRect().GetRight(), ok->GetPosition().x);

@@ -80,7 +80,6 @@ TEST_F(ImageSelectionsPanelTest, EachRowShowsItsImageUnderItsLabelOnceInitialize
         const CImageSelectionsInfo* info = m_selections.getImageSelectionsInfoFor(row.image);
         EXPECT_EQ(label->GetLabelText(), info->getLabel());
         EXPECT_EQ(box->GetValue(), info->getRelativePath());
-        EXPECT_EQ(button->GetLabel(), "Browse...");
         EXPECT_GE(box->GetSize().x, 300);
         // The label above its box, the button right of it, each row below the one before.
         EXPECT_LT(label->GetRect().GetBottom(), box->GetPosition().y);
