@@ -1,13 +1,11 @@
 // Banks brought into an assessment: one question file per question, named
 // after its title and never over another file, one entry per question in the
-// bank's order; and the sample assessment out to every format and back.
+// bank's order.
 
 #include "tests/interchange/BankTestSupport.h"
 
 #include "external/data/AssessmentMgr.h"
-#include "external/data/AssessmentSerializer.h"
 #include "external/data/QuestionDataSerializer.h"
-#include "external/data/interchange/QuestionExporter.h"
 
 #include <wx/filename.h>
 
@@ -26,12 +24,6 @@ std::vector<wxString> fileNames(CAssessmentMgr& assessment)
         names.push_back(question ? wxFileName(question->getFileNameReference()).GetFullName() : wxString());
     }
     return names;
-}
-
-CQuestionData withoutFile(CQuestionData question)
-{
-    question.setFileNameReference(wxString());
-    return question;
 }
 
 } // namespace
@@ -120,47 +112,4 @@ TEST_F(AssessmentImportTest, ProgressIsToldAndCanStopTheImport)
     EXPECT_EQ(m_report.countTaken(), 2u);
     EXPECT_TRUE(m_report.toText().Contains(
         "\"Sun is a star\": refused: the import was stopped before this question"));
-}
-
-TEST_F(AssessmentImportTest, TheSampleAssessmentGoesOutAndComesBackInEveryFormat)
-{
-    const wxString sample = wxFileName(__FILE__).GetPath() + "/../../samples/sample/solar-system.eva";
-    CAssessmentMgr original;
-    CAssessmentSerializer serializer(&original, sample);
-    ASSERT_TRUE(serializer.load()) << serializer.getLastError().utf8_string();
-    ASSERT_EQ(original.getCount(), 10u);
-
-    for (CQuestionExporter::eFormat format :
-         {CQuestionExporter::eGift, CQuestionExporter::eMoodleXml, CQuestionExporter::eQti21,
-          CQuestionExporter::eQti30, CQuestionExporter::eCsv})
-    {
-        const wxString key = CQuestionExporter::formatKey(format);
-        const wxString bank = path(CQuestionExporter::extension(format).empty()
-                                       ? key
-                                       : key + "." + CQuestionExporter::extension(format));
-        CImportReport exported("exported");
-        ASSERT_TRUE(CQuestionExporter(&exported).write(&original, format, bank));
-        EXPECT_EQ(exported.countTaken(), 10u);
-        EXPECT_EQ(exported.count(CImportReport::eChanged), 0u) << exported.toText().utf8_string();
-
-        CAssessmentMgr copy;
-        m_report = CImportReport();
-        EXPECT_EQ(importInto(&copy, bank, path(key + "-questions")), 10u) << m_report.toText().utf8_string();
-        EXPECT_EQ(m_report.count(CImportReport::eChanged), 0u) << m_report.toText().utf8_string();
-        ASSERT_EQ(copy.getCount(), 10u);
-        for (unsigned index = 0; index < 10; ++index)
-        {
-            const CQuestionData* before = original.getQuestionDataMgr()->getQuestionDataForID(
-                original.getDataAtIndex(index)->m_questionID);
-            const CQuestionData* after =
-                copy.getQuestionDataMgr()->getQuestionDataForID(copy.getDataAtIndex(index)->m_questionID);
-            EXPECT_EQ(withoutFile(*after), withoutFile(*before))
-                << key.utf8_string() << " question " << index + 1;
-            if (format != CQuestionExporter::eCsv)
-            {
-                EXPECT_EQ(wxFileName(after->getFileNameReference()).GetFullName(),
-                          wxFileName(before->getFileNameReference()).GetFullName());
-            }
-        }
-    }
 }

@@ -31,12 +31,8 @@ SImport importBytes(const std::string& bytes, CQuestionImporter::eFormat format,
 const CImportReport::SEntry* entryTitled(const CImportReport& report, const wxString& title)
 {
     for (const CImportReport::SEntry& entry : report.entries())
-    {
         if (entry.m_source.m_title == title)
-        {
             return &entry;
-        }
-    }
     ADD_FAILURE() << "no report entry titled " << title.utf8_string() << "\n"
                   << report.toText().utf8_string();
     return nullptr;
@@ -45,12 +41,8 @@ const CImportReport::SEntry* entryTitled(const CImportReport& report, const wxSt
 const CQuestionData* questionTitled(const SImport& import, const wxString& title)
 {
     for (const CImportedQuestion& question : import.questions)
-    {
         if (question.m_source.m_title == title)
-        {
             return &question.m_question;
-        }
-    }
     ADD_FAILURE() << "no question titled " << title.utf8_string() << "\n"
                   << import.report.toText().utf8_string();
     return nullptr;
@@ -60,9 +52,7 @@ std::vector<wxString> titles(const SImport& import)
 {
     std::vector<wxString> all;
     for (const CImportedQuestion& question : import.questions)
-    {
         all.push_back(question.m_source.m_title);
-    }
     return all;
 }
 
@@ -70,9 +60,7 @@ std::vector<wxString> answersOf(const CQuestionData& question)
 {
     std::vector<wxString> answers;
     for (unsigned index = 0; index < question.getNumAnswers(); ++index)
-    {
         answers.push_back(question.getAnswer(index));
-    }
     return answers;
 }
 
@@ -91,9 +79,7 @@ CQuestionData makeQuestion(int category, const wxString& text, const std::vector
     question.setQuestion(text);
     question.setNumAnswers(static_cast<int>(answers.size()));
     for (unsigned index = 0; index < answers.size(); ++index)
-    {
         question.setAnswer(index, answers[index]);
-    }
     wxArrayInt indexes;
     indexes.assign(correct.begin(), correct.end());
     question.setCorrectAnswerIndexes(&indexes);
