@@ -35,9 +35,7 @@ public:
         int toChild[2];
         int fromChild[2];
         if (pipe(toChild) != 0 || pipe(fromChild) != 0)
-        {
             return;
-        }
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_adddup2(&actions, toChild[0], STDIN_FILENO);
@@ -53,9 +51,7 @@ public:
         m_commands = fdopen(toChild[1], "w");
         m_answers = fdopen(fromChild[0], "r");
         if (!spawned)
-        {
             m_pid = -1;
-        }
     }
     ~CSaveLoop()
     {
@@ -86,9 +82,7 @@ private:
         int answer = -1;
         if (std::fgets(line, sizeof line, m_answers) == nullptr ||
             (std::sscanf(line, "%*[a-z ]%d", &answer) != 1 && std::sscanf(line, "%d", &answer) != 1))
-        {
             return -1;
-        }
         return answer;
     }
 
@@ -149,13 +143,11 @@ protected:
             wxArrayString files;
             wxDir::GetAllFiles(folder, &files, wxEmptyString, wxDIR_FILES);
             for (const wxString& file : files)
-            {
                 if (!file.EndsWith(".eva") && !file.EndsWith(".itm"))
                 {
                     wxRemoveFile(file);
                     ++leftovers;
                 }
-            }
         }
         return leftovers;
     }

@@ -44,9 +44,7 @@ void save(const wxString& folder, int generation)
     (void)!write(savedFd, &saved, 1);
     close(savedFd);
     for (;;)
-    {
         save(folder, ++generation);
-    }
 }
 } // namespace
 
@@ -68,9 +66,7 @@ int main(int argc, char** argv)
         {
             int saved[2];
             if (pipe(saved) != 0)
-            {
                 return 1;
-            }
             child = fork();
             if (child == 0)
             {

@@ -26,9 +26,7 @@ void build(int variant, const wxString& folder, CAssessmentMgr* assessment)
         question.setQuestion(wxString::Format("Question %d, version %d: ", id, variant) +
                              wxString(variant == 0 ? 'a' : 'b', 600 + 100 * variant * id));
         for (unsigned answer = 0; answer < 3; ++answer)
-        {
             question.setAnswer(answer, wxString::Format("Answer %u of version %d", answer, variant));
-        }
         wxArrayInt correct;
         correct.Add((id + variant) % 3);
         question.setCorrectAnswerIndexes(&correct);
