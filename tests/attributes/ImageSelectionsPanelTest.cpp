@@ -157,30 +157,4 @@ TEST_F(ImageSelectionsPanelTest, ChosenFileIsShownRelativeToTheWorkingDirectory)
               oldPath(CEVImageSelections::eQuestionBackground));
 }
 
-TEST_F(ImageSelectionsPanelTest, WritingBackStoresEveryBoxOfThePageAsItStandsAndResolvesThePaths)
-{
-    writeFile("submitted.jpg", "x");
-    auto* page = makePage<CEVImageSelections1Panel>();
-    page->initialize(&m_selections);
-    pathBox(page, 1)->ChangeValue("typed by hand.jpg");
-    pathBox(page, 4)->ChangeValue("");
-    // Row five is the submit page's background, not a submit button image.
-    wxTEST_DIALOG(browse(page, 14), expectFileDialog(path("submitted.jpg")));
-    EXPECT_EQ(pathBox(page, 13)->GetValue(), "submitted.jpg");
-
-    EXPECT_TRUE(page->TransferDataFromWindow());
-
-    EXPECT_EQ(relativePathOf(m_selections, CEVImageSelections::eQuestionBackground), "typed by hand.jpg");
-    EXPECT_EQ(relativePathOf(m_selections, CEVImageSelections::eAnswerButtonCold), "");
-    EXPECT_EQ(relativePathOf(m_selections, CEVImageSelections::eAnswersSubmittalBackground), "submitted.jpg");
-    EXPECT_EQ(
-        m_selections.getImageSelectionsInfoFor(CEVImageSelections::eQuestionBackground)->getAbsolutePath(),
-        path("typed by hand.jpg"));
-    // Untouched rows keep their paths; the other page's images are not this page's business.
-    for (CEVImageSelections::imageID unchanged :
-         {CEVImageSelections::eCongratulationsBackground, CEVImageSelections::eSubmitCold,
-          CEVImageSelections::eSubmitHot, CEVImageSelections::ePreviousCold})
-        EXPECT_EQ(relativePathOf(m_selections, unchanged), oldPath(unchanged));
-}
-
 } // namespace
