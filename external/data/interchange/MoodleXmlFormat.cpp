@@ -166,11 +166,9 @@ wxXmlNode* writeQuestion(wxXmlNode* quiz, wxXmlNode* last, const CExportItem& it
 void CMoodleXmlFormat::read(const std::string& bytes, const wxString& file, std::vector<CBankItem>* items,
                             CImportReport* report)
 {
-    wxString error;
-    std::unique_ptr<wxXmlDocument> document = CXmlInput::parse(bytes, &error);
+    std::unique_ptr<wxXmlDocument> document = CXmlInput::parseBank(bytes, file, report);
     if (!document)
     {
-        report->add(CImportReport::eRefused, CItemSource(file, 0), error);
         return;
     }
     const wxXmlNode* quiz = document->GetRoot();

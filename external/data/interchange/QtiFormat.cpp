@@ -446,11 +446,9 @@ wxString CQtiFormat::fileName(const CExportItem& item)
 void CQtiFormat::read(const std::string& bytes, const wxString& file, std::vector<CBankItem>* items,
                       CImportReport* report)
 {
-    wxString error;
-    std::unique_ptr<wxXmlDocument> document = CXmlInput::parse(bytes, &error);
+    std::unique_ptr<wxXmlDocument> document = CXmlInput::parseBank(bytes, file, report);
     if (!document)
     {
-        report->add(CImportReport::eRefused, CItemSource(file, 0), error);
         return;
     }
     const wxXmlNode* root = document->GetRoot();

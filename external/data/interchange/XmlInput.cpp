@@ -1,6 +1,7 @@
 #include "external/data/interchange/XmlInput.h"
 
 #include "external/data/XMLSerializer.h"
+#include "external/data/interchange/ImportReport.h"
 
 #include <wx/log.h>
 #include <wx/mstream.h>
@@ -48,6 +49,18 @@ std::unique_ptr<wxXmlDocument> CXmlInput::parse(const std::string& bytes, wxStri
         *error = bytes.empty() ? wxString("the file is empty")
                                : "not well-formed XML" + (detail.empty() ? wxString() : ": " + detail);
         return nullptr;
+    }
+    return document;
+}
+
+std::unique_ptr<wxXmlDocument> CXmlInput::parseBank(const std::string& bytes, const wxString& file,
+                                                    CImportReport* report)
+{
+    wxString error;
+    std::unique_ptr<wxXmlDocument> document = parse(bytes, &error);
+    if (!document)
+    {
+        report->add(CImportReport::eRefused, CItemSource(file, 0), error);
     }
     return document;
 }

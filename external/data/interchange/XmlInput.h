@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+class CImportReport;
 class wxXmlDocument;
 class wxXmlNode;
 
@@ -20,6 +21,10 @@ public:
     /// default), keeping white space. Null, with `error` naming the line and
     /// the parser's complaint, when the text is not well-formed XML.
     static std::unique_ptr<wxXmlDocument> parse(const std::string& bytes, wxString* error);
+    /// parse() for a bank file named `file`: null, with the file refused in
+    /// `report` for the parser's reason, when it is not well-formed XML.
+    static std::unique_ptr<wxXmlDocument> parseBank(const std::string& bytes, const wxString& file,
+                                                    CImportReport* report);
     /// The document as UTF-8 bytes, indented; carriage returns in texts as
     /// character references, so that they survive the parser's line-end
     /// normalisation.
