@@ -275,33 +275,37 @@ void readBmp(const CBytes& bytes, SHeader* header)
         header->problem = "the BMP data ends before the size its header gives";
 }
 
+// Each format we decode, told by the bytes it starts with.
+struct SFormat
+{
+    const char* signature;
+    size_t length;
+    wxBitmapType type;
+    const char* name;
+    void (*readHeader)(const CBytes&, SHeader*);
+};
+
+const SFormat kFormats[] = {
+    {"\x89PNG\r\n\x1a\n", 8, wxBITMAP_TYPE_PNG, "PNG", readPng},
+    {"\xFF\xD8\xFF", 3, wxBITMAP_TYPE_JPEG, "JPEG", readJpeg},
+    {"GIF87a", 6, wxBITMAP_TYPE_GIF, "GIF", readGif},
+    {"GIF89a", 6, wxBITMAP_TYPE_GIF, "GIF", readGif},
+    {"BM", 2, wxBITMAP_TYPE_BMP, "BMP", readBmp},
+};
+
 SHeader readHeader(const std::string& content)
 {
     const CBytes bytes(content);
     SHeader header;
-    if (bytes.startsWith("\x89PNG\r\n\x1a\n", 8))
+    for (const SFormat& format : kFormats)
     {
-        header.type = wxBITMAP_TYPE_PNG;
-        header.formatName = "PNG";
-        readPng(bytes, &header);
-    }
-    else if (bytes.startsWith("\xFF\xD8\xFF", 3))
-    {
-        header.type = wxBITMAP_TYPE_JPEG;
-        header.formatName = "JPEG";
-        readJpeg(bytes, &header);
-    }
-    else if (bytes.startsWith("GIF87a", 6) || bytes.startsWith("GIF89a", 6))
-    {
-        header.type = wxBITMAP_TYPE_GIF;
-        header.formatName = "GIF";
-        readGif(bytes, &header);
-    }
-    else if (bytes.startsWith("BM", 2))
-    {
-        header.type = wxBITMAP_TYPE_BMP;
-        header.formatName = "BMP";
-        readBmp(bytes, &header);
+        if (bytes.startsWith(format.signature, format.length))
+        {
+            header.type = format.type;
+            header.formatName = format.name;
+            format.readHeader(bytes, &header);
+            break;
+        }
     }
     if (header.pixels == 0)
         header.pixels = static_cast<unsigned long long>(header.width) * header.height;
