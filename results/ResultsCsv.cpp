@@ -1,0 +1,62 @@
+#include "results/ResultsCsv.h"
+
+#include <wx/file.h>
+#include <wx/filename.h>
+#include <wx/log.h>
+
+const char CResultsCsv::kHeader[] =
+    "attempt_id,taker,submitted_at,score,position,question,answers_chosen,correct_answers,right";
+
+namespace
+{
+std::string indexList(const std::vector<unsigned>& indexes)
+{
+    std::string text;
+    for (unsigned index : indexes)
+        text += (text.empty() ? "" : " ") + std::to_string(index);
+    return text;
+}
+} // namespace
+
+std::string CResultsCsv::field(const std::string& text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string::npos)
+        return text;
+    std::string quoted = "\"";
+    for (char c : text)
+    {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+std::string CResultsCsv::format(const std::vector<CAttempt>& attempts)
+{
+    std::string text = std::string(kHeader) + "\r\n";
+    for (const CAttempt& attempt : attempts)
+    {
+        const std::string start = field(attempt.m_id) + "," + field(attempt.m_taker) + "," +
+                                  field(attempt.m_submittedAt) + "," + std::to_string(attempt.m_score) + ",";
+        for (const SQuestionResult& question : attempt.m_questions)
+            text += start + std::to_string(question.m_position + 1) + "," + field(question.m_questionText) + "," +
+                    indexList(question.m_chosen) + "," + indexList(question.m_correct) + "," +
+                    (question.m_right ? "yes" : "no") + "\r\n";
+    }
+    return text;
+}
+
+bool CResultsCsv::write(const std::vector<CAttempt>& attempts, const std::string& path, std::string* error)
+{
+    const std::string text = format(attempts);
+    const wxString name = wxString::FromUTF8(path.c_str());
+    wxLogNull quiet; // the reason is reported below, not in a log window
+    wxTempFile file;
+    if (!file.Open(name) || !file.Write(text.data(), text.size()) || !file.Commit())
+    {
+        *error = "The results cannot be written to " + path + ": " + wxSysErrorMsgStr().utf8_string() + ".";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,441 @@
+#include "results/SqlResultsStore.h"
+
+#include "results/StoreSchema.h"
+
+#include <soci/postgresql/soci-postgresql.h>
+#include <soci/soci.h>
+#include <soci/sqlite3/soci-sqlite3.h>
+
+#include <sstream>
+#include <unordered_map>
+
+namespace
+{
+const char kInProgress[] = "in progress";
+const char kSubmitted[] = "submitted";
+// Rows fetched per round trip when reading many attempts.
+const size_t kFetchRows = 2000;
+
+// PostgreSQL's text holds no NUL, so NUL and the escape character are
+// escaped alike in both stores; any other text is stored as it is.
+const char kEscape = '\x1b';
+
+std::string encodeText(const std::string& text)
+{
+    if (text.find('\0') == std::string::npos && text.find(kEscape) == std::string::npos)
+        return text;
+    std::string encoded;
+    for (char c : text)
+    {
+        if (c == '\0')
+            encoded += {kEscape, '0'};
+        else if (c == kEscape)
+            encoded += {kEscape, kEscape};
+        else
+            encoded += c;
+    }
+    return encoded;
+}
+
+std::string decodeText(const std::string& text)
+{
+    if (text.find(kEscape) == std::string::npos)
+        return text;
+    std::string decoded;
+    for (size_t i = 0; i < text.size(); ++i)
+    {
+        if (text[i] == kEscape && i + 1 < text.size())
+            decoded += text[++i] == '0' ? '\0' : text[i];
+        else
+            decoded += text[i];
+    }
+    return decoded;
+}
+
+std::string joinIndexes(const std::vector<unsigned>& indexes)
+{
+    std::string text;
+    for (unsigned index : indexes)
+        text += (text.empty() ? "" : ",") + std::to_string(index);
+    return text;
+}
+
+std::vector<unsigned> splitIndexes(const std::string& text)
+{
+    std::vector<unsigned> indexes;
+    std::istringstream stream(text);
+    std::string item;
+    while (std::getline(stream, item, ','))
+        if (!item.empty())
+            indexes.push_back(unsigned(std::stoul(item)));
+    return indexes;
+}
+
+// The WHERE clause of a filter over the attempts table `a`; the values are
+// bound in the same order by bindFilter().
+std::string whereClause(const CResultsStore::SFilter& filter)
+{
+    std::string clause = " WHERE 1 = 1";
+    if (!filter.m_attemptId.empty())
+        clause += " AND a.id = :id";
+    if (!filter.m_assessmentFingerprint.empty())
+        clause += " AND a.assessment_fingerprint = :fingerprint";
+    if (!filter.m_assessmentFile.empty())
+        clause += " AND a.assessment_file = :file";
+    if (!filter.m_taker.empty())
+        clause += " AND a.taker = :taker";
+    if (filter.m_submittedOnly)
+        clause += " AND a.status = 'submitted'";
+    return clause;
+}
+
+struct SBoundFilter
+{
+    std::string id, fingerprint, file, taker;
+};
+
+void bindFilter(soci::statement& statement, const CResultsStore::SFilter& filter, SBoundFilter& values)
+{
+    values.id = filter.m_attemptId;
+    values.fingerprint = filter.m_assessmentFingerprint;
+    values.file = encodeText(filter.m_assessmentFile);
+    values.taker = encodeText(filter.m_taker);
+    if (!values.id.empty())
+        statement.exchange(soci::use(values.id));
+    if (!values.fingerprint.empty())
+        statement.exchange(soci::use(values.fingerprint));
+    if (!values.file.empty())
+        statement.exchange(soci::use(values.file));
+    if (!values.taker.empty())
+        statement.exchange(soci::use(values.taker));
+}
+} // namespace
+
+CSqlResultsStore::CSqlResultsStore() = default;
+CSqlResultsStore::~CSqlResultsStore() = default;
+
+bool CSqlResultsStore::open(const CStoreUrl& url, std::string* error)
+{
+    m_url = url;
+    try
+    {
+        const soci::backend_factory& backend =
+            isPostgreSql() ? static_cast<const soci::backend_factory&>(soci::postgresql) : soci::sqlite3;
+        m_session = std::make_unique<soci::session>(backend, m_url.connectionString());
+        std::string reason;
+        // The server's notices ("already exists, skipping") are not for the taker.
+        if (isPostgreSql())
+            *m_session << "SET client_min_messages TO WARNING";
+        if ((isPostgreSql() || configureSqlite(&reason)) && CStoreSchema::upgrade(*m_session, isPostgreSql(), &reason))
+            return true;
+        *error = "The results store " + m_url.display() + " cannot be used: " + reason + ".";
+        m_session.reset();
+        return false;
+    }
+    catch (const std::exception& e)
+    {
+        *error = failure("be opened", e);
+        m_session.reset();
+        return false;
+    }
+}
+
+bool CSqlResultsStore::configureSqlite(std::string* reason)
+{
+    // A damaged file is refused at once, not at the first read of its
+    // damaged part; nothing is written to it before.
+    std::string check;
+    *m_session << "PRAGMA quick_check(1)", soci::into(check);
+    if (check != "ok")
+        throw soci::soci_error("its file is damaged (" + check + ")");
+    if (CStoreSchema::isAnotherProgramsSqlite(*m_session))
+    {
+        *reason = "it is a database of another program (it has no evalon_schema table)";
+        return false;
+    }
+    // WAL with FULL synchronisation: a committed attempt survives a power
+    // loss, and a reader never blocks the taker's writes.
+    std::string mode;
+    *m_session << "PRAGMA journal_mode = WAL", soci::into(mode);
+    if (mode != "wal")
+        throw soci::soci_error("its journal cannot be switched to WAL (it stays \"" + mode + "\")");
+    *m_session << "PRAGMA synchronous = FULL";
+    *m_session << "PRAGMA foreign_keys = ON";
+    // Another program reading the file (a report) makes a write wait, not fail.
+    *m_session << "PRAGMA busy_timeout = 5000";
+    return true;
+}
+
+std::string CSqlResultsStore::describe() const
+{
+    return "the results store " + m_url.display();
+}
+
+std::string CSqlResultsStore::failure(const std::string& action, const std::exception& reason) const
+{
+    std::string text = reason.what();
+    if (const auto* soci = dynamic_cast<const soci::soci_error*>(&reason))
+        text = soci->get_error_message();
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' ' || text.back() == '.'))
+        text.pop_back();
+    if (text.empty())
+        text = "it gave no reason (the connection may have been lost)";
+    return "The results store " + m_url.display() + " cannot " + action + ": " + text + ".";
+}
+
+bool CSqlResultsStore::saveAttempt(const CAttempt& attempt, std::string* error)
+{
+    if (!m_session)
+    {
+        *error = "The results store " + m_url.display() + " is not open.";
+        return false;
+    }
+    try
+    {
+        soci::transaction transaction(*m_session);
+        int revision = 0;
+        std::string status;
+        // On PostgreSQL the row stays locked until the commit: two machines
+        // sending the same attempt take turns.
+        *m_session << std::string("SELECT revision, status FROM attempts WHERE id = :id") +
+                          (isPostgreSql() ? " FOR UPDATE" : ""),
+            soci::into(revision), soci::into(status), soci::use(attempt.m_id);
+        const bool exists = m_session->got_data();
+        if (exists && (status == kSubmitted || unsigned(revision) >= attempt.m_revision))
+            return true; // the store has this attempt already, as recent or final
+        writeAttempt(attempt, exists);
+        transaction.commit();
+        return true;
+    }
+    catch (const std::exception& e)
+    {
+        *error = failure("store the attempt of " + attempt.m_taker, e);
+        return false;
+    }
+}
+
+void CSqlResultsStore::writeAttempt(const CAttempt& attempt, bool exists)
+{
+    soci::session& sql = *m_session;
+    const std::string file = encodeText(attempt.m_assessmentFile);
+    const std::string taker = encodeText(attempt.m_taker);
+    const std::string machine = encodeText(attempt.m_machine);
+    const std::string status = attempt.m_status == CAttempt::eSubmitted ? kSubmitted : kInProgress;
+    const int page = int(attempt.m_currentPage), revision = int(attempt.m_revision);
+    const int score = int(attempt.m_score), toReview = int(attempt.m_numToReview);
+    const int count = int(attempt.m_questions.size());
+    if (exists)
+    {
+        sql << "UPDATE attempts SET saved_at = :saved, submitted_at = :submitted, status = :status,"
+               " current_page = :page, revision = :revision, score = :score, to_review = :review WHERE id = :id",
+            soci::use(attempt.m_savedAt), soci::use(attempt.m_submittedAt), soci::use(status), soci::use(page),
+            soci::use(revision), soci::use(score), soci::use(toReview), soci::use(attempt.m_id);
+        sql << "DELETE FROM attempt_questions WHERE attempt_id = :id", soci::use(attempt.m_id);
+    }
+    else
+    {
+        sql << "INSERT INTO attempts (id, assessment_file, assessment_fingerprint, taker, machine, started_at,"
+               " saved_at, submitted_at, status, current_page, revision, score, to_review, question_count)"
+               " VALUES (:id, :file, :fingerprint, :taker, :machine, :started, :saved, :submitted, :status,"
+               " :page, :revision, :score, :review, :count)",
+            soci::use(attempt.m_id), soci::use(file), soci::use(attempt.m_assessmentFingerprint), soci::use(taker),
+            soci::use(machine), soci::use(attempt.m_startedAt), soci::use(attempt.m_savedAt),
+            soci::use(attempt.m_submittedAt), soci::use(status), soci::use(page), soci::use(revision),
+            soci::use(score), soci::use(toReview), soci::use(count);
+    }
+    if (attempt.m_questions.empty())
+        return;
+    // One bulk statement for all the questions.
+    std::vector<std::string> ids, files, fingerprints, texts, chosen, correct;
+    std::vector<int> positions, answerCounts, right;
+    for (const SQuestionResult& question : attempt.m_questions)
+    {
+        ids.push_back(attempt.m_id);
+        positions.push_back(int(question.m_position));
+        files.push_back(encodeText(question.m_questionFile));
+        fingerprints.push_back(question.m_fingerprint);
+        texts.push_back(encodeText(question.m_questionText));
+        answerCounts.push_back(int(question.m_numAnswers));
+        chosen.push_back(joinIndexes(question.m_chosen));
+        correct.push_back(joinIndexes(question.m_correct));
+        right.push_back(question.m_right ? 1 : 0);
+    }
+    sql << "INSERT INTO attempt_questions (attempt_id, position, question_file, question_fingerprint,"
+           " question_text, answer_count, chosen, correct, is_right)"
+           " VALUES (:id, :position, :file, :fingerprint, :text, :answers, :chosen, :correct, :right)",
+        soci::use(ids), soci::use(positions), soci::use(files), soci::use(fingerprints), soci::use(texts),
+        soci::use(answerCounts), soci::use(chosen), soci::use(correct), soci::use(right);
+}
+
+bool CSqlResultsStore::loadAttempt(const std::string& id, CAttempt* attempt, std::string* error)
+{
+    std::vector<CAttempt> attempts;
+    SFilter filter;
+    filter.m_attemptId = id;
+    try
+    {
+        readAttempts(filter, &attempts);
+    }
+    catch (const std::exception& e)
+    {
+        *error = failure("read the attempt " + id, e);
+        return false;
+    }
+    if (attempts.empty() || id.empty())
+    {
+        *error = "The results store " + m_url.display() + " has no attempt " + id + ".";
+        return false;
+    }
+    *attempt = std::move(attempts.front());
+    return true;
+}
+
+bool CSqlResultsStore::listAttempts(const SFilter& filter, std::vector<CAttempt>* attempts, std::string* error)
+{
+    attempts->clear();
+    try
+    {
+        readAttempts(filter, attempts);
+        return true;
+    }
+    catch (const std::exception& e)
+    {
+        *error = failure("read its attempts", e);
+        attempts->clear();
+        return false;
+    }
+}
+
+void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>* attempts)
+{
+    soci::session& sql = *m_session;
+    // Both reads see the same state of the store, whatever is written meanwhile.
+    soci::transaction snapshot(sql);
+    if (isPostgreSql())
+        sql << "SET TRANSACTION ISOLATION LEVEL REPEATABLE READ";
+    const std::string where = whereClause(filter);
+    const std::string order = " ORDER BY a.started_at, a.id";
+    {
+        std::vector<std::string> ids(kFetchRows), files(kFetchRows), fingerprints(kFetchRows), takers(kFetchRows),
+            machines(kFetchRows), started(kFetchRows), saved(kFetchRows), submitted(kFetchRows),
+            statuses(kFetchRows);
+        std::vector<int> pages(kFetchRows), revisions(kFetchRows), scores(kFetchRows), toReview(kFetchRows);
+        SBoundFilter values;
+        soci::statement statement(sql);
+        statement.exchange(soci::into(ids));
+        statement.exchange(soci::into(files));
+        statement.exchange(soci::into(fingerprints));
+        statement.exchange(soci::into(takers));
+        statement.exchange(soci::into(machines));
+        statement.exchange(soci::into(started));
+        statement.exchange(soci::into(saved));
+        statement.exchange(soci::into(submitted));
+        statement.exchange(soci::into(statuses));
+        statement.exchange(soci::into(pages));
+        statement.exchange(soci::into(revisions));
+        statement.exchange(soci::into(scores));
+        statement.exchange(soci::into(toReview));
+        bindFilter(statement, filter, values);
+        statement.alloc();
+        statement.prepare("SELECT a.id, a.assessment_file, a.assessment_fingerprint, a.taker, a.machine,"
+                          " a.started_at, a.saved_at, a.submitted_at, a.status, a.current_page, a.revision,"
+                          " a.score, a.to_review FROM attempts a" +
+                          where + order);
+        statement.define_and_bind();
+        if (statement.execute(true))
+        {
+            do
+            {
+                for (size_t i = 0; i < ids.size(); ++i)
+                {
+                    CAttempt attempt;
+                    attempt.m_id = ids[i];
+                    attempt.m_assessmentFile = decodeText(files[i]);
+                    attempt.m_assessmentFingerprint = fingerprints[i];
+                    attempt.m_taker = decodeText(takers[i]);
+                    attempt.m_machine = decodeText(machines[i]);
+                    attempt.m_startedAt = started[i];
+                    attempt.m_savedAt = saved[i];
+                    attempt.m_submittedAt = submitted[i];
+                    attempt.m_status = statuses[i] == kSubmitted ? CAttempt::eSubmitted : CAttempt::eInProgress;
+                    attempt.m_currentPage = unsigned(pages[i]);
+                    attempt.m_revision = unsigned(revisions[i]);
+                    attempt.m_score = unsigned(scores[i]);
+                    attempt.m_numToReview = unsigned(toReview[i]);
+                    attempts->push_back(std::move(attempt));
+                }
+                for (auto* column : {&ids, &files, &fingerprints, &takers, &machines, &started, &saved, &submitted,
+                                     &statuses})
+                    column->resize(kFetchRows);
+                for (auto* column : {&pages, &revisions, &scores, &toReview})
+                    column->resize(kFetchRows);
+            } while (statement.fetch());
+        }
+    }
+    if (attempts->empty())
+        return;
+
+    std::vector<std::string> ids(kFetchRows), files(kFetchRows), fingerprints(kFetchRows), texts(kFetchRows),
+        chosen(kFetchRows), correct(kFetchRows);
+    std::vector<int> positions(kFetchRows), answerCounts(kFetchRows), right(kFetchRows);
+    SBoundFilter values;
+    soci::statement statement(sql);
+    for (auto* column : {&ids, &files, &fingerprints, &texts, &chosen, &correct})
+        statement.exchange(soci::into(*column));
+    statement.exchange(soci::into(positions));
+    statement.exchange(soci::into(answerCounts));
+    statement.exchange(soci::into(right));
+    bindFilter(statement, filter, values);
+    statement.alloc();
+    statement.prepare("SELECT q.attempt_id, q.question_file, q.question_fingerprint, q.question_text, q.chosen,"
+                      " q.correct, q.position, q.answer_count, q.is_right"
+                      " FROM attempt_questions q JOIN attempts a ON a.id = q.attempt_id" +
+                      where + order + ", q.position");
+    statement.define_and_bind();
+    std::unordered_map<std::string, size_t> indexOfId;
+    for (size_t i = 0; i < attempts->size(); ++i)
+        indexOfId.emplace((*attempts)[i].m_id, i);
+    if (statement.execute(true))
+    {
+        do
+        {
+            for (size_t i = 0; i < ids.size(); ++i)
+            {
+                const auto found = indexOfId.find(ids[i]);
+                if (found == indexOfId.end())
+                    continue;
+                SQuestionResult question;
+                question.m_position = unsigned(positions[i]);
+                question.m_questionFile = decodeText(files[i]);
+                question.m_fingerprint = fingerprints[i];
+                question.m_questionText = decodeText(texts[i]);
+                question.m_numAnswers = unsigned(answerCounts[i]);
+                question.m_chosen = splitIndexes(chosen[i]);
+                question.m_correct = splitIndexes(correct[i]);
+                question.m_right = right[i] != 0;
+                (*attempts)[found->second].m_questions.push_back(std::move(question));
+            }
+            for (auto* column : {&ids, &files, &fingerprints, &texts, &chosen, &correct})
+                column->resize(kFetchRows);
+            for (auto* column : {&positions, &answerCounts, &right})
+                column->resize(kFetchRows);
+        } while (statement.fetch());
+    }
+}
+
+bool CSqlResultsStore::deleteAttempt(const std::string& id, std::string* error)
+{
+    try
+    {
+        soci::transaction transaction(*m_session);
+        *m_session << "DELETE FROM attempt_questions WHERE attempt_id = :id", soci::use(id);
+        *m_session << "DELETE FROM attempts WHERE id = :id", soci::use(id);
+        transaction.commit();
+        return true;
+    }
+    catch (const std::exception& e)
+    {
+        *error = failure("delete the attempt " + id, e);
+        return false;
+    }
+}

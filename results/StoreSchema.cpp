@@ -1,0 +1,94 @@
+#include "results/StoreSchema.h"
+
+#include <soci/soci.h>
+
+#include <vector>
+
+namespace
+{
+// Migration n (from 1) brings a store from version n-1 to n. A later version
+// appends a migration and never edits an earlier one.
+const std::vector<std::vector<const char*>> kMigrations = {
+    {
+        "CREATE TABLE attempts ("
+        " id TEXT PRIMARY KEY,"
+        " assessment_file TEXT NOT NULL,"
+        " assessment_fingerprint TEXT NOT NULL,"
+        " taker TEXT NOT NULL,"
+        " machine TEXT NOT NULL,"
+        " started_at TEXT NOT NULL,"
+        " saved_at TEXT NOT NULL,"
+        " submitted_at TEXT NOT NULL,"
+        " status TEXT NOT NULL CHECK (status IN ('in progress', 'submitted')),"
+        " current_page INTEGER NOT NULL,"
+        " revision INTEGER NOT NULL,"
+        " score INTEGER NOT NULL,"
+        " to_review INTEGER NOT NULL,"
+        " question_count INTEGER NOT NULL)",
+        "CREATE TABLE attempt_questions ("
+        " attempt_id TEXT NOT NULL REFERENCES attempts (id) ON DELETE CASCADE,"
+        " position INTEGER NOT NULL,"
+        " question_file TEXT NOT NULL,"
+        " question_fingerprint TEXT NOT NULL,"
+        " question_text TEXT NOT NULL,"
+        " answer_count INTEGER NOT NULL,"
+        " chosen TEXT NOT NULL,"
+        " correct TEXT NOT NULL,"
+        " is_right INTEGER NOT NULL,"
+        " PRIMARY KEY (attempt_id, position))",
+        "CREATE INDEX attempts_by_fingerprint ON attempts (assessment_fingerprint, started_at)",
+        "CREATE INDEX attempts_by_file ON attempts (assessment_file, started_at)",
+    },
+};
+
+// Any constant: machines of a room that open the store at once take turns.
+const char kPostgreSqlLock[] = "SELECT pg_advisory_xact_lock(62120417)";
+} // namespace
+
+const int CStoreSchema::kVersion = int(kMigrations.size());
+
+int CStoreSchema::storedVersion(soci::session& sql)
+{
+    int version = 0;
+    soci::indicator isSet = soci::i_null;
+    sql << "SELECT MAX(version) FROM evalon_schema", soci::into(version, isSet);
+    return isSet == soci::i_ok ? version : 0;
+}
+
+bool CStoreSchema::isAnotherProgramsSqlite(soci::session& sql)
+{
+    int ours = 0;
+    int tables = 0;
+    sql << "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table'", soci::into(tables);
+    sql << "SELECT COUNT(*) FROM sqlite_master WHERE type = 'table' AND name = 'evalon_schema'", soci::into(ours);
+    return tables > 0 && ours == 0;
+}
+
+bool CStoreSchema::upgrade(soci::session& sql, bool postgreSql, std::string* reason)
+{
+    for (;;)
+    {
+        soci::transaction transaction(sql);
+        if (postgreSql)
+            sql << kPostgreSqlLock;
+        sql << "CREATE TABLE IF NOT EXISTS evalon_schema (version INTEGER NOT NULL)";
+        const int version = storedVersion(sql);
+        if (version > kVersion)
+        {
+            *reason = "it was written by a newer version of evalon (schema version " + std::to_string(version) +
+                      "; this version knows up to " + std::to_string(kVersion) + ")";
+            return false;
+        }
+        if (version == kVersion)
+        {
+            transaction.commit();
+            return true;
+        }
+        for (const char* statement : kMigrations[size_t(version)])
+            sql << statement;
+        const int next = version + 1;
+        sql << "DELETE FROM evalon_schema";
+        sql << "INSERT INTO evalon_schema (version) VALUES (:version)", soci::use(next);
+        transaction.commit();
+    }
+}

@@ -1,0 +1,148 @@
+// A room of takers sending to one PostgreSQL server that stops in the middle
+// of the class and starts again: every attempt arrives, exactly once.
+
+#include "results/ResultsRecorder.h"
+#include "tests/results/ResultsTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+
+namespace
+{
+const unsigned kTakers = 12;
+const unsigned kQuestions = 6;
+
+struct STaker
+{
+    CAttempt attempt;
+    std::unique_ptr<CResultsRecorder> recorder;
+};
+
+class PostgreSqlOutage : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_url = restest::postgreSqlUrl();
+        ASSERT_FALSE(m_url.empty()) << "no PostgreSQL server: run this test under pg_virtualenv";
+        m_file = "/class/" + CAttempt::newId() + ".eva";
+    }
+
+    void TearDown() override
+    {
+        // Whatever happened, the server runs for the next test.
+        restest::controlPostgreSql("start");
+    }
+
+    // Each machine of the room has its own outbox.
+    std::unique_ptr<CResultsRecorder> recorderOf(unsigned taker)
+    {
+        return std::make_unique<CResultsRecorder>(
+            m_url, CResultsRecorder::outboxPathIn(m_folder.file("machine" + std::to_string(taker))));
+    }
+
+    void answer(STaker& taker, unsigned taker_, unsigned from, unsigned to, CResultsRecorder::eOutcome outcome)
+    {
+        for (unsigned position = from; position < to; ++position)
+        {
+            taker.attempt.setAnswers(position, restest::answersOf(taker_, position));
+            EXPECT_EQ(outcome, taker.recorder->save(taker.attempt))
+                << "taker " << taker_ << " question " << position << ": " << taker.recorder->getLastError();
+        }
+    }
+
+    restest::CTempFolder m_folder;
+    std::string m_url;
+    std::string m_file;
+};
+} // namespace
+
+TEST_F(PostgreSqlOutage, EveryAttemptArrivesExactlyOnce)
+{
+    auto assessment = restest::makeAssessment(kQuestions);
+    std::vector<STaker> room(kTakers);
+    for (unsigned t = 0; t < kTakers; ++t)
+    {
+        std::filesystem::create_directory(m_folder.file("machine" + std::to_string(t)));
+        room[t].attempt = CAttempt::begin(*assessment, m_file, "Taker " + std::to_string(t));
+        room[t].recorder = recorderOf(t);
+    }
+    // Takers 0-3 finish before the server goes; the others are half-way.
+    for (unsigned t = 0; t < kTakers; ++t)
+        answer(room[t], t, 0, t < 4 ? kQuestions : 3, CResultsRecorder::eStored);
+    for (unsigned t = 0; t < 4; ++t)
+    {
+        room[t].attempt.submit();
+        EXPECT_EQ(CResultsRecorder::eStored, room[t].recorder->save(room[t].attempt));
+    }
+
+    ASSERT_TRUE(restest::controlPostgreSql("stop"));
+    // Takers 4-7 finish and submit while it is away; 8-11 go on answering.
+    for (unsigned t = 4; t < kTakers; ++t)
+        answer(room[t], t, 3, kQuestions, CResultsRecorder::eKeptInOutbox);
+    for (unsigned t = 4; t < 8; ++t)
+    {
+        room[t].attempt.submit();
+        EXPECT_EQ(CResultsRecorder::eKeptInOutbox, room[t].recorder->save(room[t].attempt));
+        EXPECT_NE(std::string::npos, room[t].recorder->getLastError().find("The results store " + m_url.substr(0, 13)))
+            << room[t].recorder->getLastError();
+        // Their program closes: the next start sends the outbox.
+        room[t].recorder.reset();
+    }
+
+    ASSERT_TRUE(restest::controlPostgreSql("start"));
+    // Takers 8-11 submit: their outboxes go first.
+    for (unsigned t = 8; t < kTakers; ++t)
+    {
+        room[t].attempt.submit();
+        EXPECT_EQ(CResultsRecorder::eStored, room[t].recorder->save(room[t].attempt))
+            << room[t].recorder->getLastError();
+        EXPECT_EQ(0u, room[t].recorder->countOutbox());
+    }
+    for (unsigned t = 4; t < 8; ++t)
+    {
+        room[t].recorder = recorderOf(t);
+        unsigned sent = 0;
+        EXPECT_TRUE(room[t].recorder->sendOutbox(&sent)) << room[t].recorder->getLastError();
+        EXPECT_EQ(1u, sent);
+    }
+    // Sending everything again changes nothing.
+    for (unsigned t = 0; t < kTakers; ++t)
+        EXPECT_EQ(CResultsRecorder::eStored, room[t].recorder->save(room[t].attempt))
+            << room[t].recorder->getLastError();
+
+    CResultsStore::SFilter filter;
+    filter.m_assessmentFile = m_file;
+    std::vector<CAttempt> stored;
+    std::string error;
+    ASSERT_TRUE(room[0].recorder->store()->listAttempts(filter, &stored, &error)) << error;
+    ASSERT_EQ(kTakers, stored.size());
+    std::set<std::string> ids;
+    for (const CAttempt& attempt : stored)
+    {
+        ids.insert(attempt.m_id);
+        const unsigned t = unsigned(std::stoul(attempt.m_taker.substr(6)));
+        EXPECT_EQ(room[t].attempt, attempt) << attempt.m_taker;
+        EXPECT_EQ(CAttempt::eSubmitted, attempt.m_status);
+    }
+    EXPECT_EQ(kTakers, ids.size());
+}
+
+TEST_F(PostgreSqlOutage, AWrongPasswordKeepsTheAttemptOnThisComputer)
+{
+    const std::string wrong = "postgresql://" + std::string(std::getenv("PGUSER")) + ":wrong@" +
+                              std::getenv("PGHOST") + ":" + std::getenv("PGPORT") + "/" + std::getenv("PGDATABASE");
+    CResultsRecorder recorder(wrong, CResultsRecorder::outboxPathIn(m_folder.path()));
+    auto assessment = restest::makeAssessment(2);
+    CAttempt attempt = CAttempt::begin(*assessment, m_file, "Ann");
+    attempt.submit();
+    EXPECT_EQ(CResultsRecorder::eKeptInOutbox, recorder.save(attempt));
+    EXPECT_NE(std::string::npos, recorder.getLastError().find("password authentication failed"))
+        << recorder.getLastError();
+    // The message never shows the password.
+    EXPECT_EQ(std::string::npos, recorder.getLastError().find("wrong")) << recorder.getLastError();
+    EXPECT_EQ(1u, recorder.countOutbox());
+}

@@ -1,0 +1,243 @@
+// Stores that cannot be used, and the outbox that keeps the taker's attempt
+// meanwhile.
+
+#include "results/ResultsRecorder.h"
+#include "results/ResultsStore.h"
+#include "tests/results/ResultsTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using restest::makeAssessment;
+
+namespace
+{
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void writeFile(const std::string& path, const std::string& bytes)
+{
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+void runSql(const std::string& path, const char* statement)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(SQLITE_OK, sqlite3_open(path.c_str(), &db));
+    EXPECT_EQ(SQLITE_OK, sqlite3_exec(db, statement, nullptr, nullptr, nullptr)) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+// A store holding `count` submitted attempts, closed (checkpointed) again.
+void makeStore(const std::string& path, unsigned count)
+{
+    std::string error;
+    auto store = CResultsStore::open("sqlite:" + path, &error);
+    ASSERT_TRUE(store) << error;
+    auto assessment = makeAssessment(50);
+    for (unsigned i = 0; i < count; ++i)
+    {
+        CAttempt attempt = CAttempt::begin(*assessment, "/a.eva", "Taker " + std::to_string(i));
+        attempt.submit();
+        ASSERT_TRUE(store->saveAttempt(attempt, &error)) << error;
+    }
+}
+
+CAttempt anAttempt(const std::string& taker)
+{
+    auto assessment = makeAssessment(3);
+    CAttempt attempt = CAttempt::begin(*assessment, "/a.eva", taker);
+    attempt.setAnswers(0, {0});
+    return attempt;
+}
+
+size_t countAttempts(const std::string& url)
+{
+    std::string error;
+    auto store = CResultsStore::open(url, &error);
+    EXPECT_TRUE(store) << error;
+    std::vector<CAttempt> attempts;
+    if (store)
+    {
+        EXPECT_TRUE(store->listAttempts(CResultsStore::SFilter(), &attempts, &error)) << error;
+    }
+    return attempts.size();
+}
+} // namespace
+
+TEST(BadStore, IsRefusedWithItsNameAndTheReasonAndLeftAsItWas)
+{
+    restest::CTempFolder folder;
+    struct SCase
+    {
+        const char* name;
+        std::function<void(const std::string& path)> make;
+        const char* reason;
+    };
+    const SCase cases[] = {
+        {"text.sqlite", [](const std::string& p) { writeFile(p, std::string(2000, 'x') + "not a database"); },
+         "file is not a database"},
+        {"truncated.sqlite",
+         [](const std::string& p) {
+             makeStore(p, 40);
+             fs::resize_file(p, fs::file_size(p) / 2);
+         },
+         "malformed"},
+        {"newer.sqlite",
+         [](const std::string& p) {
+             makeStore(p, 1);
+             runSql(p, "UPDATE evalon_schema SET version = 99");
+         },
+         "written by a newer version of evalon (schema version 99"},
+        {"other.sqlite", [](const std::string& p) { runSql(p, "CREATE TABLE notes (text TEXT)"); },
+         "a database of another program"},
+        {"folder.sqlite", [](const std::string& p) { fs::create_directory(p); }, "unable to open database file"},
+        {"file/inside.sqlite", [&](const std::string&) { writeFile(folder.file("file"), "a file"); },
+         "unable to open database file"},
+    };
+    for (const SCase& c : cases)
+    {
+        const std::string path = folder.file(c.name);
+        c.make(path);
+        const std::string before = fs::is_regular_file(path) ? readFile(path) : std::string();
+        std::string error;
+        EXPECT_FALSE(CResultsStore::open("sqlite:" + path, &error)) << c.name;
+        EXPECT_EQ(0u, error.find("The results store " + path + " cannot ")) << error;
+        EXPECT_NE(std::string::npos, error.find(c.reason)) << error;
+        if (!before.empty())
+        {
+            EXPECT_TRUE(before == readFile(path)) << c.name << " was changed";
+        }
+    }
+}
+
+TEST(BadStore, AReadOnlyFolderIsRefused)
+{
+    restest::CTempFolder folder;
+    const std::string locked = folder.file("locked");
+    fs::create_directory(locked);
+    chmod(locked.c_str(), 0555);
+    std::string error;
+    const bool opened = bool(CResultsStore::open("sqlite:" + locked + "/results.sqlite", &error));
+    // Root writes anywhere; anyone else is refused, with the reason.
+    if (geteuid() == 0)
+    {
+        EXPECT_TRUE(opened) << error;
+    }
+    else
+    {
+        EXPECT_NE(std::string::npos, error.find("unable to open database file")) << error;
+    }
+}
+
+TEST(BadStore, AFullDiskFailsTheWriteAndKeepsWhatWasStored)
+{
+    restest::CTempFolder folder;
+    const std::string path = folder.file("full.sqlite");
+    std::string error;
+    auto store = CResultsStore::open("sqlite:" + path, &error);
+    ASSERT_TRUE(store) << error;
+    const CAttempt kept = anAttempt("Ann");
+    ASSERT_TRUE(store->saveAttempt(kept, &error)) << error;
+
+    // No file of this process may grow past its size now: the next write
+    // meets what a full disk gives.
+    CAttempt big = anAttempt("Bob");
+    big.m_questions[0].m_questionText.assign(1 << 20, 'x');
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved;
+    getrlimit(RLIMIT_FSIZE, &saved);
+    rlimit limit = saved;
+    limit.rlim_cur = std::max(fs::file_size(path), fs::file_size(path + "-wal")) + 4096;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool written = store->saveAttempt(big, &error);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(written);
+    EXPECT_EQ(0u, error.find("The results store " + path + " cannot store the attempt of Bob: ")) << error;
+    store.reset();
+    store = CResultsStore::open("sqlite:" + path, &error);
+    ASSERT_TRUE(store) << error;
+    std::vector<CAttempt> attempts;
+    ASSERT_TRUE(store->listAttempts(CResultsStore::SFilter(), &attempts, &error)) << error;
+    ASSERT_EQ(1u, attempts.size());
+    EXPECT_EQ(kept, attempts[0]);
+}
+
+TEST(Outbox, KeepsTheAttemptWhileTheStoreIsBrokenAndSendsItOnce)
+{
+    restest::CTempFolder folder;
+    const std::string path = folder.file("results.sqlite");
+    const std::string url = "sqlite:" + path;
+    writeFile(path, std::string(4096, 'x'));
+    const std::string outbox = CResultsRecorder::outboxPathIn(folder.path());
+
+    CAttempt answering = anAttempt("Ann");
+    {
+        CResultsRecorder recorder(url, outbox);
+        EXPECT_EQ(CResultsRecorder::eKeptInOutbox, recorder.save(answering));
+        EXPECT_EQ(0u, recorder.getLastError().find("The results store " + path + " cannot be opened"))
+            << recorder.getLastError();
+        answering.setAnswers(1, {1});
+        EXPECT_EQ(CResultsRecorder::eKeptInOutbox, recorder.save(answering));
+        EXPECT_EQ(1u, recorder.countOutbox());
+        EXPECT_FALSE(recorder.sendOutbox());
+    }
+
+    // The next start: the store works again (a new file), the outbox is sent.
+    fs::remove(path);
+    CResultsRecorder recorder(url, outbox);
+    unsigned sent = 0;
+    ASSERT_TRUE(recorder.sendOutbox(&sent)) << recorder.getLastError();
+    EXPECT_EQ(1u, sent);
+    EXPECT_EQ(0u, recorder.countOutbox());
+    ASSERT_TRUE(recorder.sendOutbox(&sent));
+    EXPECT_EQ(0u, sent);
+
+    // The answers so far reached the store whole, and a submit follows them.
+    CAttempt stored;
+    std::string error;
+    ASSERT_TRUE(recorder.store()->loadAttempt(answering.m_id, &stored, &error)) << error;
+    EXPECT_EQ(answering, stored);
+    answering.submit();
+    EXPECT_EQ(CResultsRecorder::eStored, recorder.save(answering));
+    EXPECT_EQ(1u, countAttempts(url));
+}
+
+TEST(Outbox, IsSentBeforeASubmitAndALostAttemptNamesBothStores)
+{
+    restest::CTempFolder folder;
+    const std::string path = folder.file("results.sqlite");
+    const std::string outbox = CResultsRecorder::outboxPathIn(folder.path());
+    {
+        // An earlier run that could not reach its store.
+        CResultsRecorder earlier("sqlite:" + folder.file("missing/results.sqlite"), outbox);
+        EXPECT_EQ(CResultsRecorder::eKeptInOutbox, earlier.save(anAttempt("Ann")));
+    }
+    CResultsRecorder recorder("sqlite:" + path, outbox);
+    CAttempt bob = anAttempt("Bob");
+    EXPECT_EQ(CResultsRecorder::eStored, recorder.save(bob));
+    EXPECT_EQ(1u, recorder.countOutbox());
+    bob.submit();
+    EXPECT_EQ(CResultsRecorder::eStored, recorder.save(bob));
+    EXPECT_EQ(0u, recorder.countOutbox());
+    EXPECT_EQ(2u, countAttempts("sqlite:" + path));
+
+    writeFile(folder.file("file"), "a file");
+    CResultsRecorder nowhere("sqlite:" + folder.file("file/results.sqlite"), folder.file("file/outbox.sqlite"));
+    EXPECT_EQ(CResultsRecorder::eLost, nowhere.save(bob));
+    EXPECT_NE(std::string::npos, nowhere.getLastError().find(folder.file("file/results.sqlite")));
+    EXPECT_NE(std::string::npos, nowhere.getLastError().find(folder.file("file/outbox.sqlite")));
+}
