@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "external/data/interchange/QuestionExporter.h"
+#include "interchange/QuestionExporter.h"
 
 #include <map>
 

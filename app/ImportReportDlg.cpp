@@ -1,6 +1,6 @@
 #include "app/ImportReportDlg.h"
 
-#include "external/data/interchange/ImportReport.h"
+#include "interchange/ImportReport.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>

@@ -2,8 +2,8 @@
 
 #include "app/ImportReportDlg.h"
 #include "external/data/AssessmentMgr.h"
-#include "external/data/interchange/QuestionExporter.h"
-#include "external/data/interchange/QuestionImporter.h"
+#include "interchange/QuestionExporter.h"
+#include "interchange/QuestionImporter.h"
 
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>

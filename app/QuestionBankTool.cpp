@@ -2,8 +2,8 @@
 
 #include "external/data/AssessmentMgr.h"
 #include "external/data/AssessmentSerializer.h"
-#include "external/data/interchange/QuestionExporter.h"
-#include "external/data/interchange/QuestionImporter.h"
+#include "interchange/QuestionExporter.h"
+#include "interchange/QuestionImporter.h"
 
 #include <wx/filename.h>
 

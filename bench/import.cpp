@@ -8,10 +8,10 @@
 #include "bench/support/BenchSupport.h"
 
 #include "external/data/AssessmentMgr.h"
-#include "external/data/interchange/BankFile.h"
-#include "external/data/interchange/GiftFormat.h"
-#include "external/data/interchange/QtiFormat.h"
-#include "external/data/interchange/QuestionImporter.h"
+#include "interchange/BankFile.h"
+#include "interchange/GiftFormat.h"
+#include "interchange/QtiFormat.h"
+#include "interchange/QuestionImporter.h"
 
 #include <benchmark/benchmark.h>
 

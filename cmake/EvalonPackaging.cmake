@@ -10,7 +10,7 @@ set(CPACK_PACKAGE_VENDOR "evalon-ui developers")
 set(CPACK_PACKAGE_CONTACT "evalon-ui developers <evalon-ui@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION
-    "The evalon-ui libraries (assessment data, widgets and panels on wxWidgets 3.2), their headers, CMake package and pkg-config file for host applications, and evalon, the host application for authoring and taking assessments, with a sample assessment.")
+    "The evalon-ui libraries (assessment data, widgets, panels on wxWidgets 3.2, and question-bank interchange), their headers, CMake package and pkg-config file for host applications, and evalon, the host application for authoring and taking assessments, with a sample assessment.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
 

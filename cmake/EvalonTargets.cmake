@@ -50,7 +50,7 @@ endfunction()
 # evalon_configure_target, e.g. for evalon::interchange:
 #     evalon_add_library(interchange ItemSource.cpp ImportReport.cpp ...)
 # then EVALON_INTERCHANGE_EXPORT (from
-# "external/data/interchange/EvalonInterchangeExport.h") on its public classes,
+# "interchange/EvalonInterchangeExport.h") on its public classes,
 # and "///" comments on their public and protected members: the docs target
 # (cmake/EvalonDocs.cmake) reads every exported class and fails on an
 # undocumented one.

@@ -9,8 +9,8 @@
 
 #include "external/data/AssessmentMgr.h"
 #include "external/data/QuestionDataSerializer.h"
-#include "external/data/interchange/QuestionExporter.h"
-#include "external/data/interchange/QuestionImporter.h"
+#include "interchange/QuestionExporter.h"
+#include "interchange/QuestionImporter.h"
 
 #include <wx/filename.h>
 

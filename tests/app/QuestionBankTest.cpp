@@ -4,7 +4,7 @@
 #include "app/ImportReportDlg.h"
 #include "app/QuestionBankActions.h"
 #include "external/data/AssessmentSerializer.h"
-#include "external/data/interchange/QuestionExporter.h"
+#include "interchange/QuestionExporter.h"
 #include "tests/app/TestAssessments.h"
 
 #include <wx/dir.h>

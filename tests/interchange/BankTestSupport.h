@@ -5,7 +5,7 @@
 
 #include "tests/support/WxTest.h"
 
-#include "external/data/interchange/QuestionImporter.h"
+#include "interchange/QuestionImporter.h"
 
 #include <string>
 #include <vector>

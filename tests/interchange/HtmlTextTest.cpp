@@ -3,8 +3,8 @@
 
 #include "tests/support/WxTest.h"
 
-#include "external/data/interchange/BankItem.h"
-#include "external/data/interchange/HtmlText.h"
+#include "interchange/BankItem.h"
+#include "interchange/HtmlText.h"
 
 TEST(HtmlText, ParagraphsAndBreaksBecomeLinesAndWhiteSpaceCollapses)
 {

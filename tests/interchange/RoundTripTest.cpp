@@ -4,7 +4,7 @@
 #include "tests/interchange/BankTestSupport.h"
 
 #include "external/data/AssessmentMgr.h"
-#include "external/data/interchange/QuestionExporter.h"
+#include "interchange/QuestionExporter.h"
 
 #include <wx/dir.h>
 #include <wx/xml/xml.h>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "external/data/interchange/EvalonInterchangeExport.h"
+#include "interchange/EvalonInterchangeExport.h"
 
-#include "external/data/interchange/BankItem.h"
-#include "external/data/interchange/ImportReport.h"
-#include "external/data/interchange/ImportedQuestion.h"
+#include "interchange/BankItem.h"
+#include "interchange/ImportReport.h"
+#include "interchange/ImportedQuestion.h"
 
 #include <functional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "external/data/interchange/ItemSource.h"
+#include "interchange/ItemSource.h"
 
 #include <wx/arrstr.h>
 

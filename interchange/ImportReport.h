@@ -1,8 +1,8 @@
 #pragma once
 
-#include "external/data/interchange/EvalonInterchangeExport.h"
+#include "interchange/EvalonInterchangeExport.h"
 
-#include "external/data/interchange/ItemSource.h"
+#include "interchange/ItemSource.h"
 
 #include <wx/arrstr.h>
 

@@ -1,7 +1,7 @@
-#include "external/data/interchange/CsvFormat.h"
+#include "interchange/CsvFormat.h"
 
-#include "external/data/interchange/ImportReport.h"
-#include "external/data/interchange/ItemMapper.h"
+#include "interchange/ImportReport.h"
+#include "interchange/ItemMapper.h"
 
 #include <map>
 

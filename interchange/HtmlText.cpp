@@ -1,6 +1,6 @@
-#include "external/data/interchange/HtmlText.h"
+#include "interchange/HtmlText.h"
 
-#include "external/data/interchange/BankItem.h"
+#include "interchange/BankItem.h"
 
 #include <wx/xml/xml.h>
 

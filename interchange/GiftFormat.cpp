@@ -1,8 +1,8 @@
-#include "external/data/interchange/GiftFormat.h"
+#include "interchange/GiftFormat.h"
 
-#include "external/data/interchange/HtmlText.h"
-#include "external/data/interchange/ImportReport.h"
-#include "external/data/interchange/ItemMapper.h"
+#include "interchange/HtmlText.h"
+#include "interchange/ImportReport.h"
+#include "interchange/ItemMapper.h"
 
 #include <wx/tokenzr.h>
 

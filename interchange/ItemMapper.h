@@ -1,9 +1,9 @@
 #pragma once
 
-#include "external/data/interchange/EvalonInterchangeExport.h"
+#include "interchange/EvalonInterchangeExport.h"
 
 #include "external/data/QuestionData.h"
-#include "external/data/interchange/BankItem.h"
+#include "interchange/BankItem.h"
 
 /// The mapping between a bank's questions and ours, the same for every format:
 /// one-answer items become single-answer questions (true/false when their two

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "external/data/interchange/EvalonInterchangeExport.h"
+#include "interchange/EvalonInterchangeExport.h"
 
-#include "external/data/interchange/BankItem.h"
-#include "external/data/interchange/ExportItem.h"
+#include "interchange/BankItem.h"
+#include "interchange/ExportItem.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-#include "external/data/interchange/ItemMapper.h"
+#include "interchange/ItemMapper.h"
 
 #include "external/data/XMLSerializer.h"
 

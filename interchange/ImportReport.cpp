@@ -1,4 +1,4 @@
-#include "external/data/interchange/ImportReport.h"
+#include "interchange/ImportReport.h"
 
 #include <algorithm>
 

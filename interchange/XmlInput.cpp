@@ -1,7 +1,7 @@
-#include "external/data/interchange/XmlInput.h"
+#include "interchange/XmlInput.h"
 
 #include "external/data/XMLSerializer.h"
-#include "external/data/interchange/ImportReport.h"
+#include "interchange/ImportReport.h"
 
 #include <wx/log.h>
 #include <wx/mstream.h>

@@ -1,14 +1,14 @@
-#include "external/data/interchange/QuestionImporter.h"
+#include "interchange/QuestionImporter.h"
 
 #include "external/data/AssessmentMgr.h"
 #include "external/data/QuestionDataSerializer.h"
-#include "external/data/interchange/AikenFormat.h"
-#include "external/data/interchange/BankFile.h"
-#include "external/data/interchange/CsvFormat.h"
-#include "external/data/interchange/GiftFormat.h"
-#include "external/data/interchange/ItemMapper.h"
-#include "external/data/interchange/MoodleXmlFormat.h"
-#include "external/data/interchange/QtiFormat.h"
+#include "interchange/AikenFormat.h"
+#include "interchange/BankFile.h"
+#include "interchange/CsvFormat.h"
+#include "interchange/GiftFormat.h"
+#include "interchange/ItemMapper.h"
+#include "interchange/MoodleXmlFormat.h"
+#include "interchange/QtiFormat.h"
 
 #include <wx/filename.h>
 

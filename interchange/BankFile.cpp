@@ -1,4 +1,4 @@
-#include "external/data/interchange/BankFile.h"
+#include "interchange/BankFile.h"
 
 #include <wx/ffile.h>
 #include <wx/file.h>

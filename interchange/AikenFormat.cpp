@@ -1,6 +1,6 @@
-#include "external/data/interchange/AikenFormat.h"
+#include "interchange/AikenFormat.h"
 
-#include "external/data/interchange/ItemMapper.h"
+#include "interchange/ItemMapper.h"
 
 #include <wx/tokenzr.h>
 

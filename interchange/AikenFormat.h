@@ -1,8 +1,8 @@
 #pragma once
 
-#include "external/data/interchange/EvalonInterchangeExport.h"
+#include "interchange/EvalonInterchangeExport.h"
 
-#include "external/data/interchange/BankItem.h"
+#include "interchange/BankItem.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
-#include "external/data/interchange/MoodleXmlFormat.h"
+#include "interchange/MoodleXmlFormat.h"
 
-#include "external/data/interchange/HtmlText.h"
-#include "external/data/interchange/ImportReport.h"
-#include "external/data/interchange/ItemMapper.h"
-#include "external/data/interchange/XmlInput.h"
+#include "interchange/HtmlText.h"
+#include "interchange/ImportReport.h"
+#include "interchange/ItemMapper.h"
+#include "interchange/XmlInput.h"
 
 #include <wx/xml/xml.h>
 

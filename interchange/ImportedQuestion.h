@@ -1,9 +1,9 @@
 #pragma once
 
-#include "external/data/interchange/EvalonInterchangeExport.h"
+#include "interchange/EvalonInterchangeExport.h"
 
 #include "external/data/QuestionData.h"
-#include "external/data/interchange/ItemSource.h"
+#include "interchange/ItemSource.h"
 
 /// A question read from a bank, ready to be added to an assessment: where it
 /// came from and the report entry that tells of it.

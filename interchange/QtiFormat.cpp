@@ -1,10 +1,10 @@
-#include "external/data/interchange/QtiFormat.h"
+#include "interchange/QtiFormat.h"
 
-#include "external/data/interchange/BankFile.h"
-#include "external/data/interchange/HtmlText.h"
-#include "external/data/interchange/ImportReport.h"
-#include "external/data/interchange/ItemMapper.h"
-#include "external/data/interchange/XmlInput.h"
+#include "interchange/BankFile.h"
+#include "interchange/HtmlText.h"
+#include "interchange/ImportReport.h"
+#include "interchange/ItemMapper.h"
+#include "interchange/XmlInput.h"
 
 #include <wx/dir.h>
 #include <wx/filename.h>
