@@ -79,9 +79,11 @@ function(evalon_write_pkg_config)
     set(EVALON_PC_PREFIX "\${pcfiledir}/${pc_to_prefix}")
     configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/evalon-ui.pc.in ${PROJECT_BINARY_DIR}/evalon-ui.pc @ONLY)
     configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/evalon-interchange.pc.in ${PROJECT_BINARY_DIR}/evalon-interchange.pc @ONLY)
+    configure_file(${CMAKE_CURRENT_FUNCTION_LIST_DIR}/evalon-results.pc.in ${PROJECT_BINARY_DIR}/evalon-results.pc @ONLY)
 endfunction()
 evalon_write_pkg_config()
 install(FILES ${PROJECT_BINARY_DIR}/evalon-ui.pc ${PROJECT_BINARY_DIR}/evalon-interchange.pc
+              ${PROJECT_BINARY_DIR}/evalon-results.pc
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 
 include(EvalonDocs)
