@@ -1,5 +1,7 @@
 #include "app/TakeAssessmentFrame.h"
 
+#include "app/AttemptRecording.h"
+#include "app/MissedQuestionsPanel.h"
 #include "app/TakeAssessmentPanel.h"
 
 #include <wx/accel.h>
@@ -24,6 +26,11 @@ wxBEGIN_EVENT_TABLE(CTakeAssessmentFrame, wxFrame)
     EVT_MENU(kForwardCommandID, CTakeAssessmentFrame::OnForward)
     EVT_MENU(kFinishCommandID, CTakeAssessmentFrame::OnFinish)
     EVT_COMMAND(wxID_ANY, EVT_TAKE_PAGE_FAILED, CTakeAssessmentFrame::OnPageFailed)
+    EVT_COMMAND(wxID_ANY, EVT_MISSED_PAGE_FAILED, CTakeAssessmentFrame::OnPageFailed)
+    EVT_COMMAND(wxID_ANY, EVT_TAKE_PAGE_TURNED, CTakeAssessmentFrame::OnPageTurned)
+    EVT_COMMAND(wxID_ANY, EVT_TAKE_REVIEW_MISSED, CTakeAssessmentFrame::OnReviewMissed)
+    EVT_COMMAND(wxID_ANY, EVT_MISSED_REVIEW_DONE, CTakeAssessmentFrame::OnMissedReviewDone)
+    EVT_CLOSE(CTakeAssessmentFrame::OnClose)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -41,14 +48,20 @@ CTakeAssessmentFrame::~CTakeAssessmentFrame() = default;
 void CTakeAssessmentFrame::zeroInit()
 {
     m_panel = nullptr;
+    m_missedPanel = nullptr;
+    m_assessment = nullptr;
     m_interactive = true;
+    m_toldNotice = false;
 }
 
 bool CTakeAssessmentFrame::createControls()
 {
     m_panel = new CTakeAssessmentPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL);
+    m_missedPanel = new CMissedQuestionsPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL);
+    m_missedPanel->Hide();
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(m_panel, 1, wxEXPAND);
+    sizer->Add(m_missedPanel, 1, wxEXPAND);
     SetSizer(sizer);
 
     // Keys that turn pages and never touch an answer: Space stays with the
@@ -82,20 +95,111 @@ bool CTakeAssessmentFrame::initialize(CAssessmentMgr* assessment)
         return false;
     }
     m_panel->initializeDisplaySize(this);
+    m_assessment = assessment;
+    // The attempt is in the store from its first page on.
+    record();
     return true;
+}
+
+void CTakeAssessmentFrame::setRecording(std::unique_ptr<CAttemptRecording> recording)
+{
+    m_recording = std::move(recording);
+}
+
+void CTakeAssessmentFrame::setMissedReviewOffered(bool offered)
+{
+    m_panel->setMissedReviewOffered(offered);
+}
+
+void CTakeAssessmentFrame::record()
+{
+    if (!m_recording)
+        return;
+    switch (m_recording->record(*m_panel->getTaking()))
+    {
+    case CResultsRecorder::eStored:
+        break;
+    case CResultsRecorder::eKeptInOutbox:
+        tell(CResultsRecorder::kOutboxNotice, wxICON_INFORMATION);
+        break;
+    case CResultsRecorder::eLost:
+        tell("Your answers could not be kept, neither in the results store nor on this computer. " +
+                 m_recording->getLastError(),
+             wxICON_ERROR);
+        break;
+    }
+}
+
+void CTakeAssessmentFrame::tell(const wxString& notice, long icon)
+{
+    // Told once per attempt, and once more if it happens at the submit.
+    const bool submitted = m_panel->getTaking()->getPage() == CAssessmentTaking::eReviewPage;
+    m_lastNotice = notice;
+    if (m_toldNotice && !submitted)
+        return;
+    m_toldNotice = true;
+    if (m_interactive)
+        wxMessageBox(notice, "Evalon", wxOK | icon, this);
+}
+
+void CTakeAssessmentFrame::showPanel(wxWindow* panel)
+{
+    m_panel->Show(panel == m_panel);
+    m_missedPanel->Show(panel == m_missedPanel);
+    Layout();
 }
 
 void CTakeAssessmentFrame::OnBack(wxCommandEvent&)
 {
-    m_panel->goBack();
+    if (m_missedPanel->IsShown())
+        m_missedPanel->goBack();
+    else
+        m_panel->goBack();
 }
 
 void CTakeAssessmentFrame::OnForward(wxCommandEvent&)
 {
-    if (m_panel->getTaking()->getPage() == CAssessmentTaking::eCongratulationsPage)
+    if (m_missedPanel->IsShown())
+        m_missedPanel->goForward();
+    else if (m_panel->getTaking()->getPage() == CAssessmentTaking::eCongratulationsPage)
         Close();
     else
         m_panel->goForward();
+}
+
+void CTakeAssessmentFrame::OnPageTurned(wxCommandEvent&)
+{
+    record();
+}
+
+void CTakeAssessmentFrame::OnReviewMissed(wxCommandEvent&)
+{
+    m_missedPanel->initialize(m_assessment, &m_images, m_panel->getTaking());
+    showPanel(m_missedPanel);
+    if (!m_missedPanel->showMissed(0))
+    {
+        wxCommandEvent failed(EVT_MISSED_PAGE_FAILED, GetId());
+        failed.SetString(m_missedPanel->getLastError());
+        OnPageFailed(failed);
+    }
+}
+
+void CTakeAssessmentFrame::OnMissedReviewDone(wxCommandEvent&)
+{
+    showPanel(m_panel);
+    m_panel->finishReview();
+}
+
+void CTakeAssessmentFrame::OnClose(wxCloseEvent& event)
+{
+    // Answers checked on the page shown, not yet kept by a page change.
+    if (m_recording && m_panel->getTaking() &&
+        m_panel->getTaking()->getPage() == CAssessmentTaking::eQuestionPage)
+    {
+        m_panel->keepAnswersOfQuestionShown();
+        record();
+    }
+    event.Skip();
 }
 
 void CTakeAssessmentFrame::OnFinish(wxCommandEvent&)

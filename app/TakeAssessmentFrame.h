@@ -4,7 +4,11 @@
 
 #include <wx/frame.h>
 
+#include <memory>
+
 class CAssessmentMgr;
+class CAttemptRecording;
+class CMissedQuestionsPanel;
 class CTakeAssessmentPanel;
 
 // The window in which a test taker takes an assessment: the presentation
@@ -21,6 +25,13 @@ public:
                          const wxString& name = wxFrameNameStr);
     ~CTakeAssessmentFrame() override;
 
+    // Keeps the attempt: its start, the answers so far at every page change
+    // and on closing, and the submission. Given before initialize().
+    void setRecording(std::unique_ptr<CAttemptRecording> recording);
+    // After the review page, the missed questions one by one before the
+    // congratulations page; off by default.
+    void setMissedReviewOffered(bool offered);
+
     // Shows the first page and sizes the window to its background. The
     // assessment is the host's and must outlive the window. False, with the
     // reason in getLastError(), when the first page cannot be shown.
@@ -32,6 +43,11 @@ public:
     void setInteractive(bool interactive) { m_interactive = interactive; }
 
     CTakeAssessmentPanel* getPanel() const { return m_panel; }
+    CMissedQuestionsPanel* getMissedPanel() const { return m_missedPanel; }
+    CAttemptRecording* getRecording() const { return m_recording.get(); }
+    // What the taker was last told about where their answers are kept
+    // (shown in a message box when interactive); empty when all went well.
+    wxString getLastNotice() const { return m_lastNotice; }
     const CImageCache& getImageCache() const { return m_images; }
     wxString getLastError() const { return m_lastError; }
 
@@ -43,8 +59,21 @@ private:
     void OnForward(wxCommandEvent& event);
     void OnFinish(wxCommandEvent& event);
     void OnPageFailed(wxCommandEvent& event);
+    void OnPageTurned(wxCommandEvent& event);
+    void OnReviewMissed(wxCommandEvent& event);
+    void OnMissedReviewDone(wxCommandEvent& event);
+    void OnClose(wxCloseEvent& event);
+
+    void record();
+    void tell(const wxString& notice, long icon);
+    void showPanel(wxWindow* panel);
 
     CTakeAssessmentPanel* m_panel;
+    CMissedQuestionsPanel* m_missedPanel;
+    CAssessmentMgr* m_assessment;
+    std::unique_ptr<CAttemptRecording> m_recording;
+    wxString m_lastNotice;
+    bool m_toldNotice;
     CImageCache m_images;
     wxString m_lastError;
     bool m_interactive;

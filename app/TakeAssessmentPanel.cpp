@@ -4,6 +4,8 @@
 #include "external/data/AssessmentMgr.h"
 
 wxDEFINE_EVENT(EVT_TAKE_PAGE_FAILED, wxCommandEvent);
+wxDEFINE_EVENT(EVT_TAKE_PAGE_TURNED, wxCommandEvent);
+wxDEFINE_EVENT(EVT_TAKE_REVIEW_MISSED, wxCommandEvent);
 
 // Navigation and painting are handled by the base panel.
 // clang-format off
@@ -25,6 +27,7 @@ void CTakeAssessmentPanel::zeroInit()
 {
     m_assessment = nullptr;
     m_images = nullptr;
+    m_missedReviewOffered = false;
 }
 
 bool CTakeAssessmentPanel::createControls()
@@ -156,6 +159,9 @@ void CTakeAssessmentPanel::keepAnswersOfQuestionShown()
 
 void CTakeAssessmentPanel::turnPage()
 {
+    wxCommandEvent turned(EVT_TAKE_PAGE_TURNED, GetId());
+    turned.SetEventObject(this);
+    ProcessWindowEvent(turned);
     if (showCurrentPage())
         return;
     wxCommandEvent failed(EVT_TAKE_PAGE_FAILED, GetId());
@@ -173,6 +179,14 @@ void CTakeAssessmentPanel::handlePreviousButtonClicked()
 
 void CTakeAssessmentPanel::handleNextButtonClicked()
 {
+    if (m_taking->getPage() == CAssessmentTaking::eReviewPage && m_missedReviewOffered &&
+        m_taking->countMissedQuestions() > 0)
+    {
+        wxCommandEvent review(EVT_TAKE_REVIEW_MISSED, GetId());
+        review.SetEventObject(this);
+        ProcessWindowEvent(review);
+        return;
+    }
     keepAnswersOfQuestionShown();
     if (m_taking->goNext())
         turnPage();
@@ -182,6 +196,14 @@ void CTakeAssessmentPanel::handleSubmitButtonClicked()
 {
     if (m_taking->submit())
         turnPage();
+}
+
+bool CTakeAssessmentPanel::finishReview()
+{
+    if (!m_taking || m_taking->getPage() != CAssessmentTaking::eReviewPage || !m_taking->goNext())
+        return false;
+    turnPage();
+    return true;
 }
 
 bool CTakeAssessmentPanel::goBack()

@@ -11,6 +11,12 @@ class CImageCache;
 // Sent to the panel's parent when a page cannot be shown (a picture is
 // missing or unreadable); the event's string says which picture and why.
 wxDECLARE_EVENT(EVT_TAKE_PAGE_FAILED, wxCommandEvent);
+// Sent to the panel's parent after every move to another page, before the
+// page is shown, so that the answers so far can be kept.
+wxDECLARE_EVENT(EVT_TAKE_PAGE_TURNED, wxCommandEvent);
+// Sent instead of moving on from the review page when the review of missed
+// questions is offered and there are some.
+wxDECLARE_EVENT(EVT_TAKE_REVIEW_MISSED, wxCommandEvent);
 
 // The test taker's side of an assessment: the pages in our order (the
 // questions, the submit page, the review page, the congratulations page), the
@@ -36,6 +42,14 @@ public:
 
     // Checks exactly these answers (indexes 0 to 9) of the question shown.
     void selectAnswers(const wxArrayInt& answers);
+    // Takes the checked answers of the question shown into the taking.
+    void keepAnswersOfQuestionShown();
+
+    // Whether Next on the review page asks the parent to review the missed
+    // questions first (EVT_TAKE_REVIEW_MISSED); off by default.
+    void setMissedReviewOffered(bool offered) { m_missedReviewOffered = offered; }
+    // Goes on from the review page to the congratulations page.
+    bool finishReview();
 
     const CAssessmentTaking* getTaking() const { return m_taking.get(); }
     wxString getLastError() const { return m_lastError; }
@@ -51,7 +65,6 @@ private:
     bool createControls();
 
     bool showPage();
-    void keepAnswersOfQuestionShown();
     void showNavigationButtons();
     void focusFirstControl();
     // Shows the page the taking moved to, and tells the parent when it cannot.
@@ -61,6 +74,7 @@ private:
     CImageCache* m_images;
     std::unique_ptr<CAssessmentTaking> m_taking;
     wxString m_lastError;
+    bool m_missedReviewOffered;
 
     wxDECLARE_EVENT_TABLE();
 };
