@@ -30,14 +30,24 @@ const CCommandLine::SOption CCommandLine::kOptions[] = {
     {"export", nullptr, "FILE", &CCommandLine::m_file, "the assessment whose questions --export writes"},
     {"format", nullptr, "FORMAT", &CCommandLine::m_format,
      "gift, moodle, qti21, qti30 (--to a folder) or csv"},
-    {"to", nullptr, "PATH", &CCommandLine::m_target, "the file or folder --export writes"},
+    {"to", nullptr, "PATH", &CCommandLine::m_target, "the file or folder --export writes, the CSV file of --results"},
+    {"record", nullptr, "FILE", &CCommandLine::m_file, "the assessment of an attempt given elsewhere"},
+    {"results", nullptr, "FILE", &CCommandLine::m_file, "the assessment whose attempts --results writes"},
+    {"taker", nullptr, "NAME", &CCommandLine::m_taker, "the taker's name (--take asks for it otherwise)"},
+    {"answers", nullptr, "ANSWERS", &CCommandLine::m_answers,
+     "one group per question, separated by ';', of answer indexes (from 0) separated by ','; "
+     "empty for no answer: \"0;1,2;;3\""},
+    {"store", nullptr, "URL", &CCommandLine::m_store,
+     "the results store: sqlite:PATH or postgresql://user@host:port/dbname "
+     "(default: the configured one, else results.sqlite in the user's data folder)"},
 };
 
 // A mode without an option is chosen by whether FILE is given.
 const CCommandLine::SMode CCommandLine::kModes[] = {
     {eManage, nullptr, "", "", eNoFile, nullptr, "manage your list of assessment files", ""},
     {eAuthor, nullptr, "", "", eOneFile, nullptr, "author the assessment FILE (.eva)", ""},
-    {eTake, "take", "", "", eNoFile, nullptr, "take the assessment FILE",
+    {eTake, "take", "", "taker store", eNoFile, nullptr,
+     "take the assessment FILE, the answers kept in the results store",
      "--take needs exactly one assessment file"},
     {eSnapshot, "snapshot", "", "", eOptionalFile, nullptr,
      "save every page of FILE (default: the bundled sample) as a PNG picture in DIR, and exit",
@@ -47,6 +57,12 @@ const CCommandLine::SMode CCommandLine::kModes[] = {
      "--import needs --into ASSESSMENT"},
     {eExport, "export", "format to", "", eNoFile, &CCommandLine::checkFormat,
      "write the questions of FILE to PATH in FORMAT", "--export needs --format FORMAT and --to PATH"},
+    {eRecord, "record", "taker answers", "store", eNoFile, nullptr,
+     "score and store an attempt given elsewhere (on paper, on another system)",
+     "--record needs --taker NAME and --answers ANSWERS"},
+    {eResults, "results", "to", "store", eNoFile, &CCommandLine::checkCsvTarget,
+     "write every submitted attempt of FILE to PATH as CSV, a row per attempt and question",
+     "--results needs --to PATH.csv"},
     {eHelp, "help", "", "", eNoFile, nullptr, "show this help and exit", "--help takes no argument"},
     {eVersion, "version", "", "", eNoFile, nullptr, "show the version and exit",
      "--version takes no argument"},
@@ -265,6 +281,13 @@ wxString CCommandLine::checkFormat(const CCommandLine& line)
     if (CQuestionExporter::parseFormat(line.m_format, &format))
         return wxString();
     return wxString::Format("unknown format '%s' (gift, moodle, qti21, qti30 or csv)", line.m_format);
+}
+
+wxString CCommandLine::checkCsvTarget(const CCommandLine& line)
+{
+    if (line.m_target.Lower().EndsWith(".csv"))
+        return wxString();
+    return wxString::Format("--results writes CSV: --to needs a .csv file, not '%s'", line.m_target);
 }
 
 CCommandLine CCommandLine::misused(const wxString& error)

@@ -22,10 +22,12 @@ public:
     {
         eManage,   // no argument: the list of assessment files
         eAuthor,   // FILE: the authoring window of one assessment
-        eTake,     // --take FILE
+        eTake,     // --take FILE [--taker NAME] [--store URL]
         eSnapshot, // --snapshot DIR [FILE]
         eImport,   // --import BANK --into FILE [--questions-dir DIR]
         eExport,   // --export FILE --format FORMAT --to PATH
+        eRecord,   // --record FILE --taker NAME --answers ANSWERS [--store URL]
+        eResults,  // --results FILE --to PATH.csv [--store URL]
         eHelp,     // -h, --help
         eVersion,  // --version
         eMisused   // anything else; getError() says what
@@ -45,6 +47,11 @@ public:
     // The format and the file or folder of --export.
     wxString getFormat() const { return m_format; }
     wxString getTarget() const { return m_target; }
+    // The taker of --take or --record, the answers of --record, and the
+    // results store's URL (empty: the configured or default store).
+    wxString getTaker() const { return m_taker; }
+    wxString getAnswers() const { return m_answers; }
+    wxString getStore() const { return m_store; }
     wxString getError() const { return m_error; }
 
     static wxString usage();
@@ -92,6 +99,7 @@ private:
     static const SOption& optionNamed(const wxString& name);
     static const SMode* modeOf(const wxString& option);
     static wxString checkFormat(const CCommandLine& line);
+    static wxString checkCsvTarget(const CCommandLine& line);
     static CCommandLine misused(const wxString& error);
     // The mode the options found choose and their values, or the reason the
     // mode refuses them.
@@ -105,5 +113,8 @@ private:
     wxString m_bank;
     wxString m_format;
     wxString m_target;
+    wxString m_taker;
+    wxString m_answers;
+    wxString m_store;
     wxString m_error;
 };

@@ -1,10 +1,14 @@
 #include "app/EvalonApp.h"
 
+#include "app/AttemptRecording.h"
 #include "app/AuthoringFrame.h"
 #include "app/BundledSample.h"
 #include "app/ManagerFrame.h"
+#include "app/ResultsCommands.h"
+#include "app/ResultsSettings.h"
 #include "app/SnapshotWriter.h"
 #include "app/TakeAssessmentFrame.h"
+#include "app/TakerNameDlg.h"
 #include "app/UserAssessments.h"
 #include "external/data/AssessmentsMgr.h"
 #include "external/widgets/ShellFileTypes.h"
@@ -101,9 +105,22 @@ bool CEvalonApp::startAuthoring(const wxString& file)
 
 bool CEvalonApp::startTaking(const wxString& file)
 {
+    // The path is made absolute before opening moves into the file's folder.
+    const wxString assessmentKey = CResultsCommands::assessmentKey(file);
     if (!openDocument(file))
         return false;
+    wxString taker = m_commandLine.getTaker();
+    if (taker.empty() && !askTakerName(&taker))
+        return false;
     auto* frame = new CTakeAssessmentFrame();
+    auto recording =
+        std::make_unique<CAttemptRecording>(m_document->getAssessment(), assessmentKey, taker,
+                                            CResultsSettings::storeUrl(m_commandLine.getStore()),
+                                            CResultsSettings::outboxPath());
+    // What an earlier run could not send goes first; it is tried again at the submit.
+    recording->sendOutbox();
+    frame->setRecording(std::move(recording));
+    frame->setMissedReviewOffered(true);
     if (!frame->initialize(m_document->getAssessment()))
     {
         reportError(frame->getLastError());
@@ -111,6 +128,17 @@ bool CEvalonApp::startTaking(const wxString& file)
         return false;
     }
     frame->Show();
+    return true;
+}
+
+bool CEvalonApp::askTakerName(wxString* taker)
+{
+    CTakerNameDlg dialog(nullptr);
+    dialog.initialize(CResultsSettings::rememberedTaker());
+    if (dialog.ShowModal() != wxID_OK)
+        return false;
+    *taker = dialog.getName();
+    CResultsSettings::rememberTaker(*taker);
     return true;
 }
 

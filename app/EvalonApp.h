@@ -36,6 +36,9 @@ private:
     bool startManaging();
     bool startAuthoring(const wxString& file);
     bool startTaking(const wxString& file);
+    // The taker's name from the name dialog, remembered for next time; false
+    // when the taker cancels.
+    bool askTakerName(wxString* taker);
     bool openDocument(const wxString& file);
     void reportError(const wxString& message);
 

@@ -5,6 +5,8 @@
 #include "external/data/AssessmentMgr.h"
 #include "external/widgets/VeltoStaticCtrl.h"
 
+#include <wx/toplevel.h>
+
 #include <algorithm>
 
 wxDEFINE_EVENT(EVT_MISSED_REVIEW_DONE, wxCommandEvent);
@@ -107,6 +109,9 @@ bool CMissedQuestionsPanel::showMissed(unsigned index)
     m_reference->Show(!question->getReferenceText().empty());
     placeReferenceText();
 
+    if (auto* window = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(this)))
+        window->SetTitle(wxString::Format("Evalon: missed question %u of %zu (question %u of %u)", index + 1,
+                                          m_missed.size(), m_missed[index] + 1, m_taking->getNumQuestions()));
     FindWindow(kPreviousButtonID)->Show(index > 0);
     FindWindow(kNextButtonID)->Show();
     FindWindow(kNextButtonID)->SetFocus();

@@ -1,12 +1,15 @@
 #include "app/ResultsCommands.h"
 
+#include "app/CommandLine.h"
 #include "app/ResultsSettings.h"
 #include "external/data/AssessmentMgr.h"
 #include "external/data/AssessmentSerializer.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsRecorder.h"
 
+#include <wx/app.h>
 #include <wx/filename.h>
+#include <wx/init.h>
 #include <wx/tokenzr.h>
 
 #include <cstdio>
@@ -33,6 +36,21 @@ bool takesOneAnswer(const CQuestionData& question)
     return question.getCategoryType() != CQuestionData::eMultipleAnswers;
 }
 } // namespace
+
+int CResultsCommands::run(const CCommandLine& commandLine)
+{
+    // A console application of ours, in place before wx starts, so that no
+    // display is opened for these modes.
+    wxApp::SetInstance(new wxAppConsole);
+    wxTheApp->SetAppName("evalon");
+    wxInitializer initializer;
+    if (!initializer.IsOk())
+        return fail("wxWidgets could not be started");
+    if (commandLine.getMode() == CCommandLine::eRecord)
+        return record(commandLine.getFile(), commandLine.getTaker(), commandLine.getAnswers(),
+                      commandLine.getStore());
+    return writeResults(commandLine.getFile(), commandLine.getStore(), commandLine.getTarget());
+}
 
 wxString CResultsCommands::assessmentKey(const wxString& assessmentFile)
 {

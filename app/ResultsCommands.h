@@ -5,6 +5,7 @@
 #include <vector>
 
 class CAssessmentMgr;
+class CCommandLine;
 
 // The results modes of evalon, which need no display: recording an attempt
 // given elsewhere (--record) and writing an assessment's attempts as CSV
@@ -13,6 +14,11 @@ class CAssessmentMgr;
 class CResultsCommands
 {
 public:
+    // Runs the --record or --results of `commandLine` without a display: wx
+    // as a console program named "evalon", for its configuration and data
+    // folder.
+    static int run(const CCommandLine& commandLine);
+
     // --record FILE --taker NAME --answers "0;1,2;;3" [--store URL]
     static int record(const wxString& assessmentFile, const wxString& taker, const wxString& answers,
                       const wxString& storeOption);

@@ -1,10 +1,27 @@
 #include "app/ResultsSettings.h"
 
+#include "external/widgets/ShellFileTypes.h"
 #include "results/StoreUrl.h"
 
-#include <wx/config.h>
+#include <wx/fileconf.h>
 #include <wx/filename.h>
+#include <wx/log.h>
 #include <wx/stdpaths.h>
+
+#include <memory>
+
+namespace
+{
+// evalon.conf beside the application registry ($XDG_CONFIG_HOME/evalon):
+// not wx's default ~/.evalon, which is the user data folder holding the store.
+std::unique_ptr<wxFileConfig> openConfig()
+{
+    const wxFileName file(wxFileName(CShellFileTypes::getRegistryFileName()).GetPath(), "evalon.conf");
+    wxLogNull quiet; // a missing or unreadable file reads as empty
+    return std::make_unique<wxFileConfig>("evalon", wxString(), file.GetFullPath(), wxString(),
+                                          wxCONFIG_USE_LOCAL_FILE);
+}
+} // namespace
 
 const char CResultsSettings::kStoreKey[] = "Results/Store";
 const char CResultsSettings::kTakerKey[] = "Results/Taker";
@@ -28,7 +45,7 @@ wxString CResultsSettings::storeUrl(const wxString& option)
 {
     if (!option.empty())
         return option;
-    const wxString configured = wxConfigBase::Get()->Read(kStoreKey, wxString());
+    const wxString configured = openConfig()->Read(kStoreKey, wxString());
     return configured.empty() ? defaultStoreUrl() : configured;
 }
 
@@ -39,11 +56,15 @@ wxString CResultsSettings::outboxPath()
 
 wxString CResultsSettings::rememberedTaker()
 {
-    return wxConfigBase::Get()->Read(kTakerKey, wxString());
+    return openConfig()->Read(kTakerKey, wxString());
 }
 
-void CResultsSettings::rememberTaker(const wxString& name)
+bool CResultsSettings::rememberTaker(const wxString& name)
 {
-    wxConfigBase::Get()->Write(kTakerKey, name);
-    wxConfigBase::Get()->Flush();
+    const wxFileName folder = wxFileName::DirName(wxFileName(CShellFileTypes::getRegistryFileName()).GetPath());
+    if (!folder.DirExists())
+        folder.Mkdir(wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
+    std::unique_ptr<wxFileConfig> config = openConfig();
+    wxLogNull quiet;
+    return config->Write(kTakerKey, name) && config->Flush();
 }

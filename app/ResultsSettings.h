@@ -3,7 +3,8 @@
 #include <wx/string.h>
 
 // Where attempts go: the results store named by --store, else the one set
-// once in the host's configuration (Results/Store), else results.sqlite in
+// once in the host's configuration (Results/Store in evalon.conf, beside the
+// application registry), else results.sqlite in
 // the user's data folder; the outbox beside that default store; and the
 // taker's name remembered from the last --take.
 class CResultsSettings
@@ -17,7 +18,9 @@ public:
     static wxString outboxPath();
 
     static wxString rememberedTaker();
-    static void rememberTaker(const wxString& name);
+    // False when the configuration cannot be written (the name is then
+    // asked for again next time; nothing else depends on it).
+    static bool rememberTaker(const wxString& name);
 
     // The configuration keys.
     static const char kStoreKey[];

@@ -186,6 +186,7 @@ void CTakeAssessmentFrame::OnReviewMissed(wxCommandEvent&)
 
 void CTakeAssessmentFrame::OnMissedReviewDone(wxCommandEvent&)
 {
+    SetTitle("Evalon");
     showPanel(m_panel);
     m_panel->finishReview();
 }

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/EvalonApp.h"
 #include "app/QuestionBankTool.h"
+#include "app/ResultsCommands.h"
 
 #include <cstdio>
 
@@ -27,6 +28,9 @@ int main(int argc, char** argv)
     case CCommandLine::eExport:
         return CQuestionBankTool::exportBank(commandLine.getFile(), commandLine.getFormat(),
                                              commandLine.getTarget());
+    case CCommandLine::eRecord:
+    case CCommandLine::eResults:
+        return CResultsCommands::run(commandLine);
     case CCommandLine::eMisused:
         fprintf(stderr, "evalon: %s\nTry 'evalon --help' for more information.\n",
                 commandLine.getError().utf8_string().c_str());

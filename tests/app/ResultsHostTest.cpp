@@ -1,0 +1,344 @@
+// The host's side of results: the attempt kept while it is taken, the
+// review of missed questions, the taker's name, and --record / --results.
+
+#include "app/AssessmentDocument.h"
+#include "app/AttemptRecording.h"
+#include "app/CommandLine.h"
+#include "app/MissedQuestionsPanel.h"
+#include "app/TakeAssessmentFrame.h"
+#include "app/TakeAssessmentPanel.h"
+#include "app/TakerNameDlg.h"
+#include "external/widgets/VeltoCheckedButton.h"
+#include "external/widgets/VeltoStaticCtrl.h"
+#include "results/ResultsStore.h"
+#include "tests/app/TestAssessments.h"
+#include "tests/support/WxTest.h"
+
+#include <wx/file.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
+
+namespace
+{
+
+using Panel = CAssessmentViewPanelBase;
+
+CVeltoCheckedButton* button(wxWindow* panel, int id)
+{
+    return evtest::findControl<CVeltoCheckedButton>(panel, id);
+}
+
+std::vector<int> checkedAnswers(wxWindow* panel)
+{
+    std::vector<int> checked;
+    for (int i = 0; i < 10; ++i)
+        if (button(panel, Panel::kFirstAnswerButtonID + i)->isChecked())
+            checked.push_back(i);
+    return checked;
+}
+
+std::vector<wxString> shownTexts(wxWindow* panel)
+{
+    std::vector<wxString> texts;
+    for (wxWindow* child : panel->GetChildren())
+        if (dynamic_cast<CVeltoStaticCtrl*>(child) && child->IsShown())
+            texts.push_back(child->GetLabel());
+    return texts;
+}
+
+// Saves what the window shows when EVALON_SCREENSHOTS names a folder.
+void screenshot(wxWindow* window, const char* name)
+{
+    wxString folder;
+    if (wxGetEnv("EVALON_SCREENSHOTS", &folder))
+        evtest::grabWindow(window).SaveFile(folder + "/" + name + ".png", wxBITMAP_TYPE_PNG);
+}
+
+class ResultsHostTest : public evtest::CTempDirTest
+{
+protected:
+    void SetUp() override
+    {
+        CTempDirTest::SetUp();
+        storeUrl = "sqlite:" + path("results.sqlite");
+        ASSERT_TRUE(document.open(apptest::sampleFile())) << document.getLastError();
+    }
+
+    CTakeAssessmentFrame* openFrame(const wxString& url)
+    {
+        auto* frame = new CTakeAssessmentFrame();
+        frame->setRecording(std::make_unique<CAttemptRecording>(document.getAssessment(), "/class/solar.eva", "Ann",
+                                                                url, path("outbox.sqlite")));
+        frame->setMissedReviewOffered(true);
+        EXPECT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
+        frame->Show();
+        evtest::pumpEvents();
+        return frame;
+    }
+
+    void clickAnswer(wxWindow* panel, int index)
+    {
+        CVeltoCheckedButton* answer = button(panel, Panel::kFirstAnswerButtonID + index);
+        ASSERT_TRUE(answer->IsShown());
+        answer->setChecked(!answer->isChecked(), false);
+        evtest::clickButton(answer);
+    }
+
+    void next(wxWindow* panel, int id = Panel::kNextButtonID)
+    {
+        ASSERT_TRUE(button(panel, id)->IsShown()) << id;
+        evtest::clickButton(button(panel, id));
+    }
+
+    // Answers every question right but the second (Venus for Mercury) and
+    // the third (none), then submits.
+    void takeWithTwoMissed(CTakeAssessmentPanel* panel)
+    {
+        while (panel->getTaking()->getPage() == CAssessmentTaking::eQuestionPage)
+        {
+            const unsigned index = panel->getTaking()->getQuestionIndex();
+            wxArrayInt correct;
+            panel->getTaking()->getCurrentQuestion()->getCorrectAnswerIndexes(&correct);
+            if (index == 1)
+                clickAnswer(panel, 2);
+            else if (index != 2)
+                for (int answer : correct)
+                    clickAnswer(panel, answer);
+            next(panel);
+        }
+        next(panel, Panel::kSubmitButtonID);
+    }
+
+    CAttempt storedAttempt(const CAttemptRecording& recording)
+    {
+        std::string error;
+        auto store = CResultsStore::open(storeUrl.utf8_string(), &error);
+        CAttempt attempt;
+        EXPECT_TRUE(store && store->loadAttempt(recording.getAttempt().m_id, &attempt, &error)) << error;
+        return attempt;
+    }
+
+    wxString storeUrl;
+    CAssessmentDocument document;
+};
+
+TEST_F(ResultsHostTest, TheMissedQuestionsAreReviewedByMouseAndKeyboard)
+{
+    CTakeAssessmentFrame* frame = openFrame(storeUrl);
+    CTakeAssessmentPanel* panel = frame->getPanel();
+    CMissedQuestionsPanel* missed = frame->getMissedPanel();
+    takeWithTwoMissed(panel);
+    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"Your score is 80%", "Number of questions to review: 2"}));
+    screenshot(frame, "review");
+
+    next(panel);
+    ASSERT_TRUE(missed->IsShown());
+    EXPECT_FALSE(panel->IsShown());
+    EXPECT_EQ(missed->GetClientSize(), wxSize(1280, 800));
+    EXPECT_EQ(missed->getMissedPositions(), (std::vector<unsigned>{1, 2}));
+    const std::vector<wxString> texts = shownTexts(missed);
+    ASSERT_EQ(texts.size(), 6u);
+    EXPECT_EQ(texts[0], "Which planet is closest to the Sun?");
+    EXPECT_EQ(texts[2], CMissedQuestionsPanel::markedAnswer("Mercury", true, false));
+    EXPECT_EQ(texts[3], CMissedQuestionsPanel::markedAnswer("Earth", false, true));
+    EXPECT_TRUE(texts[2].Contains(wxString::FromUTF8("\u2714 correct answer")));
+    EXPECT_TRUE(texts[3].Contains(wxString::FromUTF8("\u2718 your answer, not correct")));
+    EXPECT_EQ(texts[5], "Reference: Mercury circles the Sun at an average of 58 million kilometres, once every 88 days.");
+    // Under the last answer, clear of the navigation buttons.
+    const wxRect reference = missed->getReferenceText()->GetRect();
+    EXPECT_GT(reference.GetTop(), button(missed, Panel::kFirstAnswerButtonID + 3)->GetRect().GetBottom());
+    EXPECT_LT(reference.GetRight(), button(missed, Panel::kNextButtonID)->GetRect().GetLeft());
+    EXPECT_EQ(checkedAnswers(missed), std::vector<int>{2});
+    EXPECT_FALSE(button(missed, Panel::kPreviousButtonID)->IsShown());
+    EXPECT_EQ(frame->GetTitle(), "Evalon: missed question 1 of 2 (question 2 of 10)");
+    screenshot(frame, "missed-1");
+
+    // The taker's answers cannot be changed here.
+    clickAnswer(missed, 0);
+    clickAnswer(missed, 2);
+    EXPECT_EQ(checkedAnswers(missed), std::vector<int>{2});
+
+    next(missed);
+    EXPECT_EQ(missed->getShownIndex(), 1u);
+    EXPECT_EQ(checkedAnswers(missed), std::vector<int>{});
+    EXPECT_TRUE(button(missed, Panel::kPreviousButtonID)->IsShown());
+    screenshot(frame, "missed-2");
+
+    // The keyboard moves as the buttons do, through the window's keys.
+    frame->Raise();
+    wxUIActionSimulator keyboard;
+    auto press = [&](int key)
+    {
+        keyboard.Char(key);
+        evtest::pumpEvents();
+    };
+    ASSERT_TRUE(evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(missed, Panel::kNextButtonID); }));
+    press(WXK_LEFT);
+    EXPECT_EQ(missed->getShownIndex(), 0u);
+    press(WXK_PAGEDOWN);
+    EXPECT_EQ(missed->getShownIndex(), 1u);
+    press(WXK_RETURN);
+    EXPECT_TRUE(panel->IsShown());
+    EXPECT_FALSE(missed->IsShown());
+    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
+
+    const CAttempt stored = storedAttempt(*frame->getRecording());
+    EXPECT_EQ(stored.m_status, CAttempt::eSubmitted);
+    EXPECT_EQ(stored.m_score, 80u);
+    EXPECT_EQ(stored.m_questions[1].m_chosen, std::vector<unsigned>{2});
+    EXPECT_TRUE(stored.m_questions[2].m_chosen.empty());
+    EXPECT_EQ(frame->getLastNotice(), "");
+    frame->Close();
+}
+
+TEST_F(ResultsHostTest, EveryPageChangeAndTheClosingKeepTheAnswersSoFar)
+{
+    CTakeAssessmentFrame* frame = openFrame(storeUrl);
+    CTakeAssessmentPanel* panel = frame->getPanel();
+    const CAttemptRecording& recording = *frame->getRecording();
+    // In the store from the first page on.
+    CAttempt stored = storedAttempt(recording);
+    EXPECT_EQ(stored.m_status, CAttempt::eInProgress);
+    EXPECT_EQ(stored.m_taker, "Ann");
+    EXPECT_EQ(stored.m_assessmentFile, "/class/solar.eva");
+
+    clickAnswer(panel, 1);
+    next(panel);
+    clickAnswer(panel, 0);
+    next(panel);
+    stored = storedAttempt(recording);
+    EXPECT_EQ(stored.m_currentPage, 2u);
+    EXPECT_EQ(stored.m_questions[0].m_chosen, std::vector<unsigned>{1});
+    EXPECT_EQ(stored.m_questions[1].m_chosen, std::vector<unsigned>{0});
+    next(panel, Panel::kPreviousButtonID);
+    EXPECT_EQ(storedAttempt(recording).m_currentPage, 1u);
+
+    // Closing the window keeps the answer checked on the page shown.
+    clickAnswer(panel, 3);
+    const std::string id = recording.getAttempt().m_id;
+    frame->Close(true);
+    evtest::pumpEvents();
+    std::string error;
+    auto store = CResultsStore::open(storeUrl.utf8_string(), &error);
+    ASSERT_TRUE(store) << error;
+    ASSERT_TRUE(store->loadAttempt(id, &stored, &error)) << error;
+    EXPECT_EQ(stored.m_questions[1].m_chosen, std::vector<unsigned>{3});
+    EXPECT_EQ(stored.m_status, CAttempt::eInProgress);
+}
+
+TEST_F(ResultsHostTest, AStoreAwayKeepsTheAnswersHereAndTellsTheTakerOnce)
+{
+    const wxString broken = writeFile("broken.sqlite", std::string(4096, 'x'));
+    CTakeAssessmentFrame* frame = nullptr;
+    wxTEST_DIALOG(frame = openFrame("sqlite:" + broken),
+                  expectMessage(CResultsRecorder::kOutboxNotice));
+    CTakeAssessmentPanel* panel = frame->getPanel();
+    clickAnswer(panel, 0);
+    next(panel); // no second message for the answers so far
+    while (panel->getTaking()->getPage() == CAssessmentTaking::eQuestionPage)
+        next(panel);
+    wxTEST_DIALOG(next(panel, Panel::kSubmitButtonID), expectMessage(CResultsRecorder::kOutboxNotice));
+    EXPECT_TRUE(frame->getLastNotice().Contains("kept on this computer"));
+
+    std::string error;
+    auto outbox = CResultsStore::open(("sqlite:" + path("outbox.sqlite")).utf8_string(), &error);
+    ASSERT_TRUE(outbox) << error;
+    CAttempt kept;
+    ASSERT_TRUE(outbox->loadAttempt(frame->getRecording()->getAttempt().m_id, &kept, &error)) << error;
+    EXPECT_EQ(kept.m_status, CAttempt::eSubmitted);
+    EXPECT_EQ(kept.m_questions[0].m_chosen, std::vector<unsigned>{0});
+    frame->Close(true);
+}
+
+TEST_F(ResultsHostTest, TheNameDialogOffersTheLastNameAndNeedsOne)
+{
+    CTakerNameDlg dialog(nullptr);
+    dialog.initialize("Ann Smith");
+    auto script = [](CTakerNameDlg* dlg)
+    {
+        evtest::showAsModal(dlg);
+        auto* name = evtest::findControl<wxTextCtrl>(dlg, CTakerNameDlg::kNameID);
+        EXPECT_EQ(name->GetValue(), "Ann Smith");
+        name->ChangeValue("   ");
+        dlg->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        EXPECT_FALSE(dlg->FindWindow(wxID_OK)->IsEnabled());
+        name->ChangeValue(wxString::FromUTF8("  Zo\u00eb \u05e9\u05dc\u05d5\u05dd  "));
+        dlg->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+        EXPECT_TRUE(dlg->FindWindow(wxID_OK)->IsEnabled());
+        screenshot(dlg, "name");
+        return evtest::pressDialogButton(dlg, wxID_OK);
+    };
+    wxTEST_DIALOG(EXPECT_EQ(dialog.ShowModal(), wxID_OK), CExpectDialog<CTakerNameDlg>(script));
+    EXPECT_EQ(dialog.getName(), wxString::FromUTF8("Zo\u00eb \u05e9\u05dc\u05d5\u05dd"));
+}
+
+TEST(ResultsCommandLine, ReadsTheResultsOptions)
+{
+    auto parse = [](const std::vector<const char*>& arguments)
+    {
+        wxArrayString list;
+        for (const char* argument : arguments)
+            list.Add(argument);
+        return CCommandLine::parse(list);
+    };
+    CCommandLine line = parse({"--take", "q.eva", "--taker", "Ann", "--store", "sqlite:/r.sqlite"});
+    EXPECT_EQ(line.getMode(), CCommandLine::eTake);
+    EXPECT_EQ(line.getTaker(), "Ann");
+    EXPECT_EQ(line.getStore(), "sqlite:/r.sqlite");
+    line = parse({"--record", "q.eva", "--taker", "Bo", "--answers", "0;1,2;;3"});
+    EXPECT_EQ(line.getMode(), CCommandLine::eRecord);
+    EXPECT_EQ(line.getAnswers(), "0;1,2;;3");
+    line = parse({"--results", "q.eva", "--to", "r.CSV"});
+    EXPECT_EQ(line.getMode(), CCommandLine::eResults);
+    EXPECT_EQ(line.getTarget(), "r.CSV");
+
+    const std::pair<std::vector<const char*>, const char*> misuses[] = {
+        {{"--record", "q.eva", "--taker", "Bo"}, "--record needs --taker NAME and --answers ANSWERS"},
+        {{"--results", "q.eva", "--to", "r.txt"}, "--results writes CSV: --to needs a .csv file, not 'r.txt'"},
+        {{"--results", "q.eva"}, "--results needs --to PATH.csv"},
+        {{"--export", "q.eva", "--format", "gift", "--to", "x", "--taker", "A"}, "--taker does not go with --export"},
+    };
+    for (const auto& [arguments, error] : misuses)
+    {
+        line = parse(arguments);
+        EXPECT_EQ(line.getMode(), CCommandLine::eMisused);
+        EXPECT_EQ(line.getError(), error);
+    }
+}
+
+using ResultsProgramTest = apptest::CProgramTest;
+
+TEST_F(ResultsProgramTest, RecordRefusesBadAnswersAndResultsWritesTheRowsRecorded)
+{
+    const wxString store = " --store sqlite:" + path("results.sqlite");
+    const wxString record = "--record " + apptest::sampleFile() + " --taker \"Bo; DROP TABLE attempts; --\"" + store;
+    const std::pair<const char*, const char*> refused[] = {
+        {"0;1;;3", "--answers has 4 groups, but the assessment has 10 questions"},
+        {"0;1;;3;0;1;0;1;0;10", "group 10 (\"10\") of --answers: \"10\" is not an answer of question 10, which has answers 0 to 9"},
+        {"0;1;;3;0;1;2;1;0;1", "group 7 (\"2\") of --answers: \"2\" is not an answer of question 7, which has answers 0 to 1"},
+        {"0;1,2;;3;0;1;0;1;0;1", "group 2 (\"1,2\") of --answers: question 2 takes one answer, but 2 are given"},
+        {"0;x;;3;0;1;0;1;0;1", "group 2 (\"x\") of --answers: \"x\" is not an answer"},
+    };
+    for (const auto& [answers, reason] : refused)
+    {
+        EXPECT_EQ(run(record + " --answers \"" + answers + "\""), 1) << wxJoin(output, '\n') << wxJoin(errors, '\n');
+        ASSERT_FALSE(errors.empty());
+        EXPECT_TRUE(errors[0].Contains(reason)) << errors[0];
+        EXPECT_TRUE(errors[0].EndsWith("nothing was stored")) << errors[0];
+    }
+    EXPECT_EQ(run("--results " + apptest::sampleFile() + store + " --to " + path("none.csv")), 0);
+    EXPECT_EQ(output, wxArrayString(1, "0 attempts written to " + path("none.csv") + "."));
+
+    ASSERT_EQ(run(record + " --answers \"0;1;;3;0;1;0;1;0;1\""), 0) << (errors.empty() ? "" : errors[0]);
+    ASSERT_EQ(output.size(), 1u);
+    EXPECT_TRUE(output[0].EndsWith("of Bo; DROP TABLE attempts; --: score 30%, 7 to review.")) << output[0];
+    ASSERT_EQ(run("--results " + apptest::sampleFile() + store + " --to " + path("r.csv")), 0);
+    wxString csv;
+    ASSERT_TRUE(wxFile(path("r.csv")).ReadAll(&csv));
+    const wxArrayString rows = wxSplit(csv.BeforeLast('\n'), '\n');
+    ASSERT_EQ(rows.size(), 11u);
+    EXPECT_TRUE(rows[1].Contains(",Bo; DROP TABLE attempts; --,")) << rows[1];
+    EXPECT_TRUE(rows[3].Contains(",30,3,How long does sunlight take to reach the Earth?,,1,no")) << rows[3];
+}
+
+} // namespace
