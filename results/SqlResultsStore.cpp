@@ -6,7 +6,8 @@
 #include <soci/soci.h>
 #include <soci/sqlite3/soci-sqlite3.h>
 
-#include <sstream>
+#include <algorithm>
+#include <map>
 #include <unordered_map>
 
 namespace
@@ -37,7 +38,7 @@ std::string encodeText(const std::string& text)
     return encoded;
 }
 
-std::string decodeText(const std::string& text)
+std::string decodeText(std::string text)
 {
     if (text.find(kEscape) == std::string::npos)
         return text;
@@ -60,14 +61,29 @@ std::string joinIndexes(const std::vector<unsigned>& indexes)
     return text;
 }
 
+// "1,3" as written by joinIndexes(); read for every row of a large report,
+// so without streams.
 std::vector<unsigned> splitIndexes(const std::string& text)
 {
     std::vector<unsigned> indexes;
-    std::istringstream stream(text);
-    std::string item;
-    while (std::getline(stream, item, ','))
-        if (!item.empty())
-            indexes.push_back(unsigned(std::stoul(item)));
+    unsigned value = 0;
+    bool inNumber = false;
+    for (char c : text)
+    {
+        if (c >= '0' && c <= '9')
+        {
+            value = value * 10 + unsigned(c - '0');
+            inNumber = true;
+        }
+        else if (inNumber)
+        {
+            indexes.push_back(value);
+            value = 0;
+            inNumber = false;
+        }
+    }
+    if (inNumber)
+        indexes.push_back(value);
     return indexes;
 }
 
@@ -163,6 +179,10 @@ bool CSqlResultsStore::configureSqlite(std::string* reason)
     *m_session << "PRAGMA foreign_keys = ON";
     // Another program reading the file (a report) makes a write wait, not fail.
     *m_session << "PRAGMA busy_timeout = 5000";
+    // A report reads every row of a class's attempts: the file mapped into
+    // memory saves a copy of each page per read.
+    *m_session << "PRAGMA mmap_size = 268435456";
+    *m_session << "PRAGMA temp_store = MEMORY";
     return true;
 }
 
@@ -224,13 +244,29 @@ void CSqlResultsStore::writeAttempt(const CAttempt& attempt, bool exists)
     const int page = int(attempt.m_currentPage), revision = int(attempt.m_revision);
     const int score = int(attempt.m_score), toReview = int(attempt.m_numToReview);
     const int count = int(attempt.m_questions.size());
+    // The questions already stored, by position, with their answers: a page
+    // change rewrites only the rows whose answers changed.
+    std::map<int, std::string> storedChoices;
     if (exists)
     {
         sql << "UPDATE attempts SET saved_at = :saved, submitted_at = :submitted, status = :status,"
                " current_page = :page, revision = :revision, score = :score, to_review = :review WHERE id = :id",
             soci::use(attempt.m_savedAt), soci::use(attempt.m_submittedAt), soci::use(status), soci::use(page),
             soci::use(revision), soci::use(score), soci::use(toReview), soci::use(attempt.m_id);
-        sql << "DELETE FROM attempt_questions WHERE attempt_id = :id", soci::use(attempt.m_id);
+        std::vector<int> positions(1000);
+        std::vector<std::string> choices(positions.size());
+        soci::statement read = (sql.prepare << "SELECT position, chosen FROM attempt_questions WHERE attempt_id = :id",
+                                soci::into(positions), soci::into(choices), soci::use(attempt.m_id));
+        if (read.execute(true))
+        {
+            do
+            {
+                for (size_t i = 0; i < positions.size(); ++i)
+                    storedChoices[positions[i]] = choices[i];
+                positions.resize(1000);
+                choices.resize(1000);
+            } while (read.fetch());
+        }
     }
     else
     {
@@ -243,23 +279,41 @@ void CSqlResultsStore::writeAttempt(const CAttempt& attempt, bool exists)
             soci::use(attempt.m_submittedAt), soci::use(status), soci::use(page), soci::use(revision),
             soci::use(score), soci::use(toReview), soci::use(count);
     }
-    if (attempt.m_questions.empty())
-        return;
-    // One bulk statement for all the questions.
+    // New rows in one bulk statement; changed answers one update each.
     std::vector<std::string> ids, files, fingerprints, texts, chosen, correct;
     std::vector<int> positions, answerCounts, right;
     for (const SQuestionResult& question : attempt.m_questions)
     {
+        const int position = int(question.m_position);
+        const std::string choice = joinIndexes(question.m_chosen);
+        const auto stored = storedChoices.find(position);
+        if (stored != storedChoices.end())
+        {
+            if (stored->second != choice)
+            {
+                const int isRight = question.m_right ? 1 : 0;
+                sql << "UPDATE attempt_questions SET chosen = :chosen, is_right = :right"
+                       " WHERE attempt_id = :id AND position = :position",
+                    soci::use(choice), soci::use(isRight), soci::use(attempt.m_id), soci::use(position);
+            }
+            storedChoices.erase(stored);
+            continue;
+        }
         ids.push_back(attempt.m_id);
-        positions.push_back(int(question.m_position));
+        positions.push_back(position);
         files.push_back(encodeText(question.m_questionFile));
         fingerprints.push_back(question.m_fingerprint);
         texts.push_back(encodeText(question.m_questionText));
         answerCounts.push_back(int(question.m_numAnswers));
-        chosen.push_back(joinIndexes(question.m_chosen));
+        chosen.push_back(choice);
         correct.push_back(joinIndexes(question.m_correct));
         right.push_back(question.m_right ? 1 : 0);
     }
+    for (const auto& leftOver : storedChoices)
+        sql << "DELETE FROM attempt_questions WHERE attempt_id = :id AND position = :position",
+            soci::use(attempt.m_id), soci::use(leftOver.first);
+    if (ids.empty())
+        return;
     sql << "INSERT INTO attempt_questions (attempt_id, position, question_file, question_fingerprint,"
            " question_text, answer_count, chosen, correct, is_right)"
            " VALUES (:id, :position, :file, :fingerprint, :text, :answers, :chosen, :correct, :right)",
@@ -319,7 +373,8 @@ void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>
         std::vector<std::string> ids(kFetchRows), files(kFetchRows), fingerprints(kFetchRows), takers(kFetchRows),
             machines(kFetchRows), started(kFetchRows), saved(kFetchRows), submitted(kFetchRows),
             statuses(kFetchRows);
-        std::vector<int> pages(kFetchRows), revisions(kFetchRows), scores(kFetchRows), toReview(kFetchRows);
+        std::vector<int> pages(kFetchRows), revisions(kFetchRows), scores(kFetchRows), toReview(kFetchRows),
+            counts(kFetchRows);
         SBoundFilter values;
         soci::statement statement(sql);
         statement.exchange(soci::into(ids));
@@ -335,11 +390,12 @@ void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>
         statement.exchange(soci::into(revisions));
         statement.exchange(soci::into(scores));
         statement.exchange(soci::into(toReview));
+        statement.exchange(soci::into(counts));
         bindFilter(statement, filter, values);
         statement.alloc();
         statement.prepare("SELECT a.id, a.assessment_file, a.assessment_fingerprint, a.taker, a.machine,"
                           " a.started_at, a.saved_at, a.submitted_at, a.status, a.current_page, a.revision,"
-                          " a.score, a.to_review FROM attempts a" +
+                          " a.score, a.to_review, a.question_count FROM attempts a" +
                           where + order);
         statement.define_and_bind();
         if (statement.execute(true))
@@ -362,12 +418,13 @@ void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>
                     attempt.m_revision = unsigned(revisions[i]);
                     attempt.m_score = unsigned(scores[i]);
                     attempt.m_numToReview = unsigned(toReview[i]);
+                    attempt.m_questions.reserve(size_t(std::max(counts[i], 0)));
                     attempts->push_back(std::move(attempt));
                 }
                 for (auto* column : {&ids, &files, &fingerprints, &takers, &machines, &started, &saved, &submitted,
                                      &statuses})
                     column->resize(kFetchRows);
-                for (auto* column : {&pages, &revisions, &scores, &toReview})
+                for (auto* column : {&pages, &revisions, &scores, &toReview, &counts})
                     column->resize(kFetchRows);
             } while (statement.fetch());
         }
@@ -387,10 +444,13 @@ void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>
     statement.exchange(soci::into(right));
     bindFilter(statement, filter, values);
     statement.alloc();
+    // No ORDER BY: a sort of every row costs more than putting each
+    // attempt's questions in order afterwards, which the primary key's index
+    // mostly has done already.
     statement.prepare("SELECT q.attempt_id, q.question_file, q.question_fingerprint, q.question_text, q.chosen,"
                       " q.correct, q.position, q.answer_count, q.is_right"
-                      " FROM attempt_questions q JOIN attempts a ON a.id = q.attempt_id" +
-                      where + order + ", q.position");
+                      " FROM attempts a JOIN attempt_questions q ON q.attempt_id = a.id" +
+                      where);
     statement.define_and_bind();
     std::unordered_map<std::string, size_t> indexOfId;
     for (size_t i = 0; i < attempts->size(); ++i)
@@ -406,9 +466,10 @@ void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>
                     continue;
                 SQuestionResult question;
                 question.m_position = unsigned(positions[i]);
-                question.m_questionFile = decodeText(files[i]);
-                question.m_fingerprint = fingerprints[i];
-                question.m_questionText = decodeText(texts[i]);
+                // Moved out: the column vectors are refilled by the next fetch.
+                question.m_questionFile = decodeText(std::move(files[i]));
+                question.m_fingerprint = std::move(fingerprints[i]);
+                question.m_questionText = decodeText(std::move(texts[i]));
                 question.m_numAnswers = unsigned(answerCounts[i]);
                 question.m_chosen = splitIndexes(chosen[i]);
                 question.m_correct = splitIndexes(correct[i]);
@@ -421,6 +482,10 @@ void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>
                 column->resize(kFetchRows);
         } while (statement.fetch());
     }
+    auto byPosition = [](const SQuestionResult& a, const SQuestionResult& b) { return a.m_position < b.m_position; };
+    for (CAttempt& attempt : *attempts)
+        if (!std::is_sorted(attempt.m_questions.begin(), attempt.m_questions.end(), byPosition))
+            std::sort(attempt.m_questions.begin(), attempt.m_questions.end(), byPosition);
 }
 
 bool CSqlResultsStore::deleteAttempt(const std::string& id, std::string* error)

@@ -6,6 +6,11 @@
 
 namespace
 {
+// SQLite keeps the rows of a WITHOUT ROWID table in its primary key's
+// order, so an attempt's questions lie together and are read in one pass;
+// PostgreSQL does not know the clause. Replaced per store in upgrade().
+#define WITHOUT_ROWID "{without rowid}"
+
 // Migration n (from 1) brings a store from version n-1 to n. A later version
 // appends a migration and never edits an earlier one.
 const std::vector<std::vector<const char*>> kMigrations = {
@@ -35,7 +40,7 @@ const std::vector<std::vector<const char*>> kMigrations = {
         " chosen TEXT NOT NULL,"
         " correct TEXT NOT NULL,"
         " is_right INTEGER NOT NULL,"
-        " PRIMARY KEY (attempt_id, position))",
+        " PRIMARY KEY (attempt_id, position))" WITHOUT_ROWID,
         "CREATE INDEX attempts_by_fingerprint ON attempts (assessment_fingerprint, started_at)",
         "CREATE INDEX attempts_by_file ON attempts (assessment_file, started_at)",
     },
@@ -84,8 +89,13 @@ bool CStoreSchema::upgrade(soci::session& sql, bool postgreSql, std::string* rea
             transaction.commit();
             return true;
         }
-        for (const char* statement : kMigrations[size_t(version)])
+        for (std::string statement : kMigrations[size_t(version)])
+        {
+            const size_t mark = statement.find(WITHOUT_ROWID);
+            if (mark != std::string::npos)
+                statement.replace(mark, sizeof WITHOUT_ROWID - 1, postgreSql ? "" : " WITHOUT ROWID");
             sql << statement;
+        }
         const int next = version + 1;
         sql << "DELETE FROM evalon_schema";
         sql << "INSERT INTO evalon_schema (version) VALUES (:version)", soci::use(next);
