@@ -40,7 +40,7 @@ if(TARGET evalon)
 endif()
 
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/samples/sample/ DESTINATION ${EVALON_INSTALL_SAMPLEDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/docs/embedding.md ${PROJECT_SOURCE_DIR}/docs/file-formats.md
+install(FILES ${PROJECT_SOURCE_DIR}/docs/embedding.md ${PROJECT_SOURCE_DIR}/docs/file-formats.md ${PROJECT_SOURCE_DIR}/docs/results.md
               ${PROJECT_SOURCE_DIR}/docs/question-dialog.png
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # The API reference, when the docs target has made it.
