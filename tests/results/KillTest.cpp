@@ -61,13 +61,13 @@ std::string readFor(int fd, int milliseconds)
         text.append(buffer, size_t(n));
     }
 }
-// Reads until the writer printed a whole line, or `milliseconds` passed.
-std::string readUntilLine(int fd, int milliseconds)
+// Reads until the writer printed `lines` whole lines, or `milliseconds` passed.
+std::string readUntilLines(int fd, unsigned lines, int milliseconds)
 {
     std::string text;
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (text.find('\n') == std::string::npos && std::chrono::steady_clock::now() < end)
-        text += readFor(fd, 10);
+    while (unsigned(std::count(text.begin(), text.end(), '\n')) < lines && std::chrono::steady_clock::now() < end)
+        text += readFor(fd, 5);
     return text;
 }
 } // namespace
@@ -88,10 +88,13 @@ TEST(Killed, TakersLeaveEveryAttemptWholeAndNothingConfirmedIsLost)
         int output = -1;
         const pid_t writer = startWriter(url, taker, &output);
         ASSERT_GT(writer, 0);
-        // Once it has stored its first answer (starting takes ~100 ms), it
-        // is killed at a random moment within the next few answers and submits.
-        std::string printed = readUntilLine(output, 10000);
-        printed += readFor(output, std::uniform_int_distribution<int>(0, 80)(random));
+        // Killed after a random number of confirmed saves (an attempt is 20
+        // answers and a submit, so past 21 the kill falls after a submit) and
+        // a random few milliseconds more, into the save that follows: the
+        // same spread of moments however fast the machine is.
+        const unsigned saves = std::uniform_int_distribution<unsigned>(1, 30)(random);
+        std::string printed = readUntilLines(output, saves, 60000);
+        printed += readFor(output, std::uniform_int_distribution<int>(0, 4)(random));
         ::kill(writer, SIGKILL);
         int status = 0;
         waitpid(writer, &status, 0);
