@@ -647,19 +647,22 @@ wxArrayString CQtiFormat::itemFiles(const wxString& folder)
     }
     wxArrayString found;
     wxDir::GetAllFiles(folder, &found, "*.xml");
+    // The files found lie below `folder`: their names relative to it are
+    // what follows the folder and a separator.
+    const wxString prefix = wxFileName::DirName(folder).GetFullPath();
     wxArrayString names;
     for (const wxString& file : found)
     {
-        wxFileName name(file);
-        name.MakeRelativeTo(folder);
-        names.Add(name.GetFullPath(wxPATH_UNIX));
+        wxString name = file.StartsWith(prefix) ? file.Mid(prefix.length()) : wxFileName(file).GetFullName();
+        name.Replace(wxString(wxFILE_SEP_PATH), "/");
+        names.Add(name);
     }
     wxArrayString files;
     for (const wxString& name : itemOrder(manifest, names))
     {
-        wxFileName path(name, wxPATH_UNIX);
-        path.MakeAbsolute(folder);
-        files.Add(path.GetFullPath());
+        wxString file = prefix + name;
+        file.Replace("/", wxString(wxFILE_SEP_PATH));
+        files.Add(file);
     }
     return files;
 }

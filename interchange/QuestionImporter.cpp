@@ -294,6 +294,12 @@ bool CQuestionImporter::stop()
 
 wxString CQuestionImporter::shown(const wxString& file) const
 {
+    // The common case, a file below the bank's folder, without wxFileName.
+    const wxString prefix = m_base + wxFILE_SEP_PATH;
+    if (!m_base.empty() && file.StartsWith(prefix) && !file.Contains(wxString(wxFILE_SEP_PATH) + ".."))
+    {
+        return file.Mid(prefix.length());
+    }
     wxFileName name(file);
     if (m_base.empty() || !name.MakeRelativeTo(m_base) || name.GetFullPath().StartsWith(".."))
     {
@@ -312,6 +318,7 @@ bool CQuestionImporter::readFolder(const wxString& folder)
         return false;
     }
     const size_t before = m_questions.size();
+    m_questions.reserve(before + files.size());
     for (size_t index = 0; index < files.size(); ++index)
     {
         if (!progress("Reading", static_cast<unsigned>(index), static_cast<unsigned>(files.size())))
