@@ -2,11 +2,99 @@
 
 #include "interchange/QuestionExporter.h"
 
+#include <wx/cmdline.h>
+#include <wx/msgout.h>
+
+#include <algorithm>
 #include <map>
+#include <string>
+#include <vector>
 
 #ifndef EVALON_VERSION
 #define EVALON_VERSION "0.0.0"
 #endif
+
+// In the order the usage lists them.
+const CCommandLine::SOption CCommandLine::kOptions[] = {
+    {"help", "h", nullptr, nullptr, "show this help and exit"},
+    {"version", nullptr, nullptr, nullptr, "show the version and exit"},
+    {"take", nullptr, "FILE", &CCommandLine::m_file, "the assessment file to take"},
+    {"snapshot", nullptr, "DIR", &CCommandLine::m_folder,
+     "the folder for a PNG picture of every page of FILE (default: the bundled sample)"},
+    {"import", nullptr, "BANK", &CCommandLine::m_bank,
+     "a question bank: GIFT, Moodle XML, QTI file or folder, Aiken or CSV"},
+    {"into", nullptr, "FILE", &CCommandLine::m_file,
+     "the assessment --import adds to (made when missing), a question file per question"},
+    {"questions-dir", nullptr, "DIR", &CCommandLine::m_folder,
+     "where --import writes those files (default: questions/ beside the assessment)"},
+    {"export", nullptr, "FILE", &CCommandLine::m_file, "the assessment whose questions --export writes"},
+    {"format", nullptr, "FORMAT", &CCommandLine::m_format,
+     "gift, moodle, qti21, qti30 (--to a folder) or csv"},
+    {"to", nullptr, "PATH", &CCommandLine::m_target, "the file or folder --export writes"},
+};
+
+// A mode without an option is chosen by whether FILE is given.
+const CCommandLine::SMode CCommandLine::kModes[] = {
+    {eManage, nullptr, "", "", eNoFile, nullptr, "manage your list of assessment files", ""},
+    {eAuthor, nullptr, "", "", eOneFile, nullptr, "author the assessment FILE (.eva)", ""},
+    {eTake, "take", "", "", eNoFile, nullptr, "take the assessment FILE",
+     "--take needs exactly one assessment file"},
+    {eSnapshot, "snapshot", "", "", eOptionalFile, nullptr,
+     "save every page of FILE (default: the bundled sample) as a PNG picture in DIR, and exit",
+     "--snapshot needs a folder and at most one assessment file"},
+    {eImport, "import", "into", "questions-dir", eNoFile, nullptr,
+     "add the questions of BANK to the assessment FILE, made when missing",
+     "--import needs --into ASSESSMENT"},
+    {eExport, "export", "format to", "", eNoFile, &CCommandLine::checkFormat,
+     "write the questions of FILE to PATH in FORMAT", "--export needs --format FORMAT and --to PATH"},
+    {eHelp, "help", "", "", eNoFile, nullptr, "show this help and exit", "--help takes no argument"},
+    {eVersion, "version", "", "", eNoFile, nullptr, "show the version and exit",
+     "--version takes no argument"},
+};
+
+namespace
+{
+
+// Keeps what the parser would print, so that the host decides where it goes
+// (and so that parsing works before the toolkit has an output of its own).
+class CCollectedOutput : public wxMessageOutput
+{
+public:
+    CCollectedOutput() : m_previous(wxMessageOutput::Set(this)) {}
+    ~CCollectedOutput() override { wxMessageOutput::Set(m_previous); }
+
+    void Output(const wxString& text) override { m_text += text; }
+    wxString firstLine() const { return m_text.BeforeFirst('\n').Trim(); }
+
+private:
+    wxMessageOutput* m_previous;
+    wxString m_text;
+};
+
+// The parser reads argv[0] for the program's name in the usage: always
+// "evalon", whatever path started it.
+void setArguments(wxCmdLineParser* parser, const wxArrayString& arguments)
+{
+    std::vector<std::wstring> copies{L"evalon"};
+    for (const wxString& argument : arguments)
+        copies.push_back(argument.ToStdWstring());
+    std::vector<wchar_t*> argv;
+    for (std::wstring& copy : copies)
+        argv.push_back(&copy[0]);
+    parser->SetCmdLine(static_cast<int>(argv.size()), argv.data());
+}
+
+wxArrayString names(const char* list)
+{
+    return wxSplit(list, ' ');
+}
+
+bool contains(const char* list, const wxString& name)
+{
+    return names(list).Index(name) != wxNOT_FOUND;
+}
+
+} // namespace
 
 CCommandLine CCommandLine::parse(int argc, char** argv)
 {
@@ -23,118 +111,176 @@ CCommandLine CCommandLine::parse(int argc, char** argv)
 
 CCommandLine CCommandLine::parse(const wxArrayString& arguments)
 {
-    CCommandLine line;
-    const size_t count = arguments.size();
-    const wxString first = count > 0 ? arguments[0] : wxString();
-    auto fail = [&line](const wxString& error)
+    wxCmdLineParser parser;
+    describe(&parser);
+    setArguments(&parser, arguments);
+    int result = 0;
+    wxString error;
     {
-        line.m_mode = eMisused;
-        line.m_error = error;
-        return line;
-    };
-
-    if (count == 0)
-        return line;
-    if (first == "-h" || first == "--help")
+        CCollectedOutput output;
+        result = parser.Parse(false);
+        error = output.firstLine();
+    }
+    if (result > 0)
+        return misused(error);
+    if (result < 0) // --help, which the parser answers before reading the rest
+    {
+        CCommandLine line;
         line.m_mode = eHelp;
-    else if (first == "--version")
-        line.m_mode = eVersion;
-    else if (first == "--take")
-    {
-        if (count != 2)
-            return fail("--take needs exactly one assessment file");
-        line.m_mode = eTake;
-        line.m_file = arguments[1];
+        return arguments.size() == 1 ? line : misused(modeOf("help")->misuse);
     }
-    else if (first == "--snapshot")
-    {
-        if (count < 2 || count > 3)
-            return fail("--snapshot needs a folder and at most one assessment file");
-        line.m_mode = eSnapshot;
-        line.m_folder = arguments[1];
-        line.m_file = count == 3 ? arguments[2] : wxString();
-    }
-    else if (first == "--import" || first == "--export")
-        return parseBankOptions(arguments);
-    else if (first.StartsWith("-"))
-        return fail(wxString::Format("unknown option '%s'", first));
-    else
-    {
-        if (count != 1)
-            return fail("give one assessment file at a time");
-        line.m_mode = eAuthor;
-        line.m_file = first;
-    }
-    if ((line.m_mode == eHelp || line.m_mode == eVersion) && count != 1)
-        return fail(wxString::Format("%s takes no argument", first));
-    return line;
+    return read(parser);
 }
 
-CCommandLine CCommandLine::parseBankOptions(const wxArrayString& arguments)
+CCommandLine CCommandLine::read(const wxCmdLineParser& parser)
+{
+    std::map<wxString, wxString> values; // by option name
+    const SMode* mode = nullptr;
+    for (const wxCmdLineArg& argument : parser.GetArguments())
+    {
+        if (argument.GetKind() == wxCMD_LINE_PARAM)
+            continue;
+        const wxString name = argument.GetLongName();
+        const wxString value = argument.GetKind() == wxCMD_LINE_OPTION ? argument.GetStrVal() : wxString();
+        if (values.count(name))
+            return misused(wxString::Format("--%s is given twice", name));
+        // "--take --into x" is a forgotten value, not a file named "--into".
+        if (value.StartsWith("--"))
+            return misused(wxString::Format("--%s needs a value", name));
+        values[name] = value;
+        const SMode* chosen = modeOf(name);
+        if (chosen && mode)
+            return misused(wxString::Format("--%s does not go with --%s", name, mode->option));
+        if (chosen)
+            mode = chosen;
+    }
+    const bool hasFile = parser.GetParamCount() > 0;
+    if (!mode)
+        mode = &*std::find_if(std::begin(kModes), std::end(kModes),
+                              [hasFile](const SMode& each)
+                              { return !each.option && (each.file == eOneFile) == hasFile; });
+
+    const wxString stray = strayOption(*mode, values);
+    if (!stray.empty())
+        return misused(stray);
+    const wxArrayString needs = names(mode->needs);
+    const bool needsMissing = std::any_of(needs.begin(), needs.end(),
+                                          [&values](const wxString& name) { return !values.count(name); });
+    if (needsMissing || (hasFile && mode->file == eNoFile))
+        return misused(mode->misuse);
+
+    CCommandLine line;
+    line.m_mode = mode->mode;
+    for (const auto& [name, value] : values)
+    {
+        if (const auto field = optionNamed(name).field)
+            line.*field = value;
+    }
+    if (hasFile)
+        line.m_file = parser.GetParam(0);
+    const wxString reason = mode->check ? mode->check(line) : wxString();
+    return reason.empty() ? line : misused(reason);
+}
+
+wxString CCommandLine::strayOption(const SMode& mode, const std::map<wxString, wxString>& values)
+{
+    for (const auto& [name, value] : values)
+    {
+        if ((mode.option && name == mode.option) || contains(mode.needs, name) || contains(mode.allows, name))
+            continue;
+        if (mode.option)
+            return wxString::Format("--%s does not go with --%s", name, mode.option);
+        for (const SMode& owner : kModes)
+        {
+            if (contains(owner.needs, name) || contains(owner.allows, name))
+                return wxString::Format("--%s goes with --%s only", name, owner.option);
+        }
+        return wxString::Format("--%s does not go with FILE", name);
+    }
+    return wxString();
+}
+
+void CCommandLine::describe(wxCmdLineParser* parser)
+{
+    for (const SOption& option : kOptions)
+    {
+        const wxString shortName = option.shortName ? option.shortName : "";
+        if (!option.value)
+            parser->AddSwitch(shortName, option.name, option.help,
+                              wxString(option.name) == "help" ? wxCMD_LINE_OPTION_HELP : 0);
+        else
+            parser->AddOption(shortName, option.name, option.help);
+    }
+    parser->AddParam("FILE", wxCMD_LINE_VAL_STRING, wxCMD_LINE_PARAM_OPTIONAL);
+    parser->AddUsageText("\nWrite and take multiple-choice assessments:");
+    for (const SMode& mode : kModes)
+    {
+        if (mode.option && !optionNamed(mode.option).value)
+            continue; // --help and --version: listed with the options
+        parser->AddUsageText(wxString::Format("  %s\n      %s", modeSynopsis(mode), mode.help));
+    }
+    parser->AddUsageText("--import and --export print a report and exit with 1 when a question was refused.");
+}
+
+wxString CCommandLine::modeSynopsis(const SMode& mode)
+{
+    auto withValue = [](const wxString& name)
+    {
+        const SOption& option = optionNamed(name);
+        return option.value ? wxString::Format("--%s %s", name, option.value) : "--" + name;
+    };
+    wxString synopsis = "evalon";
+    if (mode.option)
+        synopsis << " " << withValue(mode.option);
+    for (const wxString& name : names(mode.needs))
+        synopsis << " " << withValue(name);
+    for (const wxString& name : names(mode.allows))
+        synopsis << " [" << withValue(name) << "]";
+    if (mode.file == eOneFile)
+        synopsis << " FILE";
+    else if (mode.file == eOptionalFile)
+        synopsis << " [FILE]";
+    return synopsis;
+}
+
+const CCommandLine::SOption& CCommandLine::optionNamed(const wxString& name)
+{
+    return *std::find_if(std::begin(kOptions), std::end(kOptions),
+                         [&name](const SOption& option) { return name == option.name; });
+}
+
+const CCommandLine::SMode* CCommandLine::modeOf(const wxString& option)
+{
+    for (const SMode& mode : kModes)
+    {
+        if (mode.option && option == mode.option)
+            return &mode;
+    }
+    return nullptr;
+}
+
+wxString CCommandLine::checkFormat(const CCommandLine& line)
+{
+    CQuestionExporter::eFormat format = CQuestionExporter::eGift;
+    if (CQuestionExporter::parseFormat(line.m_format, &format))
+        return wxString();
+    return wxString::Format("unknown format '%s' (gift, moodle, qti21, qti30 or csv)", line.m_format);
+}
+
+CCommandLine CCommandLine::misused(const wxString& error)
 {
     CCommandLine line;
-    const bool import = arguments[0] == "--import";
-    auto fail = [&line](const wxString& error)
-    {
-        line.m_mode = eMisused;
-        line.m_error = error;
-        return line;
-    };
-    line.m_mode = import ? eImport : eExport;
-    if (arguments.size() < 2 || arguments[1].StartsWith("--"))
-        return fail(import ? "--import needs a question bank" : "--export needs an assessment file");
-    (import ? line.m_bank : line.m_file) = arguments[1];
-    std::map<wxString, wxString*> options;
-    if (import)
-        options = {{"--into", &line.m_file}, {"--questions-dir", &line.m_folder}};
-    else
-        options = {{"--format", &line.m_format}, {"--to", &line.m_target}};
-    for (size_t i = 2; i < arguments.size(); i += 2)
-    {
-        const auto option = options.find(arguments[i]);
-        if (option == options.end())
-            return fail(wxString::Format("unexpected '%s' after %s", arguments[i], arguments[0]));
-        if (i + 1 == arguments.size())
-            return fail(wxString::Format("%s needs a value", arguments[i]));
-        *option->second = arguments[i + 1];
-    }
-    CQuestionExporter::eFormat format = CQuestionExporter::eGift;
-    if (import && line.m_file.empty())
-        return fail("--import needs --into ASSESSMENT");
-    if (!import && (line.m_format.empty() || line.m_target.empty()))
-        return fail("--export needs --format FORMAT and --to PATH");
-    if (!import && !CQuestionExporter::parseFormat(line.m_format, &format))
-        return fail(
-            wxString::Format("unknown format '%s' (gift, moodle, qti21, qti30 or csv)", line.m_format));
+    line.m_mode = eMisused;
+    line.m_error = error;
     return line;
 }
 
 wxString CCommandLine::usage()
 {
-    return "Usage: evalon [FILE]\n"
-           "       evalon --take FILE\n"
-           "       evalon --snapshot DIR [FILE]\n"
-           "       evalon --import BANK --into FILE [--questions-dir DIR]\n"
-           "       evalon --export FILE --format FORMAT --to PATH\n"
-           "Write and take multiple-choice assessments.\n"
-           "\n"
-           "  (no argument)          manage your list of assessment files\n"
-           "  FILE                   author the assessment FILE (.eva)\n"
-           "  --take FILE            take the assessment FILE\n"
-           "  --snapshot DIR [FILE]  save every page of FILE (default: the bundled sample)\n"
-           "                         as a PNG picture in DIR, and exit\n"
-           "  --import BANK --into FILE\n"
-           "                         add the questions of BANK (GIFT, Moodle XML, QTI file\n"
-           "                         or folder, Aiken, CSV) to the assessment FILE, made\n"
-           "                         when missing, each in a question file of its own\n"
-           "      --questions-dir DIR  where those files go (default: questions/ beside FILE)\n"
-           "  --export FILE --format FORMAT --to PATH\n"
-           "                         write the questions of FILE to PATH as gift, moodle,\n"
-           "                         qti21, qti30 (PATH a folder) or csv\n"
-           "                         Both print a report and exit with 1 when a question\n"
-           "                         was refused.\n"
-           "  -h, --help             show this help and exit\n"
-           "      --version          show the version and exit\n";
+    wxCmdLineParser parser;
+    describe(&parser);
+    setArguments(&parser, wxArrayString());
+    return parser.GetUsageString();
 }
 
 wxString CCommandLine::version()

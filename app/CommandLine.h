@@ -3,7 +3,18 @@
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
-// What evalon was asked to do, read from its arguments.
+#include <map>
+
+class wxCmdLineParser;
+
+// What evalon was asked to do, read from its arguments by wxCmdLineParser.
+// Works before the toolkit starts (no display, no application object).
+//
+// To add an option: a row in kOptions (CommandLine.cpp) naming the field its
+// value goes to. To add a mode: an eMode value, a row in kModes saying which
+// option starts it and what goes with it, and its case where the host starts
+// the modes (main.cpp for those without a window, CEvalonApp::OnInit for the
+// others). The usage text is generated from both tables.
 class CCommandLine
 {
 public:
@@ -40,7 +51,53 @@ public:
     static wxString version();
 
 private:
-    static CCommandLine parseBankOptions(const wxArrayString& arguments);
+    // One option: its long name (without the dashes), an optional one-letter
+    // name, what its value stands for in the usage (nullptr for a switch),
+    // the field its value fills and its line in the usage.
+    struct SOption
+    {
+        const char* name;
+        const char* shortName;
+        const char* value;
+        wxString CCommandLine::*field;
+        const char* help;
+    };
+    enum eFileArgument
+    {
+        eNoFile,
+        eOptionalFile,
+        eOneFile
+    };
+    // One mode: the option that chooses it (nullptr: chosen by FILE alone),
+    // the options it needs and the others it allows (names parted by blanks),
+    // whether it takes FILE, what else it checks in its values (the reason,
+    // or empty), its line in the usage, and the reason given when something
+    // it needs is missing or it is given a FILE it does not take.
+    struct SMode
+    {
+        eMode mode;
+        const char* option;
+        const char* needs;
+        const char* allows;
+        eFileArgument file;
+        wxString (*check)(const CCommandLine& line);
+        const char* help;
+        const char* misuse;
+    };
+    static const SOption kOptions[];
+    static const SMode kModes[];
+
+    static void describe(wxCmdLineParser* parser);
+    static wxString modeSynopsis(const SMode& mode);
+    static const SOption& optionNamed(const wxString& name);
+    static const SMode* modeOf(const wxString& option);
+    static wxString checkFormat(const CCommandLine& line);
+    static CCommandLine misused(const wxString& error);
+    // The mode the options found choose and their values, or the reason the
+    // mode refuses them.
+    static CCommandLine read(const wxCmdLineParser& parser);
+    // The reason an option found does not belong to `mode`, or empty.
+    static wxString strayOption(const SMode& mode, const std::map<wxString, wxString>& values);
 
     eMode m_mode = eManage;
     wxString m_file;

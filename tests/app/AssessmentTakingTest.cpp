@@ -1,5 +1,4 @@
 #include "app/AssessmentTaking.h"
-#include "app/CommandLine.h"
 #include "tests/app/TestAssessments.h"
 #include "tests/support/WxTest.h"
 
@@ -88,47 +87,6 @@ TEST(AssessmentTakingEmptyTest, AnAssessmentWithoutQuestionsCannotBeSubmitted)
 {
     CAssessmentMgr empty;
     EXPECT_FALSE(CAssessmentTaking(&empty).canSubmit());
-}
-
-CCommandLine parse(std::initializer_list<const char*> arguments)
-{
-    wxArrayString list;
-    for (const char* argument : arguments)
-        list.Add(argument);
-    return CCommandLine::parse(list);
-}
-
-TEST(CommandLineTest, ReadsEveryMode)
-{
-    EXPECT_EQ(parse({}).getMode(), CCommandLine::eManage);
-    EXPECT_EQ(parse({"-h"}).getMode(), CCommandLine::eHelp);
-    EXPECT_EQ(parse({"--version"}).getMode(), CCommandLine::eVersion);
-
-    const CCommandLine author = parse({"my quiz.eva"});
-    EXPECT_EQ(author.getMode(), CCommandLine::eAuthor);
-    EXPECT_EQ(author.getFile(), "my quiz.eva");
-
-    const CCommandLine take = parse({"--take", "quiz.eva"});
-    EXPECT_EQ(take.getMode(), CCommandLine::eTake);
-    EXPECT_EQ(take.getFile(), "quiz.eva");
-
-    const CCommandLine sample = parse({"--snapshot", "out"});
-    EXPECT_EQ(sample.getMode(), CCommandLine::eSnapshot);
-    EXPECT_EQ(sample.getFolder(), "out");
-    EXPECT_EQ(sample.getFile(), "");
-    EXPECT_EQ(parse({"--snapshot", "out", "quiz.eva"}).getFile(), "quiz.eva");
-}
-
-TEST(CommandLineTest, RefusesMisuseWithAReason)
-{
-    for (const CCommandLine& line :
-         {parse({"--take"}), parse({"--snapshot"}), parse({"--bogus"}), parse({"a.eva", "b.eva"}),
-          parse({"--help", "x"}), parse({"--snapshot", "out", "a.eva", "b.eva"})})
-    {
-        EXPECT_EQ(line.getMode(), CCommandLine::eMisused);
-        EXPECT_FALSE(line.getError().empty());
-    }
-    EXPECT_TRUE(parse({"--bogus"}).getError().Contains("--bogus"));
 }
 
 } // namespace

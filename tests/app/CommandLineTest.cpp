@@ -1,0 +1,112 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+CCommandLine parse(const std::vector<const char*>& arguments)
+{
+    wxArrayString list;
+    for (const char* argument : arguments)
+        list.Add(argument);
+    return CCommandLine::parse(list);
+}
+
+struct SReading
+{
+    std::vector<const char*> arguments;
+    CCommandLine::eMode mode;
+    const char* file;
+    const char* folder;
+    const char* bank;
+    const char* format;
+    const char* target;
+};
+
+TEST(CommandLineTest, ReadsEveryModeAndItsValues)
+{
+    const SReading readings[] = {
+        {{}, CCommandLine::eManage, "", "", "", "", ""},
+        {{"-h"}, CCommandLine::eHelp, "", "", "", "", ""},
+        {{"--help"}, CCommandLine::eHelp, "", "", "", "", ""},
+        {{"--version"}, CCommandLine::eVersion, "", "", "", "", ""},
+        {{"my quiz.eva"}, CCommandLine::eAuthor, "my quiz.eva", "", "", "", ""},
+        {{"--", "-odd.eva"}, CCommandLine::eAuthor, "-odd.eva", "", "", "", ""},
+        {{"--take", "quiz.eva"}, CCommandLine::eTake, "quiz.eva", "", "", "", ""},
+        {{"--take=quiz.eva"}, CCommandLine::eTake, "quiz.eva", "", "", "", ""},
+        {{"--snapshot", "out"}, CCommandLine::eSnapshot, "", "out", "", "", ""},
+        {{"--snapshot", "out", "quiz.eva"}, CCommandLine::eSnapshot, "quiz.eva", "out", "", "", ""},
+        {{"--import", "b.gift", "--into", "a.eva"}, CCommandLine::eImport, "a.eva", "", "b.gift", "", ""},
+        {{"--into", "a.eva", "--questions-dir", "q", "--import", "b.gift"},
+         CCommandLine::eImport,
+         "a.eva",
+         "q",
+         "b.gift",
+         "",
+         ""},
+        {{"--export", "a.eva", "--format", "QTI30", "--to", "pkg"},
+         CCommandLine::eExport,
+         "a.eva",
+         "",
+         "",
+         "QTI30",
+         "pkg"},
+    };
+    for (const SReading& reading : readings)
+    {
+        SCOPED_TRACE(testing::PrintToString(reading.arguments));
+        const CCommandLine line = parse(reading.arguments);
+        EXPECT_EQ(line.getError(), "");
+        EXPECT_EQ(line.getMode(), reading.mode);
+        EXPECT_EQ(line.getFile(), reading.file);
+        EXPECT_EQ(line.getFolder(), reading.folder);
+        EXPECT_EQ(line.getBank(), reading.bank);
+        EXPECT_EQ(line.getFormat(), reading.format);
+        EXPECT_EQ(line.getTarget(), reading.target);
+    }
+}
+
+TEST(CommandLineTest, RefusesMisuseWithItsReason)
+{
+    const std::pair<std::vector<const char*>, const char*> misuses[] = {
+        {{"--bogus"}, "Unknown long option 'bogus'"},
+        {{"--take"}, "Option 'take' requires a value."},
+        {{"--take", "a.eva", "b.eva"}, "--take needs exactly one assessment file"},
+        {{"a.eva", "b.eva"}, "Unexpected parameter 'b.eva'"},
+        {{"--help", "x"}, "--help takes no argument"},
+        {{"x", "-h"}, "--help takes no argument"},
+        {{"--version", "x"}, "--version takes no argument"},
+        {{"--snapshot", "out", "a.eva", "b.eva"}, "Unexpected parameter 'b.eva'"},
+        {{"--take", "a.eva", "--snapshot", "out"}, "--snapshot does not go with --take"},
+        {{"--take", "a.eva", "--take", "b.eva"}, "--take is given twice"},
+        {{"--import", "--into", "a.eva"}, "--import needs a value"},
+        {{"--import", "b.gift"}, "--import needs --into ASSESSMENT"},
+        {{"--import", "b.gift", "--into", "a.eva", "--to", "x"}, "--to does not go with --import"},
+        {{"--into", "a.eva"}, "--into goes with --import only"},
+        {{"--export", "a.eva", "--to", "a.gift"}, "--export needs --format FORMAT and --to PATH"},
+        {{"--export", "a.eva", "--format", "pdf", "--to", "a.pdf"},
+         "unknown format 'pdf' (gift, moodle, qti21, qti30 or csv)"},
+    };
+    for (const auto& [arguments, reason] : misuses)
+    {
+        const CCommandLine line = parse(arguments);
+        EXPECT_EQ(line.getMode(), CCommandLine::eMisused) << reason;
+        EXPECT_EQ(line.getError(), reason);
+    }
+}
+
+// The usage is generated: each mode's synopsis comes from the same tables
+// the parser reads.
+TEST(CommandLineTest, UsageListsEveryModeAndOption)
+{
+    const wxString usage = CCommandLine::usage();
+    EXPECT_TRUE(usage.StartsWith("Usage: evalon [-h] [--version] [--take <str>]")) << usage;
+    for (const char* synopsis :
+         {"  evalon\n      manage your list of assessment files", "  evalon FILE\n", "  evalon --take FILE\n",
+          "  evalon --snapshot DIR [FILE]\n", "  evalon --import BANK --into FILE [--questions-dir DIR]\n",
+          "  evalon --export FILE --format FORMAT --to PATH\n", "--questions-dir=<str>", "--format=<str>"})
+        EXPECT_TRUE(usage.Contains(synopsis)) << synopsis;
+}
+
+} // namespace
