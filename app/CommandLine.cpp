@@ -29,7 +29,8 @@ const CCommandLine::SOption CCommandLine::kOptions[] = {
      "where --import writes those files (default: questions/ beside the assessment)"},
     {"export", nullptr, "FILE", &CCommandLine::m_file, "the assessment whose questions --export writes"},
     // The formats' words are appended from the table of formats.
-    {"format", nullptr, "FORMAT", &CCommandLine::m_format, "the format --export writes (qti21, qti30: --to a folder):"},
+    {"format", nullptr, "FORMAT", &CCommandLine::m_format,
+     "the format --export writes (qti21, qti30: --to a folder):"},
     {"to", nullptr, "PATH", &CCommandLine::m_target, "the file or folder --export writes"},
 };
 
@@ -209,7 +210,8 @@ void CCommandLine::describe(wxCmdLineParser* parser)
             parser->AddSwitch(shortName, option.name, option.help,
                               wxString(option.name) == "help" ? wxCMD_LINE_OPTION_HELP : 0);
         else if (option.field == &CCommandLine::m_format)
-            parser->AddOption(shortName, option.name, wxString(option.help) + " " + CBankFormats::writtenWords());
+            parser->AddOption(shortName, option.name,
+                              wxString(option.help) + " " + CBankFormats::writtenWords());
         else
             parser->AddOption(shortName, option.name, option.help);
     }

@@ -168,8 +168,9 @@ bool CQuestionBankActions::exportQuestions()
     }
     const std::vector<const CBankFormats::SFormat*> formats = CBankFormats::writtenFormats();
     const int filter = dialog.GetFilterIndex();
-    const CQuestionExporter::eFormat format =
-        filter >= 0 && filter < static_cast<int>(formats.size()) ? formats[filter]->m_writer : CQuestionExporter::eGift;
+    const CQuestionExporter::eFormat format = filter >= 0 && filter < static_cast<int>(formats.size())
+                                                  ? formats[filter]->m_writer
+                                                  : CQuestionExporter::eGift;
     wxFileName path(dialog.GetPath());
     const wxString extension = CQuestionExporter::extension(format);
     if (!extension.empty() && path.GetExt().CmpNoCase(extension) != 0)

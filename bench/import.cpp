@@ -7,8 +7,8 @@
 
 #include "bench/support/BenchSupport.h"
 
-#include "external/data/FileBytes.h"
 #include "external/data/AssessmentMgr.h"
+#include "external/data/FileBytes.h"
 #include "interchange/BankFile.h"
 #include "interchange/GiftFormat.h"
 #include "interchange/QtiFormat.h"
@@ -86,12 +86,11 @@ public:
         bool written = CFileBytes::replace(giftFile(), CGiftFormat::write(items).utf8_string(), &error) &&
                        CBankFile::makeFolder(qti) &&
                        CFileBytes::replace(qti + "/imsmanifest.xml",
-                                             CQtiFormat::writeManifest(items, CQtiFormat::eQti21), &error);
+                                           CQtiFormat::writeManifest(items, CQtiFormat::eQti21), &error);
         for (const CExportItem& item : items)
         {
-            written =
-                written && CFileBytes::replace(qti + "/" + CQtiFormat::fileName(item),
-                                                 CQtiFormat::writeItem(item, CQtiFormat::eQti21), &error);
+            written = written && CFileBytes::replace(qti + "/" + CQtiFormat::fileName(item),
+                                                     CQtiFormat::writeItem(item, CQtiFormat::eQti21), &error);
         }
         if (!written)
         {

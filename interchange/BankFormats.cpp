@@ -7,7 +7,8 @@ namespace
 
 const std::vector<CBankFormats::SFormat> kFormats = {
     {"gift", "GIFT", "*.gift;*.txt", CQuestionImporter::eGift, true, CQuestionExporter::eGift, "gift"},
-    {"moodle", "Moodle XML", "*.xml", CQuestionImporter::eMoodleXml, true, CQuestionExporter::eMoodleXml, "xml"},
+    {"moodle", "Moodle XML", "*.xml", CQuestionImporter::eMoodleXml, true, CQuestionExporter::eMoodleXml,
+     "xml"},
     {"qti21", "QTI 2.1", "*.xml;*.zip", CQuestionImporter::eQti, true, CQuestionExporter::eQti21, ""},
     {"qti30", "QTI 3.0", "*.xml;*.zip", CQuestionImporter::eQti, true, CQuestionExporter::eQti30, ""},
     {"aiken", "Aiken", "*.txt", CQuestionImporter::eAiken, false, CQuestionExporter::eGift, ""},
@@ -36,7 +37,8 @@ std::vector<const CBankFormats::SFormat*> importChoices()
 
 wxString importLabel(const CBankFormats::SFormat& format)
 {
-    return format.m_reader == CQuestionImporter::eQti ? wxString("QTI item or package") : wxString(format.m_label);
+    return format.m_reader == CQuestionImporter::eQti ? wxString("QTI item or package")
+                                                      : wxString(format.m_label);
 }
 
 } // namespace
@@ -89,7 +91,10 @@ wxString CBankFormats::writtenWords()
     wxString words;
     for (size_t index = 0; index < formats.size(); ++index)
     {
-        words += (index == 0 ? "" : index + 1 == formats.size() ? " or " : ", ") + wxString(formats[index]->m_word);
+        words += (index == 0                    ? ""
+                  : index + 1 == formats.size() ? " or "
+                                                : ", ") +
+                 wxString(formats[index]->m_word);
     }
     return words;
 }
@@ -120,7 +125,7 @@ CQuestionImporter::eFormat CBankFormats::importFilterFormat(int index)
 {
     const std::vector<const SFormat*> choices = importChoices();
     return index >= 1 && index <= static_cast<int>(choices.size()) ? choices[index - 1]->m_reader
-                                                                    : CQuestionImporter::eDetect;
+                                                                   : CQuestionImporter::eDetect;
 }
 
 wxString CBankFormats::exportFilters()
@@ -129,8 +134,8 @@ wxString CBankFormats::exportFilters()
     for (const SFormat* format : writtenFormats())
     {
         const wxString patterns = *format->m_extension ? "*." + wxString(format->m_extension) : wxString("*");
-        const wxString label =
-            *format->m_extension ? wxString(format->m_label) : wxString(format->m_label) + " package (a folder)";
+        const wxString label = *format->m_extension ? wxString(format->m_label)
+                                                    : wxString(format->m_label) + " package (a folder)";
         filters += (filters.empty() ? "" : "|") + filter(label, patterns);
     }
     return filters;

@@ -231,7 +231,8 @@ bool CBankPackage::unpack(const std::string& bytes, const wxString& file, std::v
     if (!zip.Eof() && zip.GetLastError() != wxSTREAM_NO_ERROR)
     {
         members->clear();
-        report->add(CImportReport::eRefused, CItemSource(file, 0), "the package is damaged and cannot be unpacked");
+        report->add(CImportReport::eRefused, CItemSource(file, 0),
+                    "the package is damaged and cannot be unpacked");
         return false;
     }
     return true;

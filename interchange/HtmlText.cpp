@@ -449,8 +449,9 @@ void CHtmlText::addChangesTo(CBankItem* item) const
         wxString media;
         for (const wxString& source : m_droppedMedia)
         {
-            const bool referenced = std::any_of(m_droppedMedia.begin(), m_droppedMedia.end(),
-                                                [&](const wxString& other) { return other.EndsWith("/" + source); });
+            const bool referenced =
+                std::any_of(m_droppedMedia.begin(), m_droppedMedia.end(),
+                            [&](const wxString& other) { return other.EndsWith("/" + source); });
             if (!referenced && !(", " + media + ",").Contains(", " + source + ","))
             {
                 media += (media.empty() ? "" : ", ") + source;

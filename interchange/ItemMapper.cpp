@@ -117,7 +117,8 @@ bool CItemMapper::toQuestion(const CBankItem& item, CQuestionData* question, wxA
         {
             *why = wxString::Format("answers %s are each %s, but only one answer may be chosen: "
                                     "a one-answer question cannot hold that key",
-                                    letters(bestOnes), best >= 100 || near(best, 100) ? "fully right" : "equally right");
+                                    letters(bestOnes),
+                                    best >= 100 || near(best, 100) ? "fully right" : "equally right");
             return false;
         }
         const unsigned chosen = bestOnes.front();

@@ -240,7 +240,8 @@ private:
     // and sets a positive SCORE.
     std::set<wxString> matchedChoices(const wxXmlNode* processing, const wxString& response) const
     {
-        for (const wxXmlNode* condition = processing->GetChildren(); condition; condition = condition->GetNext())
+        for (const wxXmlNode* condition = processing->GetChildren(); condition;
+             condition = condition->GetNext())
         {
             if (!isElement(condition, "responseCondition"))
             {

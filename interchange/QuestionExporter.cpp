@@ -1,7 +1,7 @@
 #include "interchange/QuestionExporter.h"
 
-#include "external/data/FileBytes.h"
 #include "external/data/AssessmentMgr.h"
+#include "external/data/FileBytes.h"
 #include "interchange/BankFile.h"
 #include "interchange/BankFormats.h"
 #include "interchange/CsvFormat.h"
@@ -153,14 +153,14 @@ bool CQuestionExporter::writeFiles(const std::vector<CExportItem>& items, eForma
     for (const CExportItem& item : items)
     {
         outputs->push_back(CQtiFormat::writeItem(item, version));
-        if (!CFileBytes::replace(wxFileName(path, CQtiFormat::fileName(item)).GetFullPath(),
-                                   outputs->back(), error))
+        if (!CFileBytes::replace(wxFileName(path, CQtiFormat::fileName(item)).GetFullPath(), outputs->back(),
+                                 error))
         {
             return false;
         }
     }
     return CFileBytes::replace(wxFileName(path, "imsmanifest.xml").GetFullPath(),
-                                 CQtiFormat::writeManifest(items, version), error);
+                               CQtiFormat::writeManifest(items, version), error);
 }
 
 void CQuestionExporter::checkReadBack(const std::vector<CExportItem>& items,
@@ -171,7 +171,8 @@ void CQuestionExporter::checkReadBack(const std::vector<CExportItem>& items,
     std::vector<CBankItem> readBack;
     for (const std::string& output : outputs)
     {
-        CQuestionImporter::readItems(output, CBankFormats::written(format).m_reader, wxString(), &readBack, &scratch);
+        CQuestionImporter::readItems(output, CBankFormats::written(format).m_reader, wxString(), &readBack,
+                                     &scratch);
     }
     for (size_t index = 0; index < items.size(); ++index)
     {

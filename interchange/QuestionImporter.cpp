@@ -1,7 +1,7 @@
 #include "interchange/QuestionImporter.h"
 
-#include "external/data/FileBytes.h"
 #include "external/data/AssessmentMgr.h"
+#include "external/data/FileBytes.h"
 #include "external/data/QuestionDataSerializer.h"
 #include "interchange/AikenFormat.h"
 #include "interchange/BankFile.h"
@@ -236,8 +236,9 @@ bool CQuestionImporter::readPackage(const std::string& bytes, eFormat format, co
     }
     const size_t before = m_questions.size();
     const size_t entriesBefore = m_report->entries().size();
-    const auto manifest = std::find_if(members.begin(), members.end(), [](const CBankPackage::SMember& member)
-                                       { return member.m_name == "imsmanifest.xml"; });
+    const auto manifest =
+        std::find_if(members.begin(), members.end(),
+                     [](const CBankPackage::SMember& member) { return member.m_name == "imsmanifest.xml"; });
     if (manifest == members.end() && format != eQti)
     {
         // Banks zipped with their media: each bank file read as it is.
@@ -283,7 +284,8 @@ bool CQuestionImporter::readPackage(const std::string& bytes, eFormat format, co
 bool CQuestionImporter::stop()
 {
     m_stopped = true;
-    m_report->add(CImportReport::eNotice, CItemSource(m_bank, 0), "the import was stopped: nothing was imported");
+    m_report->add(CImportReport::eNotice, CItemSource(m_bank, 0),
+                  "the import was stopped: nothing was imported");
     for (const CImportedQuestion& imported : m_questions)
     {
         m_report->refuse(imported.m_reportEntry, kStopped);

@@ -96,8 +96,8 @@ bool CFileBytes::replace(const wxString& path, const std::string& bytes, wxStrin
         *error = "cannot create a temporary file beside it: " + wxSysErrorMsgStr();
         return false;
     }
-    if (file.Write(bytes.data(), bytes.size()) != bytes.size() || fchmod(file.fd(), permissionsFor(path)) != 0 ||
-        !file.Close())
+    if (file.Write(bytes.data(), bytes.size()) != bytes.size() ||
+        fchmod(file.fd(), permissionsFor(path)) != 0 || !file.Close())
     {
         *error = "cannot write: " + wxSysErrorMsgStr();
         wxRemoveFile(temporary);

@@ -10,7 +10,6 @@
 #include <wx/mstream.h>
 #include <wx/xml/xml.h>
 
-
 #include <string>
 #include <vector>
 

@@ -30,8 +30,8 @@ wxString fromUtf8(const char* text)
 }
 
 // Elements nest at most three deep in our files and a dozen in a question
-// bank's XHTML; far deeper nesting is a damaged or hostile file, and would overflow the stack when the toolkit's
-// node tree is freed (it frees children recursively).
+// bank's XHTML; far deeper nesting is a damaged or hostile file, and would overflow the stack when the
+// toolkit's node tree is freed (it frees children recursively).
 const int kMaxDepth = 100;
 // Builds a wxXmlDocument from expat's events. wxXmlDocument::Load itself
 // takes time quadratic in the size of a text (it copies the text gathered so
@@ -108,8 +108,7 @@ private:
         wxXmlAttribute* last = nullptr;
         for (const XML_Char** attribute = attributes; *attribute != nullptr; attribute += 2)
         {
-            auto* next =
-                new wxXmlAttribute(internedName(attribute[0]), fromUtf8(attribute[1]));
+            auto* next = new wxXmlAttribute(internedName(attribute[0]), fromUtf8(attribute[1]));
             if (last == nullptr)
                 element->SetAttributes(next);
             else
@@ -135,7 +134,8 @@ private:
         if (m_text.empty())
             return;
         if (!m_open.empty())
-            append(new wxXmlNode(wxXML_TEXT_NODE, wxString(), fromUtf8(m_text.data(), m_text.size()), m_textLine));
+            append(new wxXmlNode(wxXML_TEXT_NODE, wxString(), fromUtf8(m_text.data(), m_text.size()),
+                                 m_textLine));
         m_text.clear();
     }
 

@@ -83,15 +83,16 @@ TEST(ForeignBanks, GiftWithFormatMarkers)
                        {0});
         expectQuestion(questionTitled(bank, "Picture question"), kSingle, "Which moon is this?",
                        {"The Moon", "Phobos"}, {0});
-        EXPECT_EQ(reportLines(bank.report),
-                  (std::vector<wxString>{
-                      name + ", line 2: note: bank category not kept: $course$/top/Astronomy",
-                      name + ", line 4, \"Marked answers\": changed: HTML reduced to text (b, i dropped)",
-                      name + ", line 11, \"Marked plain question\": changed: answer feedback dropped",
-                      name + ", line 16, \"Several right\": refused: answers A and B are each fully right, but "
-                             "only one answer may be chosen: a one-answer question cannot hold that key",
-                      name + ", line 22, \"Picture question\": changed: pictures and media dropped: "
-                             "@@PLUGINFILE@@/moon.png"}));
+        EXPECT_EQ(
+            reportLines(bank.report),
+            (std::vector<wxString>{
+                name + ", line 2: note: bank category not kept: $course$/top/Astronomy",
+                name + ", line 4, \"Marked answers\": changed: HTML reduced to text (b, i dropped)",
+                name + ", line 11, \"Marked plain question\": changed: answer feedback dropped",
+                name + ", line 16, \"Several right\": refused: answers A and B are each fully right, but "
+                       "only one answer may be chosen: a one-answer question cannot hold that key",
+                name + ", line 22, \"Picture question\": changed: pictures and media dropped: "
+                       "@@PLUGINFILE@@/moon.png"}));
     }
 }
 
@@ -101,18 +102,20 @@ TEST(ForeignBanks, MoodleXmlDefaults)
 {
     const SImport bank = importPath(foreign("moodle-defaults.xml"));
     ASSERT_EQ(bank.questions.size(), 1u) << bank.report.toText().utf8_string();
-    expectQuestion(questionTitled(bank, "Default single"), kSingle, "Which planet is red?", {"Mars", "Venus"}, {0},
-                   "Iron oxide.");
+    expectQuestion(questionTitled(bank, "Default single"), kSingle, "Which planet is red?", {"Mars", "Venus"},
+                   {0}, "Iron oxide.");
     const std::vector<wxString> lines = reportLines(bank.report);
-    EXPECT_NE(std::find(lines.begin(), lines.end(),
-                        "moodle-defaults.xml, line 8, \"Two full marks\": refused: answers A and C are each fully "
-                        "right, but only one answer may be chosen: a one-answer question cannot hold that key"),
-              lines.end())
+    EXPECT_NE(
+        std::find(lines.begin(), lines.end(),
+                  "moodle-defaults.xml, line 8, \"Two full marks\": refused: answers A and C are each fully "
+                  "right, but only one answer may be chosen: a one-answer question cannot hold that key"),
+        lines.end())
         << bank.report.toText().utf8_string();
-    EXPECT_NE(std::find(lines.begin(), lines.end(),
-                        "moodle-defaults.xml, line 22, \"Default single\": changed: pictures and media dropped: "
-                        "@@PLUGINFILE@@/mars.jpg"),
-              lines.end())
+    EXPECT_NE(
+        std::find(lines.begin(), lines.end(),
+                  "moodle-defaults.xml, line 22, \"Default single\": changed: pictures and media dropped: "
+                  "@@PLUGINFILE@@/mars.jpg"),
+        lines.end())
         << bank.report.toText().utf8_string();
 }
 
@@ -124,7 +127,8 @@ TEST(ForeignBanks, CsvOfTheOtherLayout)
                    {"Venus", "Mercury", "Mars", "Earth"}, {1});
     expectQuestion(questionTitled(bank, "Gas giants"), kMultiple, "Which are gas giants?",
                    {"Jupiter", "Mars", "Saturn", "Venus"}, {0, 2});
-    expectQuestion(questionTitled(bank, "Comma, quoted"), kSingle, "Which is \"red\"?", {"Mars", "Venus"}, {0});
+    expectQuestion(questionTitled(bank, "Comma, quoted"), kSingle, "Which is \"red\"?", {"Mars", "Venus"},
+                   {0});
     EXPECT_EQ(reportLines(bank.report).back(),
               "other-layout.csv, line 5, \"No key\": refused: it has no correct answer");
 }
@@ -138,8 +142,8 @@ TEST(ForeignBanks, QtiContentPackages)
     const SImport bank = importPath(foreign("qti21-package.zip"));
     EXPECT_EQ(titles(bank),
               (std::vector<wxString>{"Blue marble", "Mapped score", "Custom match", "Custom multiple"}));
-    expectQuestion(questionTitled(bank, "Blue marble"), kSingle, "Which planet is this?", {"Earth", "Neptune"},
-                   {0});
+    expectQuestion(questionTitled(bank, "Blue marble"), kSingle, "Which planet is this?",
+                   {"Earth", "Neptune"}, {0});
     expectQuestion(questionTitled(bank, "Mapped score"), kSingle, "Which planet spins on its side?",
                    {"Neptune", "Uranus", "Venus"}, {1});
     expectQuestion(questionTitled(bank, "Custom match"), kSingle, "Which planet is the hottest?",
@@ -147,17 +151,18 @@ TEST(ForeignBanks, QtiContentPackages)
     expectQuestion(questionTitled(bank, "Custom multiple"), kMultiple, "Which planets have moons?",
                    {"Mercury", "Earth", "Mars", "Venus"}, {1, 2});
     const wxString package = "qti21-package.zip/";
-    EXPECT_EQ(reportLines(bank.report),
-              (std::vector<wxString>{
-                  package + "extra/old-items.zip: note: not read: archives inside a package are not opened",
-                  package + "items/picture.xml, item \"picture\", \"Blue marble\": changed: pictures and media "
-                            "dropped: ../images/earth.png",
-                  package + "items/match-correct.xml, item \"match-correct\", \"Lost key\": refused: it has no "
-                            "correct answer: its response processing (match_correct) compares the response "
-                            "with a correct response the item does not give",
-                  package + "items/map-response.xml, item \"map-response\", \"Mapped score\": imported",
-                  package + "items/custom-match.xml, item \"custom-match\", \"Custom match\": imported",
-                  package + "items/custom-multiple.xml, item \"custom-multiple\", \"Custom multiple\": imported"}));
+    EXPECT_EQ(
+        reportLines(bank.report),
+        (std::vector<wxString>{
+            package + "extra/old-items.zip: note: not read: archives inside a package are not opened",
+            package + "items/picture.xml, item \"picture\", \"Blue marble\": changed: pictures and media "
+                      "dropped: ../images/earth.png",
+            package + "items/match-correct.xml, item \"match-correct\", \"Lost key\": refused: it has no "
+                      "correct answer: its response processing (match_correct) compares the response "
+                      "with a correct response the item does not give",
+            package + "items/map-response.xml, item \"map-response\", \"Mapped score\": imported",
+            package + "items/custom-match.xml, item \"custom-match\", \"Custom match\": imported",
+            package + "items/custom-multiple.xml, item \"custom-multiple\", \"Custom multiple\": imported"}));
 
     const SImport version3 = importPath(foreign("qti30-package.zip"));
     ASSERT_EQ(version3.questions.size(), 1u) << version3.report.toText().utf8_string();
@@ -169,8 +174,8 @@ TEST(ForeignBanks, GiftZippedWithItsMedia)
 {
     const SImport bank = importPath(foreign("gift-with-media.zip"));
     EXPECT_EQ(titles(bank), (std::vector<wxString>{"Moon picture", "Plain one"}));
-    expectQuestion(questionTitled(bank, "Plain one"), kSingle, "How many moons has Mars?", {"two", "one", "none"},
-                   {0});
+    expectQuestion(questionTitled(bank, "Plain one"), kSingle, "How many moons has Mars?",
+                   {"two", "one", "none"}, {0});
     EXPECT_EQ(reportLines(bank.report).front(),
               "gift-with-media.zip/astronomy/questions.gift, line 1, \"Moon picture\": changed: pictures and "
               "media dropped: @@PLUGINFILE@@/media/moon.png");

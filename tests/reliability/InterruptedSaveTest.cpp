@@ -18,8 +18,8 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <map>
 #include <cstdio>
+#include <map>
 #include <random>
 #include <thread>
 #include <vector>
