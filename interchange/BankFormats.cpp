@@ -99,6 +99,16 @@ wxString CBankFormats::writtenWords()
     return words;
 }
 
+wxString CBankFormats::readLabels()
+{
+    wxString labels;
+    for (const SFormat* format : importChoices())
+    {
+        labels += (labels.empty() ? "" : ", ") + importLabel(*format) + " (" + format->m_patterns + ")";
+    }
+    return labels + ", or a zip of them";
+}
+
 wxString CBankFormats::importFilters()
 {
     std::set<wxString> seen;
@@ -133,10 +143,11 @@ wxString CBankFormats::exportFilters()
     wxString filters;
     for (const SFormat* format : writtenFormats())
     {
-        const wxString patterns = *format->m_extension ? "*." + wxString(format->m_extension) : wxString("*");
-        const wxString label = *format->m_extension ? wxString(format->m_label)
-                                                    : wxString(format->m_label) + " package (a folder)";
-        filters += (filters.empty() ? "" : "|") + filter(label, patterns);
+        // QTI is written to a folder, which no pattern names.
+        const wxString filterText = *format->m_extension
+                                        ? filter(format->m_label, "*." + wxString(format->m_extension))
+                                        : wxString(format->m_label) + " package (a folder)|*";
+        filters += (filters.empty() ? "" : "|") + filterText;
     }
     return filters;
 }

@@ -37,6 +37,8 @@ public:
 
     /// The words of the formats written: "gift, moodle, qti21, qti30 or csv".
     static wxString writtenWords();
+    /// The formats read, with their files: "GIFT (*.gift;*.txt), ..., CSV (*.csv)".
+    static wxString readLabels();
     /// The import dialog's filters: every bank first, then one per format
     /// read, then all files.
     static wxString importFilters();

@@ -5,6 +5,7 @@
 #include "external/data/QuestionDataSerializer.h"
 #include "interchange/AikenFormat.h"
 #include "interchange/BankFile.h"
+#include "interchange/BankFormats.h"
 #include "interchange/BankPackage.h"
 #include "interchange/CsvFormat.h"
 #include "interchange/GiftFormat.h"
@@ -211,8 +212,7 @@ bool CQuestionImporter::readBank(const std::string& bytes, eFormat format, const
     if (format == eDetect)
     {
         m_report->add(CImportReport::eRefused, CItemSource(file, 0),
-                      "the format cannot be told: GIFT (.gift), Aiken (.txt), CSV (.csv), Moodle XML or "
-                      "QTI (.xml) are read");
+                      "the format cannot be told: the banks read are " + CBankFormats::readLabels());
         return false;
     }
     const size_t before = m_questions.size();
