@@ -58,9 +58,10 @@ void countMarks(const std::string& bytes, unsigned* answerLines, unsigned* answe
 // Whether the first line is a CSV header of one of the layouts read.
 bool looksLikeCsv(const std::string& bytes)
 {
-    const wxString header = wxString::FromUTF8(bytes.substr(0, bytes.find_first_of("\r\n"))).Lower();
-    return (header.StartsWith("question,") || header.StartsWith("questionname,") ||
-            header.StartsWith("\xEF\xBB\xBFquestion")) &&
+    const size_t start = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0; // a byte order mark
+    const std::string first = bytes.substr(start, bytes.find_first_of("\r\n") - start);
+    const wxString header = wxString::FromUTF8(first).Lower();
+    return (header.StartsWith("question,") || header.StartsWith("questionname,")) &&
            (header.Contains(",correct") || header.Contains(",answer 1"));
 }
 

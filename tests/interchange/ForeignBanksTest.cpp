@@ -4,6 +4,7 @@
 
 #include "tests/interchange/BankTestSupport.h"
 
+#include "external/data/FileBytes.h"
 #include "interchange/BankPackage.h"
 
 #include <wx/mstream.h>
@@ -131,6 +132,13 @@ TEST(ForeignBanks, CsvOfTheOtherLayout)
                    {0});
     EXPECT_EQ(reportLines(bank.report).back(),
               "other-layout.csv, line 5, \"No key\": refused: it has no correct answer");
+
+    // Saved as .txt by a spreadsheet, with a byte order mark: told by its header.
+    std::string bytes;
+    wxString error;
+    ASSERT_TRUE(CFileBytes::read(foreign("other-layout.csv"), &bytes, &error)) << error;
+    const SImport asText = importBytes("\xEF\xBB\xBF" + bytes, CQuestionImporter::eDetect, "export.txt");
+    EXPECT_EQ(titles(asText), titles(bank));
 }
 
 // A content package as downloaded: items in the manifest's order, keys from
