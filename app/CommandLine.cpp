@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "interchange/QuestionExporter.h"
+#include "interchange/BankFormats.h"
 
 #include <wx/cmdline.h>
 #include <wx/msgout.h>
@@ -22,14 +22,15 @@ const CCommandLine::SOption CCommandLine::kOptions[] = {
     {"snapshot", nullptr, "DIR", &CCommandLine::m_folder,
      "the folder for a PNG picture of every page of FILE (default: the bundled sample)"},
     {"import", nullptr, "BANK", &CCommandLine::m_bank,
-     "a question bank: GIFT, Moodle XML, QTI file or folder, Aiken or CSV"},
+     "a question bank: GIFT, Moodle XML, QTI file, folder or package, Aiken, CSV, or a zip of them"},
     {"into", nullptr, "FILE", &CCommandLine::m_file,
      "the assessment --import adds to (made when missing), a question file per question"},
     {"questions-dir", nullptr, "DIR", &CCommandLine::m_folder,
      "where --import writes those files (default: questions/ beside the assessment)"},
     {"export", nullptr, "FILE", &CCommandLine::m_file, "the assessment whose questions --export writes"},
+    // The formats' words are appended from the table of formats.
     {"format", nullptr, "FORMAT", &CCommandLine::m_format,
-     "gift, moodle, qti21, qti30 (--to a folder) or csv"},
+     "the format --export writes (qti21, qti30: --to a folder):"},
     {"to", nullptr, "PATH", &CCommandLine::m_target, "the file or folder --export writes, the CSV file of --results"},
     {"record", nullptr, "FILE", &CCommandLine::m_file, "the assessment of an attempt given elsewhere"},
     {"results", nullptr, "FILE", &CCommandLine::m_file, "the assessment whose attempts --results writes"},
@@ -224,6 +225,9 @@ void CCommandLine::describe(wxCmdLineParser* parser)
         if (!option.value)
             parser->AddSwitch(shortName, option.name, option.help,
                               wxString(option.name) == "help" ? wxCMD_LINE_OPTION_HELP : 0);
+        else if (option.field == &CCommandLine::m_format)
+            parser->AddOption(shortName, option.name,
+                              wxString(option.help) + " " + CBankFormats::writtenWords());
         else
             parser->AddOption(shortName, option.name, option.help);
     }
@@ -277,10 +281,10 @@ const CCommandLine::SMode* CCommandLine::modeOf(const wxString& option)
 
 wxString CCommandLine::checkFormat(const CCommandLine& line)
 {
-    CQuestionExporter::eFormat format = CQuestionExporter::eGift;
-    if (CQuestionExporter::parseFormat(line.m_format, &format))
+    const CBankFormats::SFormat* format = CBankFormats::find(line.m_format);
+    if (format && format->m_written)
         return wxString();
-    return wxString::Format("unknown format '%s' (gift, moodle, qti21, qti30 or csv)", line.m_format);
+    return wxString::Format("unknown format '%s' (%s)", line.m_format, CBankFormats::writtenWords());
 }
 
 wxString CCommandLine::checkCsvTarget(const CCommandLine& line)

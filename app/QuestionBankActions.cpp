@@ -2,6 +2,7 @@
 
 #include "app/ImportReportDlg.h"
 #include "external/data/AssessmentMgr.h"
+#include "interchange/BankFormats.h"
 #include "interchange/QuestionExporter.h"
 #include "interchange/QuestionImporter.h"
 
@@ -23,25 +24,6 @@ namespace
 
 const char kImportTitle[] = "Import Questions";
 const char kExportTitle[] = "Export Questions";
-
-// The filters of the import file dialog, each with the format it stands for
-// (eDetect: told from the file's name and content).
-struct SImportFilter
-{
-    const char* m_filter;
-    CQuestionImporter::eFormat m_format;
-};
-const SImportFilter kImportFilters[] = {
-    {"Question banks (*.gift;*.txt;*.xml;*.csv)|*.gift;*.txt;*.xml;*.csv", CQuestionImporter::eDetect},
-    {"GIFT (*.gift;*.txt)|*.gift;*.txt", CQuestionImporter::eGift},
-    {"Moodle XML or QTI item (*.xml)|*.xml", CQuestionImporter::eDetect},
-    {"Aiken (*.txt)|*.txt", CQuestionImporter::eAiken},
-    {"CSV (*.csv)|*.csv", CQuestionImporter::eCsv},
-    {"All files (*)|*", CQuestionImporter::eDetect}};
-
-// In CQuestionExporter::eFormat order.
-const char kExportFilters[] = "GIFT (*.gift)|*.gift|Moodle XML (*.xml)|*.xml|QTI 2.1 package (a folder)|*|"
-                              "QTI 3.0 package (a folder)|*|CSV (*.csv)|*.csv";
 
 CQuestionBankActions::CFolderChooser& folderChooser()
 {
@@ -140,22 +122,14 @@ bool CQuestionBankActions::chooseImportSource(wxString* path, int* format)
     {
         return false;
     }
-    wxString filters;
-    for (const SImportFilter& filter : kImportFilters)
-    {
-        filters += (filters.empty() ? "" : "|") + wxString(filter.m_filter);
-    }
-    wxFileDialog dialog(m_parent, kImportTitle, m_folder, wxString(), filters,
+    wxFileDialog dialog(m_parent, kImportTitle, m_folder, wxString(), CBankFormats::importFilters(),
                         wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK)
     {
         return false;
     }
     *path = dialog.GetPath();
-    const int filter = dialog.GetFilterIndex();
-    *format = filter >= 0 && filter < static_cast<int>(WXSIZEOF(kImportFilters))
-                  ? kImportFilters[filter].m_format
-                  : CQuestionImporter::eDetect;
+    *format = CBankFormats::importFilterFormat(dialog.GetFilterIndex());
     return true;
 }
 
@@ -186,15 +160,17 @@ bool CQuestionBankActions::importQuestions()
 
 bool CQuestionBankActions::exportQuestions()
 {
-    wxFileDialog dialog(m_parent, kExportTitle, m_folder, wxString(), kExportFilters,
+    wxFileDialog dialog(m_parent, kExportTitle, m_folder, wxString(), CBankFormats::exportFilters(),
                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
     {
         return false;
     }
+    const std::vector<const CBankFormats::SFormat*> formats = CBankFormats::writtenFormats();
     const int filter = dialog.GetFilterIndex();
-    const auto format = static_cast<CQuestionExporter::eFormat>(
-        filter >= 0 && filter <= CQuestionExporter::eCsv ? filter : CQuestionExporter::eGift);
+    const CQuestionExporter::eFormat format = filter >= 0 && filter < static_cast<int>(formats.size())
+                                                  ? formats[filter]->m_writer
+                                                  : CQuestionExporter::eGift;
     wxFileName path(dialog.GetPath());
     const wxString extension = CQuestionExporter::extension(format);
     if (!extension.empty() && path.GetExt().CmpNoCase(extension) != 0)

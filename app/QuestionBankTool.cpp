@@ -6,8 +6,13 @@
 #include "interchange/QuestionImporter.h"
 
 #include <wx/filename.h>
+#include <wx/stopwatch.h>
+
+#include <unistd.h>
 
 #include <cstdio>
+#include <functional>
+#include <memory>
 
 namespace
 {
@@ -33,6 +38,35 @@ void print(const CImportReport& report)
 
 } // namespace
 
+CQuestionBankTool::CTerminalProgress::CTerminalProgress(FILE* terminal) : m_terminal(terminal)
+{
+}
+
+CQuestionBankTool::CTerminalProgress::~CTerminalProgress()
+{
+    if (m_shown)
+    {
+        std::fputs("\r\x1b[K", m_terminal); // the report starts on a clean line
+        std::fflush(m_terminal);
+    }
+}
+
+bool CQuestionBankTool::CTerminalProgress::operator()(const wxString& stage, unsigned done, unsigned total)
+{
+    // A few updates a second read well and cost nothing; the last one of a
+    // stage always shows.
+    if (m_shown && stage == m_stage && done < total && m_sinceUpdate.Time() < 100)
+    {
+        return true;
+    }
+    m_sinceUpdate.Start();
+    m_stage = stage;
+    m_shown = true;
+    std::fprintf(m_terminal, "\r%s: %u of %u\x1b[K", stage.utf8_string().c_str(), done, total);
+    std::fflush(m_terminal);
+    return true;
+}
+
 wxString CQuestionBankTool::defaultQuestionsFolder(const wxString& assessmentFile)
 {
     return wxFileName(absolute(assessmentFile)).GetPath() + wxFILE_SEP_PATH + "questions";
@@ -50,10 +84,19 @@ int CQuestionBankTool::importBank(const wxString& bank, const wxString& assessme
     }
     CImportReport report;
     CQuestionImporter importer(&report);
-    if (importer.read(absolute(bank)))
     {
-        importer.addToAssessment(&assessment, questionsFolder.empty() ? defaultQuestionsFolder(file)
-                                                                      : absolute(questionsFolder));
+        // Progress only for a person watching: a file or pipe gets the report alone.
+        std::unique_ptr<CTerminalProgress> progress;
+        if (isatty(fileno(stdout)))
+        {
+            progress = std::make_unique<CTerminalProgress>(stdout);
+            importer.setProgress(std::ref(*progress));
+        }
+        if (importer.read(absolute(bank)))
+        {
+            importer.addToAssessment(&assessment, questionsFolder.empty() ? defaultQuestionsFolder(file)
+                                                                          : absolute(questionsFolder));
+        }
     }
     print(report);
     if (report.countTaken() > 0 && !serializer.store())

@@ -8,6 +8,7 @@
 #include "bench/support/BenchSupport.h"
 
 #include "external/data/AssessmentMgr.h"
+#include "external/data/FileBytes.h"
 #include "interchange/BankFile.h"
 #include "interchange/GiftFormat.h"
 #include "interchange/QtiFormat.h"
@@ -82,15 +83,14 @@ public:
         }
         wxString error;
         const wxString qti = qtiFolder();
-        bool written = CBankFile::writeBytes(giftFile(), CGiftFormat::write(items).utf8_string(), &error) &&
+        bool written = CFileBytes::replace(giftFile(), CGiftFormat::write(items).utf8_string(), &error) &&
                        CBankFile::makeFolder(qti) &&
-                       CBankFile::writeBytes(qti + "/imsmanifest.xml",
-                                             CQtiFormat::writeManifest(items, CQtiFormat::eQti21), &error);
+                       CFileBytes::replace(qti + "/imsmanifest.xml",
+                                           CQtiFormat::writeManifest(items, CQtiFormat::eQti21), &error);
         for (const CExportItem& item : items)
         {
-            written =
-                written && CBankFile::writeBytes(qti + "/" + CQtiFormat::fileName(item),
-                                                 CQtiFormat::writeItem(item, CQtiFormat::eQti21), &error);
+            written = written && CFileBytes::replace(qti + "/" + CQtiFormat::fileName(item),
+                                                     CQtiFormat::writeItem(item, CQtiFormat::eQti21), &error);
         }
         if (!written)
         {

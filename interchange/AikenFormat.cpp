@@ -7,15 +7,55 @@
 namespace
 {
 
+const wxUniChar kNoBreakSpace(0xA0);
+
+bool isBlank(wxUniChar c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == kNoBreakSpace || c == 0xFEFF;
+}
+
+// `line` without blanks at either end: spaces, tabs, no-break spaces (word
+// processors write them after "A."), a carriage return of a CRLF line end.
+wxString trimmed(const wxString& line)
+{
+    size_t first = 0;
+    size_t end = line.length();
+    while (first < end && isBlank(line[first]))
+    {
+        ++first;
+    }
+    while (end > first && isBlank(line[end - 1]))
+    {
+        --end;
+    }
+    return line.Mid(first, end - first);
+}
+
 // The letter of an answer line ("B. Mars", "B) Mars"), or 0.
 wxUniChar answerLetter(const wxString& line)
 {
     if (line.length() >= 3 && line[0] >= 'A' && line[0] <= 'Z' && (line[1] == '.' || line[1] == ')') &&
-        (line[2] == ' ' || line[2] == '\t'))
+        isBlank(line[2]))
     {
         return line[0];
     }
     return wxUniChar(0u);
+}
+
+// The rest of an "ANSWER: B" line after its colon; false for any other line.
+// Some banks write "ANSWER : B" or "Answer: B".
+bool answerLine(const wxString& line, bool afterAnswers, wxString* rest)
+{
+    if (line.StartsWith("ANSWER:", rest))
+    {
+        return true;
+    }
+    if (!afterAnswers || line.Left(6).Upper() != "ANSWER")
+    {
+        return false;
+    }
+    const wxString colon = trimmed(line.Mid(6));
+    return colon.StartsWith(":", rest);
 }
 
 // Builds the question being read, line by line.
@@ -41,13 +81,13 @@ public:
     void addAnswer(wxUniChar letter, const wxString& text)
     {
         m_letters += letter;
-        m_item.addAnswer(wxString(text).Trim(true).Trim(false), 0);
+        m_item.addAnswer(trimmed(text), 0);
     }
 
     // "ANSWER: X" closes the question.
     void close(const wxString& answer)
     {
-        const wxString letter = wxString(answer).Trim(true).Trim(false);
+        const wxString letter = trimmed(answer);
         const int index = letter.length() == 1 ? m_letters.Find(letter[0]) : wxNOT_FOUND;
         if (letter.empty())
         {
@@ -100,20 +140,25 @@ void CAikenFormat::read(const wxString& text, const wxString& file, std::vector<
 {
     CAikenQuestion question(file, items);
     bool inAnswers = false;
-    wxStringTokenizer lines(text, "\n", wxTOKEN_RET_EMPTY_ALL);
+    // CRLF, LF and lone CR line ends, mixed as files pieced together have them.
+    wxString normalised = text;
+    normalised.Replace("\r\n", "\n");
+    normalised.Replace("\r", "\n");
+    wxStringTokenizer lines(normalised, "\n", wxTOKEN_RET_EMPTY_ALL);
     unsigned number = 0;
     while (lines.HasMoreTokens())
     {
-        const wxString line = lines.GetNextToken().Trim(true).Trim(false);
+        const wxString line = trimmed(lines.GetNextToken());
         ++number;
         if (line.empty())
         {
             continue;
         }
         const wxUniChar letter = answerLetter(line);
-        if (line.StartsWith("ANSWER:") && question.isOpen())
+        wxString answer;
+        if (question.isOpen() && answerLine(line, inAnswers, &answer))
         {
-            question.close(line.Mid(7));
+            question.close(answer);
             inAnswers = false;
         }
         else if (letter != wxUniChar(0u) && question.isOpen())

@@ -8,52 +8,6 @@
 
 #include <algorithm>
 
-bool CBankFile::readBytes(const wxString& path, std::string* bytes, wxString* error)
-{
-    if (wxDirExists(path))
-    {
-        *error = "is a folder, not a file";
-        return false;
-    }
-    if (!wxFileExists(path))
-    {
-        *error = "file not found";
-        return false;
-    }
-    wxLogNull quiet;
-    wxFFile file(path, "rb");
-    const wxFileOffset length = file.IsOpened() ? file.Length() : -1;
-    if (length < 0)
-    {
-        *error = "cannot open the file: " + wxSysErrorMsgStr();
-        return false;
-    }
-    bytes->assign(static_cast<size_t>(length), '\0');
-    if (file.Read(bytes->data(), bytes->size()) != bytes->size())
-    {
-        *error = "cannot read the file: " + wxSysErrorMsgStr();
-        return false;
-    }
-    return true;
-}
-
-bool CBankFile::writeBytes(const wxString& path, const std::string& bytes, wxString* error)
-{
-    wxLogNull quiet;
-    wxTempFile file;
-    if (!file.Open(path))
-    {
-        *error = "cannot create a temporary file beside it: " + wxSysErrorMsgStr();
-        return false;
-    }
-    if (!file.Write(bytes.data(), bytes.size()) || !file.Commit())
-    {
-        *error = "cannot write the file: " + wxSysErrorMsgStr();
-        return false;
-    }
-    return true;
-}
-
 bool CBankFile::makeFolder(const wxString& path)
 {
     wxLogNull quiet; // the caller's report says why

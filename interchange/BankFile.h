@@ -6,16 +6,11 @@
 
 #include <string>
 
-/// The bytes of bank files: read whole, written whole through a temporary
-/// file and a rename (a failed write leaves the old file as it was), and text
-/// formats decoded from UTF-8.
+/// Small steps of bank files beyond reading and writing them (CFileBytes):
+/// folders, text formats decoded from UTF-8, and the order of item files.
 class EVALON_INTERCHANGE_EXPORT CBankFile
 {
 public:
-    /// False and `error` when the file cannot be read.
-    static bool readBytes(const wxString& path, std::string* bytes, wxString* error);
-    /// False and `error` when the file cannot be written whole.
-    static bool writeBytes(const wxString& path, const std::string& bytes, wxString* error);
     /// Creates a folder and its parents when missing; false when that fails.
     static bool makeFolder(const wxString& path);
     /// Decodes UTF-8, a leading byte order mark skipped; false and `error`

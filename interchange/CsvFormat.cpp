@@ -153,6 +153,16 @@ public:
             {
                 m_named[name] = index;
             }
+            // The other common layout: questionname, questiontext, A, B...,
+            // then "Answer 1", "Answer 2"... each holding one right letter.
+            else if (name == "QUESTIONNAME" || name == "QUESTIONTEXT")
+            {
+                m_named[name == "QUESTIONNAME" ? "TITLE" : "QUESTION"] = index;
+            }
+            else if (name.StartsWith("ANSWER ") && name.Mid(7).IsNumber())
+            {
+                m_rightLetters.push_back(index);
+            }
             else if (!name.empty())
             {
                 report->add(CImportReport::eNotice, CItemSource(file, header.m_line),
@@ -160,13 +170,22 @@ public:
                                 "\" is not one of ours: its values are not kept");
             }
         }
-        return m_named.count("QUESTION") > 0 && m_named.count("CORRECT") > 0 && !m_answers.empty();
+        return m_named.count("QUESTION") > 0 && (m_named.count("CORRECT") > 0 || !m_rightLetters.empty()) &&
+               !m_answers.empty();
     }
 
     wxString field(const SRecord& record, const wxString& name) const
     {
         const auto found = m_named.find(name);
-        return found == m_named.end() ? wxString() : at(record, found->second);
+        wxString value = found == m_named.end() ? wxString() : at(record, found->second);
+        if (name == "CORRECT")
+        {
+            for (size_t column : m_rightLetters)
+            {
+                value += (value.empty() ? "" : ",") + at(record, column);
+            }
+        }
+        return value;
     }
 
     // The answers by letter index; empty ones after the last answer left out.
@@ -184,7 +203,7 @@ public:
         return answers;
     }
 
-    size_t count() const { return m_named.size() + m_answers.size(); }
+    size_t count() const { return m_named.size() + m_answers.size() + m_rightLetters.size(); }
 
 private:
     static wxString at(const SRecord& record, size_t column)
@@ -194,6 +213,7 @@ private:
 
     std::map<wxString, size_t> m_named;
     std::map<unsigned, size_t> m_answers;
+    std::vector<size_t> m_rightLetters;
 };
 
 // The indexes the correct letters name ("B", "A,C", "a c"); false and
@@ -219,7 +239,11 @@ void readRow(const SRecord& record, const CCsvColumns& columns, CBankItem* item)
 {
     item->m_text = columns.field(record, "QUESTION");
     item->m_feedback = columns.field(record, "REFERENCE");
-    item->m_source.m_title = CItemSource::titleFromText(item->m_text);
+    item->m_source.m_title = trimmed(columns.field(record, "TITLE"));
+    if (item->m_source.m_title.empty())
+    {
+        item->m_source.m_title = CItemSource::titleFromText(item->m_text);
+    }
     if (!record.m_error.empty())
     {
         item->m_refusal = record.m_error;
@@ -323,7 +347,8 @@ void CCsvFormat::read(const wxString& text, const wxString& file, std::vector<CB
     if (record.m_fields.empty() || !layout.read(record, file, report))
     {
         report->add(CImportReport::eRefused, CItemSource(file, record.m_line),
-                    "the first line is not the header of our columns: " + wxJoin(columns(), ',', '\0'));
+                    "the first line is not the header of our columns: " + wxJoin(columns(), ',', '\0') +
+                        " (or of questionname,questiontext,A,B,...,Answer 1,Answer 2...)");
         return;
     }
     while (reader.next(&record))

@@ -44,12 +44,37 @@ public:
     CGiftTexts(const CGiftTexts&) = delete;
     CGiftTexts& operator=(const CGiftTexts&) = delete;
 
-    wxString text(const wxString& raw)
+    // An answer or feedback may carry a format marker of its own, which
+    // holds for that text only.
+    wxString text(const wxString& raw, bool ownMarker = true)
     {
-        const wxString text = CGiftFormat::unescape(trimmed(raw));
-        const bool html = m_format == "html" ||
-                          ((m_format.empty() || m_format == "moodle") && CHtmlText::looksLikeHtml(text));
+        wxString marked = trimmed(raw);
+        wxString format = ownMarker ? takeFormatMarker(&marked) : wxString();
+        if (format.empty())
+        {
+            format = m_format;
+        }
+        const wxString text = CGiftFormat::unescape(trimmed(marked));
+        const bool html =
+            format == "html" || ((format.empty() || format == "moodle") && CHtmlText::looksLikeHtml(text));
         return html ? m_html.reduce(text) : text;
+    }
+
+    // Removes a leading "[html]", "[moodle]", "[plain]" or "[markdown]" from
+    // `text` and returns its name; empty when there is none.
+    static wxString takeFormatMarker(wxString* text)
+    {
+        if (!text->StartsWith("["))
+        {
+            return wxString();
+        }
+        const wxString name = text->Mid(1).BeforeFirst(']').Lower();
+        if (name == "html" || name == "moodle" || name == "plain" || name == "markdown")
+        {
+            *text = text->Mid(name.length() + 2);
+            return name;
+        }
+        return wxString();
     }
 
 private:
@@ -171,22 +196,14 @@ void readQuestion(wxString text, CBankItem* item)
         item->m_source.m_title = trimmed(CGiftFormat::unescape(text.Mid(2, end - 2)));
         text = trimmed(text.Mid(end + 2));
     }
-    wxString format;
-    if (text.StartsWith("["))
-    {
-        const wxString name = text.Mid(1).BeforeFirst(']').Lower();
-        if (name == "html" || name == "moodle" || name == "plain" || name == "markdown")
-        {
-            format = name;
-            text = text.Mid(name.length() + 2);
-        }
-    }
+    // The question's marker holds for all its texts that have none of their own.
+    const wxString format = CGiftTexts::takeFormatMarker(&text);
     CGiftTexts texts(format, item);
     const size_t open = findUnescaped(text, "{");
     const size_t close = open == wxString::npos ? open : findUnescaped(text, "}", open + 1);
     if (open == wxString::npos || close == wxString::npos)
     {
-        item->m_text = texts.text(text.Left(open));
+        item->m_text = texts.text(text.Left(open), false);
         if (item->m_source.m_title.empty())
         {
             item->m_source.m_title = CItemSource::titleFromText(item->m_text);
@@ -195,8 +212,8 @@ void readQuestion(wxString text, CBankItem* item)
                                                  : "the answer block opened with { is not closed with }";
         return;
     }
-    item->m_text = texts.text(text.Left(open));
-    const wxString rest = texts.text(text.Mid(close + 1));
+    item->m_text = texts.text(text.Left(open), false);
+    const wxString rest = texts.text(text.Mid(close + 1), false);
     if (!rest.empty())
     {
         item->m_text += " _____ " + rest;
@@ -277,7 +294,9 @@ wxString answerLine(const CQuestionData& question, unsigned index)
     {
         marker = "=";
     }
-    return "\t" + marker + CGiftFormat::escape(question.getAnswer(index)) + "\n";
+    // An answer that starts like a format marker gets one, which keeps it as written.
+    const wxString answer = question.getAnswer(index);
+    return "\t" + marker + (answer.StartsWith("[") ? "[plain]" : "") + CGiftFormat::escape(answer) + "\n";
 }
 
 // "[plain]" keeps texts that a reader would take for HTML (or for a format

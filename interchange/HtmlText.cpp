@@ -444,10 +444,18 @@ void CHtmlText::addChangesTo(CBankItem* item) const
     }
     if (!m_droppedMedia.empty())
     {
+        // A file embedded in the bank ("mars.jpg") is named once, by the
+        // reference to it in the text ("@@PLUGINFILE@@/mars.jpg").
         wxString media;
         for (const wxString& source : m_droppedMedia)
         {
-            media += (media.empty() ? "" : ", ") + source;
+            const bool referenced =
+                std::any_of(m_droppedMedia.begin(), m_droppedMedia.end(),
+                            [&](const wxString& other) { return other.EndsWith("/" + source); });
+            if (!referenced && !(", " + media + ",").Contains(", " + source + ","))
+            {
+                media += (media.empty() ? "" : ", ") + source;
+            }
         }
         item->addChange("pictures and media dropped: " + media);
     }

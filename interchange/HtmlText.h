@@ -30,6 +30,9 @@ public:
     wxString reduceChildren(const wxXmlNode* parent,
                             const std::function<bool(const wxXmlNode*)>& skip = nullptr);
 
+    /// Notes a picture or media file the bank holds beside the text (Moodle
+    /// XML's embedded files), dropped as well.
+    void addDroppedMedia(const wxString& name) { m_droppedMedia.Add(name); }
     /// Whether any formatting, picture or media was dropped so far.
     bool lostSomething() const { return !m_droppedTags.empty() || !m_droppedMedia.empty(); }
     /// Adds to `item` one change per kind of loss: formatting, pictures and media.

@@ -42,12 +42,13 @@ bool weightsArePlain(const CBankItem& item, bool multiple)
     return true;
 }
 
+// "A", "A and C", "A, B and D".
 wxString letters(const std::vector<unsigned>& indexes)
 {
     wxString text;
-    for (unsigned index : indexes)
+    for (size_t at = 0; at < indexes.size(); ++at)
     {
-        text += (text.empty() ? "" : ", ") + CItemMapper::letter(index);
+        text += (at == 0 ? "" : at + 1 == indexes.size() ? " and " : ", ") + CItemMapper::letter(indexes[at]);
     }
     return text;
 }
@@ -107,8 +108,20 @@ bool CItemMapper::toQuestion(const CBankItem& item, CQuestionData* question, wxA
     }
     else
     {
-        const unsigned chosen = *std::find_if(right.begin(), right.end(),
-                                              [&](unsigned i) { return item.m_answers[i].m_weight == best; });
+        // Where only one answer may be chosen, several answers of the best
+        // weight would each be right in the bank: no one key holds that.
+        std::vector<unsigned> bestOnes;
+        std::copy_if(right.begin(), right.end(), std::back_inserter(bestOnes),
+                     [&](unsigned i) { return near(item.m_answers[i].m_weight, best); });
+        if (bestOnes.size() > 1)
+        {
+            *why = wxString::Format("answers %s are each %s, but only one answer may be chosen: "
+                                    "a one-answer question cannot hold that key",
+                                    letters(bestOnes),
+                                    best >= 100 || near(best, 100) ? "fully right" : "equally right");
+            return false;
+        }
+        const unsigned chosen = bestOnes.front();
         correct.Add(static_cast<int>(chosen));
         if (right.size() > 1)
         {

@@ -32,7 +32,7 @@ public:
         {
             if (file->GetType() == wxXML_ELEMENT_NODE && CXmlInput::localName(file) == "file")
             {
-                m_item->addChange("pictures and media dropped: " + file->GetAttribute("name", "<file>"));
+                m_html.addDroppedMedia(file->GetAttribute("name", "<file>"));
             }
         }
         const wxString text = CXmlInput::content(CXmlInput::child(node, "text"));

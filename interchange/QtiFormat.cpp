@@ -1,5 +1,6 @@
 #include "interchange/QtiFormat.h"
 
+#include "external/data/FileBytes.h"
 #include "interchange/BankFile.h"
 #include "interchange/HtmlText.h"
 #include "interchange/ImportReport.h"
@@ -195,9 +196,131 @@ private:
         return count == 1 ? only : nullptr;
     }
 
+    // The values of a `baseValue`, or of a `multiple` of them.
+    std::set<wxString> baseValues(const wxXmlNode* node) const
+    {
+        std::set<wxString> values;
+        if (isElement(node, "baseValue"))
+        {
+            values.insert(CXmlInput::content(node).Trim(true).Trim(false));
+        }
+        else if (isElement(node, "multiple") || isElement(node, "ordered"))
+        {
+            for (const wxXmlNode* part = node->GetChildren(); part; part = part->GetNext())
+            {
+                const std::set<wxString> inner = baseValues(part);
+                values.insert(inner.begin(), inner.end());
+            }
+        }
+        return values;
+    }
+
+    // Whether a branch of a response condition gives SCORE a positive value.
+    bool setsPositiveScore(const wxXmlNode* branch) const
+    {
+        for (const wxXmlNode* node = branch->GetChildren(); node; node = node->GetNext())
+        {
+            if (!isElement(node, "setOutcomeValue") || attribute(node, "identifier") != "SCORE")
+            {
+                continue;
+            }
+            double score = 0;
+            const wxXmlNode* value = child(node, "baseValue");
+            if (value && CItemMapper::parseWeight(CXmlInput::content(value).Trim(true).Trim(false), &score) &&
+                score > 0)
+            {
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // The choices of the common hand-written response processing: a branch
+    // that matches the response against a value (or a `multiple` of them)
+    // and sets a positive SCORE.
+    std::set<wxString> matchedChoices(const wxXmlNode* processing, const wxString& response) const
+    {
+        for (const wxXmlNode* condition = processing->GetChildren(); condition;
+             condition = condition->GetNext())
+        {
+            if (!isElement(condition, "responseCondition"))
+            {
+                continue;
+            }
+            for (const wxXmlNode* branch = condition->GetChildren(); branch; branch = branch->GetNext())
+            {
+                if (!isElement(branch, "responseIf") && !isElement(branch, "responseElseIf"))
+                {
+                    continue;
+                }
+                const wxXmlNode* match = child(branch, "match");
+                if (match == nullptr || !setsPositiveScore(branch))
+                {
+                    continue;
+                }
+                bool ofResponse = false;
+                std::set<wxString> values;
+                for (const wxXmlNode* operand = match->GetChildren(); operand; operand = operand->GetNext())
+                {
+                    ofResponse = ofResponse || (isElement(operand, "variable") &&
+                                                attribute(operand, "identifier") == response);
+                    const std::set<wxString> found = baseValues(operand);
+                    values.insert(found.begin(), found.end());
+                }
+                if (ofResponse && !values.empty())
+                {
+                    return values;
+                }
+            }
+        }
+        return std::set<wxString>();
+    }
+
+    // The name of the standard response processing template the item uses
+    // ("match_correct", "map_response"); empty for none or its own.
+    wxString processingTemplate() const
+    {
+        const wxXmlNode* processing = child(m_root, "responseProcessing");
+        const wxString uri = processing ? attribute(processing, "template") : wxString();
+        return uri.AfterLast('/').BeforeFirst('.');
+    }
+
     // The identifiers of the right choices: the correct response, or else
-    // the choices the score mapping gives a positive value.
-    std::set<wxString> rightChoices(const wxXmlNode* declaration) const
+    // the choices the score mapping gives a positive value, or else those the
+    // response processing scores. Empty, with the reason in `why`, when none
+    // of them names a right choice.
+    std::set<wxString> rightChoices(const wxXmlNode* declaration, wxString* why) const
+    {
+        std::set<wxString> right = declaredChoices(declaration);
+        if (!right.empty())
+        {
+            return right;
+        }
+        const wxString usedTemplate = processingTemplate();
+        if (usedTemplate == "match_correct")
+        {
+            *why = "its response processing (match_correct) compares the response with a correct response "
+                   "the item does not give";
+            return right;
+        }
+        if (usedTemplate == "map_response")
+        {
+            *why = "its response processing (map_response) scores by a mapping that gives no choice a "
+                   "positive value";
+            return right;
+        }
+        if (const wxXmlNode* processing = child(m_root, "responseProcessing"))
+        {
+            right = matchedChoices(processing, attribute(declaration, "identifier"));
+        }
+        if (right.empty())
+        {
+            *why = "no correct response, score mapping or response processing names a right choice";
+        }
+        return right;
+    }
+
+    std::set<wxString> declaredChoices(const wxXmlNode* declaration) const
     {
         std::set<wxString> right;
         if (const wxXmlNode* correct = child(declaration, "correctResponse"))
@@ -233,7 +356,8 @@ private:
             m_item->m_refusal = "its interaction has no response declaration";
             return;
         }
-        std::set<wxString> right = rightChoices(declaration);
+        wxString noKey;
+        std::set<wxString> right = rightChoices(declaration, &noKey);
         for (const wxXmlNode* choice = interaction->GetChildren(); choice != nullptr;
              choice = choice->GetNext())
         {
@@ -244,6 +368,10 @@ private:
                                                             { return skipFeedback(node); });
                 m_item->addAnswer(text, right.erase(identifier) > 0 ? 100 : 0);
             }
+        }
+        if (!noKey.empty() && !m_item->m_answers.empty())
+        {
+            m_item->m_refusal = "it has no correct answer: " + noKey;
         }
         for (const wxString& unknown : right)
         {
@@ -466,45 +594,76 @@ void CQtiFormat::read(const std::string& bytes, const wxString& file, std::vecto
     CQtiItemReader(root, version, item).read();
 }
 
-wxArrayString CQtiFormat::itemFiles(const wxString& folder)
+wxArrayString CQtiFormat::itemOrder(const std::string& manifest, const wxArrayString& names)
 {
-    wxArrayString files;
-    std::set<wxString> listed;
-    const wxString manifestPath = wxFileName(folder, "imsmanifest.xml").GetFullPath();
-    listed.insert(manifestPath);
-    std::string bytes;
+    const std::set<wxString> present(names.begin(), names.end());
+    std::set<wxString> listed{"imsmanifest.xml"};
+    wxArrayString order;
     wxString error;
-    std::unique_ptr<wxXmlDocument> manifest;
-    if (wxFileExists(manifestPath) && CBankFile::readBytes(manifestPath, &bytes, &error))
-    {
-        manifest = CXmlInput::parse(bytes, &error);
-    }
-    const wxXmlNode* resources = manifest ? CXmlInput::child(manifest->GetRoot(), "resources") : nullptr;
+    std::unique_ptr<wxXmlDocument> document = manifest.empty() ? nullptr : CXmlInput::parse(manifest, &error);
+    const wxXmlNode* resources = document ? CXmlInput::child(document->GetRoot(), "resources") : nullptr;
     for (const wxXmlNode* node = resources ? resources->GetChildren() : nullptr; node; node = node->GetNext())
     {
         if (node->GetType() != wxXML_ELEMENT_NODE || CXmlInput::localName(node) != "resource")
         {
             continue;
         }
-        wxFileName path(node->GetAttribute("href"), wxPATH_UNIX);
-        path.MakeAbsolute(folder);
-        const wxString full = path.GetFullPath();
-        if (node->GetAttribute("type").StartsWith("imsqti_item") && wxFileExists(full) &&
-            listed.count(full) == 0)
+        // The manifest's names are relative to the package's root ("./q1.xml" is "q1.xml").
+        wxString name = node->GetAttribute("href");
+        name.Replace("\\", "/");
+        while (name.StartsWith("./", &name))
         {
-            files.Add(full);
         }
-        listed.insert(full);
+        if (node->GetAttribute("type").StartsWith("imsqti_item") && present.count(name) > 0 &&
+            listed.count(name) == 0)
+        {
+            order.Add(name);
+        }
+        listed.insert(name);
     }
     wxArrayString others;
-    wxDir::GetAllFiles(folder, &others, "*.xml");
-    std::sort(others.begin(), others.end(), CBankFile::naturalLess);
-    for (const wxString& file : others)
+    for (const wxString& name : names)
     {
-        if (listed.count(file) == 0)
+        if (listed.count(name) == 0 && name.Lower().EndsWith(".xml"))
         {
-            files.Add(file);
+            others.Add(name);
         }
+    }
+    std::sort(others.begin(), others.end(), CBankFile::naturalLess);
+    for (const wxString& name : others)
+    {
+        order.Add(name);
+    }
+    return order;
+}
+
+wxArrayString CQtiFormat::itemFiles(const wxString& folder)
+{
+    std::string manifest;
+    wxString error;
+    const wxString manifestPath = wxFileName(folder, "imsmanifest.xml").GetFullPath();
+    if (wxFileExists(manifestPath) && !CFileBytes::read(manifestPath, &manifest, &error))
+    {
+        manifest.clear();
+    }
+    wxArrayString found;
+    wxDir::GetAllFiles(folder, &found, "*.xml");
+    // The files found lie below `folder`: their names relative to it are
+    // what follows the folder and a separator.
+    const wxString prefix = wxFileName::DirName(folder).GetFullPath();
+    wxArrayString names;
+    for (const wxString& file : found)
+    {
+        wxString name = file.StartsWith(prefix) ? file.Mid(prefix.length()) : wxFileName(file).GetFullName();
+        name.Replace(wxString(wxFILE_SEP_PATH), "/");
+        names.Add(name);
+    }
+    wxArrayString files;
+    for (const wxString& name : itemOrder(manifest, names))
+    {
+        wxString file = prefix + name;
+        file.Replace("/", wxString(wxFILE_SEP_PATH));
+        files.Add(file);
     }
     return files;
 }

@@ -34,6 +34,11 @@ public:
     /// The item files of a bank folder: those the manifest lists, in its
     /// order, then the other XML files of the folder and below, by name.
     static wxArrayString itemFiles(const wxString& folder);
+    /// The item files among `names` (relative, '/' between folders) in the
+    /// order of a bank: those the manifest (empty when there is none) lists as
+    /// items, in its order, then the other XML files by name; the manifest
+    /// and the other resources it lists are left out.
+    static wxArrayString itemOrder(const std::string& manifest, const wxArrayString& names);
 
     /// One item file: a choice interaction with the question as its prompt.
     static std::string writeItem(const CExportItem& item, eVersion version);

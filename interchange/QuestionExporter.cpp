@@ -1,7 +1,9 @@
 #include "interchange/QuestionExporter.h"
 
 #include "external/data/AssessmentMgr.h"
+#include "external/data/FileBytes.h"
 #include "interchange/BankFile.h"
+#include "interchange/BankFormats.h"
 #include "interchange/CsvFormat.h"
 #include "interchange/GiftFormat.h"
 #include "interchange/ItemMapper.h"
@@ -13,20 +15,6 @@
 
 namespace
 {
-
-struct SFormatFacts
-{
-    const char* m_key;
-    const char* m_label;
-    const char* m_extension;
-    CQuestionImporter::eFormat m_reader;
-};
-
-const SFormatFacts kFormats[] = {{"gift", "GIFT", "gift", CQuestionImporter::eGift},
-                                 {"moodle", "Moodle XML", "xml", CQuestionImporter::eMoodleXml},
-                                 {"qti21", "QTI 2.1", "", CQuestionImporter::eQti},
-                                 {"qti30", "QTI 3.0", "", CQuestionImporter::eQti},
-                                 {"csv", "CSV", "csv", CQuestionImporter::eCsv}};
 
 bool isQti(CQuestionExporter::eFormat format)
 {
@@ -79,30 +67,28 @@ CQuestionExporter::CQuestionExporter(CImportReport* report) : m_report(report)
 
 bool CQuestionExporter::parseFormat(const wxString& name, eFormat* format)
 {
-    for (unsigned index = 0; index < WXSIZEOF(kFormats); ++index)
+    const CBankFormats::SFormat* found = CBankFormats::find(name);
+    if (found == nullptr || !found->m_written)
     {
-        if (name.CmpNoCase(kFormats[index].m_key) == 0)
-        {
-            *format = static_cast<eFormat>(index);
-            return true;
-        }
+        return false;
     }
-    return false;
+    *format = found->m_writer;
+    return true;
 }
 
 wxString CQuestionExporter::formatKey(eFormat format)
 {
-    return kFormats[format].m_key;
+    return CBankFormats::written(format).m_word;
 }
 
 wxString CQuestionExporter::formatLabel(eFormat format)
 {
-    return kFormats[format].m_label;
+    return CBankFormats::written(format).m_label;
 }
 
 wxString CQuestionExporter::extension(eFormat format)
 {
-    return kFormats[format].m_extension;
+    return CBankFormats::written(format).m_extension;
 }
 
 std::vector<CExportItem> CQuestionExporter::collect(CAssessmentMgr* assessment, std::vector<size_t>* entries)
@@ -156,7 +142,7 @@ bool CQuestionExporter::writeFiles(const std::vector<CExportItem>& items, eForma
         {
             outputs->push_back(CCsvFormat::write(items).utf8_string());
         }
-        return CBankFile::writeBytes(path, outputs->front(), error);
+        return CFileBytes::replace(path, outputs->front(), error);
     }
     const CQtiFormat::eVersion version = format == eQti21 ? CQtiFormat::eQti21 : CQtiFormat::eQti30;
     if (!CBankFile::makeFolder(path))
@@ -167,14 +153,14 @@ bool CQuestionExporter::writeFiles(const std::vector<CExportItem>& items, eForma
     for (const CExportItem& item : items)
     {
         outputs->push_back(CQtiFormat::writeItem(item, version));
-        if (!CBankFile::writeBytes(wxFileName(path, CQtiFormat::fileName(item)).GetFullPath(),
-                                   outputs->back(), error))
+        if (!CFileBytes::replace(wxFileName(path, CQtiFormat::fileName(item)).GetFullPath(), outputs->back(),
+                                 error))
         {
             return false;
         }
     }
-    return CBankFile::writeBytes(wxFileName(path, "imsmanifest.xml").GetFullPath(),
-                                 CQtiFormat::writeManifest(items, version), error);
+    return CFileBytes::replace(wxFileName(path, "imsmanifest.xml").GetFullPath(),
+                               CQtiFormat::writeManifest(items, version), error);
 }
 
 void CQuestionExporter::checkReadBack(const std::vector<CExportItem>& items,
@@ -185,7 +171,8 @@ void CQuestionExporter::checkReadBack(const std::vector<CExportItem>& items,
     std::vector<CBankItem> readBack;
     for (const std::string& output : outputs)
     {
-        CQuestionImporter::readItems(output, kFormats[format].m_reader, wxString(), &readBack, &scratch);
+        CQuestionImporter::readItems(output, CBankFormats::written(format).m_reader, wxString(), &readBack,
+                                     &scratch);
     }
     for (size_t index = 0; index < items.size(); ++index)
     {

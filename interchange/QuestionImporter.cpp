@@ -1,17 +1,25 @@
 #include "interchange/QuestionImporter.h"
 
 #include "external/data/AssessmentMgr.h"
+#include "external/data/FileBytes.h"
 #include "external/data/QuestionDataSerializer.h"
 #include "interchange/AikenFormat.h"
 #include "interchange/BankFile.h"
+#include "interchange/BankFormats.h"
+#include "interchange/BankPackage.h"
 #include "interchange/CsvFormat.h"
 #include "interchange/GiftFormat.h"
 #include "interchange/ItemMapper.h"
 #include "interchange/MoodleXmlFormat.h"
 #include "interchange/QtiFormat.h"
 
+#include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/log.h>
 
+#include <algorithm>
+#include <cstring>
+#include <map>
 #include <set>
 
 namespace
@@ -20,13 +28,41 @@ namespace
 const size_t kMaxFileNameLength = 50;
 const wxString kStopped = "the import was stopped before this question";
 
-// Whether a text bank looks like Aiken rather than GIFT: an "ANSWER:" line
-// and no answer block in braces.
-bool looksLikeAiken(const std::string& bytes)
+// How many "ANSWER:" lines a text has (Aiken), and how many answer blocks
+// in braces (GIFT): "{" then "=", "~", "T", "F", "#" or "}".
+void countMarks(const std::string& bytes, unsigned* answerLines, unsigned* answerBlocks)
 {
-    const bool answerLine =
-        bytes.compare(0, 7, "ANSWER:") == 0 || bytes.find("\nANSWER:") != std::string::npos;
-    return answerLine && bytes.find('{') == std::string::npos;
+    *answerLines = 0;
+    *answerBlocks = 0;
+    for (size_t at = bytes.find('{'); at != std::string::npos; at = bytes.find('{', at + 1))
+    {
+        const size_t next = bytes.find_first_not_of(" \t\r\n", at + 1);
+        if (next != std::string::npos && std::strchr("=~TF#}", bytes[next]) != nullptr)
+        {
+            ++*answerBlocks;
+        }
+    }
+    for (size_t line = 0; line < bytes.size();)
+    {
+        const size_t end = std::min(bytes.find_first_of("\r\n", line), bytes.size());
+        const size_t first = bytes.find_first_not_of(" \t", line);
+        if (first < end && bytes.compare(first, 6, "ANSWER") == 0)
+        {
+            const size_t colon = bytes.find_first_not_of(" \t", first + 6);
+            *answerLines += colon < end && bytes[colon] == ':' ? 1 : 0;
+        }
+        line = end + 1;
+    }
+}
+
+// Whether the first line is a CSV header of one of the layouts read.
+bool looksLikeCsv(const std::string& bytes)
+{
+    const size_t start = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0; // a byte order mark
+    const std::string first = bytes.substr(start, bytes.find_first_of("\r\n") - start);
+    const wxString header = wxString::FromUTF8(first).Lower();
+    return (header.StartsWith("question,") || header.StartsWith("questionname,")) &&
+           (header.Contains(",correct") || header.Contains(",answer 1"));
 }
 
 // Letters of other scripts are kept in file names; punctuation, symbols and
@@ -39,6 +75,18 @@ bool isLetterBeyondAscii(wxUniChar c)
                         (code >= 0xFE00 && code <= 0xFE0F) || (code >= 0xFF00 && code <= 0xFF0F) ||
                         code >= 0x1F000;
     return code > 127 && !symbol;
+}
+
+// The topmost folder of `path` that does not exist yet; empty when it exists.
+wxString firstMissingFolder(const wxString& path)
+{
+    wxString missing;
+    for (wxFileName folder = wxFileName::DirName(path); !folder.DirExists() && folder.GetDirCount() > 0;
+         folder.RemoveLastDir())
+    {
+        missing = folder.GetPath();
+    }
+    return missing;
 }
 
 } // namespace
@@ -77,11 +125,19 @@ CQuestionImporter::eFormat CQuestionImporter::detectFormat(const wxString& path,
     {
         return eDetect;
     }
-    if (looksLikeAiken(bytes))
+    // A .txt file, or one of no known name: told by its content.
+    if (looksLikeCsv(bytes))
     {
-        return eAiken;
+        return eCsv;
     }
-    return bytes.find('{') != std::string::npos ? eGift : eDetect;
+    unsigned answerLines = 0;
+    unsigned answerBlocks = 0;
+    countMarks(bytes, &answerLines, &answerBlocks);
+    if (answerLines == 0 && answerBlocks == 0)
+    {
+        return eDetect;
+    }
+    return answerLines > answerBlocks ? eAiken : eGift;
 }
 
 void CQuestionImporter::readItems(const std::string& bytes, eFormat format, const wxString& file,
@@ -138,6 +194,18 @@ void CQuestionImporter::mapItems(const std::vector<CBankItem>& items)
 
 bool CQuestionImporter::readBytes(const std::string& bytes, eFormat format, const wxString& file)
 {
+    m_bank = file;
+    return CBankPackage::isPackage(bytes) ? readPackage(bytes, format, file) : readBank(bytes, format, file);
+}
+
+bool CQuestionImporter::readBank(const std::string& bytes, eFormat format, const wxString& file)
+{
+    if (CBankPackage::isPackage(bytes))
+    {
+        m_report->add(CImportReport::eNotice, CItemSource(file, 0),
+                      "not read: archives inside a package are not opened");
+        return false;
+    }
     if (format == eDetect)
     {
         format = detectFormat(file, bytes);
@@ -145,8 +213,7 @@ bool CQuestionImporter::readBytes(const std::string& bytes, eFormat format, cons
     if (format == eDetect)
     {
         m_report->add(CImportReport::eRefused, CItemSource(file, 0),
-                      "the format cannot be told: GIFT (.gift), Aiken (.txt), CSV (.csv), Moodle XML or "
-                      "QTI (.xml) are read");
+                      "the format cannot be told: the banks read are " + CBankFormats::readLabels());
         return false;
     }
     const size_t before = m_questions.size();
@@ -161,8 +228,81 @@ bool CQuestionImporter::readBytes(const std::string& bytes, eFormat format, cons
     return m_questions.size() > before;
 }
 
+bool CQuestionImporter::readPackage(const std::string& bytes, eFormat format, const wxString& file)
+{
+    std::vector<CBankPackage::SMember> members;
+    if (!CBankPackage::unpack(bytes, file, &members, m_report))
+    {
+        return false;
+    }
+    const size_t before = m_questions.size();
+    const size_t entriesBefore = m_report->entries().size();
+    const auto manifest =
+        std::find_if(members.begin(), members.end(),
+                     [](const CBankPackage::SMember& member) { return member.m_name == "imsmanifest.xml"; });
+    if (manifest == members.end() && format != eQti)
+    {
+        // Banks zipped with their media: each bank file read as it is.
+        for (unsigned index = 0; index < members.size(); ++index)
+        {
+            if (!progress("Reading", index, static_cast<unsigned>(members.size())))
+            {
+                return stop();
+            }
+            readBank(members[index].m_bytes, format, file + "/" + members[index].m_name);
+        }
+    }
+    else
+    {
+        // A QTI content package: its items in the manifest's order.
+        std::map<wxString, const std::string*> contents;
+        wxArrayString names;
+        for (const CBankPackage::SMember& member : members)
+        {
+            contents[member.m_name] = &member.m_bytes;
+            names.Add(member.m_name);
+        }
+        const wxArrayString items =
+            CQtiFormat::itemOrder(manifest == members.end() ? std::string() : manifest->m_bytes, names);
+        for (unsigned index = 0; index < items.size(); ++index)
+        {
+            if (!progress("Reading", index, static_cast<unsigned>(items.size())))
+            {
+                return stop();
+            }
+            std::vector<CBankItem> read;
+            CQtiFormat::read(*contents[items[index]], file + "/" + items[index], &read, m_report);
+            mapItems(read);
+        }
+    }
+    if (m_questions.size() == before && m_report->entries().size() == entriesBefore)
+    {
+        m_report->add(CImportReport::eRefused, CItemSource(file, 0), "the package holds no question bank");
+    }
+    return m_questions.size() > before;
+}
+
+bool CQuestionImporter::stop()
+{
+    m_stopped = true;
+    m_report->add(CImportReport::eNotice, CItemSource(m_bank, 0),
+                  "the import was stopped: nothing was imported");
+    for (const CImportedQuestion& imported : m_questions)
+    {
+        m_report->refuse(imported.m_reportEntry, kStopped);
+    }
+    m_questions.clear();
+    return false;
+}
+
 wxString CQuestionImporter::shown(const wxString& file) const
 {
+    // The common case, a file below the bank's folder, without wxFileName.
+    const wxString prefix = m_base + wxFILE_SEP_PATH;
+    if (!m_base.empty() && file.StartsWith(prefix) && !file.Contains(wxString(wxFILE_SEP_PATH) + ".."))
+    {
+        return file.Mid(prefix.length());
+    }
     wxFileName name(file);
     if (m_base.empty() || !name.MakeRelativeTo(m_base) || name.GetFullPath().StartsWith(".."))
     {
@@ -181,15 +321,16 @@ bool CQuestionImporter::readFolder(const wxString& folder)
         return false;
     }
     const size_t before = m_questions.size();
+    m_questions.reserve(before + files.size());
     for (size_t index = 0; index < files.size(); ++index)
     {
         if (!progress("Reading", static_cast<unsigned>(index), static_cast<unsigned>(files.size())))
         {
-            return false;
+            return stop();
         }
         std::string bytes;
         wxString error;
-        if (!CBankFile::readBytes(files[index], &bytes, &error))
+        if (!CFileBytes::read(files[index], &bytes, &error))
         {
             m_report->add(CImportReport::eRefused, CItemSource(shown(files[index]), 0), error);
             continue;
@@ -210,6 +351,7 @@ bool CQuestionImporter::read(const wxString& path, eFormat format)
         name.RemoveLastDir();
     }
     m_base = name.GetPath();
+    m_bank = shown(path);
     if (wxDirExists(path))
     {
         return readFolder(path);
@@ -221,14 +363,14 @@ bool CQuestionImporter::read(const wxString& path, eFormat format)
     }
     std::string bytes;
     wxString error;
-    if (!CBankFile::readBytes(path, &bytes, &error))
+    if (!CFileBytes::read(path, &bytes, &error))
     {
         m_report->add(CImportReport::eRefused, CItemSource(shown(path), 0), error);
         return false;
     }
     if (!progress("Reading", 0, 1))
     {
-        return false;
+        return stop();
     }
     return readBytes(bytes, format, shown(path));
 }
@@ -265,6 +407,7 @@ wxString CQuestionImporter::fileNameFor(const wxString& title)
 
 unsigned CQuestionImporter::addToAssessment(CAssessmentMgr* assessment, const wxString& folder)
 {
+    const wxString made = firstMissingFolder(folder);
     if (!CBankFile::makeFolder(folder))
     {
         for (const CImportedQuestion& imported : m_questions)
@@ -273,19 +416,19 @@ unsigned CQuestionImporter::addToAssessment(CAssessmentMgr* assessment, const wx
         }
         return 0;
     }
+    // Every question file is written before the assessment changes, so that
+    // stopping leaves the assessment and the folder as they were.
     std::set<wxString> used;
-    unsigned added = 0;
+    std::vector<CQuestionData> written;
     const unsigned total = static_cast<unsigned>(m_questions.size());
     for (unsigned index = 0; index < total; ++index)
     {
         const CImportedQuestion& imported = m_questions[index];
         if (!progress("Writing question files", index, total))
         {
-            for (; index < total; ++index)
-            {
-                m_report->refuse(m_questions[index].m_reportEntry, kStopped);
-            }
-            return added;
+            removeWritten(written, made);
+            stop();
+            return 0;
         }
         const wxString file = fileNameFor(imported.m_source.m_title);
         wxFileName path(folder, file);
@@ -303,10 +446,26 @@ unsigned CQuestionImporter::addToAssessment(CAssessmentMgr* assessment, const wx
                              "the question file cannot be written: " + serializer.getLastError());
             continue;
         }
-        CAssessmentMgrData entry(assessment->getQuestionDataMgr()->addQuestion(question));
-        assessment->addData(entry);
-        ++added;
+        written.push_back(question);
     }
     progress("Writing question files", total, total);
-    return added;
+    for (CQuestionData& question : written)
+    {
+        CAssessmentMgrData entry(assessment->getQuestionDataMgr()->addQuestion(question));
+        assessment->addData(entry);
+    }
+    return static_cast<unsigned>(written.size());
+}
+
+void CQuestionImporter::removeWritten(const std::vector<CQuestionData>& written, const wxString& madeFolder)
+{
+    wxLogNull quiet; // a file that cannot be removed stays; the import is refused all the same
+    for (const CQuestionData& question : written)
+    {
+        wxRemoveFile(question.getFileNameReference());
+    }
+    if (!madeFolder.empty())
+    {
+        wxFileName::Rmdir(madeFolder, wxPATH_RMDIR_RECURSIVE);
+    }
 }

@@ -32,7 +32,9 @@ public:
     };
 
     /// Called as the work goes on with what is being done and how far it is;
-    /// returning false stops the work (what is done so far stays done).
+    /// returning false stops the work: nothing is imported, the question
+    /// files written so far are removed again, and the assessment is left
+    /// as it was.
     using CProgress = std::function<bool(const wxString& stage, unsigned done, unsigned total)>;
 
     /// Everything the import does goes to `report`, the caller's.
@@ -41,21 +43,25 @@ public:
     /// Null: no progress is told.
     void setProgress(const CProgress& progress) { m_progress = progress; }
 
-    /// Reads a bank and appends its questions to questions(). False when it
-    /// was stopped or nothing could be read at all (the report says why).
-    /// The report names files relative to the folder that holds the bank.
+    /// Reads a bank (a file, a zip package, or a folder of QTI items) and
+    /// appends its questions to questions(). False when it was stopped or
+    /// nothing could be read at all (the report says why). The report names
+    /// files relative to the folder that holds the bank, and the files of a
+    /// package as "bank.zip/inner/file.xml".
     bool read(const wxString& path, eFormat format = eDetect);
     /// The same for a bank held in memory, reported under the name `file`.
     bool readBytes(const std::string& bytes, eFormat format, const wxString& file);
 
+    /// Whether the progress callback stopped the work.
+    bool wasStopped() const { return m_stopped; }
     /// The questions read so far, in the banks' order.
     const std::vector<CImportedQuestion>& questions() const { return m_questions; }
 
     /// Writes each question read so far to a question file in `folder`
     /// (created when missing), named after its title and never over an
-    /// existing file, and appends it to `assessment` as a question and an
-    /// entry, in the bank's order. A question whose file cannot be written is
-    /// refused in the report. Returns how many were added.
+    /// existing file, then appends them to `assessment` as questions and
+    /// entries, in the bank's order. A question whose file cannot be written
+    /// is refused in the report. Returns how many were added; 0 when stopped.
     unsigned addToAssessment(CAssessmentMgr* assessment, const wxString& folder);
 
     /// The format a bank is in, from its name and first bytes; eDetect when it
@@ -70,6 +76,11 @@ public:
 
 private:
     bool readFolder(const wxString& folder);
+    bool readBank(const std::string& bytes, eFormat format, const wxString& file);
+    bool readPackage(const std::string& bytes, eFormat format, const wxString& file);
+    /// Records that the work was stopped: every question read is refused.
+    bool stop();
+    static void removeWritten(const std::vector<CQuestionData>& written, const wxString& madeFolder);
     void mapItems(const std::vector<CBankItem>& items);
     bool progress(const wxString& stage, unsigned done, unsigned total) const;
     /// How the report names a file of the bank being read.
@@ -79,4 +90,6 @@ private:
     CProgress m_progress;
     std::vector<CImportedQuestion> m_questions;
     wxString m_base; ///< the folder holding the bank being read
+    wxString m_bank; ///< how the report names the bank being read
+    bool m_stopped = false;
 };

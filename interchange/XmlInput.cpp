@@ -1,54 +1,24 @@
 #include "interchange/XmlInput.h"
 
 #include "external/data/XMLSerializer.h"
+#include "external/data/XmlReader.h"
 #include "interchange/ImportReport.h"
 
-#include <wx/log.h>
 #include <wx/mstream.h>
 #include <wx/xml/xml.h>
 
-namespace
-{
-// Collects what the parser logs (it reports the line of a syntax error only
-// there) so that the reason reaches the report instead of a log window.
-class CParserLog : public wxLog
-{
-public:
-    CParserLog() : m_previous(wxLog::SetActiveTarget(this)) {}
-    ~CParserLog() override { wxLog::SetActiveTarget(m_previous); }
-    CParserLog(const CParserLog&) = delete;
-    CParserLog& operator=(const CParserLog&) = delete;
-
-    wxString text() const { return m_text; }
-
-protected:
-    // The record's own text, without the time stamp and level a formatter adds.
-    void DoLogRecord(wxLogLevel level, const wxString& message, const wxLogRecordInfo&) override
-    {
-        if (level <= wxLOG_Warning)
-        {
-            m_text += (m_text.empty() ? "" : "; ") + message;
-        }
-    }
-
-private:
-    wxLog* m_previous;
-    wxString m_text;
-};
-} // namespace
-
 std::unique_ptr<wxXmlDocument> CXmlInput::parse(const std::string& bytes, wxString* error)
 {
-    auto document = std::make_unique<wxXmlDocument>();
-    CParserLog log;
-    wxMemoryInputStream stream(bytes.data(), bytes.size());
-    if (bytes.empty() || !document->Load(stream, "UTF-8", wxXMLDOC_KEEP_WHITESPACE_NODES) ||
-        !document->IsOk() || document->GetRoot() == nullptr)
+    if (bytes.empty())
     {
-        const wxString detail = log.text();
-        *error = bytes.empty() ? wxString("the file is empty")
-                               : "not well-formed XML" + (detail.empty() ? wxString() : ": " + detail);
+        *error = "the file is empty";
         return nullptr;
+    }
+    wxString detail;
+    std::unique_ptr<wxXmlDocument> document = CXmlReader::parse(bytes, &detail);
+    if (!document)
+    {
+        *error = "not well-formed XML: " + detail;
     }
     return document;
 }

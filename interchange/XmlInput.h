@@ -12,13 +12,13 @@ class wxXmlDocument;
 class wxXmlNode;
 
 /// Reading and writing the XML bank formats with wx's XML classes: parsing
-/// that turns the parser's logged complaint into a reason for the report, and
-/// small look-ups that ignore namespace prefixes.
+/// (expat's, through CXmlReader) that gives the parser's complaint as a reason
+/// for the report, and small look-ups that ignore namespace prefixes.
 class EVALON_INTERCHANGE_EXPORT CXmlInput
 {
 public:
-    /// Parses `bytes` (any encoding the XML declaration names, UTF-8 by
-    /// default), keeping white space. Null, with `error` naming the line and
+    /// Parses `bytes` (UTF-8 unless the XML declaration names UTF-16,
+    /// ISO-8859-1 or US-ASCII), keeping white space. Null, with `error` naming the line and
     /// the parser's complaint, when the text is not well-formed XML.
     static std::unique_ptr<wxXmlDocument> parse(const std::string& bytes, wxString* error);
     /// parse() for a bank file named `file`: null, with the file refused in

@@ -1,5 +1,8 @@
 #include "external/data/XMLSerializer.h"
 
+#include "external/data/FileBytes.h"
+#include "external/data/XmlReader.h"
+
 #include <wx/file.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
@@ -7,144 +10,11 @@
 #include <wx/mstream.h>
 #include <wx/xml/xml.h>
 
-#include <expat.h>
-#include <sys/stat.h>
-
 #include <string>
 #include <vector>
 
 namespace
 {
-// Elements nest at most three deep in our files; far deeper nesting is a
-// damaged or hostile file, and would overflow the stack when the toolkit's
-// node tree is freed (it frees children recursively).
-const int kMaxDepth = 100;
-// Far beyond any real file of ours (a question of a million characters takes
-// a few MiB); larger files are refused rather than read into memory.
-const wxFileOffset kMaxFileBytes = 256 * 1024 * 1024;
-
-// Builds a wxXmlDocument from expat's events. wxXmlDocument::Load itself
-// takes time quadratic in the size of a text (it copies the text gathered so
-// far at every line end and character reference) and in the number of
-// siblings and attributes (it walks each list to append to it), so a 1 MiB
-// question text of short lines took minutes. Here texts are gathered whole
-// and lists appended at their end. Texts, CDATA included, become one text
-// node per run; blanks between elements are kept as text nodes; comments and
-// processing instructions are left out, as the readers skip them anyway.
-class CDocumentBuilder
-{
-public:
-    CDocumentBuilder() : m_parser(XML_ParserCreate(nullptr))
-    {
-        XML_SetUserData(m_parser, this);
-        XML_SetElementHandler(m_parser, onStart, onEnd);
-        XML_SetCharacterDataHandler(m_parser, onText);
-    }
-    ~CDocumentBuilder()
-    {
-        XML_ParserFree(m_parser);
-        delete m_root;
-    }
-    CDocumentBuilder(const CDocumentBuilder&) = delete;
-    CDocumentBuilder& operator=(const CDocumentBuilder&) = delete;
-
-    // The document, or null with the parser's reason in `error`.
-    std::unique_ptr<wxXmlDocument> parse(const std::string& bytes, wxString* error)
-    {
-        if (XML_Parse(m_parser, bytes.data(), static_cast<int>(bytes.size()), XML_TRUE) != XML_STATUS_OK)
-        {
-            const wxString reason = m_tooDeep
-                                        ? wxString::Format("elements nested more than %d deep", kMaxDepth)
-                                        : wxString::FromUTF8(XML_ErrorString(XML_GetErrorCode(m_parser)));
-            *error = wxString::Format("'%s' at line %lu", reason,
-                                      static_cast<unsigned long>(XML_GetCurrentLineNumber(m_parser)));
-            return nullptr;
-        }
-        auto document = std::make_unique<wxXmlDocument>();
-        document->SetRoot(m_root);
-        m_root = nullptr;
-        return document;
-    }
-
-private:
-    struct SOpen
-    {
-        wxXmlNode* node;
-        wxXmlNode* lastChild;
-    };
-
-    static void XMLCALL onStart(void* self, const XML_Char* name, const XML_Char** attributes)
-    {
-        static_cast<CDocumentBuilder*>(self)->start(name, attributes);
-    }
-    static void XMLCALL onEnd(void* self, const XML_Char*) { static_cast<CDocumentBuilder*>(self)->end(); }
-    static void XMLCALL onText(void* self, const XML_Char* text, int length)
-    {
-        static_cast<CDocumentBuilder*>(self)->m_text.append(text, static_cast<size_t>(length));
-    }
-
-    void start(const XML_Char* name, const XML_Char** attributes)
-    {
-        if (m_open.size() >= kMaxDepth)
-        {
-            m_tooDeep = true;
-            XML_StopParser(m_parser, XML_FALSE);
-            return;
-        }
-        flushText();
-        auto* element = new wxXmlNode(wxXML_ELEMENT_NODE, wxString::FromUTF8(name));
-        wxXmlAttribute* last = nullptr;
-        for (const XML_Char** attribute = attributes; *attribute != nullptr; attribute += 2)
-        {
-            auto* next =
-                new wxXmlAttribute(wxString::FromUTF8(attribute[0]), wxString::FromUTF8(attribute[1]));
-            if (last == nullptr)
-                element->SetAttributes(next);
-            else
-                last->SetNext(next);
-            last = next;
-        }
-        if (m_open.empty())
-            m_root = element; // expat allows one root element only
-        else
-            append(element);
-        m_open.push_back({element, nullptr});
-    }
-
-    void end()
-    {
-        flushText();
-        m_open.pop_back();
-    }
-
-    // The text gathered since the last tag, as one node of the open element.
-    void flushText()
-    {
-        if (m_text.empty())
-            return;
-        if (!m_open.empty())
-            append(new wxXmlNode(wxXML_TEXT_NODE, wxString(), wxString::FromUTF8(m_text)));
-        m_text.clear();
-    }
-
-    void append(wxXmlNode* child)
-    {
-        SOpen& parent = m_open.back();
-        if (parent.lastChild == nullptr)
-            parent.node->SetChildren(child);
-        else
-            parent.lastChild->SetNext(child);
-        child->SetParent(parent.node);
-        parent.lastChild = child;
-    }
-
-    XML_Parser m_parser;
-    wxXmlNode* m_root = nullptr;
-    std::vector<SOpen> m_open;
-    std::string m_text;
-    bool m_tooDeep = false;
-};
-
 // Characters that XML 1.0 cannot hold in any form, not even as a character
 // reference: the controls below U+0020 other than tab, line feed and carriage
 // return, the surrogates, U+FFFE and U+FFFF. A text pasted with them is
@@ -188,20 +58,6 @@ void makeStorable(wxXmlNode* node)
             attribute->SetValue(CXMLSerializer::storableText(attribute->GetValue()));
         makeStorable(node->GetChildren());
     }
-}
-
-// The permissions a rewritten file keeps: the old file's, or for a new file
-// what the process's umask leaves of read-write for all.
-mode_t permissionsFor(const wxString& path)
-{
-    struct stat old;
-    if (stat(path.fn_str(), &old) == 0)
-    {
-        return old.st_mode & 07777;
-    }
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
 }
 
 std::string documentBytes(wxXmlDocument& document)
@@ -257,78 +113,28 @@ bool CXMLSerializer::writeDocument(wxXmlDocument& document)
 {
     m_lastError.clear();
     const std::string bytes = documentBytes(document);
-    // wx reports file errors to the log as well; our caller gets the reason
-    // from getLastError() instead.
-    wxLogNull quiet;
-    // Not wxTempFile: its Commit() removes the old file before renaming the
-    // new one into place, so a process killed between the two leaves no file
-    // at all. rename() replaces the file in one step: a reader, and whatever
-    // becomes of this process, finds the old file or the new one.
-    wxFile file;
-    const wxString temporary = wxFileName::CreateTempFileName(m_path, &file);
-    if (temporary.empty())
-    {
-        return fail("cannot create a temporary file beside it: " + wxSysErrorMsgStr());
-    }
-    if (file.Write(bytes.data(), bytes.size()) != bytes.size() ||
-        fchmod(file.fd(), permissionsFor(m_path)) != 0 || !file.Close())
-    {
-        const wxString reason = wxSysErrorMsgStr();
-        wxRemoveFile(temporary);
-        return fail("cannot write: " + reason);
-    }
-    if (wxRename(temporary, m_path) != 0)
-    {
-        const wxString reason = wxSysErrorMsgStr();
-        wxRemoveFile(temporary);
-        return fail("cannot replace the file: " + reason);
-    }
-    return true;
+    wxString reason;
+    return CFileBytes::replace(m_path, bytes, &reason) || fail(reason);
 }
 
 std::unique_ptr<wxXmlDocument> CXMLSerializer::readDocument(const wxString& rootName, long version)
 {
     m_lastError.clear();
-    if (wxDirExists(m_path))
-    {
-        fail("is a folder, not a file");
-        return nullptr;
-    }
-    if (!wxFileExists(m_path))
-    {
-        fail("file not found");
-        return nullptr;
-    }
     std::string bytes;
+    wxString reason;
+    if (!CFileBytes::read(m_path, &bytes, &reason))
     {
-        wxLogNull quiet; // the reason goes into our own message
-        wxFile file(m_path);
-        const wxFileOffset length = file.IsOpened() ? file.Length() : -1;
-        if (length < 0)
-        {
-            fail("cannot open the file: " + wxSysErrorMsgStr());
-            return nullptr;
-        }
-        if (length == 0)
-        {
-            fail("the file is empty");
-            return nullptr;
-        }
-        if (length > kMaxFileBytes)
-        {
-            fail(wxString::Format("the file is larger than %d MiB", int(kMaxFileBytes >> 20)));
-            return nullptr;
-        }
-        bytes.resize(static_cast<size_t>(length));
-        if (file.Read(&bytes[0], bytes.size()) != static_cast<ssize_t>(bytes.size()))
-        {
-            fail("cannot read the file: " + wxSysErrorMsgStr());
-            return nullptr;
-        }
+        fail(reason);
+        return nullptr;
+    }
+    if (bytes.empty())
+    {
+        fail("the file is empty");
+        return nullptr;
     }
 
     wxString detail;
-    std::unique_ptr<wxXmlDocument> document = CDocumentBuilder().parse(bytes, &detail);
+    std::unique_ptr<wxXmlDocument> document = CXmlReader::parse(bytes, &detail);
     if (!document)
     {
         fail("not a well-formed XML file (truncated or damaged): XML parsing error: " + detail);

@@ -1,6 +1,8 @@
 #include "external/widgets/PictureLoader.h"
 
-#include <wx/ffile.h>
+#include "external/data/FileBytes.h"
+#include "external/data/LogCollector.h"
+
 #include <wx/filefn.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
@@ -334,30 +336,6 @@ bool ensureHandler(wxBitmapType type)
     return wxImage::FindHandler(type) != nullptr;
 }
 
-// Keeps what a decoder logs out of the user's way (a log window or a modal
-// box) and collects it for the reason of a refusal.
-class CDecoderLog : public wxLog
-{
-public:
-    CDecoderLog() : m_previous(wxLog::SetActiveTarget(this)) {}
-    ~CDecoderLog() override { wxLog::SetActiveTarget(m_previous); }
-    CDecoderLog(const CDecoderLog&) = delete;
-    CDecoderLog& operator=(const CDecoderLog&) = delete;
-
-    wxString getText() const { return m_text; }
-
-protected:
-    void DoLogTextAtLevel(wxLogLevel level, const wxString& msg) override
-    {
-        if (level <= wxLOG_Warning)
-            m_text += (m_text.empty() ? "" : "; ") + msg;
-    }
-
-private:
-    wxLog* m_previous;
-    wxString m_text;
-};
-
 bool refuse(const wxString& path, const wxString& reason, wxString* error)
 {
     if (error)
@@ -368,41 +346,11 @@ bool refuse(const wxString& path, const wxString& reason, wxString* error)
 // The whole file, or a reason in `problem`.
 bool readFile(const wxString& path, std::string* content, wxString* problem)
 {
-    wxLogNull quiet; // the reason goes to our caller
-    if (wxDirExists(path))
-    {
-        *problem = "this is a folder, not a picture";
+    if (!CFileBytes::read(path, content, problem, CPictureLoader::kMaxFileBytes))
         return false;
-    }
-    wxFFile file(path, "rb");
-    if (!file.IsOpened())
-    {
-        *problem = wxFileExists(path) ? "the file cannot be opened: " + wxSysErrorMsgStr()
-                                      : wxString("the file does not exist");
-        return false;
-    }
-    const wxFileOffset length = file.Length();
-    if (length < 0)
-    {
-        *problem = "the file cannot be read: " + wxSysErrorMsgStr();
-        return false;
-    }
-    if (length == 0)
+    if (content->empty())
     {
         *problem = "the file is empty";
-        return false;
-    }
-    if (static_cast<unsigned long long>(length) > CPictureLoader::kMaxFileBytes)
-    {
-        *problem =
-            wxString::Format("the file is %llu bytes, more than the %llu MiB a picture may have",
-                             static_cast<unsigned long long>(length), CPictureLoader::kMaxFileBytes >> 20);
-        return false;
-    }
-    content->resize(static_cast<size_t>(length));
-    if (file.Read(&(*content)[0], content->size()) != content->size())
-    {
-        *problem = "the file cannot be read in full: " + wxSysErrorMsgStr();
         return false;
     }
     return true;
@@ -446,10 +394,10 @@ bool CPictureLoader::load(const wxString& path, wxImage* image, wxString* error)
 
     wxImage decoded;
     wxMemoryInputStream stream(content.data(), content.size());
-    CDecoderLog log;
+    CLogCollector log;
     if (!decoded.LoadFile(stream, header.type) || !decoded.IsOk())
     {
-        const wxString detail = log.getText();
+        const wxString detail = log.text();
         return refuse(
             path, "the file is damaged and cannot be decoded" + (detail.empty() ? "" : ": " + detail), error);
     }

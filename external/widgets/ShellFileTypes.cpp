@@ -1,5 +1,7 @@
 #include "external/widgets/ShellFileTypes.h"
 
+#include "external/data/FileBytes.h"
+
 #include <wx/convauto.h>
 #include <wx/ffile.h>
 #include <wx/file.h>
@@ -115,10 +117,8 @@ std::unique_ptr<wxFileConfig> loadRegistry(const wxString& file, bool* damaged)
     return config;
 }
 
-// Writes through a temporary file in the same folder and a rename, so that a
-// failed write leaves the old registry as it was. Not wxTempFileOutputStream:
-// its Commit() removes the old file before renaming the new one, so a process
-// killed in between would leave no registry; rename() replaces it in one step.
+// Writes the whole registry in one replacement, so that a failed write, or a
+// process killed in the middle, leaves the old registry as it was.
 bool saveRegistry(wxFileConfig& config, const wxString& file, wxString* error)
 {
     wxLogNull quiet; // failures are reported through `error`, not to the user
@@ -130,19 +130,15 @@ bool saveRegistry(wxFileConfig& config, const wxString& file, wxString* error)
         return false;
     }
     wxMemoryOutputStream content;
-    wxFile out;
-    const wxString temporary =
-        config.Save(content, wxConvUTF8) ? wxFileName::CreateTempFileName(file, &out) : "";
-    const size_t length = content.GetLength();
-    std::string bytes(length, '\0');
-    content.CopyTo(bytes.data(), length);
-    if (temporary.empty() || out.Write(bytes.data(), length) != length || !out.Close() ||
-        wxRename(temporary, file) != 0)
+    wxString reason;
+    if (!config.Save(content, wxConvUTF8))
+        reason = "cannot serialise the settings";
+    std::string bytes(content.GetLength(), '\0');
+    content.CopyTo(bytes.data(), bytes.size());
+    if (!reason.empty() || !CFileBytes::replace(file, bytes, &reason))
     {
-        if (!temporary.empty())
-            wxRemoveFile(temporary);
         if (error)
-            *error = wxString::Format("cannot write %s", file);
+            *error = wxString::Format("cannot write %s: %s", file, reason);
         return false;
     }
     return true;

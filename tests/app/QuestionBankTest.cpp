@@ -3,6 +3,7 @@
 
 #include "app/ImportReportDlg.h"
 #include "app/QuestionBankActions.h"
+#include "app/QuestionBankTool.h"
 #include "external/data/AssessmentSerializer.h"
 #include "interchange/QuestionExporter.h"
 #include "tests/app/TestAssessments.h"
@@ -183,6 +184,8 @@ TEST_F(QuestionBankTest, ALongImportShowsItsProgressAndCanBeStopped)
     EXPECT_TRUE(report.Contains("\"Q1\": refused: the import was stopped before this question")) << report;
     EXPECT_EQ(list->GetItemCount(), 10);
     EXPECT_FALSE(document.isModified());
+    // The question files written before Cancel are gone with their folder.
+    EXPECT_FALSE(wxDirExists(path("bank")));
     EXPECT_TRUE(frame->IsEnabled()); // the progress dialog gave the window back
 }
 
@@ -260,3 +263,23 @@ TEST_F(QuestionBankProgramTest, ExportWritesTheFormatAsked)
 }
 
 } // namespace
+
+// What a person at a terminal sees: one line rewritten in place, each stage's
+// start and end shown, and the line cleared for the report.
+TEST(TerminalProgress, RewritesOneLineAndClearsIt)
+{
+    FILE* terminal = std::tmpfile();
+    ASSERT_NE(terminal, nullptr);
+    {
+        CQuestionBankTool::CTerminalProgress progress(terminal);
+        EXPECT_TRUE(progress("Reading", 0, 1));
+        EXPECT_TRUE(progress("Writing question files", 0, 500));
+        EXPECT_TRUE(progress("Writing question files", 500, 500));
+    }
+    std::string shown(4096, '\0');
+    std::rewind(terminal);
+    shown.resize(std::fread(shown.data(), 1, shown.size(), terminal));
+    std::fclose(terminal);
+    EXPECT_EQ(shown, "\rReading: 0 of 1\x1b[K\rWriting question files: 0 of 500\x1b[K"
+                     "\rWriting question files: 500 of 500\x1b[K\r\x1b[K");
+}

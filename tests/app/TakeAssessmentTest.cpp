@@ -233,7 +233,7 @@ TEST_F(TakeAssessmentTest, AMissingPictureOnAPageTurnIsReportedAndEndsTheTest)
         {
             EXPECT_TRUE(message->GetMessage().Contains("\"Review Background\"")) << message->GetMessage();
             EXPECT_TRUE(message->GetMessage().Contains(missing));
-            EXPECT_TRUE(message->GetMessage().Contains("does not exist"));
+            EXPECT_TRUE(message->GetMessage().Contains("file not found"));
             return int(wxID_OK);
         });
     wxTEST_DIALOG(clickNavigation(panel, Panel::kSubmitButtonID), reportsTheFile);

@@ -90,7 +90,7 @@ TEST_F(AssessmentImportTest, AFolderThatCannotBeMadeRefusesEveryQuestion)
                                            path("taken/bank") + " cannot be created"));
 }
 
-TEST_F(AssessmentImportTest, ProgressIsToldAndCanStopTheImport)
+TEST_F(AssessmentImportTest, ProgressIsToldAndStoppingLeavesEverythingAsItWas)
 {
     std::vector<unsigned> read;
     std::vector<unsigned> written;
@@ -106,10 +106,17 @@ TEST_F(AssessmentImportTest, ProgressIsToldAndCanStopTheImport)
     ASSERT_TRUE(importer.read(bankPath("qti21")));
     EXPECT_EQ(read, (std::vector<unsigned>{0, 1, 2, 3, 4, 5, 6, 7}));
     CAssessmentMgr assessment;
-    EXPECT_EQ(importer.addToAssessment(&assessment, path("bank")), 2u);
+    EXPECT_EQ(importer.addToAssessment(&assessment, path("new/bank")), 0u);
     EXPECT_EQ(written, (std::vector<unsigned>{0, 1, 2}));
-    EXPECT_EQ(assessment.getCount(), 2u);
-    EXPECT_EQ(m_report.countTaken(), 2u);
+    EXPECT_TRUE(importer.wasStopped());
+    // Two question files were written before the stop: they, and the
+    // folders made for them, are gone again.
+    EXPECT_EQ(assessment.getCount(), 0u);
+    EXPECT_EQ(assessment.getQuestionDataMgr()->getCount(), 0u);
+    EXPECT_FALSE(wxDirExists(path("new")));
+    EXPECT_EQ(m_report.countTaken(), 0u);
     EXPECT_TRUE(m_report.toText().Contains(
         "\"Sun is a star\": refused: the import was stopped before this question"));
+    EXPECT_TRUE(m_report.toText().Contains("qti21: note: the import was stopped: nothing was imported"))
+        << m_report.toText().utf8_string();
 }

@@ -61,7 +61,8 @@ const SDamaged kDamaged[] = {
     {"moodle-line", CQuestionImporter::eMoodleXml, "<quiz>\n<question type=\"multichoice\">\n</quiz>\n",
      "line 3"},
     {"notes.txt", CQuestionImporter::eDetect, "just some words\n",
-     "notes.txt: refused: the format cannot be told"},
+     "notes.txt: refused: the format cannot be told: the banks read are GIFT (*.gift;*.txt), Moodle XML "
+     "(*.xml), QTI item or package (*.xml;*.zip), Aiken (*.txt), CSV (*.csv), or a zip of them"},
 };
 
 class MalformedBankTest : public ::testing::TestWithParam<SDamaged>

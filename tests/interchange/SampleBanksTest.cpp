@@ -105,7 +105,8 @@ TEST(SampleBanks, MoodleXml)
     expectQuestion(questionTitled(bank, "Red planet"), kSingle, "Which planet is called the red planet?",
                    {"Mars", "Jupiter & Io"}, {0});
     expectEntry(report, "Red planet", CImportReport::eChanged, "HTML reduced to text (em, strong dropped)");
-    expectEntry(report, "Red planet", CImportReport::eChanged, "pictures and media dropped: mars.jpg");
+    expectEntry(report, "Red planet", CImportReport::eChanged,
+                "pictures and media dropped: @@PLUGINFILE@@/mars.jpg");
     expectEntry(report, "Red planet", CImportReport::eChanged, "hints dropped");
     expectQuestion(
         questionTitled(bank, wxString::FromUTF8("Größter Mond")), kSingle,

@@ -1,13 +1,16 @@
 // A save killed at any moment leaves every file whole: each question file
 // and the assessment file hold the version before the save or the one it
-// wrote, and load.
+// wrote, and load; so do the question banks exported after each save.
 #include "tests/reliability/helpers/SaveVariants.h"
 #include "tests/support/WxTest.h"
 
 #include "external/data/AssessmentMgr.h"
 #include "external/data/AssessmentSerializer.h"
+#include "external/data/FileBytes.h"
+#include "interchange/QuestionExporter.h"
 
 #include <wx/dir.h>
+#include <wx/filename.h>
 
 #include <signal.h>
 #include <spawn.h>
@@ -16,6 +19,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <random>
 #include <thread>
 #include <vector>
@@ -103,7 +107,53 @@ protected:
             savevariants::build(variant, dir(), &m_versions[variant]);
             m_texts[variant] =
                 CAssessmentSerializer::toText(m_versions[variant], savevariants::assessmentFile(dir()));
+            exportVersion(variant);
         }
+    }
+
+    // What the exports of version `variant` hold, file by file, written
+    // aside in the same way the save loop writes them.
+    void exportVersion(int variant)
+    {
+        const wxString aside = path(wxString::Format("exported-%d", variant));
+        CImportReport report("exported");
+        CQuestionExporter exporter(&report);
+        ASSERT_TRUE(exporter.write(&m_versions[variant], CQuestionExporter::eGift, aside + ".gift") &&
+                    exporter.write(&m_versions[variant], CQuestionExporter::eQti21, aside))
+            << report.toText();
+        m_exports[variant]["bank.gift"] = bytesOf(aside + ".gift");
+        wxArrayString files;
+        wxDir::GetAllFiles(aside, &files);
+        for (const wxString& file : files)
+            m_exports[variant]["qti/" + wxFileName(file).GetFullName()] = bytesOf(file);
+        // The GIFT file, then the QTI manifest and one file per question.
+        ASSERT_EQ(m_exports[variant].size(), 2u + savevariants::kNumQuestions);
+        wxRemoveFile(aside + ".gift");
+        wxFileName::Rmdir(aside, wxPATH_RMDIR_RECURSIVE);
+    }
+
+    static std::string bytesOf(const wxString& file)
+    {
+        std::string bytes;
+        wxString error;
+        return CFileBytes::read(file, &bytes, &error) ? bytes : "unreadable: " + error.utf8_string();
+    }
+
+    // The exported files that hold neither version's content; empty when
+    // every one holds one of them (or is not written yet).
+    std::vector<wxString> damagedExports()
+    {
+        std::vector<wxString> damaged;
+        for (const auto& [name, version0] : m_exports[0])
+        {
+            const wxString file = dir() + "/" + name;
+            if (!wxFileExists(file))
+                continue;
+            const std::string bytes = bytesOf(file);
+            if (bytes != version0 && bytes != m_exports[1][name])
+                damaged.push_back(name);
+        }
+        return damaged;
     }
 
     // Which version each file holds: the assessment file's first, then each
@@ -138,12 +188,13 @@ protected:
     int removeLeftovers()
     {
         int leftovers = 0;
-        for (const wxString& folder : {dir(), dir() + "/questions"})
+        for (const wxString& folder : {dir(), dir() + "/questions", savevariants::qtiExport(dir())})
         {
             wxArrayString files;
             wxDir::GetAllFiles(folder, &files, wxEmptyString, wxDIR_FILES);
             for (const wxString& file : files)
-                if (!file.EndsWith(".eva") && !file.EndsWith(".itm"))
+                if (!file.EndsWith(".eva") && !file.EndsWith(".itm") && !file.EndsWith(".gift") &&
+                    !file.EndsWith(".xml"))
                 {
                     wxRemoveFile(file);
                     ++leftovers;
@@ -154,6 +205,7 @@ protected:
 
     CAssessmentMgr m_versions[2];
     wxString m_texts[2];
+    std::map<wxString, std::string> m_exports[2]; // by name relative to dir()
 };
 } // namespace
 
@@ -182,6 +234,7 @@ TEST_F(InterruptedSaveTest, EveryFileHoldsTheOldOrTheNewVersionAfterAKill)
         ASSERT_EQ(versions.size(), 1u + savevariants::kNumQuestions) << "after kill " << kill;
         for (size_t file = 0; file < versions.size(); ++file)
             ASSERT_NE(-1, versions[file]) << "file " << file << " holds neither version after kill " << kill;
+        ASSERT_EQ(damagedExports(), std::vector<wxString>()) << "after kill " << kill;
         ++seen[versions[0]];
         interruptedWrites += removeLeftovers();
     }

@@ -92,14 +92,14 @@ TEST_F(PictureLoaderTest, RefusesHeadersDeclaringMoreThanFiftyMegapixels)
 
 TEST_F(PictureLoaderTest, RefusesFilesThatAreMissingEmptyOrTooLarge)
 {
-    expectRefused(path("missing.png"), "the file does not exist");
+    expectRefused(path("missing.png"), "file not found");
     expectRefused(dir(), "is a folder");
     expectRefused(writeFile("empty.jpg", ""), "the file is empty");
 
     // 65 MiB that take no room on disk: a PNG signature, then a hole.
     const wxString large = writeFile("large.png", pngDeclaring(10, 10));
     ASSERT_EQ(0, truncate(large.utf8_str(), 65L * 1024 * 1024));
-    expectRefused(large, "the file is 68157440 bytes, more than the 64 MiB a picture may have");
+    expectRefused(large, "the file is 68157440 bytes, more than the 64 MiB allowed");
 }
 
 TEST_F(PictureLoaderTest, RefusesTruncatedPictures)

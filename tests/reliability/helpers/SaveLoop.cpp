@@ -2,7 +2,8 @@
 // with the toolkit takes tens of milliseconds, too slow for a thousand kills,
 // so this one starts once and forks a saver on each request:
 //   "save N\n" -> forks a child that saves versions N, N+1, ... in turn
-//                 (each an assessment and its question files) until it is
+//                 (each an assessment and its question files, then its
+//                 questions exported as GIFT and as QTI) until it is
 //                 killed; answers the child's pid once the first save is
 //                 done, so that a kill timed from the answer falls among
 //                 saves that replace files, whatever the machine's load
@@ -12,6 +13,7 @@
 
 #include "external/data/AssessmentMgr.h"
 #include "external/data/AssessmentSerializer.h"
+#include "interchange/QuestionExporter.h"
 
 #include <wx/init.h>
 
@@ -23,16 +25,24 @@
 
 namespace
 {
+[[noreturn]] void fail(const wxString& why)
+{
+    std::fprintf(stderr, "save loop: %s\n", static_cast<const char*>(why.utf8_str()));
+    _exit(1);
+}
+
 void save(const wxString& folder, int generation)
 {
     CAssessmentMgr assessment;
     savevariants::build(generation % 2, folder, &assessment);
     CAssessmentSerializer writer(&assessment, savevariants::assessmentFile(folder));
     if (!writer.storeWithQuestions())
-    {
-        std::fprintf(stderr, "save loop: %s\n", static_cast<const char*>(writer.getLastError().utf8_str()));
-        _exit(1);
-    }
+        fail(writer.getLastError());
+    CImportReport report("exported");
+    CQuestionExporter exporter(&report);
+    if (!exporter.write(&assessment, CQuestionExporter::eGift, savevariants::giftExport(folder)) ||
+        !exporter.write(&assessment, CQuestionExporter::eQti21, savevariants::qtiExport(folder)))
+        fail(report.toText());
 }
 
 // Saves version `generation`, says so through `savedFd`, then saves the

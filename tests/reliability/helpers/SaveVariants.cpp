@@ -9,6 +9,16 @@ wxString assessmentFile(const wxString& folder)
     return folder + "/saved.eva";
 }
 
+wxString giftExport(const wxString& folder)
+{
+    return folder + "/bank.gift";
+}
+
+wxString qtiExport(const wxString& folder)
+{
+    return folder + "/qti";
+}
+
 wxString questionFile(const wxString& folder, int questionID)
 {
     return wxString::Format("%s/questions/q%d.itm", folder, questionID);

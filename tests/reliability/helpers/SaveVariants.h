@@ -11,6 +11,10 @@ namespace savevariants
 const int kNumQuestions = 4;
 
 wxString assessmentFile(const wxString& folder);
+// Where each save also exports the assessment's questions: a GIFT file and a
+// folder of QTI items, written by the question-bank exporter.
+wxString giftExport(const wxString& folder);
+wxString qtiExport(const wxString& folder);
 wxString questionFile(const wxString& folder, int questionID);
 // Fills an empty `assessment` with version `variant` (0 or 1), its question
 // files named inside `folder`.
