@@ -41,8 +41,10 @@ int CResultsCommands::run(const CCommandLine& commandLine)
 {
     // A console application of ours, in place before wx starts, so that no
     // display is opened for these modes.
-    wxApp::SetInstance(new wxAppConsole);
-    wxTheApp->SetAppName("evalon");
+    // wxTheApp would cast it to a wxApp, which it is not: keep our own pointer.
+    wxAppConsole* console = new wxAppConsole;
+    wxAppConsole::SetInstance(console);
+    console->SetAppName("evalon");
     wxInitializer initializer;
     if (!initializer.IsOk())
         return fail("wxWidgets could not be started");
