@@ -2,6 +2,8 @@
 
 #include "app/AssessmentDocument.h"
 #include "app/QuestionBankActions.h"
+#include "app/ResultsFrame.h"
+#include "app/ResultsSettings.h"
 #include "app/TakeAssessmentFrame.h"
 #include "assessment/AssessmentMgrPanel.h"
 #include "attributes/EVAttributesDlg.h"
@@ -20,6 +22,8 @@ wxBEGIN_EVENT_TABLE(CAuthoringFrame, wxFrame)
     EVT_BUTTON(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnTakeAssessment)
     EVT_MENU(CAuthoringFrame::kImportQuestionsID, CAuthoringFrame::OnImportQuestions)
     EVT_MENU(CAuthoringFrame::kExportQuestionsID, CAuthoringFrame::OnExportQuestions)
+    EVT_MENU(CAuthoringFrame::kResultsID, CAuthoringFrame::OnResults)
+    EVT_BUTTON(CAuthoringFrame::kResultsID, CAuthoringFrame::OnResults)
     EVT_MENU(wxID_SAVE, CAuthoringFrame::OnSave)
     EVT_MENU(wxID_CLOSE, CAuthoringFrame::OnCloseCommand)
     EVT_CLOSE(CAuthoringFrame::OnCloseWindow)
@@ -59,6 +63,7 @@ bool CAuthoringFrame::createControls()
     auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);
     buttonRow->AddStretchSpacer(1);
     buttonRow->Add(m_attributesButton, 0, wxALL, 10);
+    buttonRow->Add(new wxButton(this, kResultsID, "&Results..."), 0, wxALL, 10);
     buttonRow->Add(m_takeButton, 0, wxALL, 10);
 
     auto* topSizer = new wxBoxSizer(wxVERTICAL);
@@ -73,6 +78,7 @@ wxMenuBar* CAuthoringFrame::createMenuBar()
     auto* menu = new wxMenu;
     menu->Append(kAttributesID, "A&ttributes...\tCtrl+T");
     menu->Append(kTakeAssessmentID, "Take &Assessment\tF5");
+    menu->Append(kResultsID, "&Results...\tCtrl+R");
     menu->AppendSeparator();
     menu->Append(kImportQuestionsID, "&Import Questions...");
     menu->Append(kExportQuestionsID, "&Export Questions...");
@@ -116,6 +122,20 @@ void CAuthoringFrame::OnTakeAssessment(wxCommandEvent&)
         return;
     }
     m_takeFrame = frame;
+    frame->Show();
+}
+
+void CAuthoringFrame::OnResults(wxCommandEvent&)
+{
+    if (m_resultsFrame)
+    {
+        m_resultsFrame->Raise();
+        return;
+    }
+    // The window shows what it can and why when the store cannot be read.
+    auto* frame = new CResultsFrame(this);
+    frame->initialize(m_document->getAssessment(), m_document->getPath(), CResultsSettings::storeUrl(wxString()));
+    m_resultsFrame = frame;
     frame->Show();
 }
 

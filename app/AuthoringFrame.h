@@ -5,12 +5,13 @@
 
 class CAssessmentDocument;
 class CAssessmentMgrPanel;
+class CResultsFrame;
 class CTakeAssessmentFrame;
 class wxButton;
 
 // The authoring window of one assessment file: its questions in the question
-// list panel, "Attributes..." and "Take Assessment" beside it and in the menu,
-// with Import Questions, Export Questions, Save and Close. Closing with unsaved
+// list panel, "Attributes...", "Results..." and "Take Assessment" beside it and
+// in the menu, with Import Questions, Export Questions, Save and Close. Closing with unsaved
 // changes asks whether to save them.
 class CAuthoringFrame : public wxFrame
 {
@@ -21,7 +22,8 @@ public:
         kTakeAssessmentID = 31,
         kPanelID = 32,
         kImportQuestionsID = 33,
-        kExportQuestionsID = 34
+        kExportQuestionsID = 34,
+        kResultsID = 35
     };
 
     CAuthoringFrame(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY, const wxString& title = "Evalon",
@@ -35,6 +37,8 @@ public:
     CAssessmentMgrPanel* getPanel() const { return m_panel; }
     // The window in which the assessment is being taken, or null.
     CTakeAssessmentFrame* getTakeFrame() const { return m_takeFrame.get(); }
+    // The window of how takers did, or null.
+    CResultsFrame* getResultsFrame() const { return m_resultsFrame.get(); }
 
 private:
     void zeroInit();
@@ -50,6 +54,7 @@ private:
     void OnTakeAssessment(wxCommandEvent& event);
     void OnImportQuestions(wxCommandEvent& event);
     void OnExportQuestions(wxCommandEvent& event);
+    void OnResults(wxCommandEvent& event);
     void OnSave(wxCommandEvent& event);
     void OnCloseCommand(wxCommandEvent& event);
     void OnCloseWindow(wxCloseEvent& event);
@@ -60,6 +65,7 @@ private:
     wxButton* m_attributesButton;
     wxButton* m_takeButton;
     wxWeakRef<CTakeAssessmentFrame> m_takeFrame;
+    wxWeakRef<CResultsFrame> m_resultsFrame;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -31,9 +31,11 @@ const CCommandLine::SOption CCommandLine::kOptions[] = {
     // The formats' words are appended from the table of formats.
     {"format", nullptr, "FORMAT", &CCommandLine::m_format,
      "the format --export writes (qti21, qti30: --to a folder):"},
-    {"to", nullptr, "PATH", &CCommandLine::m_target, "the file or folder --export writes, the CSV file of --results"},
+    {"to", nullptr, "PATH", &CCommandLine::m_target,
+     "the file or folder --export writes, the CSV file of --results, the report of --report"},
     {"record", nullptr, "FILE", &CCommandLine::m_file, "the assessment of an attempt given elsewhere"},
     {"results", nullptr, "FILE", &CCommandLine::m_file, "the assessment whose attempts --results writes"},
+    {"report", nullptr, "FILE", &CCommandLine::m_file, "the assessment whose statistics --report writes"},
     {"taker", nullptr, "NAME", &CCommandLine::m_taker, "the taker's name (--take asks for it otherwise)"},
     {"answers", nullptr, "ANSWERS", &CCommandLine::m_answers,
      "one group per question, separated by ';', of answer indexes (from 0) separated by ','; "
@@ -64,6 +66,10 @@ const CCommandLine::SMode CCommandLine::kModes[] = {
     {eResults, "results", "to", "store", eNoFile, &CCommandLine::checkCsvTarget,
      "write every submitted attempt of FILE to PATH as CSV, a row per attempt and question",
      "--results needs --to PATH.csv"},
+    {eReport, "report", "to", "store", eNoFile, &CCommandLine::checkReportTarget,
+     "write the statistics of FILE's submitted attempts to PATH: .html a report, .csv a row per question, "
+     ".json the test's figures",
+     "--report needs --to PATH.html, PATH.csv or PATH.json"},
     {eHelp, "help", "", "", eNoFile, nullptr, "show this help and exit", "--help takes no argument"},
     {eVersion, "version", "", "", eNoFile, nullptr, "show the version and exit",
      "--version takes no argument"},
@@ -292,6 +298,15 @@ wxString CCommandLine::checkCsvTarget(const CCommandLine& line)
     if (line.m_target.Lower().EndsWith(".csv"))
         return wxString();
     return wxString::Format("--results writes CSV: --to needs a .csv file, not '%s'", line.m_target);
+}
+
+wxString CCommandLine::checkReportTarget(const CCommandLine& line)
+{
+    const wxString target = line.m_target.Lower();
+    for (const char* extension : {".html", ".htm", ".csv", ".json"})
+        if (target.EndsWith(extension))
+            return wxString();
+    return wxString::Format("--report writes .html, .csv or .json: not '%s'", line.m_target);
 }
 
 CCommandLine CCommandLine::misused(const wxString& error)

@@ -28,6 +28,7 @@ public:
         eExport,   // --export FILE --format FORMAT --to PATH
         eRecord,   // --record FILE --taker NAME --answers ANSWERS [--store URL]
         eResults,  // --results FILE --to PATH.csv [--store URL]
+        eReport,   // --report FILE --to PATH.html|.csv|.json [--store URL]
         eHelp,     // -h, --help
         eVersion,  // --version
         eMisused   // anything else; getError() says what
@@ -100,6 +101,7 @@ private:
     static const SMode* modeOf(const wxString& option);
     static wxString checkFormat(const CCommandLine& line);
     static wxString checkCsvTarget(const CCommandLine& line);
+    static wxString checkReportTarget(const CCommandLine& line);
     static CCommandLine misused(const wxString& error);
     // The mode the options found choose and their values, or the reason the
     // mode refuses them.

@@ -1,17 +1,23 @@
 #include "app/ManagerFrame.h"
 
+#include "app/ResultsFrame.h"
+#include "app/ResultsSettings.h"
 #include "assessments/AssessmentsMgrPanel.h"
+#include "external/data/AssessmentMgr.h"
+#include "external/data/AssessmentSerializer.h"
 #include "external/data/AssessmentsMgr.h"
 #include "external/widgets/CommonGuiUtils.h"
 
 #include <wx/button.h>
 #include <wx/filedlg.h>
+#include <wx/listctrl.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(CManagerFrame, wxFrame)
     EVT_BUTTON(CManagerFrame::kAddExistingButtonID, CManagerFrame::OnAddExisting)
+    EVT_BUTTON(CManagerFrame::kResultsButtonID, CManagerFrame::OnResults)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -30,6 +36,7 @@ void CManagerFrame::zeroInit()
     m_assessmentsMgr = nullptr;
     m_panel = nullptr;
     m_addExistingButton = nullptr;
+    m_resultsButton = nullptr;
 }
 
 bool CManagerFrame::createControls()
@@ -39,12 +46,13 @@ bool CManagerFrame::createControls()
     // The button joins the row of the panel's own buttons, after "View
     // Details"; its click travels up to this frame.
     m_addExistingButton = new wxButton(m_panel, kAddExistingButtonID, "Add &Existing...");
+    m_resultsButton = new wxButton(m_panel, kResultsButtonID, "Re&sults...");
     wxWindow* viewDetails = m_panel->FindWindow(CAssessmentsMgrPanel::kViewDetailsButtonID);
     wxSizer* buttonRow = viewDetails ? viewDetails->GetContainingSizer() : nullptr;
-    if (buttonRow)
-        buttonRow->Add(m_addExistingButton, 0, wxALL, 10);
-    else
-        m_panel->GetSizer()->Add(m_addExistingButton, 0, wxALL, 10);
+    if (!buttonRow)
+        buttonRow = m_panel->GetSizer();
+    buttonRow->Add(m_addExistingButton, 0, wxALL, 10);
+    buttonRow->Add(m_resultsButton, 0, wxALL, 10);
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(m_panel, 1, wxEXPAND);
@@ -75,4 +83,33 @@ void CManagerFrame::OnAddExisting(wxCommandEvent&)
     if (!m_assessmentsMgr->getLastError().empty())
         wxMessageBox(m_assessmentsMgr->getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
     m_panel->reloadListCtrl();
+}
+
+wxString CManagerFrame::selectedFile() const
+{
+    auto* list = dynamic_cast<wxListCtrl*>(m_panel->FindWindow(CAssessmentsMgrPanel::kListCtrlID));
+    const long index = list ? list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED) : -1;
+    CAssessmentsMgrData* entry = index >= 0 ? m_assessmentsMgr->getDataAtIndex(int(index)) : nullptr;
+    return entry ? entry->getAssessmentFileName() : wxString();
+}
+
+void CManagerFrame::OnResults(wxCommandEvent&)
+{
+    const wxString file = selectedFile();
+    if (file.empty())
+    {
+        wxMessageBox("Select an assessment in the list to see how its takers did.", "Evalon",
+                     wxOK | wxICON_INFORMATION, this);
+        return;
+    }
+    auto assessment = std::make_unique<CAssessmentMgr>();
+    CAssessmentSerializer serializer(assessment.get(), file);
+    if (!serializer.load())
+    {
+        wxMessageBox(serializer.getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
+        return;
+    }
+    auto* frame = new CResultsFrame(this);
+    frame->initialize(std::move(assessment), file, CResultsSettings::storeUrl(wxString()));
+    frame->Show();
 }

@@ -1,11 +1,13 @@
 #include "app/ResultsCommands.h"
 
+#include "app/AssessmentResults.h"
 #include "app/CommandLine.h"
 #include "app/ResultsSettings.h"
 #include "external/data/AssessmentMgr.h"
 #include "external/data/AssessmentSerializer.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsRecorder.h"
+#include "results/StatisticsReport.h"
 
 #include <wx/app.h>
 #include <wx/filename.h>
@@ -51,6 +53,8 @@ int CResultsCommands::run(const CCommandLine& commandLine)
     if (commandLine.getMode() == CCommandLine::eRecord)
         return record(commandLine.getFile(), commandLine.getTaker(), commandLine.getAnswers(),
                       commandLine.getStore());
+    if (commandLine.getMode() == CCommandLine::eReport)
+        return writeReport(commandLine.getFile(), commandLine.getStore(), commandLine.getTarget());
     return writeResults(commandLine.getFile(), commandLine.getStore(), commandLine.getTarget());
 }
 
@@ -160,5 +164,26 @@ int CResultsCommands::writeResults(const wxString& assessmentFile, const wxStrin
     if (!store->listAttempts(filter, &attempts, &error) || !CResultsCsv::write(attempts, target.utf8_string(), &error))
         return fail(wxString::FromUTF8(error));
     std::printf("%zu attempts written to %s.\n", attempts.size(), target.utf8_string().c_str());
+    return 0;
+}
+
+int CResultsCommands::writeReport(const wxString& assessmentFile, const wxString& storeOption, const wxString& target)
+{
+    CAssessmentMgr assessment;
+    wxString error;
+    if (!loadAssessment(assessmentFile, &assessment, &error))
+        return fail(error);
+    CAssessmentResults results(&assessment, assessmentFile, CResultsSettings::storeUrl(storeOption));
+    if (!results.read())
+        return fail(results.getLastError());
+    std::string reason;
+    if (!CStatisticsReport::write(results.getStatistics(), results.getAttempts(),
+                                  wxFileName(assessmentFile).GetFullName().utf8_string(), target.utf8_string(),
+                                  &reason))
+        return fail(wxString::FromUTF8(reason));
+    for (const std::string& note : results.getStatistics().notes())
+        std::printf("%s\n", note.c_str());
+    std::printf("The statistics of %u attempts written to %s.\n", results.getStatistics().test().m_attempts,
+                target.utf8_string().c_str());
     return 0;
 }

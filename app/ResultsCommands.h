@@ -8,8 +8,8 @@ class CAssessmentMgr;
 class CCommandLine;
 
 // The results modes of evalon, which need no display: recording an attempt
-// given elsewhere (--record) and writing an assessment's attempts as CSV
-// (--results ... --to). Each prints what it did, or the reason it failed on
+// given elsewhere (--record), writing an assessment's attempts as CSV
+// (--results ... --to) and its statistics as a report (--report ... --to). Each prints what it did, or the reason it failed on
 // standard error, and returns the exit code.
 class CResultsCommands
 {
@@ -24,6 +24,8 @@ public:
                       const wxString& storeOption);
     // --results FILE [--store URL] --to PATH.csv
     static int writeResults(const wxString& assessmentFile, const wxString& storeOption, const wxString& target);
+    // --report FILE [--store URL] --to PATH.html|.csv|.json
+    static int writeReport(const wxString& assessmentFile, const wxString& storeOption, const wxString& target);
 
     // Reads "0;1,2;;3": one group per question of `assessment` in its order,
     // separated by ';', each the chosen answer indexes (from 0) separated by

@@ -30,6 +30,7 @@ int main(int argc, char** argv)
                                              commandLine.getTarget());
     case CCommandLine::eRecord:
     case CCommandLine::eResults:
+    case CCommandLine::eReport:
         return CResultsCommands::run(commandLine);
     case CCommandLine::eMisused:
         fprintf(stderr, "evalon: %s\nTry 'evalon --help' for more information.\n",

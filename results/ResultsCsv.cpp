@@ -1,8 +1,6 @@
 #include "results/ResultsCsv.h"
 
-#include <wx/file.h>
-#include <wx/filename.h>
-#include <wx/log.h>
+#include "external/data/FileBytes.h"
 
 const char CResultsCsv::kHeader[] =
     "attempt_id,taker,submitted_at,score,position,question,answers_chosen,correct_answers,right";
@@ -49,13 +47,10 @@ std::string CResultsCsv::format(const std::vector<CAttempt>& attempts)
 
 bool CResultsCsv::write(const std::vector<CAttempt>& attempts, const std::string& path, std::string* error)
 {
-    const std::string text = format(attempts);
-    const wxString name = wxString::FromUTF8(path.c_str());
-    wxLogNull quiet; // the reason is reported below, not in a log window
-    wxTempFile file;
-    if (!file.Open(name) || !file.Write(text.data(), text.size()) || !file.Commit())
+    wxString reason;
+    if (!CFileBytes::replace(wxString::FromUTF8(path.c_str()), format(attempts), &reason))
     {
-        *error = "The results cannot be written to " + path + ": " + wxSysErrorMsgStr().utf8_string() + ".";
+        *error = "The results cannot be written to " + path + ": " + reason.utf8_string() + ".";
         return false;
     }
     return true;

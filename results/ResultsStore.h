@@ -21,6 +21,7 @@ public:
         std::string m_assessmentFile;        ///< empty: any file
         std::string m_taker;                 ///< empty: any taker
         bool m_submittedOnly = false;        ///< leave attempts in progress out
+        bool m_questionTexts = true;         ///< false: each question's text read as empty
     };
 
     virtual ~CResultsStore();

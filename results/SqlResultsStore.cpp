@@ -447,7 +447,9 @@ void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>
     // No ORDER BY: a sort of every row costs more than putting each
     // attempt's questions in order afterwards, which the primary key's index
     // mostly has done already.
-    statement.prepare("SELECT q.attempt_id, q.question_file, q.question_fingerprint, q.question_text, q.chosen,"
+    // Statistics leave the texts out: they are most of the bytes read.
+    const std::string text = filter.m_questionTexts ? "q.question_text" : "''";
+    statement.prepare("SELECT q.attempt_id, q.question_file, q.question_fingerprint, " + text + ", q.chosen,"
                       " q.correct, q.position, q.answer_count, q.is_right"
                       " FROM attempts a JOIN attempt_questions q ON q.attempt_id = a.id" +
                       where);

@@ -1,0 +1,534 @@
+#include "app/ResultsFrame.h"
+
+#include "app/AssessmentResults.h"
+#include "app/PlotPanel.h"
+#include "assessment/EVAssessmentMgrDataDlg.h"
+#include "external/data/AssessmentMgr.h"
+#include "results/StatisticsReport.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/datectrl.h>
+#include <wx/dateevt.h>
+#include <wx/filedlg.h>
+#include <wx/filename.h>
+#include <wx/listctrl.h>
+#include <wx/msgdlg.h>
+#include <wx/notebook.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+#include <wx/statusbr.h>
+
+#include <cmath>
+
+// clang-format off
+wxBEGIN_EVENT_TABLE(CResultsFrame, wxFrame)
+    EVT_BUTTON(CResultsFrame::kRefreshID, CResultsFrame::OnRefresh)
+    EVT_TIMER(CResultsFrame::kTimerID, CResultsFrame::OnTimer)
+    EVT_CHECKBOX(CResultsFrame::kIncludeEarlierID, CResultsFrame::OnIncludeEarlier)
+    EVT_BUTTON(CResultsFrame::kExportCsvID, CResultsFrame::OnExportCsv)
+    EVT_BUTTON(CResultsFrame::kExportHtmlID, CResultsFrame::OnExportHtml)
+    EVT_CHECKBOX(CResultsFrame::kFromCheckID, CResultsFrame::OnDateFilter)
+    EVT_CHECKBOX(CResultsFrame::kToCheckID, CResultsFrame::OnDateFilter)
+    EVT_DATE_CHANGED(CResultsFrame::kFromDateID, CResultsFrame::OnDateChanged)
+    EVT_DATE_CHANGED(CResultsFrame::kToDateID, CResultsFrame::OnDateChanged)
+    EVT_BUTTON(CResultsFrame::kDeleteAttemptID, CResultsFrame::OnDeleteAttempt)
+    EVT_UPDATE_UI(CResultsFrame::kDeleteAttemptID, CResultsFrame::OnUpdateDelete)
+    EVT_LIST_COL_CLICK(CResultsFrame::kAttemptsListID, CResultsFrame::OnAttemptsColumn)
+    EVT_LIST_COL_CLICK(CResultsFrame::kQuestionsListID, CResultsFrame::OnQuestionsColumn)
+    EVT_LIST_ITEM_SELECTED(CResultsFrame::kQuestionsListID, CResultsFrame::OnQuestionSelected)
+    EVT_LIST_ITEM_ACTIVATED(CResultsFrame::kQuestionsListID, CResultsFrame::OnQuestionActivated)
+    EVT_BUTTON(CResultsFrame::kSaveAnswerPngID, CResultsFrame::OnSavePlot)
+    EVT_BUTTON(CResultsFrame::kSaveAnswerSvgID, CResultsFrame::OnSavePlot)
+    EVT_BUTTON(CResultsFrame::kSaveHistogramPngID, CResultsFrame::OnSavePlot)
+    EVT_BUTTON(CResultsFrame::kSaveHistogramSvgID, CResultsFrame::OnSavePlot)
+    EVT_BUTTON(CResultsFrame::kSaveFiguresPngID, CResultsFrame::OnSavePlot)
+    EVT_BUTTON(CResultsFrame::kSaveFiguresSvgID, CResultsFrame::OnSavePlot)
+wxEND_EVENT_TABLE()
+// clang-format on
+
+namespace
+{
+const char kCaption[] = "Evalon";
+const double kNoNumber = std::nan("");
+
+wxString fromUtf8(const std::string& text)
+{
+    return wxString::FromUTF8(text.c_str());
+}
+
+bool parseUtc(const std::string& text, wxDateTime* time)
+{
+    wxString::const_iterator end;
+    const wxString value = fromUtf8(text);
+    return !text.empty() && time->ParseFormat(value, "%Y-%m-%dT%H:%M:%SZ", &end) && end == value.end();
+}
+
+// The time an attempt was submitted, or started while in progress, in
+// this machine's time zone.
+wxDateTime localTimeOf(const CAttempt& attempt)
+{
+    wxDateTime time;
+    const std::string& text = attempt.m_status == CAttempt::eSubmitted ? attempt.m_submittedAt : attempt.m_startedAt;
+    if (!parseUtc(text, &time))
+        return wxDateTime();
+    return time.FromTimezone(wxDateTime::UTC);
+}
+
+wxString oneLine(const std::string& text, size_t maxLength = 90)
+{
+    wxString line = fromUtf8(text);
+    line.Replace("\r", " ");
+    line.Replace("\n", " ");
+    if (line.length() > maxLength)
+        line = line.Left(maxLength - 1) + wxString::FromUTF8("…");
+    return line;
+}
+
+double numberOr(const TFigure& figure)
+{
+    return figure ? *figure : kNoNumber;
+}
+
+wxString figure(const TFigure& value, int decimals, const char* unit = "")
+{
+    return fromUtf8(CAssessmentStatistics::format(value, decimals)) + (value ? unit : "");
+}
+} // namespace
+
+CResultsFrame::CResultsFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
+                             const wxSize& size, long style, const wxString& name)
+    : wxFrame(parent, id, title, pos, size, style, name), m_timer(this, kTimerID)
+{
+    zeroInit();
+    createControls();
+}
+
+CResultsFrame::~CResultsFrame()
+{
+    m_timer.Stop();
+}
+
+void CResultsFrame::zeroInit()
+{
+    m_assessment = nullptr;
+    m_readFailed = false;
+    m_summary = nullptr;
+    m_notes = nullptr;
+    m_includeEarlier = nullptr;
+    m_notebook = nullptr;
+    m_attemptsList = nullptr;
+    m_fromCheck = nullptr;
+    m_fromDate = nullptr;
+    m_toCheck = nullptr;
+    m_toDate = nullptr;
+    m_questionsList = nullptr;
+    m_answerPlot = nullptr;
+    m_histogramPlot = nullptr;
+    m_figuresPlot = nullptr;
+}
+
+bool CResultsFrame::createControls()
+{
+    auto* panel = new wxPanel(this);
+    m_summary = new wxStaticText(panel, kSummaryID, wxString());
+    m_summary->SetFont(m_summary->GetFont().Bold().Larger());
+    m_notes = new wxStaticText(panel, kNotesID, wxString());
+
+    auto* commands = new wxBoxSizer(wxHORIZONTAL);
+    commands->Add(new wxButton(panel, kRefreshID, "&Refresh"), 0, wxRIGHT, 10);
+    m_includeEarlier =
+        new wxCheckBox(panel, kIncludeEarlierID, "Count &earlier versions for the questions that did not change");
+    commands->Add(m_includeEarlier, 0, wxALIGN_CENTER_VERTICAL);
+    commands->AddStretchSpacer(1);
+    commands->Add(new wxButton(panel, kExportCsvID, "Export &CSV..."), 0, wxLEFT, 10);
+    commands->Add(new wxButton(panel, kExportHtmlID, "Export &HTML Report..."), 0, wxLEFT, 10);
+
+    m_notebook = new wxNotebook(panel, kNotebookID);
+    m_notebook->AddPage(createAttemptsPage(m_notebook), "Attempts", true);
+    m_notebook->AddPage(createQuestionsPage(m_notebook), "Questions");
+    m_notebook->AddPage(createPlotsPage(m_notebook), "Plots");
+
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(m_summary, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 10);
+    sizer->Add(m_notes, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 10);
+    sizer->Add(commands, 0, wxEXPAND | wxALL, 10);
+    sizer->Add(m_notebook, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 10);
+    panel->SetSizer(sizer);
+    CreateStatusBar();
+    return true;
+}
+
+wxWindow* CResultsFrame::createAttemptsPage(wxWindow* parent)
+{
+    auto* page = new wxPanel(parent);
+    m_fromCheck = new wxCheckBox(page, kFromCheckID, "&From");
+    m_fromDate = new wxDatePickerCtrl(page, kFromDateID);
+    m_toCheck = new wxCheckBox(page, kToCheckID, "&To");
+    m_toDate = new wxDatePickerCtrl(page, kToDateID);
+    auto* filter = new wxBoxSizer(wxHORIZONTAL);
+    filter->Add(m_fromCheck, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
+    filter->Add(m_fromDate, 0, wxRIGHT, 16);
+    filter->Add(m_toCheck, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
+    filter->Add(m_toDate, 0);
+    filter->AddStretchSpacer(1);
+    filter->Add(new wxButton(page, kDeleteAttemptID, "&Delete Attempt..."), 0);
+
+    m_attemptsList = new wxListCtrl(page, kAttemptsListID, wxDefaultPosition, wxDefaultSize,
+                                    wxLC_REPORT | wxLC_SINGLE_SEL);
+    wxArrayString headers;
+    for (const char* header : {"Taker", "Submitted", "Duration", "Score", "Status"})
+        headers.push_back(header);
+    m_attempts.reset(new CSortableList(m_attemptsList, headers, {260, 160, 110, 80, 260}));
+
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(filter, 0, wxEXPAND | wxALL, 8);
+    sizer->Add(m_attemptsList, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
+    page->SetSizer(sizer);
+    return page;
+}
+
+wxWindow* CResultsFrame::createQuestionsPage(wxWindow* parent)
+{
+    auto* page = new wxPanel(parent);
+    m_questionsList = new wxListCtrl(page, kQuestionsListID, wxDefaultPosition, wxSize(-1, 220),
+                                     wxLC_REPORT | wxLC_SINGLE_SEL);
+    wxArrayString headers;
+    for (const char* header :
+         {"#", "Question", "Attempts", "Facility", "Std. dev.", "Discrimination", "Answers chosen", "Flags"})
+        headers.push_back(header);
+    m_questions.reset(new CSortableList(m_questionsList, headers, {40, 260, 70, 70, 70, 100, 180, 220}));
+    m_answerPlot = new CPlotPanel(page, kAnswerPlotID, wxDefaultPosition, wxSize(420, 240),
+                                  wxFULL_REPAINT_ON_RESIZE, "answers");
+
+    auto* sizer = new wxBoxSizer(wxVERTICAL);
+    sizer->Add(m_questionsList, 1, wxEXPAND | wxALL, 8);
+    sizer->Add(m_answerPlot, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
+    sizer->Add(createSaveButtons(page, kSaveAnswerPngID, kSaveAnswerSvgID), 0, wxEXPAND | wxALL, 8);
+    page->SetSizer(sizer);
+    return page;
+}
+
+wxWindow* CResultsFrame::createPlotsPage(wxWindow* parent)
+{
+    auto* page = new wxPanel(parent);
+    m_histogramPlot = new CPlotPanel(page, kHistogramPlotID, wxDefaultPosition, wxSize(420, 300),
+                                     wxFULL_REPAINT_ON_RESIZE, "scores");
+    m_figuresPlot = new CPlotPanel(page, kFiguresPlotID, wxDefaultPosition, wxSize(420, 300),
+                                   wxFULL_REPAINT_ON_RESIZE, "questions");
+    auto* histogram = new wxBoxSizer(wxVERTICAL);
+    histogram->Add(m_histogramPlot, 1, wxEXPAND);
+    histogram->Add(createSaveButtons(page, kSaveHistogramPngID, kSaveHistogramSvgID), 0, wxEXPAND | wxTOP, 8);
+    auto* figures = new wxBoxSizer(wxVERTICAL);
+    figures->Add(m_figuresPlot, 1, wxEXPAND);
+    figures->Add(createSaveButtons(page, kSaveFiguresPngID, kSaveFiguresSvgID), 0, wxEXPAND | wxTOP, 8);
+    auto* sizer = new wxBoxSizer(wxHORIZONTAL);
+    sizer->Add(histogram, 2, wxEXPAND | wxALL, 8);
+    sizer->Add(figures, 3, wxEXPAND | wxALL, 8);
+    page->SetSizer(sizer);
+    return page;
+}
+
+wxSizer* CResultsFrame::createSaveButtons(wxWindow* parent, int pngID, int svgID)
+{
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    row->AddStretchSpacer(1);
+    row->Add(new wxButton(parent, pngID, "Save as &PNG..."), 0, wxLEFT, 8);
+    row->Add(new wxButton(parent, svgID, "Save as S&VG..."), 0, wxLEFT, 8);
+    return row;
+}
+
+bool CResultsFrame::initialize(CAssessmentMgr* assessment, const wxString& file, const wxString& storeUrl)
+{
+    m_assessment = assessment;
+    m_file = file;
+    m_results.reset(new CAssessmentResults(assessment, file, storeUrl));
+    SetTitle("Results of " + wxFileName(file).GetFullName() + " - Evalon");
+    const bool read = refresh();
+    m_timer.Start(kRefreshInterval);
+    return read;
+}
+
+bool CResultsFrame::initialize(std::unique_ptr<CAssessmentMgr> assessment, const wxString& file,
+                               const wxString& storeUrl)
+{
+    m_ownAssessment = std::move(assessment);
+    return initialize(m_ownAssessment.get(), file, storeUrl);
+}
+
+bool CResultsFrame::refresh()
+{
+    if (!m_results)
+        return false;
+    m_readFailed = !m_results->read();
+    m_readError = m_readFailed ? m_results->getLastError() : wxString();
+    m_readAt = wxDateTime::Now().FormatISOTime();
+    TransferDataToWindow();
+    return !m_readFailed;
+}
+
+bool CResultsFrame::TransferDataToWindow()
+{
+    if (!m_results)
+        return true;
+    m_includeEarlier->SetValue(m_results->getIncludeEarlierVersions());
+    showSummary();
+    showAttempts();
+    showQuestions();
+    showPlots();
+    SetStatusText(wxString::Format("%s, read at %s; read again every %d seconds.",
+                                   m_results->getStoreDescription(), m_readAt, kRefreshInterval / 1000));
+    return true;
+}
+
+bool CResultsFrame::TransferDataFromWindow()
+{
+    if (m_results)
+        m_results->setIncludeEarlierVersions(m_includeEarlier->GetValue());
+    return true;
+}
+
+void CResultsFrame::showSummary()
+{
+    const STestStatistics& test = m_results->getStatistics().test();
+    m_summary->SetLabel(wxString::Format(
+        wxString::FromUTF8("%u attempts   ·   mean %s   ·   median %s   ·   std. dev. %s   ·   lowest %s   ·   "
+                           "highest %s   ·   Cronbach's alpha %s   ·   std. error %s"),
+        test.m_attempts, figure(test.m_mean, 1, "%"), figure(test.m_median, 1, "%"),
+        figure(test.m_standardDeviation, 1, "%"), figure(test.m_lowest, 1, "%"), figure(test.m_highest, 1, "%"),
+        figure(test.m_cronbachAlpha, 3), figure(test.m_standardError, 2)));
+    wxString notes;
+    if (m_readFailed)
+        notes = m_readError + "\n";
+    for (const std::string& note : m_results->getStatistics().notes())
+        notes += fromUtf8(note) + "\n";
+    notes.Trim();
+    m_notes->SetForegroundColour(m_readFailed ? wxColour(0xb0, 0x20, 0x20) : wxColour(0x80, 0x50, 0x00));
+    m_notes->SetLabel(notes);
+    m_notes->Wrap(GetClientSize().x - 40);
+    m_notes->Show(!notes.empty());
+    m_summary->GetParent()->Layout();
+}
+
+void CResultsFrame::showAttempts()
+{
+    std::vector<CSortableList::SRow> rows;
+    const wxDateTime from = m_fromCheck->GetValue() ? m_fromDate->GetValue().GetDateOnly() : wxDateTime();
+    const wxDateTime to = m_toCheck->GetValue() ? m_toDate->GetValue().GetDateOnly() : wxDateTime();
+    for (const CAttempt& attempt : m_results->getAttempts())
+    {
+        const wxDateTime when = localTimeOf(attempt);
+        if ((from.IsValid() || to.IsValid()) && !when.IsValid())
+            continue;
+        if ((from.IsValid() && when.GetDateOnly() < from) || (to.IsValid() && when.GetDateOnly() > to))
+            continue;
+        const bool submitted = attempt.m_status == CAttempt::eSubmitted;
+        const bool current = attempt.m_assessmentFingerprint == m_results->getFingerprint();
+        wxString status = submitted ? "submitted" : wxString::Format("in progress, at question %u",
+                                                                     attempt.m_currentPage + 1);
+        if (!current)
+            status += ", earlier version of the assessment";
+        const long long duration = submitted ? CStatisticsReport::durationSeconds(attempt) : -1;
+        CSortableList::SRow row;
+        row.m_key = fromUtf8(attempt.m_id);
+        row.m_cells = {fromUtf8(attempt.m_taker),
+                       when.IsValid() ? when.Format("%Y-%m-%d %H:%M") : wxString(),
+                       fromUtf8(CStatisticsReport::durationText(duration)),
+                       submitted ? wxString::Format("%u%%", attempt.m_score) : wxString::FromUTF8("–"),
+                       status};
+        row.m_numbers = {kNoNumber, when.IsValid() ? double(when.GetTicks()) : kNoNumber,
+                         duration >= 0 ? double(duration) : kNoNumber, submitted ? double(attempt.m_score) : kNoNumber,
+                         kNoNumber};
+        rows.push_back(row);
+    }
+    m_attempts->setRows(std::move(rows));
+}
+
+void CResultsFrame::showQuestions()
+{
+    std::vector<CSortableList::SRow> rows;
+    for (const SQuestionStatistics& question : m_results->getStatistics().questions())
+    {
+        CSortableList::SRow row;
+        row.m_key = wxString::Format("%u", question.m_position);
+        row.m_cells = {wxString::Format("%u", question.m_position + 1),
+                       question.m_fingerprint.empty() ? wxString("(no question)") : oneLine(question.m_questionText),
+                       wxString::Format("%u", question.m_attempts),
+                       figure(question.m_facility, 2),
+                       figure(question.m_standardDeviation, 2),
+                       figure(question.m_discrimination, 2),
+                       fromUtf8(CStatisticsReport::answerCountText(question)),
+                       fromUtf8(CStatisticsReport::flagText(question))};
+        row.m_numbers = {double(question.m_position + 1), kNoNumber, double(question.m_attempts),
+                         numberOr(question.m_facility), numberOr(question.m_standardDeviation),
+                         numberOr(question.m_discrimination), kNoNumber, kNoNumber};
+        rows.push_back(row);
+    }
+    m_questions->setRows(std::move(rows));
+    if (selectedQuestion() < 0 && !m_results->getStatistics().questions().empty())
+        m_questions->selectKey("0");
+}
+
+void CResultsFrame::showPlots()
+{
+    m_histogramPlot->setChart(CStatisticsPlots::scoreHistogram(m_results->getStatistics()));
+    m_figuresPlot->setChart(CStatisticsPlots::questionFigures(m_results->getStatistics()));
+    showAnswerPlot();
+}
+
+int CResultsFrame::selectedQuestion() const
+{
+    long position = -1;
+    const wxString key = m_questions->getSelectedKey();
+    return !key.empty() && key.ToLong(&position) ? int(position) : -1;
+}
+
+void CResultsFrame::showAnswerPlot()
+{
+    const std::vector<SQuestionStatistics>& questions = m_results->getStatistics().questions();
+    const int position = selectedQuestion();
+    if (position >= 0 && size_t(position) < questions.size())
+        m_answerPlot->setChart(CStatisticsPlots::answerShares(questions[size_t(position)]));
+    else
+    {
+        CStatisticsPlots::SBarChart empty;
+        empty.m_title = "Share of takers choosing each answer";
+        empty.m_emptyText = questions.empty() ? "The assessment has no questions" : "Choose a question above";
+        m_answerPlot->setChart(empty);
+    }
+}
+
+void CResultsFrame::OnRefresh(wxCommandEvent&)
+{
+    refresh();
+}
+
+void CResultsFrame::OnTimer(wxTimerEvent&)
+{
+    refresh();
+}
+
+void CResultsFrame::OnIncludeEarlier(wxCommandEvent&)
+{
+    TransferDataFromWindow();
+    TransferDataToWindow();
+}
+
+void CResultsFrame::OnDateFilter(wxCommandEvent&)
+{
+    showAttempts();
+}
+
+void CResultsFrame::OnDateChanged(wxDateEvent& event)
+{
+    // Choosing a date turns its filter on.
+    (event.GetId() == kFromDateID ? m_fromCheck : m_toCheck)->SetValue(true);
+    showAttempts();
+}
+
+void CResultsFrame::OnUpdateDelete(wxUpdateUIEvent& event)
+{
+    event.Enable(m_attempts && !m_attempts->getSelectedKey().empty());
+}
+
+void CResultsFrame::OnDeleteAttempt(wxCommandEvent&)
+{
+    const wxString id = m_attempts->getSelectedKey();
+    const long index = m_attemptsList->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+    if (id.empty() || index < 0)
+        return;
+    const wxString question = wxString::Format(
+        "Delete the attempt of %s (%s)?\n\nIts answers are removed from the results store for good and no longer "
+        "count in the statistics.",
+        m_attemptsList->GetItemText(index, 0), m_attemptsList->GetItemText(index, 1));
+    if (wxMessageBox(question, kCaption, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) != wxYES)
+        return;
+    if (!m_results->deleteAttempt(id.utf8_string()))
+    {
+        wxMessageBox(m_results->getLastError(), kCaption, wxOK | wxICON_ERROR, this);
+        return;
+    }
+    TransferDataToWindow();
+}
+
+void CResultsFrame::OnAttemptsColumn(wxListEvent& event)
+{
+    m_attempts->sortBy(event.GetColumn());
+}
+
+void CResultsFrame::OnQuestionsColumn(wxListEvent& event)
+{
+    m_questions->sortBy(event.GetColumn());
+}
+
+void CResultsFrame::OnQuestionSelected(wxListEvent&)
+{
+    showAnswerPlot();
+}
+
+void CResultsFrame::OnQuestionActivated(wxListEvent& event)
+{
+    long position = -1;
+    if (!m_questions->getKeyAt(event.GetIndex()).ToLong(&position) || position < 0 ||
+        unsigned(position) >= m_assessment->getCount())
+        return;
+    CEVAssessmentMgrDataDlg dialog(this);
+    dialog.initialize(m_assessment, m_assessment->getDataAtIndex(unsigned(position)));
+    dialog.ShowModal();
+    // An edited question is another question: its figures start afresh.
+    m_results->recompute();
+    TransferDataToWindow();
+}
+
+void CResultsFrame::OnSavePlot(wxCommandEvent& event)
+{
+    const int id = event.GetId();
+    CPlotPanel* plot = id == kSaveAnswerPngID || id == kSaveAnswerSvgID         ? m_answerPlot
+                       : id == kSaveHistogramPngID || id == kSaveHistogramSvgID ? m_histogramPlot
+                                                                                 : m_figuresPlot;
+    savePlot(plot, id == kSaveAnswerSvgID || id == kSaveHistogramSvgID || id == kSaveFiguresSvgID);
+}
+
+void CResultsFrame::savePlot(CPlotPanel* plot, bool svg)
+{
+    const wxString extension = svg ? "svg" : "png";
+    const wxString suggested = wxFileName(m_file).GetName() + "-" + plot->GetName() + "." + extension;
+    wxFileDialog dialog(this, svg ? "Save the Plot as SVG" : "Save the Plot as PNG", wxFileName(m_file).GetPath(),
+                        suggested, svg ? "SVG pictures (*.svg)|*.svg" : "PNG pictures (*.png)|*.png",
+                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    wxString error;
+    if (!(svg ? plot->saveSvg(dialog.GetPath(), &error) : plot->savePng(dialog.GetPath(), &error)))
+        wxMessageBox(error, kCaption, wxOK | wxICON_ERROR, this);
+}
+
+void CResultsFrame::OnExportCsv(wxCommandEvent&)
+{
+    exportReport(false);
+}
+
+void CResultsFrame::OnExportHtml(wxCommandEvent&)
+{
+    exportReport(true);
+}
+
+void CResultsFrame::exportReport(bool html)
+{
+    const wxFileName file(m_file);
+    wxFileDialog dialog(this, html ? "Export the HTML Report" : "Export the Statistics as CSV", file.GetPath(),
+                        file.GetName() + (html ? "-report.html" : "-statistics.csv"),
+                        html ? "HTML files (*.html)|*.html" : "CSV files (*.csv)|*.csv",
+                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    wxString path = dialog.GetPath();
+    if (wxFileName(path).GetExt().empty())
+        path += html ? ".html" : ".csv";
+    std::string error;
+    if (!CStatisticsReport::write(m_results->getStatistics(), m_results->getAttempts(),
+                                  file.GetFullName().utf8_string(), path.utf8_string(), &error))
+        wxMessageBox(fromUtf8(error), kCaption, wxOK | wxICON_ERROR, this);
+    else
+        SetStatusText("Written to " + path + ".");
+}

@@ -1,0 +1,405 @@
+// Item statistics: the figures against values worked out by hand and against
+// an independent computation in Python, the undefined cases, the flags, which
+// attempts count, and the reports written from them.
+
+#include "results/AssessmentStatistics.h"
+#include "results/StatisticsPlots.h"
+#include "results/StatisticsReport.h"
+#include "tests/results/ResultsTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+
+namespace
+{
+
+using Matrix = std::vector<std::vector<int>>;
+
+// An assessment of `numQuestions` questions of four answers, the key answer
+// 0, described as the statistics see it.
+CAttempt blueprint(unsigned numQuestions, const std::string& version = "version-1")
+{
+    CAttempt described;
+    described.m_assessmentFingerprint = version;
+    for (unsigned position = 0; position < numQuestions; ++position)
+    {
+        SQuestionResult question;
+        question.m_position = position;
+        question.m_fingerprint = "question-" + std::to_string(position);
+        question.m_questionText = "Question " + std::to_string(position + 1);
+        question.m_numAnswers = 4;
+        question.m_correct = {0};
+        described.m_questions.push_back(question);
+    }
+    return described;
+}
+
+// A submitted attempt of `described` choosing `choices` (one answer per
+// question, -1 for none).
+CAttempt taken(const CAttempt& described, const std::vector<int>& choices)
+{
+    CAttempt attempt = described;
+    attempt.m_id = CAttempt::newId();
+    attempt.m_status = CAttempt::eSubmitted;
+    for (size_t position = 0; position < choices.size(); ++position)
+    {
+        SQuestionResult& question = attempt.m_questions[position];
+        question.m_chosen.clear();
+        if (choices[position] >= 0)
+            question.m_chosen.push_back(unsigned(choices[position]));
+        question.m_right = question.m_chosen == question.m_correct;
+    }
+    return attempt;
+}
+
+// Right (1) chooses the key, wrong (0) answer 1.
+std::vector<CAttempt> attemptsScoring(const CAttempt& described, const Matrix& scores)
+{
+    std::vector<CAttempt> attempts;
+    for (const std::vector<int>& row : scores)
+    {
+        std::vector<int> choices;
+        for (int score : row)
+            choices.push_back(score == 1 ? 0 : 1);
+        attempts.push_back(taken(described, choices));
+    }
+    return attempts;
+}
+
+CAssessmentStatistics statisticsOf(const Matrix& scores)
+{
+    const CAttempt described = blueprint(unsigned(scores.empty() ? 0 : scores[0].size()));
+    return CAssessmentStatistics::compute(described, attemptsScoring(described, scores));
+}
+
+#define EXPECT_FIGURE(figure, expected)                                                                           \
+    do                                                                                                             \
+    {                                                                                                              \
+        ASSERT_TRUE((figure).has_value()) << #figure " is undefined";                                             \
+        EXPECT_NEAR(*(figure), (expected), 1e-6) << #figure;                                                      \
+    } while (false)
+
+// Five takers, three questions, worked out on paper:
+//   taker  q1 q2 q3  total
+//   1       1  1  1   3
+//   2       1  1  0   2
+//   3       1  0  0   1
+//   4       1  1  0   2
+//   5       0  0  0   0
+// totals: mean 1.6, variance 5.2 / 4 = 1.3; question variances 0.2, 0.3, 0.2;
+// alpha = 3/2 x (1 - 0.7 / 1.3) = 0.692308; SEM = sqrt(1.3 x 0.307692) = sqrt(0.4).
+const Matrix kFiveTakers = {{1, 1, 1}, {1, 1, 0}, {1, 0, 0}, {1, 1, 0}, {0, 0, 0}};
+
+TEST(StatisticsTest, TheFiguresOfFiveTakersAreThoseWorkedOutByHand)
+{
+    const CAssessmentStatistics statistics = statisticsOf(kFiveTakers);
+    const STestStatistics& test = statistics.test();
+    EXPECT_EQ(test.m_attempts, 5u);
+    EXPECT_FIGURE(test.m_mean, 160.0 / 3);             // 1.6 of 3
+    EXPECT_FIGURE(test.m_median, 200.0 / 3);           // 2 of 3
+    EXPECT_FIGURE(test.m_standardDeviation, 100.0 / 3 * std::sqrt(1.3));
+    EXPECT_FIGURE(test.m_lowest, 0.0);
+    EXPECT_FIGURE(test.m_highest, 100.0);
+    EXPECT_FIGURE(test.m_cronbachAlpha, 0.692308);
+    EXPECT_FIGURE(test.m_standardError, std::sqrt(0.4));
+
+    const std::vector<SQuestionStatistics>& questions = statistics.questions();
+    ASSERT_EQ(questions.size(), 3u);
+    EXPECT_FIGURE(questions[0].m_facility, 0.8);
+    EXPECT_FIGURE(questions[0].m_standardDeviation, std::sqrt(0.2));
+    // q1 against q2 + q3 = (2, 1, 0, 1, 0): 0.8 / sqrt(0.8 x 2.8)
+    EXPECT_FIGURE(questions[0].m_discrimination, 0.8 / std::sqrt(0.8 * 2.8));
+    EXPECT_FIGURE(questions[1].m_facility, 0.6);
+    EXPECT_FIGURE(questions[1].m_standardDeviation, std::sqrt(0.3));
+    // q3 against q1 + q2 = (2, 2, 1, 2, 0): 0.6 / sqrt(0.8 x 3.2)
+    EXPECT_FIGURE(questions[2].m_discrimination, 0.375);
+    EXPECT_EQ(questions[2].m_flags, 0u) << "a facility of exactly 0.2 is not too hard";
+    EXPECT_EQ(questions[0].m_answerCounts, (std::vector<unsigned>{4, 1, 0, 0}));
+    EXPECT_TRUE(statistics.notes().empty());
+    // Percent scores 100, 66.7, 33.3, 66.7, 0 in tenths of the range.
+    EXPECT_EQ(statistics.scoreHistogram(), (std::vector<unsigned>{1, 0, 0, 1, 0, 0, 2, 0, 0, 1}));
+}
+
+// Two questions that do not go together: alpha 0, discrimination 0 (low).
+TEST(StatisticsTest, QuestionsThatDoNotGoTogetherHaveNoConsistency)
+{
+    const CAssessmentStatistics statistics = statisticsOf({{1, 1}, {1, 0}, {0, 1}, {0, 0}});
+    EXPECT_FIGURE(statistics.test().m_cronbachAlpha, 0.0);
+    EXPECT_FIGURE(statistics.test().m_standardError, std::sqrt(2.0 / 3));
+    EXPECT_FIGURE(statistics.test().m_standardDeviation, 100.0 * std::sqrt(2.0 / 3) / 2);
+    EXPECT_FIGURE(statistics.questions()[0].m_discrimination, 0.0);
+    EXPECT_EQ(statistics.questions()[0].flagWords(), "low-discrimination");
+}
+
+std::map<std::string, std::string> referenceFigures(const Matrix& scores)
+{
+    restest::CTempFolder folder;
+    const std::string input = folder.file("scores.json");
+    {
+        std::ofstream out(input);
+        out << "{\"scores\": [";
+        for (size_t row = 0; row < scores.size(); ++row)
+        {
+            out << (row ? ", [" : "[");
+            for (size_t column = 0; column < scores[row].size(); ++column)
+                out << (column ? ", " : "") << scores[row][column];
+            out << "]";
+        }
+        out << "]}";
+    }
+    const std::string command = std::string(EVALON_PYTHON) + " " + EVALON_STATISTICS_REFERENCE + " < " + input;
+    std::map<std::string, std::string> figures;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return figures;
+    char line[256];
+    while (std::fgets(line, sizeof line, pipe))
+    {
+        std::istringstream fields(line);
+        std::string name, value;
+        if (fields >> name >> value)
+            figures[name] = value;
+    }
+    EXPECT_EQ(pclose(pipe), 0) << command;
+    return figures;
+}
+
+void expectSame(const TFigure& figure, const std::map<std::string, std::string>& reference, const std::string& name)
+{
+    const auto found = reference.find(name);
+    ASSERT_NE(found, reference.end()) << name << " is missing from the reference";
+    if (found->second == "null")
+    {
+        EXPECT_FALSE(figure.has_value()) << name << " should be undefined";
+        return;
+    }
+    ASSERT_TRUE(figure.has_value()) << name << " should be " << found->second;
+    EXPECT_NEAR(*figure, std::stod(found->second), 1e-9) << name;
+}
+
+void expectAsReference(const Matrix& scores)
+{
+    const std::map<std::string, std::string> reference = referenceFigures(scores);
+    ASSERT_FALSE(reference.empty());
+    const CAssessmentStatistics statistics = statisticsOf(scores);
+    const STestStatistics& test = statistics.test();
+    expectSame(test.m_mean, reference, "test.mean");
+    expectSame(test.m_median, reference, "test.median");
+    expectSame(test.m_standardDeviation, reference, "test.standard_deviation");
+    expectSame(test.m_lowest, reference, "test.lowest");
+    expectSame(test.m_highest, reference, "test.highest");
+    expectSame(test.m_cronbachAlpha, reference, "test.cronbach_alpha");
+    expectSame(test.m_standardError, reference, "test.standard_error");
+    for (const SQuestionStatistics& question : statistics.questions())
+    {
+        const std::string prefix = "question." + std::to_string(question.m_position) + ".";
+        expectSame(question.m_facility, reference, prefix + "facility");
+        expectSame(question.m_standardDeviation, reference, prefix + "standard_deviation");
+        expectSame(question.m_discrimination, reference, prefix + "discrimination");
+    }
+}
+
+TEST(StatisticsTest, TheFiguresAgreeWithAnIndependentComputation)
+{
+    // Takers of different ability on questions of different difficulty, so
+    // that every figure takes a value of its own; and two small corner cases.
+    std::mt19937 random(20261207);
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    Matrix scores;
+    for (int taker = 0; taker < 60; ++taker)
+    {
+        const double ability = uniform(random);
+        std::vector<int> row;
+        for (int question = 0; question < 12; ++question)
+            row.push_back(uniform(random) < 0.15 + 0.7 * ability * (1.0 - question / 24.0) ? 1 : 0);
+        scores.push_back(row);
+    }
+    expectAsReference(scores);
+    expectAsReference(kFiveTakers);
+    expectAsReference({{1, 0, 1}, {1, 1, 1}});
+}
+
+TEST(StatisticsTest, WhatTheDataDoNotDefineIsADashNeverANumber)
+{
+    const CAttempt described = blueprint(3);
+    const CAssessmentStatistics none = CAssessmentStatistics::compute(described, {});
+    const CAssessmentStatistics one = statisticsOf({{1, 0, 1}});
+    const CAssessmentStatistics allRight = statisticsOf({{1, 1, 1}, {1, 1, 1}, {1, 1, 1}});
+    for (const CAssessmentStatistics* statistics : {&none, &one, &allRight})
+    {
+        EXPECT_FALSE(statistics->test().m_cronbachAlpha.has_value());
+        EXPECT_FALSE(statistics->test().m_standardError.has_value());
+        for (const SQuestionStatistics& question : statistics->questions())
+            EXPECT_FALSE(question.m_discrimination.has_value());
+        const std::string json = CStatisticsReport::json(*statistics);
+        const std::string csv = CStatisticsReport::csv(*statistics);
+        for (const std::string& text : {json, csv})
+        {
+            EXPECT_EQ(text.find("nan"), std::string::npos) << text;
+            EXPECT_EQ(text.find("inf"), std::string::npos) << text;
+        }
+        EXPECT_NE(json.find("\"cronbach_alpha\": null"), std::string::npos) << json;
+    }
+    EXPECT_EQ(none.test().m_attempts, 0u);
+    EXPECT_FALSE(none.test().m_mean.has_value());
+    EXPECT_EQ(none.notes().front(), "No attempt of this version of the assessment has been submitted yet.");
+    EXPECT_EQ(CStatisticsReport::json(none),
+              "{\"attempts\": 0, \"mean\": null, \"median\": null, \"standard_deviation\": null, \"lowest\": null, "
+              "\"highest\": null, \"cronbach_alpha\": null, \"standard_error\": null}\n");
+    EXPECT_FIGURE(one.test().m_mean, 200.0 / 3);
+    EXPECT_FALSE(one.test().m_standardDeviation.has_value());
+    EXPECT_EQ(CAssessmentStatistics::format(one.test().m_standardDeviation, 2), "\xE2\x80\x93");
+    EXPECT_FIGURE(allRight.questions()[0].m_facility, 1.0);
+    EXPECT_FIGURE(allRight.questions()[0].m_standardDeviation, 0.0);
+    EXPECT_EQ(allRight.questions()[0].flagWords(), "too-easy");
+    // The CSV leaves undefined figures empty: "1,Question 1,3,1.0000,0.0000,,too-easy"
+    EXPECT_NE(CStatisticsReport::csv(allRight).find("\r\n1,Question 1,3,1.0000,0.0000,,too-easy\r\n"),
+              std::string::npos)
+        << CStatisticsReport::csv(allRight);
+}
+
+// Six takers; question 1's key is A, but the two best takers chose B and the
+// weaker ones A: negative discrimination, and the key may be wrong.
+TEST(StatisticsTest, AKeyTheBestTakersAvoidIsFlaggedAsPossiblyWrong)
+{
+    const CAttempt described = blueprint(4);
+    std::vector<CAttempt> attempts = {
+        taken(described, {1, 0, 0, 0}), taken(described, {1, 0, 0, 0}), taken(described, {0, 0, 1, 0}),
+        taken(described, {0, 1, 0, 1}), taken(described, {0, 1, 1, 1}), taken(described, {2, 1, 1, 1}),
+    };
+    attempts[5].m_questions[0].m_chosen.clear(); // the weakest left it out
+    attempts[5].m_questions[0].m_right = false;
+    const CAssessmentStatistics statistics = CAssessmentStatistics::compute(described, attempts);
+    const SQuestionStatistics& question = statistics.questions()[0];
+    ASSERT_TRUE(question.m_discrimination.has_value());
+    EXPECT_LT(*question.m_discrimination, 0);
+    EXPECT_EQ(question.flagWords(), "negative-discrimination key-may-be-wrong");
+    EXPECT_EQ(CStatisticsReport::flagText(question), "⚠ key may be wrong, ✗ negative discrimination");
+    EXPECT_EQ(question.m_answerCounts, (std::vector<unsigned>{3, 2, 0, 0}));
+    EXPECT_EQ(question.m_unanswered, 1u);
+    EXPECT_EQ(CStatisticsReport::answerCountText(question), "A ✓ 3 · B 2 · C 0 · D 0 · none 1");
+    // Question 2 is right for the best takers only.
+    EXPECT_FALSE(statistics.questions()[1].has(SQuestionStatistics::eNegativeDiscrimination));
+}
+
+TEST(StatisticsTest, OnlySubmittedAttemptsOfThisVersionCountUnlessEarlierOnesAreAskedFor)
+{
+    const CAttempt now = blueprint(2, "version-2");
+    // The earlier version had the same first question and another second.
+    CAttempt before = blueprint(2, "version-1");
+    before.m_questions[1].m_fingerprint = "an-older-question";
+    std::vector<CAttempt> attempts = {taken(now, {0, 0}), taken(now, {1, 0}), taken(before, {0, 1}),
+                                      taken(before, {0, 1}), taken(now, {0, 0})};
+    attempts.back().m_status = CAttempt::eInProgress;
+
+    const CAssessmentStatistics alone = CAssessmentStatistics::compute(now, attempts);
+    EXPECT_EQ(alone.test().m_attempts, 2u);
+    EXPECT_EQ(alone.questions()[0].m_attempts, 2u);
+    EXPECT_EQ(alone.notes(), (std::vector<std::string>{
+                                 "1 attempt is still in progress and not counted.",
+                                 "2 attempts are of an earlier version of the assessment (questions changed, added "
+                                 "or removed since) and not counted."}));
+
+    CAssessmentStatistics::SOptions options;
+    options.m_includeEarlierVersions = true;
+    const CAssessmentStatistics together = CAssessmentStatistics::compute(now, attempts, options);
+    EXPECT_EQ(together.test().m_attempts, 2u) << "the test's figures stay with this version";
+    EXPECT_EQ(together.questions()[0].m_attempts, 4u);
+    EXPECT_FIGURE(together.questions()[0].m_facility, 0.75);
+    EXPECT_EQ(together.questions()[1].m_attempts, 2u) << "the changed question counts this version only";
+
+    // A question whose entry names none has no figures, and says so.
+    CAttempt broken = blueprint(2);
+    broken.m_questions[1].m_fingerprint.clear();
+    const CAssessmentStatistics gap = CAssessmentStatistics::compute(broken, attemptsScoring(broken, {{1, 0}}));
+    EXPECT_EQ(gap.questions()[1].m_attempts, 0u);
+    EXPECT_EQ(gap.notes().back(), "Question 2 names no question of the assessment: it has no figures.");
+}
+
+TEST(StatisticsTest, TheReportsSayWhatTheFiguresSay)
+{
+    CAttempt described = blueprint(3);
+    described.m_questions[0].m_questionText = "Is 1 < 2, \"really\"?";
+    std::vector<CAttempt> attempts = attemptsScoring(described, kFiveTakers);
+    attempts[0].m_taker = "<b>Ann</b>";
+    attempts[0].m_startedAt = "2026-12-07T09:00:00Z";
+    attempts[0].m_submittedAt = "2026-12-07T09:12:05Z";
+    const CAssessmentStatistics statistics = CAssessmentStatistics::compute(described, attempts);
+
+    const std::string csv = CStatisticsReport::csv(statistics);
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n")), CStatisticsReport::kCsvHeader);
+    EXPECT_NE(csv.find("\r\n1,\"Is 1 < 2, \"\"really\"\"?\",5,0.8000,0.4472,0.5345,\r\n"), std::string::npos) << csv;
+    EXPECT_EQ(CStatisticsReport::json(statistics),
+              "{\"attempts\": 5, \"mean\": 53.333333, \"median\": 66.666667, \"standard_deviation\": 38.005848, "
+              "\"lowest\": 0.000000, \"highest\": 100.000000, \"cronbach_alpha\": 0.692308, "
+              "\"standard_error\": 0.632456}\n");
+
+    const std::string html = CStatisticsReport::html(statistics, attempts, "Fractions & decimals.eva");
+    EXPECT_NE(html.find("<title>Results of Fractions &amp; decimals.eva</title>"), std::string::npos);
+    EXPECT_NE(html.find("&lt;b&gt;Ann&lt;/b&gt;"), std::string::npos) << "texts are escaped";
+    EXPECT_NE(html.find("12 min 05 s"), std::string::npos);
+    EXPECT_EQ(std::count(html.begin(), html.end(), '<') - std::count(html.begin(), html.end(), '>'), 0);
+    size_t plots = 0;
+    for (size_t at = html.find("<svg "); at != std::string::npos; at = html.find("<svg ", at + 1))
+        ++plots;
+    EXPECT_EQ(plots, 2u) << "the score and question plots stand inline";
+    EXPECT_EQ(html.find("<img"), std::string::npos) << "nothing outside the one file";
+
+    restest::CTempFolder folder;
+    std::string error;
+    EXPECT_TRUE(CStatisticsReport::write(statistics, attempts, "a.eva", folder.file("report.json"), &error)) << error;
+    std::ifstream written(folder.file("report.json"));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), CStatisticsReport::json(statistics));
+    EXPECT_FALSE(CStatisticsReport::write(statistics, attempts, "a.eva", folder.file("report.txt"), &error));
+    EXPECT_EQ(error, "The report " + folder.file("report.txt") +
+                         " cannot be written: its name must end in .html, .csv or .json.");
+    const std::string missing = folder.file("no/such/folder/report.csv");
+    EXPECT_FALSE(CStatisticsReport::write(statistics, attempts, "a.eva", missing, &error));
+    EXPECT_EQ(error.rfind("The report cannot be written to " + missing + ": ", 0), 0u) << error;
+}
+
+TEST(StatisticsTest, DurationsReadAsPeopleSayThem)
+{
+    CAttempt attempt;
+    attempt.m_startedAt = "2026-12-07T09:00:00Z";
+    attempt.m_submittedAt = "2026-12-07T10:02:30Z";
+    EXPECT_EQ(CStatisticsReport::durationSeconds(attempt), 3750);
+    EXPECT_EQ(CStatisticsReport::durationText(3750), "1 h 02 min");
+    EXPECT_EQ(CStatisticsReport::durationText(40), "40 s");
+    attempt.m_submittedAt.clear();
+    EXPECT_EQ(CStatisticsReport::durationSeconds(attempt), -1);
+    EXPECT_EQ(CStatisticsReport::durationText(-1), "\xE2\x80\x93");
+}
+
+TEST(StatisticsPlotsTest, TheAnswerPlotMarksTheKeyByMoreThanItsColour)
+{
+    const CAttempt described = blueprint(1);
+    const CAssessmentStatistics statistics =
+        CAssessmentStatistics::compute(described, {taken(described, {0}), taken(described, {2})});
+    const CStatisticsPlots::SBarChart chart = CStatisticsPlots::answerShares(statistics.questions()[0]);
+    EXPECT_EQ(chart.m_categories, (std::vector<std::string>{"A ✓ key", "B", "C", "D", "none"}));
+    EXPECT_EQ(chart.m_series[0].m_values, (std::vector<double>{50, 0, 50, 0, 0}));
+    EXPECT_NE(chart.m_categoryColours[0], chart.m_categoryColours[1]);
+
+    // Laid out small or large, every mark stays inside the plot.
+    for (const auto& [width, height] : {std::pair<double, double>{120, 90}, {1600, 900}})
+    {
+        const CPlotScene scene = CStatisticsPlots::layOut(chart, width, height);
+        for (const SPlotShape& shape : scene.shapes())
+        {
+            EXPECT_GE(std::min(shape.m_x, shape.m_x2), 0) << shape.m_text;
+            EXPECT_LE(std::max(shape.m_x, shape.m_x2), width) << shape.m_text;
+            EXPECT_GE(std::min(shape.m_y, shape.m_y2), 0) << shape.m_text;
+            EXPECT_LE(std::max(shape.m_y, shape.m_y2), height) << shape.m_text;
+        }
+        EXPECT_EQ(scene.toSvg().rfind("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"", 0), 0u);
+    }
+}
+
+} // namespace
