@@ -26,7 +26,8 @@ wxColour colourOf(std::uint32_t colour)
 
 wxFont fontOf(const SPlotShape& shape)
 {
-    return wxFont(wxFontInfo(wxSize(0, int(shape.m_fontSize + 0.5)))
+    // The scene's sizes are CSS pixels, as in the SVG: 0.75 points each.
+    return wxFont(wxFontInfo(shape.m_fontSize * 0.75)
                       .Family(wxFONTFAMILY_SWISS)
                       .Weight(shape.m_bold ? wxFONTWEIGHT_BOLD : wxFONTWEIGHT_NORMAL));
 }

@@ -291,12 +291,13 @@ bool CResultsFrame::TransferDataFromWindow()
 void CResultsFrame::showSummary()
 {
     const STestStatistics& test = m_results->getStatistics().test();
-    m_summary->SetLabel(wxString::Format(
-        wxString::FromUTF8("%u attempts   ·   mean %s   ·   median %s   ·   std. dev. %s   ·   lowest %s   ·   "
-                           "highest %s   ·   Cronbach's alpha %s   ·   std. error %s"),
-        test.m_attempts, figure(test.m_mean, 1, "%"), figure(test.m_median, 1, "%"),
-        figure(test.m_standardDeviation, 1, "%"), figure(test.m_lowest, 1, "%"), figure(test.m_highest, 1, "%"),
-        figure(test.m_cronbachAlpha, 3), figure(test.m_standardError, 2)));
+    const wxString dot = wxString::FromUTF8("   ·   ");
+    m_summary->SetLabel(wxString::Format("%u submitted attempts", test.m_attempts) + dot + "mean " +
+                        figure(test.m_mean, 1, "%") + dot + "median " + figure(test.m_median, 1, "%") + dot +
+                        "standard deviation " + figure(test.m_standardDeviation, 1, "%") + "\n" + "lowest " +
+                        figure(test.m_lowest, 1, "%") + dot + "highest " + figure(test.m_highest, 1, "%") + dot +
+                        "Cronbach's alpha " + figure(test.m_cronbachAlpha, 3) + dot +
+                        "standard error of measurement " + figure(test.m_standardError, 2) + " questions");
     wxString notes;
     if (m_readFailed)
         notes = m_readError + "\n";

@@ -11,11 +11,12 @@ const std::uint32_t kKeyGreen = 0x2e8b57;
 const std::uint32_t kDistractor = 0x8a96a3;
 const std::uint32_t kGrid = 0xe2e2e2;
 const std::uint32_t kAxis = 0x555555;
+const std::uint32_t kGuide = 0x888888;
 const double kLeft = 52;
-const double kRight = 18;
+const double kRight = 34;
 const double kBottom = 40;
 const double kTitleBaseline = 22;
-const double kMinLabelSpacing = 26;
+const double kMinLabelSpacing = 30;
 
 // A step of 1, 2 or 5 times a power of ten that gives about five ticks.
 double niceStep(double range)
@@ -26,6 +27,11 @@ double niceStep(double range)
         if (factor * power >= rough)
             return factor * power;
     return 10.0 * power;
+}
+
+size_t utf8Length(const std::string& text)
+{
+    return size_t(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xc0) != 0x80; }));
 }
 
 std::string tickLabel(double value, int decimals, const std::string& suffix)
@@ -47,14 +53,14 @@ std::string CStatisticsPlots::answerLetter(unsigned answer)
 CStatisticsPlots::SBarChart CStatisticsPlots::scoreHistogram(const CAssessmentStatistics& statistics)
 {
     SBarChart chart;
-    chart.m_title = "Scores of the takers (number of takers per score range)";
+    chart.m_title = "Takers per score range (%)";
     SBarChart::SSeries series;
     series.m_name = "Takers";
     series.m_colour = kBlue;
     const std::vector<unsigned>& bins = statistics.scoreHistogram();
     for (size_t bin = 0; bin < bins.size(); ++bin)
     {
-        chart.m_categories.push_back(std::to_string(bin * 10) + (bin == 9 ? "–100%" : "–" + std::to_string(bin * 10 + 9)));
+        chart.m_categories.push_back(std::to_string(bin * 10) + (bin == 9 ? "–100" : "–" + std::to_string(bin * 10 + 9)));
         series.m_values.push_back(bins[bin]);
         chart.m_valueLabels.push_back(bins[bin] > 0 ? std::to_string(bins[bin]) : std::string());
     }
@@ -85,7 +91,8 @@ CStatisticsPlots::SBarChart CStatisticsPlots::questionFigures(const CAssessmentS
         discrimination.m_values.push_back(question.m_discrimination.value_or(0.0));
     }
     chart.m_series = {facility, discrimination};
-    chart.m_guides = {{0.9, "too easy above 0.9"}, {0.2, "low discrimination / too hard below 0.2"}};
+    chart.m_guides = {{0.9, "0.9"}, {0.2, "0.2"}};
+    chart.m_guideNote = "above 0.9 too easy; below 0.2 too hard, or low discrimination";
     if (statistics.questions().empty())
         chart.m_emptyText = "The assessment has no questions";
     else if (statistics.test().m_attempts == 0)
@@ -125,16 +132,23 @@ CStatisticsPlots::SBarChart CStatisticsPlots::answerShares(const SQuestionStatis
 CPlotScene CStatisticsPlots::layOut(const SBarChart& chart, double width, double height)
 {
     CPlotScene scene(width, height);
-    scene.addText(kLeft, kTitleBaseline, chart.m_title, SPlotShape::eStart, 13, true);
+    scene.addText(kLeft, kTitleBaseline, chart.m_title, SPlotShape::eStart, 14, true);
     double top = kTitleBaseline + 14;
-    if (chart.m_series.size() > 1)
+    if (chart.m_series.size() > 1 || !chart.m_guideNote.empty())
     {
         double x = kLeft;
         for (const SBarChart::SSeries& series : chart.m_series)
         {
+            if (chart.m_series.size() < 2)
+                break;
             scene.addRectangle(x, top, x + 12, top + 12, series.m_colour);
-            scene.addText(x + 17, top + 11, series.m_name, SPlotShape::eStart);
-            x += 30 + 8.0 * series.m_name.size();
+            scene.addText(x + 17, top + 11, series.m_name, SPlotShape::eStart, 12);
+            x += 34 + 7.5 * double(series.m_name.size());
+        }
+        if (!chart.m_guideNote.empty())
+        {
+            scene.addLine(x, top + 7, x + 20, top + 7, kGuide, 1, true);
+            scene.addText(x + 25, top + 11, chart.m_guideNote, SPlotShape::eStart, 12, false, 0x555555);
         }
         top += 22;
     }
@@ -152,7 +166,7 @@ CPlotScene CStatisticsPlots::layOut(const SBarChart& chart, double width, double
     {
         scene.addLine(left, yOf(tick), right, yOf(tick), kGrid);
         scene.addText(left - 6, yOf(tick) + 4, tickLabel(tick, chart.m_tickDecimals, chart.m_tickSuffix),
-                      SPlotShape::eEnd, 10);
+                      SPlotShape::eEnd, 11);
     }
     scene.addLine(left, top, left, bottom, kAxis);
     scene.addLine(left, yOf(0), right, yOf(0), kAxis);
@@ -168,7 +182,13 @@ CPlotScene CStatisticsPlots::layOut(const SBarChart& chart, double width, double
     const double group = (right - left) / double(count);
     const double inner = group * 0.75;
     const double barWidth = inner / double(std::max<size_t>(1, chart.m_series.size()));
-    const size_t labelEvery = size_t(std::ceil(kMinLabelSpacing / std::max(group, 1.0)));
+    // Texts are not measured here (the scene is drawn by the toolkit and by
+    // browsers alike): a 12 px label is taken as 7 px a character.
+    size_t longest = 1;
+    for (const std::string& label : chart.m_categories)
+        longest = std::max(longest, utf8Length(label));
+    const double labelWidth = std::max(kMinLabelSpacing, 7.0 * double(longest) + 10);
+    const size_t labelEvery = size_t(std::ceil(labelWidth / std::max(group, 1.0)));
     for (size_t category = 0; category < count; ++category)
     {
         const double groupLeft = left + double(category) * group + (group - inner) / 2;
@@ -186,14 +206,14 @@ CPlotScene CStatisticsPlots::layOut(const SBarChart& chart, double width, double
         const double middle = left + (double(category) + 0.5) * group;
         if (category < chart.m_valueLabels.size() && !chart.m_valueLabels[category].empty() && group >= 24)
             scene.addText(middle, yOf(chart.m_series[0].m_values[category]) - 4, chart.m_valueLabels[category],
-                          SPlotShape::eMiddle, 10);
+                          SPlotShape::eMiddle, 11);
         if (category % std::max<size_t>(1, labelEvery) == 0)
-            scene.addText(middle, bottom + 16, chart.m_categories[category], SPlotShape::eMiddle, 10);
+            scene.addText(middle, bottom + 17, chart.m_categories[category], SPlotShape::eMiddle, 12);
     }
     for (const auto& [value, label] : chart.m_guides)
     {
-        scene.addLine(left, yOf(value), right, yOf(value), 0x999999, 1, true);
-        scene.addText(right, yOf(value) - 3, label, SPlotShape::eEnd, 9, false, 0x666666);
+        scene.addLine(left, yOf(value), right, yOf(value), kGuide, 1, true);
+        scene.addText(right + 3, yOf(value) + 4, label, SPlotShape::eStart, 11, false, 0x555555);
     }
     return scene;
 }

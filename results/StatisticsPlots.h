@@ -38,6 +38,8 @@ public:
         std::vector<std::string> m_valueLabels;
         /// Dashed reference lines across the plot, each with its label.
         std::vector<std::pair<double, std::string>> m_guides;
+        /// What the reference lines mean, beside the legend.
+        std::string m_guideNote;
         /// Shown instead of the bars when there is nothing to plot.
         std::string m_emptyText;
     };

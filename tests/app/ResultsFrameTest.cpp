@@ -1,0 +1,330 @@
+// The author's results window: attempts sorted, filtered and deleted, the
+// questions with their figures, the plots on screen and saved, a store that
+// cannot be read, and evalon --report.
+
+#include "app/AssessmentDocument.h"
+#include "app/PlotPanel.h"
+#include "app/ResultsCommands.h"
+#include "app/ResultsFrame.h"
+#include "assessment/EVAssessmentMgrDataDlg.h"
+#include "results/ResultsStore.h"
+#include "tests/app/TestAssessments.h"
+#include "tests/support/WxTest.h"
+
+#include <wx/button.h>
+#include <wx/datectrl.h>
+#include <wx/dir.h>
+#include <wx/file.h>
+#include <wx/ffile.h>
+#include <wx/notebook.h>
+#include <wx/stattext.h>
+
+namespace
+{
+
+void screenshot(wxWindow* window, const char* name)
+{
+    wxString folder;
+    if (wxGetEnv("EVALON_SCREENSHOTS", &folder))
+        evtest::grabWindow(window).SaveFile(folder + "/" + name + ".png", wxBITMAP_TYPE_PNG);
+}
+
+std::vector<wxString> column(wxListCtrl* list, int index)
+{
+    std::vector<wxString> texts;
+    for (long row = 0; row < list->GetItemCount(); ++row)
+        texts.push_back(list->GetItemText(row, index));
+    return texts;
+}
+
+void clickColumn(wxListCtrl* list, int index)
+{
+    wxListEvent event(wxEVT_LIST_COL_CLICK, list->GetId());
+    event.SetEventObject(list);
+    event.m_col = index;
+    list->GetEventHandler()->ProcessEvent(event);
+}
+
+class ResultsFrameTest : public evtest::CTempDirTest
+{
+protected:
+    void SetUp() override
+    {
+        CTempDirTest::SetUp();
+        storeUrl = "sqlite:" + path("results.sqlite");
+        ASSERT_TRUE(document.open(apptest::sampleFile())) << document.getLastError();
+    }
+
+    void TearDown() override
+    {
+        if (frame)
+            frame->Destroy();
+        evtest::pumpEvents();
+        CTempDirTest::TearDown();
+    }
+
+    // An attempt at the sample by `taker`, right on the first `numRight`
+    // questions and answering the rest with an answer that is not the key,
+    // submitted on `day` of December 2026 at noon (UTC) after `minutes`.
+    void store(const std::string& taker, unsigned numRight, int day, int minutes = 10, bool submit = true)
+    {
+        CAssessmentMgr& assessment = *document.getAssessment();
+        CAttempt attempt =
+            CAttempt::begin(assessment, CResultsCommands::assessmentKey(apptest::sampleFile()).utf8_string(), taker);
+        for (unsigned position = 0; position < assessment.getCount(); ++position)
+        {
+            const SQuestionResult& question = attempt.m_questions[position];
+            std::vector<unsigned> chosen = question.m_correct;
+            if (position >= numRight)
+                chosen = {question.m_correct.front() == 0 ? 1u : 0u};
+            attempt.setAnswers(position, chosen);
+        }
+        if (submit)
+            attempt.submit();
+        attempt.m_startedAt = wxString::Format("2026-12-%02dT12:00:00Z", day).utf8_string();
+        if (submit)
+            attempt.m_submittedAt = (wxDateTime(wxDateTime::wxDateTime_t(day), wxDateTime::Dec, 2026, 12) +
+                                     wxTimeSpan::Minutes(minutes))
+                                        .Format("%Y-%m-%dT%H:%M:%SZ")
+                                        .utf8_string();
+        std::string error;
+        auto results = CResultsStore::open(storeUrl.utf8_string(), &error);
+        ASSERT_TRUE(results && results->saveAttempt(attempt, &error)) << error;
+        ids[taker] = attempt.m_id;
+    }
+
+    void openFrame(const wxString& url)
+    {
+        frame = new CResultsFrame(nullptr);
+        frame->initialize(document.getAssessment(), apptest::sampleFile(), url);
+        frame->Show();
+        evtest::pumpEvents();
+        attempts = evtest::findControl<wxListCtrl>(frame, CResultsFrame::kAttemptsListID);
+        questions = evtest::findControl<wxListCtrl>(frame, CResultsFrame::kQuestionsListID);
+    }
+
+    wxString summary() const
+    {
+        return evtest::findControl<wxStaticText>(frame, CResultsFrame::kSummaryID)->GetLabel();
+    }
+    wxString notes() const { return evtest::findControl<wxStaticText>(frame, CResultsFrame::kNotesID)->GetLabel(); }
+
+    void showPage(int page)
+    {
+        evtest::findControl<wxNotebook>(frame, CResultsFrame::kNotebookID)->SetSelection(page);
+        evtest::pumpEvents();
+    }
+
+    wxString storeUrl;
+    CAssessmentDocument document;
+    CResultsFrame* frame = nullptr;
+    wxListCtrl* attempts = nullptr;
+    wxListCtrl* questions = nullptr;
+    std::map<std::string, std::string> ids;
+};
+
+TEST_F(ResultsFrameTest, AttemptsAreSortedFilteredByDateAndDeletedOnlyWhenTheAuthorSaysSo)
+{
+    store("Ann", 10, 1, 25);
+    store("Ben", 5, 5, 8);
+    store("Cy", 8, 6, 61);
+    store("Dee", 2, 7, 0, false);
+    openFrame(storeUrl);
+    ASSERT_TRUE(attempts && questions);
+    screenshot(frame, "results-attempts");
+
+    EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Ann", "Ben", "Cy", "Dee"})) << "oldest first";
+    EXPECT_EQ(column(attempts, 3), (std::vector<wxString>{"100%", "50%", "80%", wxString::FromUTF8("–")}));
+    EXPECT_EQ(column(attempts, 2), (std::vector<wxString>{"25 min 00 s", "8 min 00 s", "1 h 01 min",
+                                                          wxString::FromUTF8("–")}));
+    EXPECT_EQ(attempts->GetItemText(3, 4), "in progress, at question 1");
+    EXPECT_TRUE(summary().StartsWith("3 submitted attempts")) << summary();
+    EXPECT_NE(summary().Find(wxString::FromUTF8("mean 76.7%")), wxNOT_FOUND) << summary();
+    EXPECT_EQ(notes(), "1 attempt is still in progress and not counted.");
+
+    clickColumn(attempts, 3);
+    EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Ben", "Cy", "Ann", "Dee"})) << "by score, unscored last";
+    clickColumn(attempts, 3);
+    EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Dee", "Ann", "Cy", "Ben"})) << "turned round";
+    clickColumn(attempts, 2);
+    EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Ben", "Ann", "Cy", "Dee"})) << "by duration";
+
+    // Only what was submitted (or started, in progress) from 5 December on.
+    auto* from = evtest::findControl<wxDatePickerCtrl>(frame, CResultsFrame::kFromDateID);
+    from->SetValue(wxDateTime(5, wxDateTime::Dec, 2026));
+    evtest::clickCheckBox(evtest::findControl<wxCheckBox>(frame, CResultsFrame::kFromCheckID), true);
+    EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Ben", "Cy", "Dee"}));
+    evtest::clickCheckBox(evtest::findControl<wxCheckBox>(frame, CResultsFrame::kFromCheckID), false);
+    EXPECT_EQ(attempts->GetItemCount(), 4);
+
+    // Ben's attempt (the first row, sorted by duration): kept on No, gone on Yes.
+    evtest::selectListItem(attempts, 0);
+    auto* remove = evtest::findControl<wxButton>(frame, CResultsFrame::kDeleteAttemptID);
+    const wxString question = "Delete the attempt of Ben (2026-12-05 " +
+                              wxDateTime(5, wxDateTime::Dec, 2026, 12, 8).FromTimezone(wxDateTime::UTC).Format("%H:%M") +
+                              ")?\n\nIts answers are removed from the results store for good and no longer count "
+                              "in the statistics.";
+    wxTEST_DIALOG(evtest::clickButton(remove), expectMessage(question, wxID_NO, "Evalon"));
+    EXPECT_EQ(attempts->GetItemCount(), 4);
+    wxTEST_DIALOG(evtest::clickButton(remove), expectMessage(question, wxID_YES, "Evalon"));
+    EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Ann", "Cy", "Dee"}));
+    EXPECT_TRUE(summary().StartsWith("2 submitted attempts")) << "the statistics leave it out at once";
+    std::string error;
+    CAttempt gone;
+    auto results = CResultsStore::open(storeUrl.utf8_string(), &error);
+    EXPECT_FALSE(results->loadAttempt(ids["Ben"], &gone, &error)) << "and so does the store";
+}
+
+TEST_F(ResultsFrameTest, TheQuestionsShowTheirFiguresAndTheChosenQuestionsAnswers)
+{
+    store("Ann", 10, 1);
+    store("Ben", 5, 2);
+    store("Cy", 8, 3);
+    openFrame(storeUrl);
+    showPage(1);
+    screenshot(frame, "results-questions");
+    ASSERT_EQ(questions->GetItemCount(), 10);
+    EXPECT_EQ(questions->GetItemText(0, 1), "The Sun is a star.");
+    EXPECT_EQ(column(questions, 3)[0], "1.00") << "everybody got the first right";
+    EXPECT_EQ(questions->GetItemText(0, 7), wxString::FromUTF8("▲ too easy"));
+    EXPECT_EQ(questions->GetItemText(8, 3), "0.33");
+    EXPECT_EQ(questions->GetItemText(0, 6), wxString::FromUTF8("A ✓ 3 · B 0 · none 0"));
+
+    auto* plot = dynamic_cast<CPlotPanel*>(frame->FindWindow(CResultsFrame::kAnswerPlotID));
+    ASSERT_TRUE(plot);
+    EXPECT_EQ(plot->getChart().m_title, "Question 1: share of takers choosing each answer") << "the first to begin";
+    evtest::selectListItem(questions, 8);
+    EXPECT_EQ(plot->getChart().m_title, "Question 9: share of takers choosing each answer");
+
+    // A row opens its question's entry, where the author can fix it.
+    bool opened = false;
+    CExpectDialog<CEVAssessmentMgrDataDlg> entry([&](CEVAssessmentMgrDataDlg* dialog) {
+        evtest::showAsModal(dialog);
+        opened = true;
+        return wxID_CANCEL;
+    });
+    wxTEST_DIALOG(evtest::activateListItem(questions, 8), entry);
+    EXPECT_TRUE(opened);
+
+    // Sorting by facility puts the hardest first; the selection stays.
+    clickColumn(questions, 3);
+    EXPECT_EQ(questions->GetItemText(questions->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 0), "9");
+    EXPECT_EQ(column(questions, 3).front(), "0.33");
+}
+
+TEST_F(ResultsFrameTest, ThePlotsAreDrawnAtTheirSizeAndSavedAsPngAndSvg)
+{
+    store("Ann", 10, 1);
+    store("Ben", 5, 2);
+    store("Cy", 8, 3);
+    openFrame(storeUrl);
+    frame->SetSize(1200, 760);
+    showPage(2);
+    auto* histogram = dynamic_cast<CPlotPanel*>(frame->FindWindow(CResultsFrame::kHistogramPlotID));
+    ASSERT_TRUE(histogram);
+    evtest::pumpEvents();
+    screenshot(frame, "results-plots");
+
+    // Three takers in three score ranges: three bars of the plot's blue.
+    const wxImage shown = evtest::grabWindow(histogram);
+    int blue = 0;
+    for (int x = 0; x < shown.GetWidth(); ++x)
+        for (int y = 0; y < shown.GetHeight(); y += 4)
+            blue += evtest::coloursNear(evtest::pixelAt(shown, x, y), wxColour(0x3b, 0x6e, 0xa5), 12);
+    EXPECT_GT(blue, 100);
+
+    const wxString png = path("scores.png");
+    wxTEST_DIALOG(evtest::clickButton(frame->FindWindow(CResultsFrame::kSaveHistogramPngID)),
+                  expectFileDialog(png));
+    wxImage saved;
+    ASSERT_TRUE(saved.LoadFile(png, wxBITMAP_TYPE_PNG));
+    EXPECT_EQ(saved.GetSize(), histogram->GetClientSize());
+
+    const wxString svg = path("questions.svg");
+    wxTEST_DIALOG(evtest::clickButton(frame->FindWindow(CResultsFrame::kSaveFiguresSvgID)), expectFileDialog(svg));
+    wxString text;
+    ASSERT_TRUE(wxFFile(svg).ReadAll(&text));
+    EXPECT_NE(text.Find("<svg"), wxNOT_FOUND);
+    EXPECT_NE(text.Find("Facility and discrimination of each question"), wxNOT_FOUND);
+    wxArrayString files;
+    wxDir::GetAllFiles(dir(), &files, "*.??g*", wxDIR_FILES);
+    files.Sort();
+    EXPECT_EQ(std::vector<wxString>(files.begin(), files.end()), (std::vector<wxString>{svg, png}))
+        << "no temporary file is left behind";
+
+    // Exports go where the author says.
+    const wxString report = path("report.html");
+    wxTEST_DIALOG(evtest::clickButton(frame->FindWindow(CResultsFrame::kExportHtmlID)), expectFileDialog(report));
+    ASSERT_TRUE(wxFFile(report).ReadAll(&text));
+    EXPECT_NE(text.Find("<h1>Results of solar-system.eva</h1>"), wxNOT_FOUND);
+}
+
+TEST_F(ResultsFrameTest, AStoreThatCannotBeReadIsNamedAndRefreshReadsAgain)
+{
+    const wxString notADatabase = writeFile("notes.sqlite", std::string(4096, 'x'));
+    openFrame("sqlite:" + notADatabase);
+    EXPECT_NE(notes().Find(notADatabase), wxNOT_FOUND) << notes();
+    EXPECT_TRUE(summary().StartsWith("0 submitted attempts"));
+    frame->Destroy();
+    evtest::pumpEvents();
+
+    openFrame(storeUrl);
+    EXPECT_EQ(notes(), "No attempt of this version of the assessment has been submitted yet.");
+    EXPECT_EQ(attempts->GetItemCount(), 0);
+    store("Ann", 10, 1);
+    evtest::clickButton(frame->FindWindow(CResultsFrame::kRefreshID));
+    EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Ann"}));
+    EXPECT_TRUE(notes().empty());
+}
+
+TEST_F(ResultsFrameTest, TheAuthoringWindowOpensOneResultsWindow)
+{
+    auto* authoring = new CAuthoringFrame();
+    authoring->initialize(&document);
+    authoring->Show();
+    evtest::clickButton(authoring->FindWindow(CAuthoringFrame::kResultsID));
+    CResultsFrame* first = authoring->getResultsFrame();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->IsShown());
+    EXPECT_EQ(first->GetTitle(), "Results of solar-system.eva - Evalon");
+    evtest::clickButton(authoring->FindWindow(CAuthoringFrame::kResultsID));
+    EXPECT_EQ(authoring->getResultsFrame(), first);
+    authoring->Destroy();
+    evtest::pumpEvents();
+}
+
+class ReportProgramTest : public apptest::CProgramTest
+{
+protected:
+    wxString firstError() const { return errors.empty() ? wxString() : errors[0]; }
+};
+
+TEST_F(ReportProgramTest, ReportWritesJsonCsvAndHtmlAndRefusesOtherNames)
+{
+    const wxString url = "sqlite:" + path("results.sqlite");
+    const wxString sample = apptest::sampleFile();
+    ASSERT_EQ(run("--record \"" + sample + "\" --taker Ann --answers \"0;1;1;2;0,2,3,4;0;1;0,1;0;0,2,4,6,8,9\" --store " + url), 0)
+        << firstError();
+    ASSERT_EQ(run("--record \"" + sample + "\" --taker Ben --answers \"1;1;1;2;0;0;0;0,1;1;0\" --store " + url), 0)
+        << firstError();
+
+    ASSERT_EQ(run("--report \"" + sample + "\" --store " + url + " --to " + path("figures.json")), 0) << firstError();
+    wxString json;
+    ASSERT_TRUE(wxFFile(path("figures.json")).ReadAll(&json));
+    EXPECT_EQ(json, "{\"attempts\": 2, \"mean\": 75.000000, \"median\": 75.000000, \"standard_deviation\": "
+                    "35.355339, \"lowest\": 50.000000, \"highest\": 100.000000, \"cronbach_alpha\": 0.888889, "
+                    "\"standard_error\": 1.178511}\n");
+    ASSERT_EQ(run("--report \"" + sample + "\" --store " + url + " --to " + path("questions.csv")), 0) << firstError();
+    wxString csv;
+    ASSERT_TRUE(wxFFile(path("questions.csv")).ReadAll(&csv));
+    EXPECT_TRUE(csv.StartsWith("position,question,attempts,facility_index,standard_deviation,discrimination_index,"
+                               "flags\r\n1,The Sun is a star.,2,0.5000,0.7071,1.0000,\r\n"))
+        << csv;
+
+    EXPECT_NE(run("--report \"" + sample + "\" --to " + path("report.txt")), 0);
+    ASSERT_FALSE(errors.empty());
+    EXPECT_NE(errors[0].Find("--report writes .html, .csv or .json"), wxNOT_FOUND) << errors[0];
+    EXPECT_FALSE(wxFileExists(path("report.txt")));
+}
+
+} // namespace
