@@ -32,6 +32,7 @@ bool CAssessmentResults::read()
         CResultsStore::SFilter filter;
         filter.m_assessmentFile = m_assessmentKey;
         filter.m_questionTexts = false;
+        filter.m_knownVersion = m_blueprint.m_assessmentFingerprint;
         std::vector<CAttempt> attempts;
         if (m_store->listAttempts(filter, &attempts, &error))
         {

@@ -27,8 +27,9 @@ public:
     // getLastError(), when the store cannot be read: what was read before
     // stays.
     bool read();
-    // Computes the statistics again from the attempts read (after the
-    // assessment's questions or the options changed).
+    // Computes the statistics again from the attempts read, after the
+    // options changed. (After the questions changed, read() again: this
+    // version's attempts are read without what the assessment itself says.)
     void recompute();
     // Removes an attempt from the store and from what was read.
     bool deleteAttempt(const std::string& id);

@@ -57,22 +57,15 @@ wxString fromUtf8(const std::string& text)
     return wxString::FromUTF8(text.c_str());
 }
 
-bool parseUtc(const std::string& text, wxDateTime* time)
-{
-    wxString::const_iterator end;
-    const wxString value = fromUtf8(text);
-    return !text.empty() && time->ParseFormat(value, "%Y-%m-%dT%H:%M:%SZ", &end) && end == value.end();
-}
-
 // The time an attempt was submitted, or started while in progress, in
 // this machine's time zone.
 wxDateTime localTimeOf(const CAttempt& attempt)
 {
-    wxDateTime time;
+    long long seconds = 0;
     const std::string& text = attempt.m_status == CAttempt::eSubmitted ? attempt.m_submittedAt : attempt.m_startedAt;
-    if (!parseUtc(text, &time))
+    if (!CAttempt::parseUtc(text, &seconds))
         return wxDateTime();
-    return time.FromTimezone(wxDateTime::UTC);
+    return wxDateTime(time_t(seconds));
 }
 
 wxString oneLine(const std::string& text, size_t maxLength = 90)
@@ -117,12 +110,12 @@ void CResultsFrame::zeroInit()
     m_notes = nullptr;
     m_includeEarlier = nullptr;
     m_notebook = nullptr;
-    m_attemptsList = nullptr;
+    m_attempts = nullptr;
     m_fromCheck = nullptr;
     m_fromDate = nullptr;
     m_toCheck = nullptr;
     m_toDate = nullptr;
-    m_questionsList = nullptr;
+    m_questions = nullptr;
     m_answerPlot = nullptr;
     m_histogramPlot = nullptr;
     m_figuresPlot = nullptr;
@@ -174,16 +167,14 @@ wxWindow* CResultsFrame::createAttemptsPage(wxWindow* parent)
     filter->AddStretchSpacer(1);
     filter->Add(new wxButton(page, kDeleteAttemptID, "&Delete Attempt..."), 0);
 
-    m_attemptsList = new wxListCtrl(page, kAttemptsListID, wxDefaultPosition, wxDefaultSize,
-                                    wxLC_REPORT | wxLC_SINGLE_SEL);
     wxArrayString headers;
     for (const char* header : {"Taker", "Submitted", "Duration", "Score", "Status"})
         headers.push_back(header);
-    m_attempts.reset(new CSortableList(m_attemptsList, headers, {260, 160, 110, 80, 260}));
+    m_attempts = new CSortableListCtrl(page, kAttemptsListID, headers, {260, 160, 110, 80, 260});
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(filter, 0, wxEXPAND | wxALL, 8);
-    sizer->Add(m_attemptsList, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
+    sizer->Add(m_attempts, 1, wxEXPAND | wxLEFT | wxRIGHT | wxBOTTOM, 8);
     page->SetSizer(sizer);
     return page;
 }
@@ -191,18 +182,17 @@ wxWindow* CResultsFrame::createAttemptsPage(wxWindow* parent)
 wxWindow* CResultsFrame::createQuestionsPage(wxWindow* parent)
 {
     auto* page = new wxPanel(parent);
-    m_questionsList = new wxListCtrl(page, kQuestionsListID, wxDefaultPosition, wxSize(-1, 220),
-                                     wxLC_REPORT | wxLC_SINGLE_SEL);
     wxArrayString headers;
     for (const char* header :
          {"#", "Question", "Attempts", "Facility", "Std. dev.", "Discrimination", "Answers chosen", "Flags"})
         headers.push_back(header);
-    m_questions.reset(new CSortableList(m_questionsList, headers, {40, 260, 70, 70, 70, 100, 180, 220}));
+    m_questions = new CSortableListCtrl(page, kQuestionsListID, headers, {40, 280, 70, 70, 70, 100, 180, 220},
+                                        wxSize(-1, 220));
     m_answerPlot = new CPlotPanel(page, kAnswerPlotID, wxDefaultPosition, wxSize(420, 240),
                                   wxFULL_REPAINT_ON_RESIZE, "answers");
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(m_questionsList, 1, wxEXPAND | wxALL, 8);
+    sizer->Add(m_questions, 1, wxEXPAND | wxALL, 8);
     sizer->Add(m_answerPlot, 1, wxEXPAND | wxLEFT | wxRIGHT, 8);
     sizer->Add(createSaveButtons(page, kSaveAnswerPngID, kSaveAnswerSvgID), 0, wxEXPAND | wxALL, 8);
     page->SetSizer(sizer);
@@ -313,7 +303,7 @@ void CResultsFrame::showSummary()
 
 void CResultsFrame::showAttempts()
 {
-    std::vector<CSortableList::SRow> rows;
+    std::vector<CSortableListCtrl::SRow> rows;
     const wxDateTime from = m_fromCheck->GetValue() ? m_fromDate->GetValue().GetDateOnly() : wxDateTime();
     const wxDateTime to = m_toCheck->GetValue() ? m_toDate->GetValue().GetDateOnly() : wxDateTime();
     for (const CAttempt& attempt : m_results->getAttempts())
@@ -330,7 +320,7 @@ void CResultsFrame::showAttempts()
         if (!current)
             status += ", earlier version of the assessment";
         const long long duration = submitted ? CStatisticsReport::durationSeconds(attempt) : -1;
-        CSortableList::SRow row;
+        CSortableListCtrl::SRow row;
         row.m_key = fromUtf8(attempt.m_id);
         row.m_cells = {fromUtf8(attempt.m_taker),
                        when.IsValid() ? when.Format("%Y-%m-%d %H:%M") : wxString(),
@@ -347,10 +337,10 @@ void CResultsFrame::showAttempts()
 
 void CResultsFrame::showQuestions()
 {
-    std::vector<CSortableList::SRow> rows;
+    std::vector<CSortableListCtrl::SRow> rows;
     for (const SQuestionStatistics& question : m_results->getStatistics().questions())
     {
-        CSortableList::SRow row;
+        CSortableListCtrl::SRow row;
         row.m_key = wxString::Format("%u", question.m_position);
         row.m_cells = {wxString::Format("%u", question.m_position + 1),
                        question.m_fingerprint.empty() ? wxString("(no question)") : oneLine(question.m_questionText),
@@ -435,13 +425,13 @@ void CResultsFrame::OnUpdateDelete(wxUpdateUIEvent& event)
 void CResultsFrame::OnDeleteAttempt(wxCommandEvent&)
 {
     const wxString id = m_attempts->getSelectedKey();
-    const long index = m_attemptsList->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
+    const long index = m_attempts->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
     if (id.empty() || index < 0)
         return;
     const wxString question = wxString::Format(
         "Delete the attempt of %s (%s)?\n\nIts answers are removed from the results store for good and no longer "
         "count in the statistics.",
-        m_attemptsList->GetItemText(index, 0), m_attemptsList->GetItemText(index, 1));
+        m_attempts->GetItemText(index, 0), m_attempts->GetItemText(index, 1));
     if (wxMessageBox(question, kCaption, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) != wxYES)
         return;
     if (!m_results->deleteAttempt(id.utf8_string()))
@@ -476,9 +466,9 @@ void CResultsFrame::OnQuestionActivated(wxListEvent& event)
     CEVAssessmentMgrDataDlg dialog(this);
     dialog.initialize(m_assessment, m_assessment->getDataAtIndex(unsigned(position)));
     dialog.ShowModal();
-    // An edited question is another question: its figures start afresh.
-    m_results->recompute();
-    TransferDataToWindow();
+    // An edited question is another question: its figures start afresh, and
+    // the attempts are read again against the assessment's new version.
+    refresh();
 }
 
 void CResultsFrame::OnSavePlot(wxCommandEvent& event)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SortableList.h"
+#include "app/SortableListCtrl.h"
 
 #include <wx/frame.h>
 #include <wx/timer.h>
@@ -14,7 +14,6 @@ class wxButton;
 class wxCheckBox;
 class wxDatePickerCtrl;
 class wxDateEvent;
-class wxListCtrl;
 class wxListEvent;
 class wxNotebook;
 class wxStaticText;
@@ -119,17 +118,15 @@ private:
     wxStaticText* m_notes;
     wxCheckBox* m_includeEarlier;
     wxNotebook* m_notebook;
-    wxListCtrl* m_attemptsList;
+    CSortableListCtrl* m_attempts;
     wxCheckBox* m_fromCheck;
     wxDatePickerCtrl* m_fromDate;
     wxCheckBox* m_toCheck;
     wxDatePickerCtrl* m_toDate;
-    wxListCtrl* m_questionsList;
+    CSortableListCtrl* m_questions;
     CPlotPanel* m_answerPlot;
     CPlotPanel* m_histogramPlot;
     CPlotPanel* m_figuresPlot;
-    std::unique_ptr<CSortableList> m_attempts;
-    std::unique_ptr<CSortableList> m_questions;
     wxTimer m_timer;
 
     wxDECLARE_EVENT_TABLE();

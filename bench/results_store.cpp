@@ -8,10 +8,10 @@
 //   bench/results_postgresql build
 
 #include "results/ResultsStore.h"
+#include "bench/support/ResultsBenchStore.h"
 #include "tests/results/ResultsTestSupport.h"
 
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -74,45 +74,12 @@ void BM_PageChangeOf100QuestionsSqlite(benchmark::State& state)
 }
 BENCHMARK(BM_PageChangeOf100QuestionsSqlite)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// 10,000 submitted attempts of 50 questions: one stored through the library,
-// the rest copied from it in one SQL transaction under new ids.
-void fillStore(const std::string& path, unsigned count)
-{
-    std::string error;
-    {
-        auto store = CResultsStore::open("sqlite:" + path, &error);
-        auto assessment = restest::makeAssessment(50);
-        CAttempt attempt = CAttempt::begin(*assessment, "/bench/read.eva", "Taker");
-        for (unsigned position = 0; position < 50; ++position)
-            attempt.setAnswers(position, restest::answersOf(7, position));
-        attempt.submit();
-        store->saveAttempt(attempt, &error);
-    }
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    const std::string copies = std::to_string(count - 1);
-    const std::string sql =
-        "BEGIN;"
-        "CREATE TEMP TABLE n AS WITH RECURSIVE c(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM c WHERE i < " +
-        copies +
-        ") SELECT i FROM c;"
-        "INSERT INTO attempts SELECT a.id || '-' || n.i, assessment_file, assessment_fingerprint,"
-        " taker || ' ' || n.i, machine, started_at, saved_at, submitted_at, status, current_page, revision,"
-        " score, to_review, question_count FROM attempts a, n;"
-        "INSERT INTO attempt_questions SELECT q.attempt_id || '-' || n.i, position, question_file,"
-        " question_fingerprint, question_text, answer_count, chosen, correct, is_right"
-        " FROM attempt_questions q, n;"
-        "COMMIT;";
-    sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-}
-
 void BM_ReadAll10000AttemptsOf50Questions(benchmark::State& state)
 {
     // Filled once, however often the framework runs this function.
     static restest::CTempFolder folder;
     static const std::string path = folder.file("results.sqlite");
-    static const bool filled = (fillStore(path, 10000), true);
+    static const bool filled = (resbench::fillStore(path, 10000, 50, "/bench/read.eva"), true);
     (void)filled;
     auto store = openOrFail("sqlite:" + path, state);
     if (!store)

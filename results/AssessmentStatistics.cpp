@@ -31,14 +31,6 @@ double rightCount(const CAttempt& attempt)
                                 [](const SQuestionResult& question) { return question.m_right; }));
 }
 
-const SQuestionResult* findByFingerprint(const CAttempt& attempt, const std::string& fingerprint)
-{
-    for (const SQuestionResult& question : attempt.m_questions)
-        if (question.m_fingerprint == fingerprint)
-            return &question;
-    return nullptr;
-}
-
 std::string plural(size_t count, const char* one, const char* many)
 {
     return std::to_string(count) + " " + (count == 1 ? one : many);
@@ -165,6 +157,19 @@ CAssessmentStatistics CAssessmentStatistics::compute(const CAttempt& blueprint, 
         question.m_answerCounts.assign(described.m_numAnswers, 0);
         statistics.m_questions.push_back(question);
     }
+    // Each attempt's total once; this version's questions stand at their
+    // positions, earlier versions' are found by fingerprint.
+    std::vector<SCounted> counted;
+    for (const CAttempt* attempt : current)
+        counted.push_back({attempt, rightCount(*attempt), true, {}});
+    if (options.m_includeEarlierVersions)
+        for (const CAttempt* attempt : earlier)
+        {
+            SCounted entry{attempt, rightCount(*attempt), false, {}};
+            for (const SQuestionResult& question : attempt->m_questions)
+                entry.m_byFingerprint.emplace(question.m_fingerprint, &question);
+            counted.push_back(std::move(entry));
+        }
     for (SQuestionStatistics& question : statistics.m_questions)
     {
         if (question.m_fingerprint.empty())
@@ -173,10 +178,7 @@ CAssessmentStatistics CAssessmentStatistics::compute(const CAttempt& blueprint, 
                                          " names no question of the assessment: it has no figures.");
             continue;
         }
-        std::vector<const CAttempt*> meeting(current);
-        if (options.m_includeEarlierVersions)
-            meeting.insert(meeting.end(), earlier.begin(), earlier.end());
-        statistics.computeQuestion(question, meeting);
+        statistics.computeQuestion(question, counted);
     }
 
     if (current.empty())
@@ -237,17 +239,24 @@ void CAssessmentStatistics::computeTest(const std::vector<const CAttempt*>& curr
     m_test.m_standardError = std::sqrt(*totalVariance) * std::sqrt(1.0 - alpha);
 }
 
-void CAssessmentStatistics::computeQuestion(SQuestionStatistics& question,
-                                            const std::vector<const CAttempt*>& attempts)
+void CAssessmentStatistics::computeQuestion(SQuestionStatistics& question, const std::vector<SCounted>& attempts)
 {
     std::vector<SMeeting> meetings;
-    for (const CAttempt* attempt : attempts)
+    meetings.reserve(attempts.size());
+    for (const SCounted& attempt : attempts)
     {
-        const SQuestionResult* result = findByFingerprint(*attempt, question.m_fingerprint);
+        const SQuestionResult* result = nullptr;
+        if (attempt.m_current)
+            result = &attempt.m_attempt->m_questions[question.m_position];
+        else
+        {
+            const auto found = attempt.m_byFingerprint.find(question.m_fingerprint);
+            result = found == attempt.m_byFingerprint.end() ? nullptr : found->second;
+        }
         if (result == nullptr)
             continue;
         const double score = result->m_right ? 1.0 : 0.0;
-        meetings.push_back({result, score, rightCount(*attempt) - score});
+        meetings.push_back({result, score, attempt.m_total - score});
         if (result->m_chosen.empty())
             ++question.m_unanswered;
         for (unsigned answer : result->m_chosen)

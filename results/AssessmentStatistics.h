@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CAssessmentMgr;
@@ -119,8 +120,19 @@ public:
     ///@}
 
 private:
+    // An attempt that counts, with its test score; an attempt of an earlier
+    // version also with its questions by fingerprint (this version's stand
+    // at their positions).
+    struct SCounted
+    {
+        const CAttempt* m_attempt;
+        double m_total;
+        bool m_current;
+        std::unordered_map<std::string, const SQuestionResult*> m_byFingerprint;
+    };
+
     void computeTest(const std::vector<const CAttempt*>& current, const std::vector<std::vector<double>>& scores);
-    void computeQuestion(SQuestionStatistics& question, const std::vector<const CAttempt*>& attempts);
+    void computeQuestion(SQuestionStatistics& question, const std::vector<SCounted>& attempts);
 
     STestStatistics m_test;
     std::vector<SQuestionStatistics> m_questions;

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdio>
 #include <ctime>
 #include <unistd.h>
 
@@ -124,6 +125,23 @@ void CAttempt::touch()
 {
     ++m_revision;
     m_savedAt = utcNow();
+}
+
+bool CAttempt::parseUtc(const std::string& text, long long* seconds)
+{
+    // Only the form utcNow() writes: 2026-12-07T02:03:04Z.
+    struct tm parts = {};
+    char zone = 0;
+    int length = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2dT%2d:%2d:%2d%c%n", &parts.tm_year, &parts.tm_mon, &parts.tm_mday,
+                    &parts.tm_hour, &parts.tm_min, &parts.tm_sec, &zone, &length) != 7 ||
+        zone != 'Z' || size_t(length) != text.size() || parts.tm_mon < 1 || parts.tm_mon > 12 ||
+        parts.tm_mday < 1 || parts.tm_mday > 31 || parts.tm_hour > 23 || parts.tm_min > 59 || parts.tm_sec > 60)
+        return false;
+    parts.tm_year -= 1900;
+    parts.tm_mon -= 1;
+    *seconds = static_cast<long long>(timegm(&parts));
+    return true;
 }
 
 bool CAttempt::operator==(const CAttempt& other) const

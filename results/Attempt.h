@@ -88,6 +88,9 @@ public:
     static std::string newId();
     /// The current time, UTC, in ISO 8601 to the second.
     static std::string utcNow();
+    /// Reads a time utcNow() wrote, as seconds since 1970 (UTC); false for
+    /// any other text.
+    static bool parseUtc(const std::string& text, long long* seconds);
     /// The name of this machine.
     static std::string machineName();
 

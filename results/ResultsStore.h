@@ -22,6 +22,10 @@ public:
         std::string m_taker;                 ///< empty: any taker
         bool m_submittedOnly = false;        ///< leave attempts in progress out
         bool m_questionTexts = true;         ///< false: each question's text read as empty
+        /// Attempts of this assessment fingerprint are read without each
+        /// question's file, fingerprint, text and correct answers, which a
+        /// caller that has the assessment knows; empty: read everything.
+        std::string m_knownVersion;
     };
 
     virtual ~CResultsStore();

@@ -455,6 +455,8 @@ void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>
                       where);
     statement.define_and_bind();
     std::unordered_map<std::string, size_t> indexOfId;
+    std::string lastId;
+    size_t lastIndex = 0;
     for (size_t i = 0; i < attempts->size(); ++i)
         indexOfId.emplace((*attempts)[i].m_id, i);
     if (statement.execute(true))
@@ -463,20 +465,30 @@ void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>
         {
             for (size_t i = 0; i < ids.size(); ++i)
             {
-                const auto found = indexOfId.find(ids[i]);
-                if (found == indexOfId.end())
-                    continue;
+                // An attempt's questions mostly come one after the other.
+                if (ids[i] != lastId)
+                {
+                    const auto found = indexOfId.find(ids[i]);
+                    if (found == indexOfId.end())
+                        continue;
+                    lastId = ids[i];
+                    lastIndex = found->second;
+                }
+                CAttempt& attempt = (*attempts)[lastIndex];
                 SQuestionResult question;
                 question.m_position = unsigned(positions[i]);
-                // Moved out: the column vectors are refilled by the next fetch.
-                question.m_questionFile = decodeText(std::move(files[i]));
-                question.m_fingerprint = std::move(fingerprints[i]);
-                question.m_questionText = decodeText(std::move(texts[i]));
                 question.m_numAnswers = unsigned(answerCounts[i]);
                 question.m_chosen = splitIndexes(chosen[i]);
-                question.m_correct = splitIndexes(correct[i]);
                 question.m_right = right[i] != 0;
-                (*attempts)[found->second].m_questions.push_back(std::move(question));
+                if (filter.m_knownVersion.empty() || attempt.m_assessmentFingerprint != filter.m_knownVersion)
+                {
+                    // Moved out: the column vectors are refilled by the next fetch.
+                    question.m_questionFile = decodeText(std::move(files[i]));
+                    question.m_fingerprint = std::move(fingerprints[i]);
+                    question.m_questionText = decodeText(std::move(texts[i]));
+                    question.m_correct = splitIndexes(correct[i]);
+                }
+                attempt.m_questions.push_back(std::move(question));
             }
             for (auto* column : {&ids, &files, &fingerprints, &texts, &chosen, &correct})
                 column->resize(kFetchRows);

@@ -42,13 +42,6 @@ std::string row(std::initializer_list<std::string> cells, const char* tag = "td"
     return text + "</tr>\n";
 }
 
-bool parseUtc(const std::string& text, wxDateTime* time)
-{
-    wxString::const_iterator end;
-    const wxString value = wxString::FromUTF8(text.c_str());
-    return !text.empty() && time->ParseFormat(value, "%Y-%m-%dT%H:%M:%SZ", &end) && end == value.end();
-}
-
 const char kStyle[] = R"(
 body { font-family: "DejaVu Sans", Arial, sans-serif; color: #222; margin: 2em; max-width: 1100px; }
 h1 { font-size: 1.5em; margin-bottom: 0.2em; }
@@ -99,12 +92,12 @@ std::string CStatisticsReport::answerCountText(const SQuestionStatistics& questi
 
 long long CStatisticsReport::durationSeconds(const CAttempt& attempt)
 {
-    wxDateTime started;
-    wxDateTime submitted;
-    if (!parseUtc(attempt.m_startedAt, &started) || !parseUtc(attempt.m_submittedAt, &submitted) ||
+    long long started = 0;
+    long long submitted = 0;
+    if (!CAttempt::parseUtc(attempt.m_startedAt, &started) || !CAttempt::parseUtc(attempt.m_submittedAt, &submitted) ||
         submitted < started)
         return -1;
-    return (submitted - started).GetSeconds().GetValue();
+    return submitted - started;
 }
 
 std::string CStatisticsReport::durationText(long long seconds)

@@ -1,17 +1,16 @@
 #pragma once
 
 #include <wx/arrstr.h>
-#include <wx/string.h>
+#include <wx/listctrl.h>
 
 #include <vector>
 
-class wxListCtrl;
-
-// The rows of a report-style list control, sorted by the column whose header
-// was clicked last (a second click turns the order round), with the sort
-// shown in the header. The selected row stays selected when the rows are
-// replaced, found again by its key.
-class CSortableList
+// A report list whose rows the program holds (the control asks for the
+// texts it shows, so ten thousand rows cost nothing to show), sorted by the
+// column whose header was clicked last (a second click turns the order
+// round), with the sort shown in the header. The selected row stays
+// selected when the rows are replaced, found again by its key.
+class CSortableListCtrl : public wxListCtrl
 {
 public:
     struct SRow
@@ -21,8 +20,8 @@ public:
         std::vector<double> m_numbers; ///< per column; NaN (or missing) sorts by the text
     };
 
-    // Adds the columns to `list`, which must be in report mode.
-    CSortableList(wxListCtrl* list, const wxArrayString& headers, const std::vector<int>& widths);
+    CSortableListCtrl(wxWindow* parent, wxWindowID id, const wxArrayString& headers, const std::vector<int>& widths,
+                      const wxSize& size = wxDefaultSize);
 
     void setRows(std::vector<SRow> rows);
     // Sorts by `column`, or turns the order round when it is sorted by it.
@@ -37,9 +36,10 @@ public:
     wxString getKeyAt(long index) const;
 
 private:
-    void fill();
+    wxString OnGetItemText(long item, long column) const override;
+    void sortRows();
+    void show(const wxString& selectedKey);
 
-    wxListCtrl* m_list;
     std::vector<SRow> m_rows;
     int m_sortColumn = -1;
     bool m_ascending = true;
