@@ -1,5 +1,6 @@
 #include "app/AssessmentDocument.h"
 #include "app/ManagerFrame.h"
+#include "app/ResultsFrame.h"
 #include "app/UserAssessments.h"
 #include "assessments/AssessmentsMgrPanel.h"
 #include "external/data/AssessmentsMgr.h"
@@ -125,6 +126,39 @@ TEST_F(ManagerTest, ADocumentTellsUnsavedChangesAndSavesThem)
     EXPECT_EQ(
         reopened.getAssessment()->getQuestionDataMgr()->getQuestionDataForID(second)->getReferenceText(),
         "Changed.");
+}
+
+} // namespace
+
+namespace
+{
+
+TEST_F(ManagerTest, ResultsOpensForTheSelectedAssessmentAndAsksForOneWithoutASelection)
+{
+    CUserAssessments user(userFolder());
+    CAssessmentsMgr list;
+    ASSERT_TRUE(user.open(&list, apptest::sampleFile())) << user.getLastError();
+    auto* frame = new CManagerFrame();
+    frame->initialize(&list);
+    frame->Show();
+    auto* results = evtest::findControl<wxButton>(frame, CManagerFrame::kResultsButtonID);
+    ASSERT_TRUE(results);
+    EXPECT_EQ(results->GetContainingSizer(),
+              frame->FindWindow(CAssessmentsMgrPanel::kViewDetailsButtonID)->GetContainingSizer())
+        << "in the row of the list's own buttons";
+
+    wxTEST_DIALOG(evtest::clickButton(results),
+                  expectMessage("Select an assessment in the list to see how its takers did.", wxID_OK, "Evalon"));
+    evtest::selectListItem(evtest::findControl<wxListCtrl>(frame, CAssessmentsMgrPanel::kListCtrlID), 0);
+    evtest::clickButton(results);
+    std::vector<CResultsFrame*> opened;
+    for (wxWindow* child : frame->GetChildren())
+        if (auto* window = dynamic_cast<CResultsFrame*>(child))
+            opened.push_back(window);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0]->GetTitle(), "Results of solar-system.eva - Evalon");
+    frame->Destroy();
+    evtest::pumpEvents();
 }
 
 } // namespace
