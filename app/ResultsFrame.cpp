@@ -20,6 +20,7 @@
 #include <wx/statusbr.h>
 
 #include <cmath>
+#include <cstdio>
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(CResultsFrame, wxFrame)
@@ -66,6 +67,16 @@ wxDateTime localTimeOf(const CAttempt& attempt)
     if (!CAttempt::parseUtc(text, &seconds))
         return wxDateTime();
     return wxDateTime(time_t(seconds));
+}
+
+// "2026-12-07 10:42": the lists show thousands, faster than Format() makes them.
+wxString shownTime(const wxDateTime& time)
+{
+    const wxDateTime::Tm parts = time.GetTm();
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", int(parts.year), int(parts.mon) + 1,
+                  int(parts.mday), int(parts.hour), int(parts.min));
+    return wxString::FromAscii(text);
 }
 
 wxString oneLine(const std::string& text, size_t maxLength = 90)
@@ -323,7 +334,7 @@ void CResultsFrame::showAttempts()
         CSortableListCtrl::SRow row;
         row.m_key = fromUtf8(attempt.m_id);
         row.m_cells = {fromUtf8(attempt.m_taker),
-                       when.IsValid() ? when.Format("%Y-%m-%d %H:%M") : wxString(),
+                       when.IsValid() ? shownTime(when) : wxString(),
                        fromUtf8(CStatisticsReport::durationText(duration)),
                        submitted ? wxString::Format("%u%%", attempt.m_score) : wxString::FromUTF8("–"),
                        status};

@@ -87,6 +87,42 @@ std::vector<unsigned> splitIndexes(const std::string& text)
     return indexes;
 }
 
+// Every question's right or wrong and its answers, in position order:
+// "R0;W1,2;W" (R right, W wrong, then the chosen indexes).
+std::string packAnswers(const CAttempt& attempt)
+{
+    std::string text;
+    for (const SQuestionResult& question : attempt.m_questions)
+        text += (&question == &attempt.m_questions.front() ? "" : ";") +
+                std::string(question.m_right ? "R" : "W") + joinIndexes(question.m_chosen);
+    return text;
+}
+
+// The questions packAnswers() wrote; false when `text` is not such a text
+// for `count` questions.
+bool unpackAnswers(const std::string& text, size_t count, std::vector<SQuestionResult>* questions)
+{
+    questions->clear();
+    size_t start = 0;
+    while (count > 0 && start <= text.size())
+    {
+        const size_t end = std::min(text.find(';', start), text.size());
+        if (end == start || (text[start] != 'R' && text[start] != 'W'))
+            return false;
+        SQuestionResult question;
+        question.m_position = unsigned(questions->size());
+        question.m_right = text[start] == 'R';
+        question.m_chosen = splitIndexes(text.substr(start + 1, end - start - 1));
+        questions->push_back(std::move(question));
+        start = end + 1;
+    }
+    return questions->size() == count;
+}
+
+// What a store holds in the answers column for an attempt stored before
+// the column was there.
+const char kNoPackedAnswers[] = "-";
+
 // The WHERE clause of a filter over the attempts table `a`; the values are
 // bound in the same order by bindFilter().
 std::string whereClause(const CResultsStore::SFilter& filter)
@@ -244,15 +280,17 @@ void CSqlResultsStore::writeAttempt(const CAttempt& attempt, bool exists)
     const int page = int(attempt.m_currentPage), revision = int(attempt.m_revision);
     const int score = int(attempt.m_score), toReview = int(attempt.m_numToReview);
     const int count = int(attempt.m_questions.size());
+    const std::string packed = packAnswers(attempt);
     // The questions already stored, by position, with their answers: a page
     // change rewrites only the rows whose answers changed.
     std::map<int, std::string> storedChoices;
     if (exists)
     {
         sql << "UPDATE attempts SET saved_at = :saved, submitted_at = :submitted, status = :status,"
-               " current_page = :page, revision = :revision, score = :score, to_review = :review WHERE id = :id",
+               " current_page = :page, revision = :revision, score = :score, to_review = :review,"
+               " answers = :answers WHERE id = :id",
             soci::use(attempt.m_savedAt), soci::use(attempt.m_submittedAt), soci::use(status), soci::use(page),
-            soci::use(revision), soci::use(score), soci::use(toReview), soci::use(attempt.m_id);
+            soci::use(revision), soci::use(score), soci::use(toReview), soci::use(packed), soci::use(attempt.m_id);
         std::vector<int> positions(1000);
         std::vector<std::string> choices(positions.size());
         soci::statement read = (sql.prepare << "SELECT position, chosen FROM attempt_questions WHERE attempt_id = :id",
@@ -271,13 +309,13 @@ void CSqlResultsStore::writeAttempt(const CAttempt& attempt, bool exists)
     else
     {
         sql << "INSERT INTO attempts (id, assessment_file, assessment_fingerprint, taker, machine, started_at,"
-               " saved_at, submitted_at, status, current_page, revision, score, to_review, question_count)"
+               " saved_at, submitted_at, status, current_page, revision, score, to_review, question_count, answers)"
                " VALUES (:id, :file, :fingerprint, :taker, :machine, :started, :saved, :submitted, :status,"
-               " :page, :revision, :score, :review, :count)",
+               " :page, :revision, :score, :review, :count, :answers)",
             soci::use(attempt.m_id), soci::use(file), soci::use(attempt.m_assessmentFingerprint), soci::use(taker),
             soci::use(machine), soci::use(attempt.m_startedAt), soci::use(attempt.m_savedAt),
             soci::use(attempt.m_submittedAt), soci::use(status), soci::use(page), soci::use(revision),
-            soci::use(score), soci::use(toReview), soci::use(count);
+            soci::use(score), soci::use(toReview), soci::use(count), soci::use(packed);
     }
     // New rows in one bulk statement; changed answers one update each.
     std::vector<std::string> ids, files, fingerprints, texts, chosen, correct;
@@ -372,7 +410,7 @@ void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>
     {
         std::vector<std::string> ids(kFetchRows), files(kFetchRows), fingerprints(kFetchRows), takers(kFetchRows),
             machines(kFetchRows), started(kFetchRows), saved(kFetchRows), submitted(kFetchRows),
-            statuses(kFetchRows);
+            statuses(kFetchRows), packed(kFetchRows);
         std::vector<int> pages(kFetchRows), revisions(kFetchRows), scores(kFetchRows), toReview(kFetchRows),
             counts(kFetchRows);
         SBoundFilter values;
@@ -391,12 +429,13 @@ void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>
         statement.exchange(soci::into(scores));
         statement.exchange(soci::into(toReview));
         statement.exchange(soci::into(counts));
+        statement.exchange(soci::into(packed));
         bindFilter(statement, filter, values);
         statement.alloc();
         statement.prepare("SELECT a.id, a.assessment_file, a.assessment_fingerprint, a.taker, a.machine,"
                           " a.started_at, a.saved_at, a.submitted_at, a.status, a.current_page, a.revision,"
-                          " a.score, a.to_review, a.question_count FROM attempts a" +
-                          where + order);
+                          " a.score, a.to_review, a.question_count, COALESCE(a.answers, '" +
+                          std::string(kNoPackedAnswers) + "') FROM attempts a" + where + order);
         statement.define_and_bind();
         if (statement.execute(true))
         {
@@ -418,19 +457,27 @@ void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>
                     attempt.m_revision = unsigned(revisions[i]);
                     attempt.m_score = unsigned(scores[i]);
                     attempt.m_numToReview = unsigned(toReview[i]);
-                    attempt.m_questions.reserve(size_t(std::max(counts[i], 0)));
+                    // The known version's questions come whole from one text,
+                    // the caller knowing the rest of each question.
+                    if (!filter.m_knownVersion.empty() && attempt.m_assessmentFingerprint == filter.m_knownVersion &&
+                        packed[i] != kNoPackedAnswers)
+                        unpackAnswers(packed[i], size_t(std::max(counts[i], 0)), &attempt.m_questions);
+                    else
+                        attempt.m_questions.reserve(size_t(std::max(counts[i], 0)));
                     attempts->push_back(std::move(attempt));
                 }
                 for (auto* column : {&ids, &files, &fingerprints, &takers, &machines, &started, &saved, &submitted,
-                                     &statuses})
+                                     &statuses, &packed})
                     column->resize(kFetchRows);
                 for (auto* column : {&pages, &revisions, &scores, &toReview, &counts})
                     column->resize(kFetchRows);
             } while (statement.fetch());
         }
     }
-    if (attempts->empty())
-        return;
+    if (std::all_of(attempts->begin(), attempts->end(), [&](const CAttempt& attempt) {
+            return !attempt.m_questions.empty() && attempt.m_assessmentFingerprint == filter.m_knownVersion;
+        }))
+        return; // every attempt came whole (or there is none)
 
     std::vector<std::string> ids(kFetchRows), files(kFetchRows), fingerprints(kFetchRows), texts(kFetchRows),
         chosen(kFetchRows), correct(kFetchRows);
@@ -443,6 +490,13 @@ void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>
     statement.exchange(soci::into(answerCounts));
     statement.exchange(soci::into(right));
     bindFilter(statement, filter, values);
+    std::string known = filter.m_knownVersion;
+    std::string skipPacked;
+    if (!known.empty())
+    {
+        statement.exchange(soci::use(known));
+        skipPacked = " AND NOT (a.assessment_fingerprint = :known AND a.answers IS NOT NULL)";
+    }
     statement.alloc();
     // No ORDER BY: a sort of every row costs more than putting each
     // attempt's questions in order afterwards, which the primary key's index
@@ -452,7 +506,7 @@ void CSqlResultsStore::readAttempts(const SFilter& filter, std::vector<CAttempt>
     statement.prepare("SELECT q.attempt_id, q.question_file, q.question_fingerprint, " + text + ", q.chosen,"
                       " q.correct, q.position, q.answer_count, q.is_right"
                       " FROM attempts a JOIN attempt_questions q ON q.attempt_id = a.id" +
-                      where);
+                      where + skipPacked);
     statement.define_and_bind();
     std::unordered_map<std::string, size_t> indexOfId;
     std::string lastId;

@@ -44,6 +44,12 @@ const std::vector<std::vector<const char*>> kMigrations = {
         "CREATE INDEX attempts_by_fingerprint ON attempts (assessment_fingerprint, started_at)",
         "CREATE INDEX attempts_by_file ON attempts (assessment_file, started_at)",
     },
+    {
+        // Each attempt's answers and right-or-wrong in one text ("R0;W1,2;W"),
+        // so that statistics read one row per attempt, not one per question.
+        // Attempts stored before have none and are read question by question.
+        "ALTER TABLE attempts ADD COLUMN answers TEXT",
+    },
 };
 
 // Any constant: machines of a room that open the store at once take turns.

@@ -1,5 +1,7 @@
 #include "tests/results/ResultsTestSupport.h"
 
+#include <sqlite3.h>
+
 #include <cstdlib>
 #include <filesystem>
 
@@ -50,6 +52,17 @@ CTempFolder::~CTempFolder()
     std::error_code ignored;
     if (!m_path.empty())
         std::filesystem::remove_all(m_path, ignored);
+}
+
+std::string runSql(const std::string& path, const char* statement)
+{
+    sqlite3* db = nullptr;
+    std::string error;
+    if (sqlite3_open(path.c_str(), &db) != SQLITE_OK ||
+        sqlite3_exec(db, statement, nullptr, nullptr, nullptr) != SQLITE_OK)
+        error = std::string(path) + ": " + sqlite3_errmsg(db);
+    sqlite3_close(db);
+    return error;
 }
 
 std::string postgreSqlUrl()

@@ -33,6 +33,10 @@ private:
     std::string m_path;
 };
 
+// Runs `statement` on the SQLite file `path` directly, as another program
+// would; the reason it failed, or empty.
+std::string runSql(const std::string& path, const char* statement);
+
 // The URL of the server pg_virtualenv started (from PGHOST, PGPORT, PGUSER,
 // PGDATABASE; libpq takes the password from PGPASSWORD). Empty outside it.
 std::string postgreSqlUrl();

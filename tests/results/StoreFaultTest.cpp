@@ -31,14 +31,6 @@ void writeFile(const std::string& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-void runSql(const std::string& path, const char* statement)
-{
-    sqlite3* db = nullptr;
-    ASSERT_EQ(SQLITE_OK, sqlite3_open(path.c_str(), &db));
-    EXPECT_EQ(SQLITE_OK, sqlite3_exec(db, statement, nullptr, nullptr, nullptr)) << sqlite3_errmsg(db);
-    sqlite3_close(db);
-}
-
 // A store holding `count` submitted attempts, closed (checkpointed) again.
 void makeStore(const std::string& path, unsigned count)
 {
@@ -97,10 +89,10 @@ TEST(BadStore, IsRefusedWithItsNameAndTheReasonAndLeftAsItWas)
         {"newer.sqlite",
          [](const std::string& p) {
              makeStore(p, 1);
-             runSql(p, "UPDATE evalon_schema SET version = 99");
+             EXPECT_EQ("", restest::runSql(p, "UPDATE evalon_schema SET version = 99"));
          },
          "written by a newer version of evalon (schema version 99"},
-        {"other.sqlite", [](const std::string& p) { runSql(p, "CREATE TABLE notes (text TEXT)"); },
+        {"other.sqlite", [](const std::string& p) { EXPECT_EQ("", restest::runSql(p, "CREATE TABLE notes (text TEXT)")); },
          "a database of another program"},
         {"folder.sqlite", [](const std::string& p) { fs::create_directory(p); }, "unable to open database file"},
         {"file/inside.sqlite", [&](const std::string&) { writeFile(folder.file("file"), "a file"); },

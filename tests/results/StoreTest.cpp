@@ -177,5 +177,69 @@ TEST_P(StoreContract, AReopenedStoreHasEverything)
     EXPECT_EQ(attempt, listed()[0]);
 }
 
+// The read statistics make gives the known version's answers from one text a
+// attempt, and everything else as a full read does; an attempt stored before
+// that text existed is read question by question.
+TEST_P(StoreContract, TheReadForStatisticsGivesEveryAnswerAsTheFullReadDoes)
+{
+    std::vector<CAttempt> made;
+    for (unsigned taker = 0; taker < 3; ++taker)
+    {
+        CAttempt attempt = newAttempt("Taker " + std::to_string(taker));
+        for (unsigned position = 0; position < 5; ++position)
+        {
+            attempt.setAnswers(position, restest::answersOf(taker, position));
+            save(attempt); // page by page, as a taker goes
+        }
+        if (taker != 1)
+            attempt.submit();
+        save(attempt);
+        made.push_back(attempt);
+    }
+    auto edited = makeAssessment(5, "Edited");
+    CAttempt earlier = CAttempt::begin(*edited, m_file, "Earlier");
+    earlier.setAnswers(2, {2});
+    earlier.submit();
+    save(earlier);
+
+    CResultsStore::SFilter lean;
+    lean.m_questionTexts = false;
+    lean.m_knownVersion = made[0].m_assessmentFingerprint;
+    auto expectSameAnswers = [&](const std::vector<CAttempt>& full, const std::vector<CAttempt>& read) {
+        ASSERT_EQ(full.size(), read.size());
+        for (size_t i = 0; i < full.size(); ++i)
+        {
+            ASSERT_EQ(full[i].m_id, read[i].m_id);
+            EXPECT_EQ(full[i].m_revision, read[i].m_revision);
+            ASSERT_EQ(full[i].m_questions.size(), read[i].m_questions.size());
+            for (size_t q = 0; q < full[i].m_questions.size(); ++q)
+            {
+                EXPECT_EQ(full[i].m_questions[q].m_position, read[i].m_questions[q].m_position);
+                EXPECT_EQ(full[i].m_questions[q].m_chosen, read[i].m_questions[q].m_chosen);
+                EXPECT_EQ(full[i].m_questions[q].m_right, read[i].m_questions[q].m_right);
+            }
+        }
+    };
+    const std::vector<CAttempt> full = listed();
+    const std::vector<CAttempt> read = listed(lean);
+    expectSameAnswers(full, read);
+    for (size_t i = 0; i < read.size(); ++i)
+        if (read[i].m_taker == "Earlier")
+            EXPECT_EQ(read[i].m_questions[2].m_fingerprint, full[i].m_questions[2].m_fingerprint)
+                << "another version's questions come whole";
+        else
+            EXPECT_TRUE(read[i].m_questions[0].m_fingerprint.empty()) << "the caller knows this version's questions";
+
+    if (GetParam() == eSqlite)
+    {
+        m_store.reset();
+        EXPECT_EQ("", restest::runSql(m_folder.file("results.sqlite"), "UPDATE attempts SET answers = NULL"));
+        std::string error;
+        m_store = CResultsStore::open(m_url, &error);
+        ASSERT_TRUE(m_store) << error;
+        expectSameAnswers(full, listed(lean));
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(SqliteStore, StoreContract, testing::Values(eSqlite));
 INSTANTIATE_TEST_SUITE_P(PostgreSqlStore, StoreContract, testing::Values(ePostgreSql));
