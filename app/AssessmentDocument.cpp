@@ -1,5 +1,6 @@
 #include "app/AssessmentDocument.h"
 
+#include "app/Looks.h"
 #include "external/data/AssessmentSerializer.h"
 
 #include <wx/filename.h>
@@ -29,6 +30,53 @@ bool CAssessmentDocument::open(const wxString& path)
     m_path = file.GetFullPath();
     rememberSavedState();
     return true;
+}
+
+bool CAssessmentDocument::create(const wxString& path, wxString* notice)
+{
+    m_lastError.clear();
+    wxFileName file(path);
+    file.MakeAbsolute();
+    if (file.FileExists())
+    {
+        m_lastError = wxString::Format("The assessment file %s already exists.", file.GetFullPath());
+        return false;
+    }
+    CAssessmentMgr fresh;
+    CLooks::applyDefault(fresh.getAttributes(), notice);
+    CAssessmentSerializer writer(&fresh, file.GetFullPath());
+    if (!writer.store())
+    {
+        m_lastError = "The assessment cannot be created.\n" + writer.getLastError();
+        return false;
+    }
+    return open(file.GetFullPath());
+}
+
+bool CAssessmentDocument::saveAs(const wxString& path)
+{
+    wxFileName file(path);
+    file.MakeAbsolute();
+    // Pictures are named relative to the assessment's folder: absolute ones
+    // still name the same files from another folder.
+    CEVAttributes before = *m_assessment.getAttributes();
+    CEVImageSelections* pictures = m_assessment.getAttributes()->getImageSelections();
+    for (unsigned id = 0; id < CEVImageSelections::kNumImages; ++id)
+    {
+        CImageSelectionsInfo* info = pictures->getImageSelectionsInfoFor(CEVImageSelections::imageID(id));
+        if (!info->getRelativePath().empty())
+            info->setRelativePath(info->getAbsolutePath());
+    }
+    const wxString previous = m_path;
+    m_path = file.GetFullPath();
+    if (save())
+    {
+        wxSetWorkingDirectory(file.GetPath());
+        return true;
+    }
+    m_path = previous;
+    *m_assessment.getAttributes() = before;
+    return false;
 }
 
 bool CAssessmentDocument::save()

@@ -20,8 +20,14 @@ public:
     // are named relative to it (and the pictures an author chooses are made
     // relative to it). False, with the reason in getLastError().
     bool open(const wxString& path);
+    // Writes a new assessment file with the default look and opens it; never
+    // overwrites a file. `notice` says why there are no pictures when the
+    // default look cannot be had.
+    bool create(const wxString& path, wxString* notice);
     // Writes the question files and the assessment file.
     bool save();
+    // Writes them under another name, which the document then has.
+    bool saveAs(const wxString& path);
     // Whether the assessment differs from the files as last read or written:
     // its entries, attributes or any question.
     bool isModified();

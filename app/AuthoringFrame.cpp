@@ -1,15 +1,23 @@
 #include "app/AuthoringFrame.h"
 
+#include "app/AssessmentChange.h"
+#include "app/AssessmentCheckDlg.h"
 #include "app/AssessmentDocument.h"
+#include "app/HelpActions.h"
 #include "app/QuestionBankActions.h"
+#include "app/RecentFiles.h"
 #include "app/ResultsFrame.h"
 #include "app/ResultsSettings.h"
 #include "app/TakeAssessmentFrame.h"
 #include "assessment/AssessmentMgrPanel.h"
 #include "attributes/EVAttributesDlg.h"
+#include "external/data/QuestionData.h"
 
 #include <wx/button.h>
+#include <wx/filedlg.h>
+#include <wx/filehistory.h>
 #include <wx/filename.h>
+#include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
@@ -20,19 +28,56 @@ wxBEGIN_EVENT_TABLE(CAuthoringFrame, wxFrame)
     EVT_BUTTON(CAuthoringFrame::kAttributesID, CAuthoringFrame::OnAttributes)
     EVT_MENU(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnTakeAssessment)
     EVT_BUTTON(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnTakeAssessment)
+    EVT_MENU(CAuthoringFrame::kCheckID, CAuthoringFrame::OnCheck)
     EVT_MENU(CAuthoringFrame::kImportQuestionsID, CAuthoringFrame::OnImportQuestions)
     EVT_MENU(CAuthoringFrame::kExportQuestionsID, CAuthoringFrame::OnExportQuestions)
     EVT_MENU(CAuthoringFrame::kResultsID, CAuthoringFrame::OnResults)
     EVT_BUTTON(CAuthoringFrame::kResultsID, CAuthoringFrame::OnResults)
+    EVT_MENU(wxID_NEW, CAuthoringFrame::OnNew)
+    EVT_MENU(wxID_OPEN, CAuthoringFrame::OnOpen)
+    EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, CAuthoringFrame::OnRecentFile)
     EVT_MENU(wxID_SAVE, CAuthoringFrame::OnSave)
+    EVT_MENU(wxID_SAVEAS, CAuthoringFrame::OnSaveAs)
     EVT_MENU(wxID_CLOSE, CAuthoringFrame::OnCloseCommand)
+    EVT_MENU(wxID_EXIT, CAuthoringFrame::OnQuit)
+    EVT_MENU(wxID_UNDO, CAuthoringFrame::OnUndo)
+    EVT_MENU(wxID_REDO, CAuthoringFrame::OnRedo)
+    EVT_MENU(CAuthoringFrame::kRemoveQuestionID, CAuthoringFrame::OnRemoveQuestion)
+    EVT_MENU(wxID_HELP, CAuthoringFrame::OnGuide)
+    EVT_MENU(wxID_ABOUT, CAuthoringFrame::OnAbout)
+    EVT_MENU_OPEN(CAuthoringFrame::OnMenuOpen)
     EVT_CLOSE(CAuthoringFrame::OnCloseWindow)
     EVT_UPDATE_UI(CAuthoringFrame::kAttributesID, CAuthoringFrame::OnUpdateWhileTaking)
     EVT_UPDATE_UI(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnUpdateWhileTaking)
     EVT_UPDATE_UI(CAuthoringFrame::kPanelID, CAuthoringFrame::OnUpdateWhileTaking)
     EVT_UPDATE_UI(CAuthoringFrame::kImportQuestionsID, CAuthoringFrame::OnUpdateWhileTaking)
+    EVT_UPDATE_UI(wxID_UNDO, CAuthoringFrame::OnUpdateUndo)
+    EVT_UPDATE_UI(wxID_REDO, CAuthoringFrame::OnUpdateRedo)
+    EVT_UPDATE_UI(CAuthoringFrame::kRemoveQuestionID, CAuthoringFrame::OnUpdateRemoveQuestion)
 wxEND_EVENT_TABLE()
 // clang-format on
+
+namespace
+{
+
+const char kAssessmentFiles[] = "Assessment files (*.eva)|*.eva|All files|*";
+
+// The question list's buttons that change the assessment, and the name of
+// the step each makes.
+struct SPanelAction
+{
+    int id;
+    const char* name;
+};
+const SPanelAction kPanelActions[] = {
+    {CAssessmentMgrPanel::kCreateButtonID, "Add Question"},
+    {CAssessmentMgrPanel::kRemoveButtonID, "Remove Question"},
+    {CAssessmentMgrPanel::kViewDetailsButtonID, "Edit Question"},
+    {CAssessmentMgrPanel::kMoveUpButtonID, "Move Up"},
+    {CAssessmentMgrPanel::kMoveDownButtonID, "Move Down"},
+};
+
+} // namespace
 
 CAuthoringFrame::CAuthoringFrame(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
                                  const wxSize& size, long style, const wxString& name)
@@ -42,7 +87,10 @@ CAuthoringFrame::CAuthoringFrame(wxWindow* parent, wxWindowID id, const wxString
     createControls();
 }
 
-CAuthoringFrame::~CAuthoringFrame() = default;
+CAuthoringFrame::~CAuthoringFrame()
+{
+    CRecentFiles::forget(m_fileMenu);
+}
 
 void CAuthoringFrame::zeroInit()
 {
@@ -50,6 +98,8 @@ void CAuthoringFrame::zeroInit()
     m_panel = nullptr;
     m_attributesButton = nullptr;
     m_takeButton = nullptr;
+    m_fileMenu = nullptr;
+    m_inPanelAction = false;
 }
 
 bool CAuthoringFrame::createControls()
@@ -59,6 +109,9 @@ bool CAuthoringFrame::createControls()
         new CAssessmentMgrPanel(this, kPanelID, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, "panel");
     m_attributesButton = new wxButton(this, kAttributesID, "A&ttributes...");
     m_takeButton = new wxButton(this, kTakeAssessmentID, "&Take Assessment");
+    // Bound, not in the table: they are the panel's events, caught before its own table runs.
+    m_panel->Bind(wxEVT_BUTTON, &CAuthoringFrame::OnPanelButton, this);
+    m_panel->Bind(wxEVT_LIST_ITEM_ACTIVATED, &CAuthoringFrame::OnPanelActivated, this);
 
     auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);
     buttonRow->AddStretchSpacer(1);
@@ -70,41 +123,251 @@ bool CAuthoringFrame::createControls()
     topSizer->Add(m_panel, 1, wxEXPAND);
     topSizer->Add(buttonRow, 0, wxEXPAND);
     SetSizerAndFit(topSizer);
+
+    // Ctrl+Shift+Z redoes too; a menu item has room for one accelerator only.
+    wxAcceleratorEntry redo(wxACCEL_CTRL | wxACCEL_SHIFT, 'Z', wxID_REDO);
+    SetAcceleratorTable(wxAcceleratorTable(1, &redo));
     return true;
 }
 
 wxMenuBar* CAuthoringFrame::createMenuBar()
 {
+    auto* bar = new wxMenuBar;
+    bar->Append(createFileMenu(), "&File");
+    bar->Append(createEditMenu(), "&Edit");
+    bar->Append(createAssessmentMenu(), "&Assessment");
+    bar->Append(createHelpMenu(), "&Help");
+    return bar;
+}
+
+wxMenu* CAuthoringFrame::createFileMenu()
+{
+    m_fileMenu = new wxMenu;
+    m_fileMenu->Append(wxID_NEW, "&New...\tCtrl+N");
+    m_fileMenu->Append(wxID_OPEN, "&Open...\tCtrl+O");
+    m_fileMenu->Append(wxID_SAVE, "&Save\tCtrl+S");
+    m_fileMenu->Append(wxID_SAVEAS, "Save &As...\tCtrl+Shift+S");
+    m_fileMenu->AppendSeparator();
+    CRecentFiles::use(m_fileMenu);
+    m_fileMenu->AppendSeparator();
+    m_fileMenu->Append(wxID_CLOSE, "&Close\tCtrl+W");
+    m_fileMenu->Append(wxID_EXIT, "&Quit\tCtrl+Q");
+    return m_fileMenu;
+}
+
+wxMenu* CAuthoringFrame::createEditMenu()
+{
     auto* menu = new wxMenu;
+    menu->Append(wxID_UNDO, "&Undo\tCtrl+Z");
+    menu->Append(wxID_REDO, "&Redo\tCtrl+Y");
+    menu->AppendSeparator();
+    menu->Append(kRemoveQuestionID, "&Remove Question\tDelete");
+    m_commands.SetEditMenu(menu);
+    m_commands.SetMenuStrings();
+    return menu;
+}
+
+wxMenu* CAuthoringFrame::createAssessmentMenu()
+{
+    auto* menu = new wxMenu;
+    menu->Append(kCheckID, "&Check Assessment\tF7");
+    menu->Append(kTakeAssessmentID, "&Take Assessment\tF5");
+    menu->AppendSeparator();
     menu->Append(kAttributesID, "A&ttributes...\tCtrl+T");
-    menu->Append(kTakeAssessmentID, "Take &Assessment\tF5");
-    menu->Append(kResultsID, "&Results...\tCtrl+R");
+
     menu->AppendSeparator();
     menu->Append(kImportQuestionsID, "&Import Questions...");
     menu->Append(kExportQuestionsID, "&Export Questions...");
     menu->AppendSeparator();
-    menu->Append(wxID_SAVE, "&Save\tCtrl+S");
-    menu->Append(wxID_CLOSE, "&Close\tCtrl+W");
-    auto* bar = new wxMenuBar;
-    bar->Append(menu, "&Assessment");
-    return bar;
+    menu->Append(kResultsID, "&Results...\tCtrl+R");
+    return menu;
+}
+
+wxMenu* CAuthoringFrame::createHelpMenu()
+{
+    auto* menu = new wxMenu;
+    menu->Append(wxID_HELP, "Evalon &Guide\tF1");
+    menu->Append(wxID_ABOUT, "&About Evalon");
+    return menu;
 }
 
 bool CAuthoringFrame::initialize(CAssessmentDocument* document)
 {
     m_document = document;
-    SetTitle(wxFileName(document->getPath()).GetFullName() + " - Evalon");
     m_panel->initialize(document->getAssessment());
+    updateTitle();
     return m_panel->reloadListCtrl();
+}
+
+bool CAuthoringFrame::initialize(std::unique_ptr<CAssessmentDocument> document)
+{
+    m_ownedDocument = std::move(document);
+    return initialize(m_ownedDocument.get());
+}
+
+CAuthoringFrame* CAuthoringFrame::openWindow(const wxString& path, wxWindow* parent)
+{
+    auto document = std::make_unique<CAssessmentDocument>();
+    if (!document->open(path))
+    {
+        wxMessageBox(document->getLastError(), "Evalon", wxOK | wxICON_ERROR, parent);
+        return nullptr;
+    }
+    CRecentFiles::add(document->getPath());
+    auto* frame = new CAuthoringFrame();
+    frame->initialize(std::move(document));
+    frame->Show();
+    return frame;
+}
+
+CAuthoringFrame* CAuthoringFrame::createWindow(wxWindow* parent)
+{
+    wxFileDialog dialog(parent, "New Assessment", wxString(), "assessment.eva", kAssessmentFiles,
+                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK)
+        return nullptr;
+    wxString path = dialog.GetPath();
+    if (wxFileName(path).GetExt().empty())
+        path += ".eva";
+    auto document = std::make_unique<CAssessmentDocument>();
+    wxString notice;
+    // The dialog's question about replacing a file is answered by the document:
+    // it never overwrites one.
+    if (!document->create(path, &notice))
+    {
+        wxMessageBox(document->getLastError(), "Evalon", wxOK | wxICON_ERROR, parent);
+        return nullptr;
+    }
+    if (!notice.empty())
+        wxMessageBox(notice, "Evalon", wxOK | wxICON_WARNING, parent);
+    CRecentFiles::add(document->getPath());
+    auto* frame = new CAuthoringFrame();
+    frame->initialize(std::move(document));
+    frame->Show();
+    return frame;
+}
+
+void CAuthoringFrame::quitAll()
+{
+    const wxWindowList windows = wxTopLevelWindows;
+    for (wxWindow* window : windows)
+    {
+        if (!window->Close())
+            return;
+    }
+}
+
+void CAuthoringFrame::updateTitle()
+{
+    if (!m_document)
+        return;
+    const wxString mark = m_document->isModified() ? "*" : "";
+    SetTitle(mark + wxFileName(m_document->getPath()).GetFullName() + " - Evalon");
+}
+
+void CAuthoringFrame::showAssessment()
+{
+    m_panel->reloadListCtrl();
+    updateTitle();
+}
+
+void CAuthoringFrame::recordChange(const wxString& name, const std::function<void()>& change)
+{
+    CAssessmentMgr* assessment = m_document->getAssessment();
+    CAssessmentState before = CAssessmentState::of(*assessment);
+    change();
+    CAssessmentState after = CAssessmentState::of(*assessment);
+    if (after != before)
+        m_commands.Submit(new CAssessmentChange(name, assessment, std::move(before), std::move(after),
+                                                [this] { showAssessment(); }));
+    else
+        updateTitle();
+}
+
+void CAuthoringFrame::OnPanelButton(wxCommandEvent& event)
+{
+    const SPanelAction* action = nullptr;
+    for (const SPanelAction& candidate : kPanelActions)
+        if (candidate.id == event.GetId())
+            action = &candidate;
+    if (m_inPanelAction || !action || !m_document)
+    {
+        event.Skip();
+        return;
+    }
+    m_inPanelAction = true;
+    recordChange(action->name, [&] { m_panel->ProcessWindowEventLocally(event); });
+    m_inPanelAction = false;
+}
+
+void CAuthoringFrame::OnPanelActivated(wxListEvent& event)
+{
+    if (m_inPanelAction || !m_document)
+    {
+        event.Skip();
+        return;
+    }
+    m_inPanelAction = true;
+    recordChange("Edit Question", [&] { m_panel->ProcessWindowEventLocally(event); });
+    m_inPanelAction = false;
 }
 
 void CAuthoringFrame::OnAttributes(wxCommandEvent&)
 {
-    // The dialog writes into the attributes itself; whether anything changed
-    // shows in the document when the window closes.
-    CEVAttributesDlg dialog;
-    dialog.initialize(m_document->getAssessment()->getAttributes());
-    dialog.ShowModal();
+    recordChange("Attributes", [this] {
+        CEVAttributesDlg dialog;
+        dialog.initialize(m_document->getAssessment()->getAttributes());
+        dialog.ShowModal();
+    });
+}
+
+std::unique_ptr<CAssessmentCheck> CAuthoringFrame::checkAssessment()
+{
+    auto check = std::make_unique<CAssessmentCheck>(m_document->getAssessment());
+    check->setMeasureContrast(true);
+    check->run();
+    return check;
+}
+
+void CAuthoringFrame::showCheck(const CAssessmentCheck& check, const wxString& intro)
+{
+    CAssessmentCheckDlg dialog(this);
+    dialog.initialize(&check, intro);
+    if (dialog.ShowModal() == CAssessmentCheckDlg::kGoThereID && dialog.getChosen() >= 0)
+        goToProblem(check.getProblems()[size_t(dialog.getChosen())]);
+}
+
+void CAuthoringFrame::goToProblem(const CAssessmentCheck::SProblem& problem)
+{
+    if (problem.questionPosition > 0)
+        editQuestionAt(problem.questionPosition - 1);
+    else
+    {
+        wxCommandEvent attributes(wxEVT_MENU, kAttributesID);
+        OnAttributes(attributes);
+    }
+}
+
+void CAuthoringFrame::editQuestionAt(unsigned index)
+{
+    auto* list = dynamic_cast<wxListCtrl*>(m_panel->FindWindow(CAssessmentMgrPanel::kListCtrlID));
+    if (!list || long(index) >= list->GetItemCount())
+        return;
+    list->SetItemState(long(index), wxLIST_STATE_SELECTED, wxLIST_STATE_SELECTED);
+    wxCommandEvent edit(wxEVT_BUTTON, CAssessmentMgrPanel::kViewDetailsButtonID);
+    edit.SetEventObject(m_panel->FindWindow(CAssessmentMgrPanel::kViewDetailsButtonID));
+    m_panel->ProcessWindowEvent(edit);
+}
+
+int CAuthoringFrame::selectedQuestion() const
+{
+    auto* list = dynamic_cast<wxListCtrl*>(m_panel->FindWindow(CAssessmentMgrPanel::kListCtrlID));
+    return list ? int(list->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED)) : -1;
+}
+
+void CAuthoringFrame::OnCheck(wxCommandEvent&)
+{
+    showCheck(*checkAssessment(), wxString());
 }
 
 void CAuthoringFrame::OnTakeAssessment(wxCommandEvent&)
@@ -114,6 +377,17 @@ void CAuthoringFrame::OnTakeAssessment(wxCommandEvent&)
         m_takeFrame->Raise();
         return;
     }
+    const std::unique_ptr<CAssessmentCheck> check = checkAssessment();
+    if (check->hasErrors())
+    {
+        showCheck(*check, "The assessment cannot be taken until its errors are fixed.");
+        return;
+    }
+    startTaking();
+}
+
+void CAuthoringFrame::startTaking()
+{
     auto* frame = new CTakeAssessmentFrame(this);
     if (!frame->initialize(m_document->getAssessment()))
     {
@@ -141,9 +415,9 @@ void CAuthoringFrame::OnResults(wxCommandEvent&)
 
 void CAuthoringFrame::OnImportQuestions(wxCommandEvent&)
 {
-    CQuestionBankActions actions(this, m_document->getAssessment(), m_document->getPath());
-    if (actions.importQuestions())
-        m_panel->reloadListCtrl();
+    recordChange("Import Questions", [this] {
+        CQuestionBankActions(this, m_document->getAssessment(), m_document->getPath()).importQuestions();
+    });
 }
 
 void CAuthoringFrame::OnExportQuestions(wxCommandEvent&)
@@ -157,12 +431,58 @@ void CAuthoringFrame::OnUpdateWhileTaking(wxUpdateUIEvent& event)
     event.Enable(!isTaking());
 }
 
+void CAuthoringFrame::OnUpdateUndo(wxUpdateUIEvent& event)
+{
+    event.Enable(!isTaking() && m_commands.CanUndo());
+}
+
+void CAuthoringFrame::OnUpdateRedo(wxUpdateUIEvent& event)
+{
+    event.Enable(!isTaking() && m_commands.CanRedo());
+}
+
+void CAuthoringFrame::OnUpdateRemoveQuestion(wxUpdateUIEvent& event)
+{
+    event.Enable(!isTaking() && selectedQuestion() >= 0);
+}
+
+void CAuthoringFrame::OnUndo(wxCommandEvent&)
+{
+    if (!isTaking())
+        m_commands.Undo();
+}
+
+void CAuthoringFrame::OnRedo(wxCommandEvent&)
+{
+    if (!isTaking())
+        m_commands.Redo();
+}
+
+void CAuthoringFrame::OnRemoveQuestion(wxCommandEvent&)
+{
+    const int index = selectedQuestion();
+    if (index < 0 || isTaking())
+        return;
+    const int id = m_document->getAssessment()->getDataAtIndex(unsigned(index))->m_questionID;
+    const CQuestionData* question = m_document->getAssessment()->getQuestionDataMgr()->getQuestionDataForID(id);
+    const wxString questionText = question ? question->getQuestion() : wxString();
+    const wxString ask = wxString::Format("Remove question %d (\"%s\") from the assessment?", index + 1,
+                                          questionText.Left(60));
+    if (wxMessageBox(ask, "Evalon", wxYES_NO | wxICON_QUESTION, this) != wxYES)
+        return;
+    wxCommandEvent remove(wxEVT_BUTTON, CAssessmentMgrPanel::kRemoveButtonID);
+    remove.SetEventObject(m_panel->FindWindow(CAssessmentMgrPanel::kRemoveButtonID));
+    m_panel->ProcessWindowEvent(remove);
+}
+
 bool CAuthoringFrame::saveDocument()
 {
-    if (m_document->save())
-        return true;
-    wxMessageBox(m_document->getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
-    return false;
+    const bool saved = m_document->save();
+    if (!saved)
+        wxMessageBox(m_document->getLastError() + "\nSave it elsewhere with Save As.", "Evalon",
+                     wxOK | wxICON_ERROR, this);
+    updateTitle();
+    return saved;
 }
 
 void CAuthoringFrame::OnSave(wxCommandEvent&)
@@ -170,9 +490,65 @@ void CAuthoringFrame::OnSave(wxCommandEvent&)
     saveDocument();
 }
 
+void CAuthoringFrame::OnSaveAs(wxCommandEvent&)
+{
+    const wxFileName current(m_document->getPath());
+    wxFileDialog dialog(this, "Save Assessment As", current.GetPath(), current.GetFullName(), kAssessmentFiles,
+                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    if (!m_document->saveAs(dialog.GetPath()))
+        wxMessageBox(m_document->getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
+    else
+        CRecentFiles::add(m_document->getPath());
+    updateTitle();
+}
+
+void CAuthoringFrame::OnNew(wxCommandEvent&)
+{
+    createWindow(this);
+}
+
+void CAuthoringFrame::OnOpen(wxCommandEvent&)
+{
+    wxFileDialog dialog(this, "Open Assessment", wxFileName(m_document->getPath()).GetPath(), wxString(),
+                        kAssessmentFiles, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dialog.ShowModal() == wxID_OK)
+        openWindow(dialog.GetPath(), this);
+}
+
+void CAuthoringFrame::OnRecentFile(wxCommandEvent& event)
+{
+    const wxString path = CRecentFiles::choose(size_t(event.GetId() - wxID_FILE1), this);
+    if (!path.empty())
+        openWindow(path, this);
+}
+
+void CAuthoringFrame::OnMenuOpen(wxMenuEvent& event)
+{
+    if (event.GetMenu() == m_fileMenu)
+        CRecentFiles::greyMissing(m_fileMenu);
+    event.Skip();
+}
+
+void CAuthoringFrame::OnGuide(wxCommandEvent&)
+{
+    CHelpActions::showGuide(this);
+}
+
+void CAuthoringFrame::OnAbout(wxCommandEvent&)
+{
+    CHelpActions::showAbout(this);
+}
+
 void CAuthoringFrame::OnCloseCommand(wxCommandEvent&)
 {
     Close();
+}
+
+void CAuthoringFrame::OnQuit(wxCommandEvent&)
+{
+    quitAll();
 }
 
 bool CAuthoringFrame::confirmClose(bool canVeto)

@@ -19,6 +19,7 @@ const CCommandLine::SOption CCommandLine::kOptions[] = {
     {"help", "h", nullptr, nullptr, "show this help and exit"},
     {"version", nullptr, nullptr, nullptr, "show the version and exit"},
     {"take", nullptr, "FILE", &CCommandLine::m_file, "the assessment file to take"},
+    {"check", nullptr, "FILE", &CCommandLine::m_file, "the assessment file to check"},
     {"snapshot", nullptr, "DIR", &CCommandLine::m_folder,
      "the folder for a PNG picture of every page of FILE (default: the bundled sample)"},
     {"import", nullptr, "BANK", &CCommandLine::m_bank,
@@ -52,6 +53,9 @@ const CCommandLine::SMode CCommandLine::kModes[] = {
     {eTake, "take", "", "taker store", eNoFile, nullptr,
      "take the assessment FILE, the answers kept in the results store",
      "--take needs exactly one assessment file"},
+    {eCheck, "check", "", "", eNoFile, nullptr,
+     "list what is wrong with the assessment FILE, one problem a line; exit 1 when there is an error",
+     "--check needs exactly one assessment file"},
     {eSnapshot, "snapshot", "", "", eOptionalFile, nullptr,
      "save every page of FILE (default: the bundled sample) as a PNG picture in DIR, and exit",
      "--snapshot needs a folder and at most one assessment file"},
@@ -323,6 +327,11 @@ wxString CCommandLine::usage()
     describe(&parser);
     setArguments(&parser, wxArrayString());
     return parser.GetUsageString();
+}
+
+wxString CCommandLine::versionNumber()
+{
+    return EVALON_VERSION;
 }
 
 wxString CCommandLine::version()

@@ -24,6 +24,7 @@ public:
         eAuthor,   // FILE: the authoring window of one assessment
         eTake,     // --take FILE [--taker NAME] [--store URL]
         eSnapshot, // --snapshot DIR [FILE]
+        eCheck,    // --check FILE
         eImport,   // --import BANK --into FILE [--questions-dir DIR]
         eExport,   // --export FILE --format FORMAT --to PATH
         eRecord,   // --record FILE --taker NAME --answers ANSWERS [--store URL]
@@ -57,6 +58,8 @@ public:
 
     static wxString usage();
     static wxString version();
+    // The version number alone ("0.1.0").
+    static wxString versionNumber();
 
 private:
     // One option: its long name (without the dashes), an optional one-letter

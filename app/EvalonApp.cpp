@@ -1,9 +1,12 @@
 #include "app/EvalonApp.h"
 
+#include "app/AssessmentCheck.h"
 #include "app/AttemptRecording.h"
 #include "app/AuthoringFrame.h"
 #include "app/BundledSample.h"
+#include "app/Looks.h"
 #include "app/ManagerFrame.h"
+#include "app/RecentFiles.h"
 #include "app/ResultsCommands.h"
 #include "app/ResultsSettings.h"
 #include "app/SnapshotWriter.h"
@@ -54,6 +57,7 @@ bool CEvalonApp::OnInit()
     case CCommandLine::eTake:
         return startTaking(m_commandLine.getFile());
     case CCommandLine::eSnapshot:
+    case CCommandLine::eCheck:
         return true; // done in OnRun, without a main loop
     default:
         return false;
@@ -64,6 +68,8 @@ int CEvalonApp::OnRun()
 {
     if (m_commandLine.getMode() == CCommandLine::eSnapshot)
         return writeSnapshots(m_commandLine.getFolder(), m_commandLine.getFile());
+    if (m_commandLine.getMode() == CCommandLine::eCheck)
+        return checkFile(m_commandLine.getFile());
     return wxApp::OnRun();
 }
 
@@ -81,22 +87,46 @@ bool CEvalonApp::openDocument(const wxString& file)
     return false;
 }
 
+bool CEvalonApp::createDocument(const wxString& file)
+{
+    const wxString question =
+        wxString::Format("The assessment file %s does not exist. Create it?", wxFileName(file).GetFullPath());
+    if (wxMessageBox(question, kApplicationName, wxYES_NO | wxICON_QUESTION) != wxYES)
+        return false;
+    m_document = std::make_unique<CAssessmentDocument>();
+    wxString notice;
+    if (!m_document->create(file, &notice))
+    {
+        reportError(m_document->getLastError());
+        return false;
+    }
+    if (!notice.empty())
+        wxMessageBox(notice, kApplicationName, wxOK | wxICON_WARNING);
+    return true;
+}
+
 bool CEvalonApp::startManaging()
 {
     m_assessments = std::make_unique<CAssessmentsMgr>();
+    wxString notice;
+    CEVAttributes look;
+    CLooks::applyDefault(&look, &notice);
+    m_assessments->setNewAssessmentAttributes(look);
     CUserAssessments user(CUserAssessments::getDefaultFolder());
     if (!user.open(m_assessments.get(), CBundledSample::getFile()))
         reportError(user.getLastError()); // the list works without the sample
     auto* frame = new CManagerFrame();
     frame->initialize(m_assessments.get());
+    frame->setNewAssessmentNotice(notice);
     frame->Show();
     return true;
 }
 
 bool CEvalonApp::startAuthoring(const wxString& file)
 {
-    if (!openDocument(file))
+    if (!wxFileName::FileExists(file) ? !createDocument(file) : !openDocument(file))
         return false;
+    CRecentFiles::add(m_document->getPath());
     auto* frame = new CAuthoringFrame();
     frame->initialize(m_document.get());
     frame->Show();
@@ -109,6 +139,15 @@ bool CEvalonApp::startTaking(const wxString& file)
     const wxString assessmentKey = CResultsCommands::assessmentKey(file);
     if (!openDocument(file))
         return false;
+    CAssessmentCheck check(m_document->getAssessment());
+    check.setMeasureContrast(true);
+    if (check.run(), check.hasErrors())
+    {
+        // Nothing can be fixed from here: the list only says what to fix.
+        fputs(check.describeAll().utf8_string().c_str(), stderr);
+        reportError("The assessment cannot be taken until its errors are fixed:\n\n" + check.describeAll());
+        return false;
+    }
     wxString taker = m_commandLine.getTaker();
     if (taker.empty() && !askTakerName(&taker))
         return false;
@@ -169,4 +208,19 @@ int CEvalonApp::writeSnapshots(const wxString& folder, const wxString& file)
     for (const wxString& written : writer.getFiles())
         printf("%s\n", written.utf8_string().c_str());
     return 0;
+}
+
+int CEvalonApp::checkFile(const wxString& file)
+{
+    CAssessmentDocument document;
+    if (!document.open(file))
+    {
+        fprintf(stderr, "evalon: %s\n", document.getLastError().utf8_string().c_str());
+        return 1;
+    }
+    CAssessmentCheck check(document.getAssessment());
+    check.setMeasureContrast(true);
+    check.run();
+    fputs(check.describeAll().utf8_string().c_str(), stdout);
+    return check.hasErrors() ? 1 : 0;
 }

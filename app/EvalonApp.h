@@ -31,6 +31,9 @@ public:
     // sample) into `folder` and lists them on standard output; returns the
     // exit code, 0 on success.
     static int writeSnapshots(const wxString& folder, const wxString& file);
+    // Prints the assessment check of `file`, one problem a line; returns 1
+    // when there is an error (or the file cannot be read), else 0.
+    static int checkFile(const wxString& file);
 
 private:
     bool startManaging();
@@ -40,6 +43,8 @@ private:
     // when the taker cancels.
     bool askTakerName(wxString* taker);
     bool openDocument(const wxString& file);
+    // Asks whether to create the missing assessment `file`, and does.
+    bool createDocument(const wxString& file);
     void reportError(const wxString& message);
 
     CCommandLine m_commandLine;

@@ -1,5 +1,8 @@
 #include "app/ManagerFrame.h"
 
+#include "app/AuthoringFrame.h"
+#include "app/HelpActions.h"
+#include "app/RecentFiles.h"
 #include "app/ResultsFrame.h"
 #include "app/ResultsSettings.h"
 #include "assessments/AssessmentsMgrPanel.h"
@@ -11,6 +14,7 @@
 #include <wx/button.h>
 #include <wx/filedlg.h>
 #include <wx/listctrl.h>
+#include <wx/menu.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 
@@ -18,6 +22,15 @@
 wxBEGIN_EVENT_TABLE(CManagerFrame, wxFrame)
     EVT_BUTTON(CManagerFrame::kAddExistingButtonID, CManagerFrame::OnAddExisting)
     EVT_BUTTON(CManagerFrame::kResultsButtonID, CManagerFrame::OnResults)
+    EVT_MENU(CManagerFrame::kAddExistingButtonID, CManagerFrame::OnAddExisting)
+    EVT_MENU(CManagerFrame::kResultsButtonID, CManagerFrame::OnResults)
+    EVT_MENU(wxID_NEW, CManagerFrame::OnNew)
+    EVT_MENU(wxID_OPEN, CManagerFrame::OnOpen)
+    EVT_MENU_RANGE(wxID_FILE1, wxID_FILE9, CManagerFrame::OnRecentFile)
+    EVT_MENU(wxID_EXIT, CManagerFrame::OnQuit)
+    EVT_MENU(wxID_HELP, CManagerFrame::OnGuide)
+    EVT_MENU(wxID_ABOUT, CManagerFrame::OnAbout)
+    EVT_MENU_OPEN(CManagerFrame::OnMenuOpen)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -29,7 +42,10 @@ CManagerFrame::CManagerFrame(wxWindow* parent, wxWindowID id, const wxString& ti
     createControls();
 }
 
-CManagerFrame::~CManagerFrame() = default;
+CManagerFrame::~CManagerFrame()
+{
+    CRecentFiles::forget(m_fileMenu);
+}
 
 void CManagerFrame::zeroInit()
 {
@@ -37,10 +53,12 @@ void CManagerFrame::zeroInit()
     m_panel = nullptr;
     m_addExistingButton = nullptr;
     m_resultsButton = nullptr;
+    m_fileMenu = nullptr;
 }
 
 bool CManagerFrame::createControls()
 {
+    SetMenuBar(createMenuBar());
     m_panel =
         new CAssessmentsMgrPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, "panel");
     // The button joins the row of the panel's own buttons, after "View
@@ -53,11 +71,34 @@ bool CManagerFrame::createControls()
         buttonRow = m_panel->GetSizer();
     buttonRow->Add(m_addExistingButton, 0, wxALL, 10);
     buttonRow->Add(m_resultsButton, 0, wxALL, 10);
+    // Bound on the button itself, so that it runs before the panel's handling.
+    if (wxWindow* create = m_panel->FindWindow(CAssessmentsMgrPanel::kCreateButtonID))
+        create->Bind(wxEVT_BUTTON, &CManagerFrame::OnCreate, this);
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(m_panel, 1, wxEXPAND);
     SetSizerAndFit(sizer);
     return true;
+}
+
+wxMenuBar* CManagerFrame::createMenuBar()
+{
+    m_fileMenu = new wxMenu;
+    m_fileMenu->Append(wxID_NEW, "&New Assessment\tCtrl+N");
+    m_fileMenu->Append(wxID_OPEN, "&Open...\tCtrl+O");
+    m_fileMenu->Append(kAddExistingButtonID, "Add &Existing...");
+    m_fileMenu->Append(kResultsButtonID, "Re&sults...");
+    m_fileMenu->AppendSeparator();
+    CRecentFiles::use(m_fileMenu);
+    m_fileMenu->AppendSeparator();
+    m_fileMenu->Append(wxID_EXIT, "&Quit\tCtrl+Q");
+    auto* help = new wxMenu;
+    help->Append(wxID_HELP, "Evalon &Guide\tF1");
+    help->Append(wxID_ABOUT, "&About Evalon");
+    auto* bar = new wxMenuBar;
+    bar->Append(m_fileMenu, "&File");
+    bar->Append(help, "&Help");
+    return bar;
 }
 
 bool CManagerFrame::initialize(CAssessmentsMgr* assessmentsMgr)
@@ -112,4 +153,57 @@ void CManagerFrame::OnResults(wxCommandEvent&)
     auto* frame = new CResultsFrame(this);
     frame->initialize(std::move(assessment), file, CResultsSettings::storeUrl(wxString()));
     frame->Show();
+}
+
+void CManagerFrame::OnCreate(wxCommandEvent& event)
+{
+    if (!m_newAssessmentNotice.empty())
+        wxMessageBox(m_newAssessmentNotice, "Evalon", wxOK | wxICON_WARNING, this);
+    event.Skip();
+}
+
+void CManagerFrame::OnNew(wxCommandEvent&)
+{
+    wxWindow* create = m_panel->FindWindow(CAssessmentsMgrPanel::kCreateButtonID);
+    wxCommandEvent click(wxEVT_BUTTON, CAssessmentsMgrPanel::kCreateButtonID);
+    click.SetEventObject(create);
+    create->ProcessWindowEvent(click);
+}
+
+void CManagerFrame::OnOpen(wxCommandEvent&)
+{
+    wxString path;
+    const wxArrayString filters(1, "Evalon Files (*.eva)|*.eva");
+    if (CCommonGuiUtils::BrowseForFile(false, filters, path, "Open Assessment", wxString(), 1,
+                                       wxFD_OPEN | wxFD_FILE_MUST_EXIST, this))
+        CAuthoringFrame::openWindow(path, this);
+}
+
+void CManagerFrame::OnRecentFile(wxCommandEvent& event)
+{
+    const wxString path = CRecentFiles::choose(size_t(event.GetId() - wxID_FILE1), this);
+    if (!path.empty())
+        CAuthoringFrame::openWindow(path, this);
+}
+
+void CManagerFrame::OnMenuOpen(wxMenuEvent& event)
+{
+    if (event.GetMenu() == m_fileMenu)
+        CRecentFiles::greyMissing(m_fileMenu);
+    event.Skip();
+}
+
+void CManagerFrame::OnQuit(wxCommandEvent&)
+{
+    CAuthoringFrame::quitAll();
+}
+
+void CManagerFrame::OnGuide(wxCommandEvent&)
+{
+    CHelpActions::showGuide(this);
+}
+
+void CManagerFrame::OnAbout(wxCommandEvent&)
+{
+    CHelpActions::showAbout(this);
 }

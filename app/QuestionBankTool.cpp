@@ -1,5 +1,6 @@
 #include "app/QuestionBankTool.h"
 
+#include "app/Looks.h"
 #include "external/data/AssessmentMgr.h"
 #include "external/data/AssessmentSerializer.h"
 #include "interchange/QuestionExporter.h"
@@ -78,9 +79,15 @@ int CQuestionBankTool::importBank(const wxString& bank, const wxString& assessme
     const wxString file = absolute(assessmentFile);
     CAssessmentMgr assessment;
     CAssessmentSerializer serializer(&assessment, file);
-    if (wxFileName::FileExists(file) && !serializer.load())
+    const bool isNew = !wxFileName::FileExists(file);
+    if (!isNew && !serializer.load())
     {
         return fail(serializer.getLastError());
+    }
+    wxString notice;
+    if (isNew && !CLooks::applyDefault(assessment.getAttributes(), &notice))
+    {
+        std::fprintf(stderr, "evalon: %s\n", notice.utf8_string().c_str());
     }
     CImportReport report;
     CQuestionImporter importer(&report);

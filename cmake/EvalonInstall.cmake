@@ -40,7 +40,12 @@ if(TARGET evalon)
 endif()
 
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/samples/sample/ DESTINATION ${EVALON_INSTALL_SAMPLEDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/docs/embedding.md ${PROJECT_SOURCE_DIR}/docs/file-formats.md ${PROJECT_SOURCE_DIR}/docs/results.md
+# The default look of a new assessment: the sample's font, colour and pictures.
+install(FILES ${PROJECT_SOURCE_DIR}/samples/looks/default/look.eva
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/evalon/looks/default)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/samples/sample/pictures
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/evalon/looks/default)
+install(FILES ${PROJECT_SOURCE_DIR}/docs/authoring.md ${PROJECT_SOURCE_DIR}/docs/embedding.md ${PROJECT_SOURCE_DIR}/docs/file-formats.md ${PROJECT_SOURCE_DIR}/docs/results.md
               ${PROJECT_SOURCE_DIR}/docs/question-dialog.png
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
 # The API reference, when the docs target has made it.

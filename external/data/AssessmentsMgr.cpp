@@ -157,6 +157,7 @@ int CAssessmentsMgr::createNewAssessment(const wxString& name)
         return -1;
     }
     CAssessmentMgr empty;
+    *empty.getAttributes() = m_newAttributes;
     CAssessmentSerializer writer(&empty, file);
     if (!writer.store())
     {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "external/data/AssessmentsMgrData.h"
+#include "external/data/EVAttributes.h"
 #include "external/data/EvalonDataExport.h"
 
 /// The list of assessment files a host manages, kept in a list file of its own
@@ -47,6 +48,12 @@ public:
     int createNewAssessment(const char* name);
     int createNewAssessment(const wxString& name);
     ///@}
+    /// The attributes a new assessment file is written with (by default the
+    /// empty ones: no pictures).
+    ///@{
+    const CEVAttributes& getNewAssessmentAttributes() const { return m_newAttributes; }
+    void setNewAssessmentAttributes(const CEVAttributes& attributes) { m_newAttributes = attributes; }
+    ///@}
     /// Lists an existing file; returns its index, or -1 if it is already listed.
     int addExisting(const wxString& fileName);
     /// Removes the entry only; the file itself is never deleted.
@@ -66,4 +73,5 @@ private:
     CAssessmentsMgrDataArray m_entries;
     wxString m_listFile;
     wxString m_lastError;
+    CEVAttributes m_newAttributes;
 };
