@@ -1,0 +1,250 @@
+#include "app/AssessmentCheck.h"
+#include "app/AssessmentCheckDlg.h"
+#include "app/Contrast.h"
+#include "app/Looks.h"
+#include "app/TakeAssessmentFrame.h"
+#include "assessment/EVAssessmentMgrDataDlg.h"
+#include "tests/app/TestAssessments.h"
+
+#include <wx/button.h>
+#include <wx/ffile.h>
+#include <wx/filename.h>
+
+#include <cmath>
+
+namespace
+{
+
+TEST(ContrastTest, MatchesTheWcagFormulaOnHandComputedColours)
+{
+    struct SCase
+    {
+        const char* first;
+        const char* second;
+        double ratio;
+    };
+    const SCase cases[] = {
+        {"#000000", "#FFFFFF", 21.0},  {"#FFFFFF", "#000000", 21.0}, {"#777777", "#FFFFFF", 4.478},
+        {"#767676", "#FFFFFF", 4.542}, {"#808080", "#808080", 1.0},  {"#FF0000", "#FFFFFF", 3.998},
+    };
+    for (const SCase& c : cases)
+    {
+        SCOPED_TRACE(wxString(c.first) + " on " + c.second);
+        EXPECT_NEAR(CContrast::ratio(wxColour(c.first), wxColour(c.second)), c.ratio, 0.001);
+    }
+    EXPECT_NEAR(CContrast::relativeLuminance(wxColour("#777777")), 0.1845, 0.0001);
+}
+
+TEST(ContrastTest, ASpeckUnderATextDoesNotDecideItsRatioButAPatchDoes)
+{
+    wxImage picture = evtest::solidImage(100, 100, *wxWHITE);
+    const auto paintBlack = [&](int rows) { picture.SetRGB(wxRect(0, 0, 100, rows), 0, 0, 0); };
+    const wxRect whole(0, 0, 100, 100);
+    paintBlack(4); // 4% of the pixels
+    EXPECT_NEAR(CContrast::ratioOver(picture, whole, *wxBLACK), 21.0, 0.001);
+    paintBlack(10);
+    EXPECT_NEAR(CContrast::ratioOver(picture, whole, *wxBLACK), 1.0, 0.001);
+    // Only the pixels under the area count, and outside the picture none.
+    EXPECT_NEAR(CContrast::ratioOver(picture, wxRect(0, 50, 100, 50), *wxBLACK), 21.0, 0.001);
+    EXPECT_EQ(CContrast::ratioOver(picture, wxRect(200, 200, 10, 10), *wxBLACK), 0);
+}
+
+// An assessment of two good questions over one-colour pictures in a temporary folder.
+class AssessmentCheckTest : public evtest::CTempDirTest
+{
+public:
+    void SetUp() override
+    {
+        CTempDirTest::SetUp();
+        build();
+    }
+
+    void build()
+    {
+        assessment.clear();
+        unreadable.clear();
+        for (unsigned id = 0; id < CEVImageSelections::kNumImages; ++id)
+        {
+            const wxString file = writeImage(wxString::Format("pictures/%u.png", id), 800, 600, *wxWHITE);
+            setPicture(CEVImageSelections::imageID(id), file);
+        }
+        assessment.getAttributes()->getFontInfo()->setFontColour(*wxBLACK);
+        apptest::addQuestion(assessment, CQuestionData::eSingleAnswer, 3, {1});
+        apptest::addQuestion(assessment, CQuestionData::eMultipleAnswers, 4, {0, 2});
+    }
+
+    void setPicture(CEVImageSelections::imageID id, const wxString& file)
+    {
+        CImageSelectionsInfo* info = assessment.getAttributes()->getImageSelections()->getImageSelectionsInfoFor(id);
+        info->setRelativePath(file);
+        info->setAbsolutePath(file);
+    }
+
+    CQuestionData* question(unsigned position)
+    {
+        return assessment.getQuestionDataMgr()->getQuestionDataForID(
+            assessment.getDataAtIndex(position - 1)->m_questionID);
+    }
+
+    wxArrayString lines(bool contrast = false)
+    {
+        CAssessmentCheck check(&assessment);
+        check.setMeasureContrast(contrast);
+        for (const auto& [position, reason] : unreadable)
+            check.addUnreadableEntry(position, reason);
+        check.run();
+        return wxSplit(check.describeAll().BeforeLast('\n'), '\n', '\0');
+    }
+
+    CAssessmentMgr assessment;
+    std::vector<std::pair<unsigned, wxString>> unreadable;
+};
+
+TEST_F(AssessmentCheckTest, AGoodAssessmentHasNoProblems)
+{
+    EXPECT_EQ(lines(true), wxArrayString());
+}
+
+TEST_F(AssessmentCheckTest, NamesEachProblemOfAQuestionWithItsPosition)
+{
+    struct SCase
+    {
+        const char* name;
+        std::function<void(AssessmentCheckTest&)> spoil;
+        const char* line;
+    };
+    const SCase cases[] = {
+        {"no correct answer", [](AssessmentCheckTest& t) { t.question(2)->setCorrectAnswerIndexes(nullptr); },
+         "error: question 2: no answer is marked correct; mark the right answer"},
+        {"two correct answers to a one-answer question",
+         [](AssessmentCheckTest& t) {
+             const wxArrayInt two = apptest::indexes({0, 1});
+             t.question(1)->setCorrectAnswerIndexes(&two);
+         },
+         "error: question 1: 2 answers are marked correct but the question takes one; leave one marked or "
+         "make it a multiple-answer question"},
+        {"a correct answer beyond those shown", [](AssessmentCheckTest& t) { t.question(1)->setNumAnswers(1); },
+         "error: question 1: answer 2 is marked correct but is not shown; unmark it or raise the number of "
+         "answers"},
+        {"an empty answer", [](AssessmentCheckTest& t) { t.question(2)->setAnswer(3, "  "); },
+         "error: question 2: answer 4 is empty; write it or lower the number of answers"},
+        {"an unreadable question file",
+         [](AssessmentCheckTest& t) { t.unreadable.emplace_back(2, "questions/b.itm: the file does not exist"); },
+         "error: question 2: questions/b.itm: the file does not exist; remove the entry or point it at another "
+         "question file"},
+    };
+    for (const SCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        build();
+        c.spoil(*this);
+        wxArrayString found = lines();
+        ASSERT_EQ(found.size(), 1u) << wxJoin(found, '\n');
+        EXPECT_EQ(found[0], c.line);
+    }
+}
+
+TEST_F(AssessmentCheckTest, TellsTheSameQuestionByItsTextAndAnswersNotItsKey)
+{
+    CQuestionData copy = *question(1);
+    const wxArrayInt other = apptest::indexes({2});
+    copy.setCorrectAnswerIndexes(&other);
+    copy.setQuestion(copy.getQuestion() + " ");
+    CAssessmentMgrData entry(assessment.getQuestionDataMgr()->addQuestion(copy));
+    assessment.addData(entry);
+    EXPECT_EQ(lines(), wxArrayString(1, "warning: question 3: the same question and answers as question 1; "
+                                        "remove one"));
+    question(3)->setAnswer(0, "Another answer");
+    EXPECT_EQ(lines(), wxArrayString());
+}
+
+TEST_F(AssessmentCheckTest, NamesEachBadPictureByItsLabel)
+{
+    setPicture(CEVImageSelections::eNextHot, wxString());
+    setPicture(CEVImageSelections::eSubmitCold, path("pictures/gone.png"));
+    setPicture(CEVImageSelections::eReviewBackground, writeFile("pictures/notes.png", "not a picture"));
+    setPicture(CEVImageSelections::eAnswerButtonHot, writeFile("pictures/huge.png", evtest::pngDeclaring(20000, 20000)));
+    const wxArrayString found = lines();
+    ASSERT_EQ(found.size(), 4u) << wxJoin(found, '\n');
+    EXPECT_TRUE(found[0].StartsWith("error: Answer Button (Hot): " + path("pictures/huge.png") + ": ")) << found[0];
+    EXPECT_EQ(found[1], "error: Next Button (Hot): no picture is chosen; choose one in Attributes");
+    EXPECT_TRUE(found[2].StartsWith("error: Submit Button (Cold): " + path("pictures/gone.png"))) << found[2];
+    EXPECT_TRUE(found[3].StartsWith("error: Review Background: " + path("pictures/notes.png"))) << found[3];
+    for (const wxString& line : found)
+        EXPECT_TRUE(line.EndsWith("; choose another picture in Attributes") || line.Contains("no picture is chosen"))
+            << line;
+}
+
+TEST_F(AssessmentCheckTest, ContrastBelowFourAndAHalfIsAWarningAndBelowThreeAnError)
+{
+    struct SCase
+    {
+        const char* colour;
+        const char* severity; // nullptr: no problem
+        const char* ratio;
+    };
+    const SCase cases[] = {{"#000000", nullptr, ""}, {"#767676", nullptr, ""},
+                           {"#777777", "warning", "4.48:1"}, {"#999999", "error", "2.85:1"}};
+    for (const SCase& c : cases)
+    {
+        SCOPED_TRACE(c.colour);
+        assessment.getAttributes()->getFontInfo()->setFontColour(wxColour(c.colour));
+        const wxArrayString found = lines(true);
+        if (!c.severity)
+        {
+            EXPECT_EQ(found, wxArrayString());
+            continue;
+        }
+        ASSERT_EQ(found.size(), 2u) << wxJoin(found, '\n');
+        EXPECT_TRUE(found[0].StartsWith(wxString(c.severity) + ": Question Background: the text colour " +
+                                        wxString(c.colour) + " has a contrast of " + c.ratio +
+                                        " with the picture behind the texts of question 1"))
+            << found[0];
+        EXPECT_TRUE(found[1].StartsWith(wxString(c.severity) + ": Review Background: ")) << found[1];
+        EXPECT_TRUE(found[1].Contains(c.ratio)) << found[1];
+    }
+}
+
+TEST_F(AssessmentCheckTest, ContrastIsMeasuredWhereTheLayoutPutsTheTexts)
+{
+    // White text: the page's outside margin white, everything the texts can stand on black.
+    wxImage background = evtest::solidImage(800, 600, *wxWHITE);
+    background.SetRGB(wxRect(50, 50, 700, 500), 0, 0, 0);
+    const wxString file = path("pictures/framed.png");
+    ASSERT_TRUE(background.SaveFile(file));
+    setPicture(CEVImageSelections::eQuestionBackground, file);
+    assessment.getAttributes()->getFontInfo()->setFontColour(*wxWHITE);
+    // The review page's texts start a quarter across, three eighths down.
+    wxImage review = evtest::solidImage(800, 600, *wxBLACK);
+    review.SetRGB(wxRect(0, 0, 200, 600), 255, 255, 255);
+    const wxString reviewFile = path("pictures/review.png");
+    ASSERT_TRUE(review.SaveFile(reviewFile));
+    setPicture(CEVImageSelections::eReviewBackground, reviewFile);
+    EXPECT_EQ(lines(true), wxArrayString());
+
+    // A white band inside the margin, where the question's text stands.
+    background.SetRGB(wxRect(50, 50, 700, 40), 255, 255, 255);
+    ASSERT_TRUE(background.SaveFile(file));
+    const wxArrayString found = lines(true);
+    ASSERT_EQ(found.size(), 1u) << wxJoin(found, '\n');
+    EXPECT_TRUE(found[0].StartsWith("error: Question Background: the text colour #FFFFFF has a contrast of 1.00:1"))
+        << found[0];
+}
+
+TEST_F(AssessmentCheckTest, TheDefaultLookPassesAndAMissingLookIsNamed)
+{
+    CEVAttributes look;
+    wxString notice;
+    ASSERT_TRUE(CLooks::applyDefault(&look, &notice)) << notice;
+    *assessment.getAttributes() = look;
+    EXPECT_EQ(lines(true), wxArrayString());
+    EXPECT_NE(CLooks::getNames().Index(CLooks::kDefaultLook), wxNOT_FOUND);
+
+    wxString error;
+    EXPECT_FALSE(CLooks::apply("no-such-look", &look, &error));
+    EXPECT_EQ(error, wxString::Format("The look folder %s/no-such-look is missing or has no look.eva.",
+                                      CLooks::getFolder()));
+    EXPECT_EQ(look, *assessment.getAttributes());
+}
+
+} // namespace
