@@ -20,6 +20,8 @@ std::unique_ptr<wxFileConfig> openConfig()
 {
     const wxFileName file(wxFileName(CShellFileTypes::getRegistryFileName()).GetPath(), "evalon.conf");
     wxLogNull quiet; // a missing or unreadable file reads as empty
+    if (!file.DirExists())
+        wxFileName::Mkdir(file.GetPath(), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
     return std::make_unique<wxFileConfig>("evalon", wxString(), file.GetFullPath(), wxString(),
                                           wxCONFIG_USE_LOCAL_FILE);
 }
@@ -46,6 +48,7 @@ void CRecentFiles::save()
     config->SetPath(kConfigGroup);
     get().Save(*config);
     // A history that cannot be kept is no reason to bother the author.
+    wxLogNull quiet;
     config->Flush();
 }
 

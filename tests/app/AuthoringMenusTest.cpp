@@ -1,0 +1,230 @@
+#include "app/AssessmentCheckDlg.h"
+#include "app/HelpActions.h"
+#include "app/RecentFiles.h"
+#include "app/TakeAssessmentFrame.h"
+#include "assessment/AssessmentMgrPanel.h"
+#include "assessment/EVAssessmentMgrDataDlg.h"
+#include "attributes/EVAttributesDlg.h"
+#include "external/data/QuestionData.h"
+#include "tests/app/TestAssessments.h"
+
+#include <wx/ffile.h>
+#include <wx/filehistory.h>
+#include <wx/listctrl.h>
+#include <wx/menu.h>
+#include <wx/stattext.h>
+
+namespace
+{
+
+class AuthoringMenusTest : public apptest::CAuthoringTest
+{
+protected:
+    wxString fileBytes()
+    {
+        wxString text;
+        wxFFile(file).ReadAll(&text);
+        return text;
+    }
+    // The assessment file as a save would write it now.
+    wxString savedBytes()
+    {
+        sendMenu(wxID_SAVE);
+        return fileBytes();
+    }
+    CQuestionData* question(unsigned position)
+    {
+        CAssessmentMgr* assessment = document.getAssessment();
+        return assessment->getQuestionDataMgr()->getQuestionDataForID(
+            assessment->getDataAtIndex(position - 1)->m_questionID);
+    }
+    void clickPanelButton(int id)
+    {
+        evtest::clickButton(frame->getPanel()->FindWindow(id));
+    }
+};
+
+TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
+{
+    struct SCase
+    {
+        const char* name;
+        std::function<void()> change;
+    };
+    const SCase cases[] = {
+        {"move up",
+         [&] {
+             evtest::selectListItem(list, 4);
+             clickPanelButton(CAssessmentMgrPanel::kMoveUpButtonID);
+         }},
+        {"move down",
+         [&] {
+             evtest::selectListItem(list, 0);
+             clickPanelButton(CAssessmentMgrPanel::kMoveDownButtonID);
+         }},
+        {"remove with Delete",
+         [&] {
+             evtest::selectListItem(list, 2);
+             wxTEST_DIALOG(sendMenu(CAuthoringFrame::kRemoveQuestionID),
+                           expectMessage("Remove question 3 (\"" + question(3)->getQuestion().Left(60) +
+                                             "\") from the assessment?",
+                                         wxID_YES));
+         }},
+        {"attributes",
+         [&] {
+             auto recolour = CExpectDialog<CEVAttributesDlg>([&](CEVAttributesDlg*) {
+                 // What the dialog's OK writes into the attributes.
+                 document.getAssessment()->getAttributes()->getFontInfo()->setFontColour(*wxRED);
+                 return int(wxID_OK);
+             });
+             wxTEST_DIALOG(sendMenu(CAuthoringFrame::kAttributesID), recolour);
+         }},
+    };
+    for (const SCase& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const wxString before = savedBytes();
+        EXPECT_EQ(frame->GetTitle(), "solar-system.eva - Evalon");
+        c.change();
+        EXPECT_EQ(frame->GetTitle(), "*solar-system.eva - Evalon");
+        const wxString after = savedBytes();
+        ASSERT_NE(after, before);
+
+        sendMenu(wxID_UNDO);
+        EXPECT_EQ(frame->GetTitle(), "*solar-system.eva - Evalon");
+        EXPECT_EQ(savedBytes(), before);
+        sendMenu(wxID_REDO);
+        EXPECT_EQ(savedBytes(), after);
+        sendMenu(wxID_UNDO);
+        EXPECT_EQ(savedBytes(), before);
+        // Saving leaves the list as the file has it; the next case starts there.
+        EXPECT_EQ(list->GetItemCount(), 10);
+    }
+    EXPECT_TRUE(frame->getCommands()->CanRedo());
+}
+
+TEST_F(AuthoringMenusTest, DeleteAsksFirstAndNoKeepsTheQuestion)
+{
+    evtest::selectListItem(list, 0);
+    wxTEST_DIALOG(sendMenu(CAuthoringFrame::kRemoveQuestionID),
+                  expectMessage("Remove question 1 (\"The Sun is a star.\") from the assessment?", wxID_NO));
+    EXPECT_EQ(list->GetItemCount(), 10);
+    EXPECT_FALSE(frame->getCommands()->CanUndo());
+}
+
+TEST_F(AuthoringMenusTest, TakeIsRefusedWithTheCheckListWhichLeadsToTheQuestion)
+{
+    question(2)->setCorrectAnswerIndexes(nullptr);
+    auto goThere = CExpectDialog<CAssessmentCheckDlg>([](CAssessmentCheckDlg* dlg) {
+        evtest::showAsModal(dlg);
+        EXPECT_EQ(evtest::findControl<wxStaticText>(dlg, CAssessmentCheckDlg::kSummaryID)->GetLabel(),
+                  "The assessment cannot be taken until its errors are fixed. 1 error and 0 warnings.");
+        auto* rows = evtest::findControl<wxListCtrl>(dlg, CAssessmentCheckDlg::kListID);
+        EXPECT_EQ(rows->GetItemCount(), 1);
+        EXPECT_EQ(rows->GetItemText(0, 1), "Question 2");
+        EXPECT_EQ(rows->GetItemText(0, 2), "no answer is marked correct; mark the right answer");
+        return evtest::pressDialogButton(dlg, CAssessmentCheckDlg::kGoThereID);
+    });
+    bool opened = false;
+    auto entry = CExpectDialog<CEVAssessmentMgrDataDlg>([&](CEVAssessmentMgrDataDlg* dlg) {
+        evtest::showAsModal(dlg);
+        opened = true;
+        EXPECT_EQ(evtest::findControl<wxTextCtrl>(dlg, CEVAssessmentMgrDataDlg::kFileNameTextID)->GetValue(),
+                  question(2)->getFileNameReference());
+        return int(wxID_CANCEL);
+    });
+    wxTEST_DIALOG(sendMenu(CAuthoringFrame::kTakeAssessmentID), goThere, entry);
+    EXPECT_TRUE(opened);
+    EXPECT_EQ(frame->getTakeFrame(), nullptr);
+}
+
+TEST_F(AuthoringMenusTest, CheckListsWarningsWithoutStoppingTake)
+{
+    question(4)->setQuestion(question(3)->getQuestion());
+    question(4)->setNumAnswers(int(question(3)->getNumAnswers()));
+    for (unsigned i = 0; i < question(3)->getNumAnswers(); ++i)
+        question(4)->setAnswer(i, question(3)->getAnswer(i));
+    auto close = CExpectDialog<CAssessmentCheckDlg>([](CAssessmentCheckDlg* dlg) {
+        evtest::showAsModal(dlg);
+        EXPECT_EQ(evtest::findControl<wxStaticText>(dlg, CAssessmentCheckDlg::kSummaryID)->GetLabel(),
+                  "0 errors and 1 warning.");
+        return int(wxID_CANCEL);
+    });
+    wxTEST_DIALOG(sendMenu(CAuthoringFrame::kCheckID), close);
+    sendMenu(CAuthoringFrame::kTakeAssessmentID);
+    ASSERT_NE(frame->getTakeFrame(), nullptr);
+    frame->getTakeFrame()->Close();
+    EXPECT_TRUE(evtest::pumpUntil([&] { return frame->getTakeFrame() == nullptr; }));
+}
+
+TEST_F(AuthoringMenusTest, RecentFilesThatAreGoneAreGreyedAndRemovedWhenChosen)
+{
+    wxFileHistory& history = CRecentFiles::get();
+    while (history.GetCount() > 0)
+        history.RemoveFileFromHistory(0);
+    const wxString gone = writeFile("gone.eva", "");
+    CRecentFiles::add(gone);
+    CRecentFiles::add(file);
+    wxMenu* fileMenu = frame->GetMenuBar()->GetMenu(0);
+    wxRemoveFile(gone);
+    CRecentFiles::greyMissing(fileMenu);
+    EXPECT_TRUE(fileMenu->IsEnabled(wxID_FILE1));
+    EXPECT_FALSE(fileMenu->IsEnabled(wxID_FILE2));
+
+    wxTEST_DIALOG(sendMenu(wxID_FILE2),
+                  expectMessage("The assessment file " + gone +
+                                " no longer exists; it is removed from the recent files."));
+    ASSERT_EQ(history.GetCount(), 1u);
+    EXPECT_EQ(history.GetHistoryFile(0), file);
+    EXPECT_EQ(fileMenu->FindItem(wxID_FILE2), nullptr);
+}
+
+TEST_F(AuthoringMenusTest, HelpOpensTheGuideInTheBrowser)
+{
+    wxString opened;
+    CHelpActions::setBrowser([&](const wxString& url) {
+        opened = url;
+        return true;
+    });
+    sendMenu(wxID_HELP);
+    CHelpActions::setBrowser([](const wxString& url) { return wxLaunchDefaultBrowser(url); });
+    EXPECT_TRUE(opened.StartsWith("file://")) << opened;
+    EXPECT_TRUE(opened.EndsWith("/authoring.md")) << opened;
+}
+
+TEST_F(AuthoringMenusTest, NewAssessmentGetsTheDefaultLookAndCanBeTakenAtOnce)
+{
+    CAssessmentDocument fresh;
+    wxString notice;
+    ASSERT_TRUE(fresh.create(path("new.eva"), &notice)) << fresh.getLastError();
+    EXPECT_EQ(notice, "");
+    EXPECT_FALSE(fresh.create(path("new.eva"), &notice));
+    apptest::addQuestion(*fresh.getAssessment(), CQuestionData::eSingleAnswer, 2, {0});
+    auto* taking = new CTakeAssessmentFrame();
+    EXPECT_TRUE(taking->initialize(fresh.getAssessment())) << taking->getLastError();
+    taking->Destroy();
+}
+
+using CheckProgramTest = apptest::CProgramTest;
+
+TEST_F(CheckProgramTest, PrintsOneProblemALineAndFailsOnlyOnErrors)
+{
+    const wxString bank = writeFile("bank.gift", "::Q1:: Which planet is red? {=Mars ~Venus}\n\n"
+                                                 "::Q2:: Which planet is red? {=Mars ~Venus}\n");
+    EXPECT_EQ(run("--import " + bank + " --into " + path("new.eva")), 0) << wxJoin(errors, '\n');
+    EXPECT_EQ(run("--check " + path("new.eva")), 0) << wxJoin(errors, '\n');
+    EXPECT_EQ(output, wxArrayString(1, "warning: question 2: the same question and answers as question 1; "
+                                       "remove one"));
+
+    wxString text;
+    wxFFile(path("new.eva")).ReadAll(&text);
+    text.Replace("#F6F3E8", "#444444");
+    wxFFile(path("dark.eva"), "w").Write(text);
+    EXPECT_EQ(run("--check " + path("dark.eva")), 1);
+    ASSERT_EQ(output.size(), 3u) << wxJoin(output, '\n');
+    EXPECT_TRUE(output[1].StartsWith("error: Question Background: the text colour #444444 has a contrast of "))
+        << output[1];
+    EXPECT_TRUE(output[1].Matches("*of ?.??:1 with*")) << output[1];
+}
+
+} // namespace
