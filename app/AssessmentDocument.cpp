@@ -1,7 +1,7 @@
 #include "app/AssessmentDocument.h"
 
 #include "app/Looks.h"
-#include "external/data/AssessmentSerializer.h"
+#include "external/data/QuestionDataSerializer.h"
 
 #include <wx/filename.h>
 
@@ -21,7 +21,7 @@ bool CAssessmentDocument::open(const wxString& path)
         return false;
     }
     CAssessmentSerializer reader(&m_assessment, file.GetFullPath());
-    if (!reader.load())
+    if (!reader.loadPartially(&m_unreadable))
     {
         m_lastError = "The assessment cannot be opened.\n" + reader.getLastError();
         return false;
@@ -83,6 +83,7 @@ bool CAssessmentDocument::save()
 {
     m_lastError.clear();
     CAssessmentSerializer writer(&m_assessment, m_path);
+    writer.setQuestionsNotWritten(placeholderIDs());
     if (!writer.storeWithQuestions())
     {
         m_lastError = "The assessment cannot be saved.\n" + writer.getLastError();
@@ -111,4 +112,70 @@ std::map<int, CQuestionData> CAssessmentDocument::questionsNow()
     for (int id : manager->getIDs())
         questions.emplace(id, *manager->getQuestionDataForID(id));
     return questions;
+}
+
+std::vector<std::pair<unsigned, CAssessmentSerializer::SUnreadable>> CAssessmentDocument::getUnreadable()
+{
+    std::vector<std::pair<unsigned, CAssessmentSerializer::SUnreadable>> found;
+    const std::set<int> placeholders = placeholderIDs();
+    for (unsigned i = 0; i < m_assessment.getCount(); ++i)
+    {
+        const int id = m_assessment.getDataAtIndex(i)->m_questionID;
+        for (const CAssessmentSerializer::SUnreadable& entry : m_unreadable)
+        {
+            if (entry.questionID == id && placeholders.count(id) > 0)
+                found.emplace_back(i + 1, entry);
+        }
+    }
+    return found;
+}
+
+std::set<int> CAssessmentDocument::placeholderIDs()
+{
+    std::set<int> ids;
+    for (const CAssessmentSerializer::SUnreadable& entry : m_unreadable)
+    {
+        const CQuestionData* question = m_assessment.getQuestionDataMgr()->getQuestionDataForID(entry.questionID);
+        if (question && *question == CAssessmentSerializer::placeholderFor(entry.file, question->getFileNameReference()))
+            ids.insert(entry.questionID);
+    }
+    return ids;
+}
+
+wxString CAssessmentDocument::describeUnreadable() const
+{
+    if (m_unreadable.empty())
+        return wxString();
+    wxString message = wxString::Format(
+        "%s opened without %zu of its question files. Their entries show as \"(missing: ...)\": "
+        "remove them or point them at another question file (Edit menu); saving keeps them as they are.\n",
+        wxFileName(m_path).GetFullName(), m_unreadable.size());
+    for (const CAssessmentSerializer::SUnreadable& entry : m_unreadable)
+        message << "\n" << entry.reason;
+    return message;
+}
+
+bool CAssessmentDocument::pointEntryAt(unsigned index, const wxString& path)
+{
+    m_lastError.clear();
+    CAssessmentMgrData* entry = m_assessment.getDataAtIndex(index);
+    if (!entry)
+    {
+        m_lastError = "No question is selected.";
+        return false;
+    }
+    wxFileName file(path);
+    file.MakeAbsolute();
+    CQuestionData question;
+    CQuestionDataSerializer reader(&question, file.GetFullPath());
+    if (!reader.load())
+    {
+        m_lastError = "The question file cannot be used.\n" + reader.getLastError();
+        return false;
+    }
+    question.setFileNameReference(file.GetFullPath());
+    CQuestionDataMgr* questions = m_assessment.getQuestionDataMgr();
+    questions->removeQuestion(entry->m_questionID);
+    questions->insertQuestion(entry->m_questionID, question);
+    return true;
 }

@@ -43,6 +43,7 @@ wxBEGIN_EVENT_TABLE(CAuthoringFrame, wxFrame)
     EVT_MENU(wxID_UNDO, CAuthoringFrame::OnUndo)
     EVT_MENU(wxID_REDO, CAuthoringFrame::OnRedo)
     EVT_MENU(CAuthoringFrame::kRemoveQuestionID, CAuthoringFrame::OnRemoveQuestion)
+    EVT_MENU(CAuthoringFrame::kPointEntryID, CAuthoringFrame::OnPointEntry)
     EVT_MENU(wxID_HELP, CAuthoringFrame::OnGuide)
     EVT_MENU(wxID_ABOUT, CAuthoringFrame::OnAbout)
     EVT_MENU_OPEN(CAuthoringFrame::OnMenuOpen)
@@ -54,6 +55,7 @@ wxBEGIN_EVENT_TABLE(CAuthoringFrame, wxFrame)
     EVT_UPDATE_UI(wxID_UNDO, CAuthoringFrame::OnUpdateUndo)
     EVT_UPDATE_UI(wxID_REDO, CAuthoringFrame::OnUpdateRedo)
     EVT_UPDATE_UI(CAuthoringFrame::kRemoveQuestionID, CAuthoringFrame::OnUpdateRemoveQuestion)
+    EVT_UPDATE_UI(CAuthoringFrame::kPointEntryID, CAuthoringFrame::OnUpdateRemoveQuestion)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -162,6 +164,7 @@ wxMenu* CAuthoringFrame::createEditMenu()
     menu->Append(wxID_REDO, "&Redo\tCtrl+Y");
     menu->AppendSeparator();
     menu->Append(kRemoveQuestionID, "&Remove Question\tDelete");
+    menu->Append(kPointEntryID, "Point Entry at &File...");
     m_commands.SetEditMenu(menu);
     m_commands.SetMenuStrings();
     return menu;
@@ -217,7 +220,15 @@ CAuthoringFrame* CAuthoringFrame::openWindow(const wxString& path, wxWindow* par
     auto* frame = new CAuthoringFrame();
     frame->initialize(std::move(document));
     frame->Show();
+    frame->tellUnreadable();
     return frame;
+}
+
+void CAuthoringFrame::tellUnreadable()
+{
+    const wxString message = m_document->describeUnreadable();
+    if (!message.empty())
+        wxMessageBox(message, "Evalon", wxOK | wxICON_WARNING, this);
 }
 
 CAuthoringFrame* CAuthoringFrame::createWindow(wxWindow* parent)
@@ -324,6 +335,8 @@ void CAuthoringFrame::OnAttributes(wxCommandEvent&)
 std::unique_ptr<CAssessmentCheck> CAuthoringFrame::checkAssessment()
 {
     auto check = std::make_unique<CAssessmentCheck>(m_document->getAssessment());
+    for (const auto& [position, entry] : m_document->getUnreadable())
+        check->addUnreadableEntry(position, entry.reason);
     check->setMeasureContrast(true);
     check->run();
     return check;
@@ -473,6 +486,21 @@ void CAuthoringFrame::OnRemoveQuestion(wxCommandEvent&)
     wxCommandEvent remove(wxEVT_BUTTON, CAssessmentMgrPanel::kRemoveButtonID);
     remove.SetEventObject(m_panel->FindWindow(CAssessmentMgrPanel::kRemoveButtonID));
     m_panel->ProcessWindowEvent(remove);
+}
+
+void CAuthoringFrame::OnPointEntry(wxCommandEvent&)
+{
+    const int index = selectedQuestion();
+    if (index < 0 || isTaking())
+        return;
+    wxFileDialog dialog(this, "Point Entry at File", wxFileName(m_document->getPath()).GetPath(), wxString(),
+                        "Question files (*.itm)|*.itm|All files|*", wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    if (dialog.ShowModal() != wxID_OK)
+        return;
+    recordChange("Point Entry at File", [&] {
+        if (!m_document->pointEntryAt(unsigned(index), dialog.GetPath()))
+            wxMessageBox(m_document->getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
+    });
 }
 
 bool CAuthoringFrame::saveDocument()

@@ -38,7 +38,8 @@ public:
         kExportQuestionsID = 34,
         kResultsID = 35,
         kCheckID = 36,
-        kRemoveQuestionID = 37
+        kRemoveQuestionID = 37,
+        kPointEntryID = 38
     };
 
     CAuthoringFrame(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY, const wxString& title = "Evalon",
@@ -68,6 +69,9 @@ public:
     // The window of how takers did, or null.
     CResultsFrame* getResultsFrame() const { return m_resultsFrame.get(); }
     wxCommandProcessor* getCommands() { return &m_commands; }
+
+    // Tells the author, in one message, which question files could not be read.
+    void tellUnreadable();
 
     // The assessment check as Take runs it, with contrast measured.
     std::unique_ptr<CAssessmentCheck> checkAssessment();
@@ -113,6 +117,7 @@ private:
     void OnUndo(wxCommandEvent& event);
     void OnRedo(wxCommandEvent& event);
     void OnRemoveQuestion(wxCommandEvent& event);
+    void OnPointEntry(wxCommandEvent& event);
     void OnGuide(wxCommandEvent& event);
     void OnAbout(wxCommandEvent& event);
     void OnMenuOpen(wxMenuEvent& event);

@@ -130,6 +130,7 @@ bool CEvalonApp::startAuthoring(const wxString& file)
     auto* frame = new CAuthoringFrame();
     frame->initialize(m_document.get());
     frame->Show();
+    frame->tellUnreadable();
     return true;
 }
 
@@ -140,6 +141,8 @@ bool CEvalonApp::startTaking(const wxString& file)
     if (!openDocument(file))
         return false;
     CAssessmentCheck check(m_document->getAssessment());
+    for (const auto& [position, entry] : m_document->getUnreadable())
+        check.addUnreadableEntry(position, entry.reason);
     check.setMeasureContrast(true);
     if (check.run(), check.hasErrors())
     {
@@ -219,6 +222,8 @@ int CEvalonApp::checkFile(const wxString& file)
         return 1;
     }
     CAssessmentCheck check(document.getAssessment());
+    for (const auto& [position, entry] : document.getUnreadable())
+        check.addUnreadableEntry(position, entry.reason);
     check.setMeasureContrast(true);
     check.run();
     fputs(check.describeAll().utf8_string().c_str(), stdout);

@@ -37,7 +37,8 @@ void addFont(wxXmlNode* parent, const CEVFontInfo& font)
 struct SEntry
 {
     int questionID;
-    wxString file; // absolute
+    wxString file;  // absolute
+    wxString named; // as the assessment file names it
 };
 } // namespace
 
@@ -120,7 +121,7 @@ bool CAssessmentSerializer::storeWithQuestions()
         CQuestionData* question =
             m_assessment->getQuestionDataMgr()->getQuestionDataForID(data->m_questionID);
         if (question == nullptr || question->getFileNameReference().empty() ||
-            !written.insert(data->m_questionID).second)
+            m_notWritten.count(data->m_questionID) > 0 || !written.insert(data->m_questionID).second)
         {
             continue; // store() names the fault
         }
@@ -232,6 +233,25 @@ bool CAssessmentSerializer::readQuestion(int id, const wxString& file, CQuestion
 
 bool CAssessmentSerializer::load()
 {
+    return loadEntries(nullptr);
+}
+
+bool CAssessmentSerializer::loadPartially(std::vector<SUnreadable>* unreadable)
+{
+    unreadable->clear();
+    return loadEntries(unreadable);
+}
+
+CQuestionData CAssessmentSerializer::placeholderFor(const wxString& file, const wxString& resolvedFile)
+{
+    CQuestionData placeholder;
+    placeholder.setQuestion("(missing: " + file + ")");
+    placeholder.setFileNameReference(resolvedFile);
+    return placeholder;
+}
+
+bool CAssessmentSerializer::loadEntries(std::vector<SUnreadable>* unreadable)
+{
     if (m_assessment == nullptr)
     {
         return fail("no assessment to read into");
@@ -274,7 +294,7 @@ bool CAssessmentSerializer::load()
             {
                 return fail(wxString::Format("question %ld has no question file", id));
             }
-            entries.push_back({static_cast<int>(id), resolvedPath(file, folder)});
+            entries.push_back({static_cast<int>(id), resolvedPath(file, folder), file});
         }
     }
 
@@ -293,7 +313,16 @@ bool CAssessmentSerializer::load()
             continue;
         }
         CQuestionData question;
-        if (!readQuestion(entry.questionID, entry.file, &question))
+        if (unreadable)
+        {
+            CQuestionDataSerializer reader(&question, entry.file);
+            if (!reader.load())
+            {
+                unreadable->push_back({entry.questionID, entry.named, reader.getLastError()});
+                question = placeholderFor(entry.named, entry.file);
+            }
+        }
+        else if (!readQuestion(entry.questionID, entry.file, &question))
         {
             return false;
         }

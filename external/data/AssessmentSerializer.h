@@ -1,8 +1,12 @@
 #pragma once
 
 #include "external/data/EvalonDataExport.h"
+#include "external/data/QuestionData.h"
 #include "external/data/WriterBase.h"
 #include "external/data/XMLSerializer.h"
+
+#include <set>
+#include <vector>
 
 class CAssessmentMgr;
 class CEVAttributes;
@@ -34,6 +38,24 @@ public:
     /// file it names. On failure the assessment is left as it was.
     bool load();
 
+    /// An entry whose question file could not be read by loadPartially().
+    struct SUnreadable
+    {
+        int questionID;
+        wxString file;   ///< as the assessment file names it
+        wxString reason; ///< why the question file cannot be read
+    };
+    /// Like load(), but an entry whose question file is missing or damaged is
+    /// kept: its question is placeholderFor() the file, and `unreadable` lists
+    /// it. Fails only when the assessment file itself cannot be read.
+    bool loadPartially(std::vector<SUnreadable>* unreadable);
+    /// The question standing in for an unreadable question file: the text
+    /// "(missing: FILE)", no answers, stored in `resolvedFile`.
+    static CQuestionData placeholderFor(const wxString& file, const wxString& resolvedFile);
+    /// Question files storeWithQuestions() leaves as they are (for entries
+    /// whose question could not be read and is only a placeholder).
+    void setQuestionsNotWritten(const std::set<int>& ids) { m_notWritten = ids; }
+
     /// The whole assessment as the text store() would write, for comparing.
     static wxString toText(CAssessmentMgr& assessment, const wxString& path);
 
@@ -45,5 +67,8 @@ private:
     bool readImage(const wxXmlNode* node, CEVImageSelections* images, bool* seen);
     bool readQuestion(int id, const wxString& file, CQuestionData* question);
 
+    bool loadEntries(std::vector<SUnreadable>* unreadable);
+
     CAssessmentMgr* m_assessment;
+    std::set<int> m_notWritten;
 };

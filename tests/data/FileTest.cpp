@@ -142,6 +142,37 @@ TEST_F(FileTest, AssessmentReadsBackWithItsQuestionsAndRelativeQuestionPaths)
               path("elsewhere/img/back.jpg"));
 }
 
+TEST_F(FileTest, AMissingQuestionFileStopsLoadButNotLoadPartially)
+{
+    CAssessmentMgr written;
+    fillAssessment(&written);
+    ASSERT_TRUE(CAssessmentSerializer(&written, path("a/test.eva")).storeWithQuestions());
+    ASSERT_TRUE(wxRemoveFile(path("a/q/seven.itm")));
+
+    CAssessmentMgr read;
+    CAssessmentSerializer reader(&read, path("a/test.eva"));
+    EXPECT_FALSE(reader.load());
+    EXPECT_EQ(read.getCount(), 0u);
+
+    std::vector<CAssessmentSerializer::SUnreadable> unreadable;
+    ASSERT_TRUE(reader.loadPartially(&unreadable)) << reader.getLastError();
+    EXPECT_EQ(reader.getLastError(), "");
+    ASSERT_EQ(unreadable.size(), 1u);
+    EXPECT_EQ(unreadable[0].questionID, 7);
+    EXPECT_EQ(unreadable[0].file, "q/seven.itm");
+    EXPECT_TRUE(unreadable[0].reason.StartsWith(path("a/q/seven.itm") + ": ")) << unreadable[0].reason;
+    ASSERT_EQ(read.getCount(), 3u);
+    EXPECT_TRUE(*read.getQuestionDataMgr()->getQuestionDataForID(7) ==
+                CAssessmentSerializer::placeholderFor("q/seven.itm", path("a/q/seven.itm")));
+
+    // The placeholder is not written over the author's file; the entries stay.
+    reader.setQuestionsNotWritten({7});
+    ASSERT_TRUE(reader.storeWithQuestions()) << reader.getLastError();
+    EXPECT_FALSE(wxFileExists(path("a/q/seven.itm")));
+    EXPECT_EQ(CAssessmentSerializer::toText(read, path("a/test.eva")),
+              CAssessmentSerializer::toText(written, path("a/test.eva")));
+}
+
 TEST_F(FileTest, MalformedFilesAreRefusedWithTheFileAndTheReason)
 {
     const std::string question = "<question version=\"1\" category=\"singleAnswer\" numAnswers=\"2\">"
@@ -297,6 +328,9 @@ TEST_F(FileTest, NewAssessmentsGetDistinctFilesAndTheListSurvivesAReload)
 
     EXPECT_EQ(list.createNewAssessment(static_cast<const char*>(nullptr)), 0);
     EXPECT_EQ(list.createNewAssessment(""), 1);
+    CEVAttributes look;
+    look.getFontInfo()->setFontColour(*wxBLUE);
+    list.setNewAssessmentAttributes(look);
     EXPECT_EQ(list.createNewAssessment("Named"), 2);
     EXPECT_EQ(list.createNewAssessment("Named"), -1) << "an existing file is never overwritten";
     EXPECT_TRUE(list.getLastError().Contains("already exists")) << list.getLastError();
@@ -310,7 +344,7 @@ TEST_F(FileTest, NewAssessmentsGetDistinctFilesAndTheListSurvivesAReload)
         CAssessmentSerializer reader(&created, file);
         EXPECT_TRUE(reader.load()) << reader.getLastError();
         EXPECT_EQ(created.getCount(), 0u);
-        EXPECT_TRUE(*created.getAttributes() == CEVAttributes());
+        EXPECT_TRUE(*created.getAttributes() == (i < 2 ? CEVAttributes() : look)) << i;
     }
 
     EXPECT_FALSE(list.removeAtIndex(3));
