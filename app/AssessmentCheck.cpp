@@ -17,15 +17,6 @@ bool takesOneAnswer(const CQuestionData& question)
     return question.getCategoryType() != CQuestionData::eMultipleAnswers;
 }
 
-// What makes two questions the same for a taker: the text and the answers shown.
-wxString questionKey(const CQuestionData& question)
-{
-    wxString key = question.getQuestion().Strip(wxString::both);
-    for (unsigned i = 0; i < question.getNumAnswers(); ++i)
-        key << '\x1f' << question.getAnswer(i).Strip(wxString::both);
-    return key;
-}
-
 wxString ratioText(double ratio)
 {
     return wxString::Format("%.2f:1", ratio);
@@ -105,7 +96,7 @@ void CAssessmentCheck::checkQuestions()
                                    wxString::Format("answer %u is empty; write it or lower the number of answers",
                                                     i + 1));
         }
-        const auto same = firstWithKey.emplace(questionKey(*question), position);
+        const auto same = firstWithKey.emplace(question->textAndAnswersKey(), position);
         if (!same.second)
             addQuestionProblem(eWarning, position,
                                wxString::Format("the same question and answers as question %u; remove one",

@@ -133,6 +133,17 @@ bool CQuestionBankActions::chooseImportSource(wxString* path, int* format)
     return true;
 }
 
+bool CQuestionBankActions::askAddDuplicates(unsigned duplicates, unsigned read)
+{
+    if (duplicates == 0)
+    {
+        return false;
+    }
+    const wxString question = wxString::Format(
+        "%u of the %u questions read are already in the assessment. Add them again?", duplicates, read);
+    return wxMessageBox(question, kImportTitle, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, m_parent) == wxYES;
+}
+
 bool CQuestionBankActions::importQuestions()
 {
     wxString bank;
@@ -151,6 +162,8 @@ bool CQuestionBankActions::importQuestions()
         importer.setProgress(std::ref(progress));
         if (importer.read(bank, static_cast<CQuestionImporter::eFormat>(format)))
         {
+            importer.setAddDuplicates(askAddDuplicates(importer.countAlreadyIn(*m_assessment),
+                                                       unsigned(importer.questions().size())));
             importer.addToAssessment(m_assessment, questionsFolder);
         }
     }

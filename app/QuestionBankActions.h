@@ -34,6 +34,9 @@ public:
     bool exportQuestions();
 
 private:
+    // Whether to add the questions already in the assessment again; asked
+    // only when there are some.
+    bool askAddDuplicates(unsigned duplicates, unsigned read);
     bool chooseImportSource(wxString* path, int* format);
     bool chooseFolder(const wxString& message, wxString* path);
     void showReport(const CImportReport& report, const wxString& title);

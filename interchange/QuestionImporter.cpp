@@ -405,6 +405,32 @@ wxString CQuestionImporter::fileNameFor(const wxString& title)
     return (name.empty() ? wxString("question") : name) + ".itm";
 }
 
+namespace
+{
+
+std::set<wxString> keysIn(CAssessmentMgr& assessment)
+{
+    std::set<wxString> keys;
+    CQuestionDataMgr* questions = assessment.getQuestionDataMgr();
+    for (unsigned i = 0; i < assessment.getCount(); ++i)
+    {
+        if (const CQuestionData* question = questions->getQuestionDataForID(assessment.getDataAtIndex(i)->m_questionID))
+            keys.insert(question->textAndAnswersKey());
+    }
+    return keys;
+}
+
+} // namespace
+
+unsigned CQuestionImporter::countAlreadyIn(CAssessmentMgr& assessment) const
+{
+    std::set<wxString> known = keysIn(assessment);
+    unsigned count = 0;
+    for (const CImportedQuestion& imported : m_questions)
+        count += known.insert(imported.m_question.textAndAnswersKey()).second ? 0 : 1;
+    return count;
+}
+
 unsigned CQuestionImporter::addToAssessment(CAssessmentMgr* assessment, const wxString& folder)
 {
     const wxString made = firstMissingFolder(folder);
@@ -420,6 +446,7 @@ unsigned CQuestionImporter::addToAssessment(CAssessmentMgr* assessment, const wx
     // stopping leaves the assessment and the folder as they were.
     std::set<wxString> used;
     std::vector<CQuestionData> written;
+    std::set<wxString> known = keysIn(*assessment);
     const unsigned total = static_cast<unsigned>(m_questions.size());
     for (unsigned index = 0; index < total; ++index)
     {
@@ -429,6 +456,11 @@ unsigned CQuestionImporter::addToAssessment(CAssessmentMgr* assessment, const wx
             removeWritten(written, made);
             stop();
             return 0;
+        }
+        if (!known.insert(imported.m_question.textAndAnswersKey()).second && !m_addDuplicates)
+        {
+            m_report->refuse(imported.m_reportEntry, "already in the assessment");
+            continue;
         }
         const wxString file = fileNameFor(imported.m_source.m_title);
         wxFileName path(folder, file);

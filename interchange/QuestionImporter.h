@@ -62,7 +62,14 @@ public:
     /// existing file, then appends them to `assessment` as questions and
     /// entries, in the bank's order. A question whose file cannot be written
     /// is refused in the report. Returns how many were added; 0 when stopped.
+    /// A question whose text and answers are already in the assessment (or
+    /// earlier in the same import) is refused as "already in the assessment",
+    /// unless setAddDuplicates(true).
     unsigned addToAssessment(CAssessmentMgr* assessment, const wxString& folder);
+    void setAddDuplicates(bool add) { m_addDuplicates = add; }
+    /// How many questions read so far addToAssessment() would refuse as
+    /// already in `assessment`.
+    unsigned countAlreadyIn(CAssessmentMgr& assessment) const;
 
     /// The format a bank is in, from its name and first bytes; eDetect when it
     /// cannot be told.
@@ -92,4 +99,5 @@ private:
     wxString m_base; ///< the folder holding the bank being read
     wxString m_bank; ///< how the report names the bank being read
     bool m_stopped = false;
+    bool m_addDuplicates = false;
 };

@@ -106,3 +106,13 @@ bool CQuestionData::operator==(const CQuestionData& other) const
            m_numAnswers == other.m_numAnswers && m_categoryType == other.m_categoryType &&
            m_correctAnswerIndexes == other.m_correctAnswerIndexes;
 }
+
+wxString CQuestionData::textAndAnswersKey() const
+{
+    // The unit separator cannot be typed into a text, so keys of different
+    // splits never meet.
+    wxString key = wxString(m_question).Strip(wxString::both);
+    for (unsigned i = 0; i < m_numAnswers; ++i)
+        key << '\x1f' << wxString(m_answers[i]).Strip(wxString::both);
+    return key;
+}

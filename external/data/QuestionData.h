@@ -70,6 +70,10 @@ public:
     /// Whether `category` is an eCategoryType value.
     static bool isValidCategory(int category);
 
+    /// What makes two questions the same for a test taker: the question's
+    /// text and the answers shown, each without surrounding blanks.
+    wxString textAndAnswersKey() const;
+
     /// Equal when every text, answer, count, category and correct answer is.
     ///@{
     bool operator==(const CQuestionData& other) const;

@@ -109,6 +109,18 @@ protected:
         wxTEST_DIALOG(sendMenu(CAuthoringFrame::kImportQuestionsID), expectMessage(kSourceQuestion, wxID_YES),
                       expectFileDialog(bank), expectReport("Import Questions", &summary, &report));
     }
+    // The same when `duplicates` of the bank's `read` questions are in the
+    // assessment already; the question whether to add them again gets `answer`.
+    void importFileWithDuplicates(const wxString& bank, const wxString& questions, unsigned duplicates,
+                                  unsigned read, int answer)
+    {
+        folderAnswers = {questions};
+        const wxString ask = wxString::Format(
+            "%u of the %u questions read are already in the assessment. Add them again?", duplicates, read);
+        wxTEST_DIALOG(sendMenu(CAuthoringFrame::kImportQuestionsID), expectMessage(kSourceQuestion, wxID_YES),
+                      expectFileDialog(bank), expectMessage(ask, answer),
+                      expectReport("Import Questions", &summary, &report));
+    }
 
     std::vector<wxString> folderAnswers;
     std::vector<wxString> folderMessages;
@@ -120,17 +132,26 @@ TEST_F(QuestionBankTest, ImportAddsTheBanksQuestionsToTheListAndShowsTheReport)
 {
     const wxString bank = writeFile("small.gift", kSmallBank);
     CProgressWatch progress(false);
-    importFile(bank, path("bank"));
+    // The sample has "The Sun is a star." already.
+    importFileWithDuplicates(bank, path("bank"), 1, 3, wxID_NO);
 
     EXPECT_FALSE(progress.seen()); // a few questions need no progress
     EXPECT_EQ(folderMessages, std::vector<wxString>{"Choose the folder for the new question files"});
-    EXPECT_EQ(summary, "3 questions imported, 1 refused.");
+    EXPECT_EQ(summary, "2 questions imported, 2 refused.");
     EXPECT_TRUE(report.Contains(
         "\nsmall.gift, line 7, \"Moon essay\": refused: it has no answers (an essay question)"))
         << report;
-    ASSERT_EQ(list->GetItemCount(), 13);
+    EXPECT_TRUE(report.Contains("\nsmall.gift, line 3, \"Sun is a star\": refused: already in the assessment"))
+        << report;
+    ASSERT_EQ(list->GetItemCount(), 12);
     EXPECT_EQ(list->GetItemText(10, 1), "Which planet is closest to the Sun?");
-    EXPECT_EQ(list->GetItemText(12, 1), "Which are gas giants?");
+    EXPECT_EQ(list->GetItemText(11, 1), "Which are gas giants?");
+    EXPECT_FALSE(wxFileExists(path("bank/sun-is-a-star.itm")));
+
+    // Asked for, the same bank's questions are added again, all three.
+    importFileWithDuplicates(bank, path("bank"), 3, 3, wxID_YES);
+    EXPECT_EQ(summary, "3 questions imported, 1 refused.");
+    ASSERT_EQ(list->GetItemCount(), 15);
     EXPECT_TRUE(wxFileExists(path("bank/sun-is-a-star.itm")));
     EXPECT_TRUE(document.isModified());
 
@@ -138,7 +159,7 @@ TEST_F(QuestionBankTest, ImportAddsTheBanksQuestionsToTheListAndShowsTheReport)
     sendMenu(wxID_SAVE);
     CAssessmentDocument saved;
     ASSERT_TRUE(saved.open(file));
-    EXPECT_EQ(saved.getAssessment()->getCount(), 13u);
+    EXPECT_EQ(saved.getAssessment()->getCount(), 15u);
 }
 
 TEST_F(QuestionBankTest, ImportReadsAFolderOfQtiItems)

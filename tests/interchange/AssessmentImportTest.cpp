@@ -31,10 +31,12 @@ std::vector<wxString> fileNames(CAssessmentMgr& assessment)
 class AssessmentImportTest : public evtest::CTempDirTest
 {
 protected:
-    unsigned importInto(CAssessmentMgr* assessment, const wxString& bank, const wxString& folder)
+    unsigned importInto(CAssessmentMgr* assessment, const wxString& bank, const wxString& folder,
+                        bool addDuplicates = false)
     {
         CQuestionImporter importer(&m_report);
         importer.read(bank);
+        importer.setAddDuplicates(addDuplicates);
         return importer.addToAssessment(assessment, folder);
     }
 
@@ -63,9 +65,15 @@ TEST_F(AssessmentImportTest, EachQuestionBecomesAFileAndAnEntryInBankOrder)
     }
     EXPECT_EQ(wxFileName(path("bank/closest-planet.itm")).GetSize().GetValue(), 8u); // "not ours"
 
-    // A second import of the same bank takes new names, as do equal titles
-    // within one bank.
-    EXPECT_EQ(importInto(&assessment, bankPath("astronomy.gift"), path("bank")), 7u);
+    // A second import of the same bank is refused question by question,
+    // unless duplicates are asked for; they take new names, as do equal
+    // titles within one bank.
+    EXPECT_EQ(importInto(&assessment, bankPath("astronomy.gift"), path("bank")), 0u);
+    wxString reported = m_report.toText();
+    EXPECT_EQ(reported.Replace("refused: already in the assessment", wxString()), 7u);
+    EXPECT_TRUE(m_report.toText().Contains("\"Gas giants\": refused: already in the assessment"))
+        << m_report.toText();
+    EXPECT_EQ(importInto(&assessment, bankPath("astronomy.gift"), path("bank"), true), 7u);
     EXPECT_EQ(fileNames(assessment)[7], "closest-planet-3.itm");
     EXPECT_EQ(fileNames(assessment)[8], "gas-giants-2.itm");
     CQuestionImporter twins(&m_report);
