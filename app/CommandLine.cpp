@@ -26,6 +26,8 @@ const CCommandLine::SOption CCommandLine::kOptions[] = {
      "a question bank: GIFT, Moodle XML, QTI file, folder or package, Aiken, CSV, or a zip of them"},
     {"into", nullptr, "FILE", &CCommandLine::m_file,
      "the assessment --import adds to (made when missing), a question file per question"},
+    {"duplicates", nullptr, "add", &CCommandLine::m_duplicates,
+     "--import adds questions already in the assessment again (default: refused)"},
     {"questions-dir", nullptr, "DIR", &CCommandLine::m_folder,
      "where --import writes those files (default: questions/ beside the assessment)"},
     {"export", nullptr, "FILE", &CCommandLine::m_file, "the assessment whose questions --export writes"},
@@ -59,7 +61,7 @@ const CCommandLine::SMode CCommandLine::kModes[] = {
     {eSnapshot, "snapshot", "", "", eOptionalFile, nullptr,
      "save every page of FILE (default: the bundled sample) as a PNG picture in DIR, and exit",
      "--snapshot needs a folder and at most one assessment file"},
-    {eImport, "import", "into", "questions-dir", eNoFile, nullptr,
+    {eImport, "import", "into", "questions-dir duplicates", eNoFile, &CCommandLine::checkDuplicates,
      "add the questions of BANK to the assessment FILE, made when missing",
      "--import needs --into ASSESSMENT"},
     {eExport, "export", "format to", "", eNoFile, &CCommandLine::checkFormat,
@@ -287,6 +289,13 @@ const CCommandLine::SMode* CCommandLine::modeOf(const wxString& option)
             return &mode;
     }
     return nullptr;
+}
+
+wxString CCommandLine::checkDuplicates(const CCommandLine& line)
+{
+    return line.m_duplicates.empty() || line.m_duplicates == "add"
+               ? wxString()
+               : wxString::Format("--duplicates takes only 'add', not '%s'", line.m_duplicates);
 }
 
 wxString CCommandLine::checkFormat(const CCommandLine& line)

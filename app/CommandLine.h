@@ -25,7 +25,7 @@ public:
         eTake,     // --take FILE [--taker NAME] [--store URL]
         eSnapshot, // --snapshot DIR [FILE]
         eCheck,    // --check FILE
-        eImport,   // --import BANK --into FILE [--questions-dir DIR]
+        eImport,   // --import BANK --into FILE [--questions-dir DIR] [--duplicates add]
         eExport,   // --export FILE --format FORMAT --to PATH
         eRecord,   // --record FILE --taker NAME --answers ANSWERS [--store URL]
         eResults,  // --results FILE --to PATH.csv [--store URL]
@@ -54,6 +54,8 @@ public:
     wxString getTaker() const { return m_taker; }
     wxString getAnswers() const { return m_answers; }
     wxString getStore() const { return m_store; }
+    // Whether --import adds questions already in the assessment again.
+    bool addsDuplicates() const { return m_duplicates == "add"; }
     wxString getError() const { return m_error; }
 
     static wxString usage();
@@ -103,6 +105,7 @@ private:
     static const SOption& optionNamed(const wxString& name);
     static const SMode* modeOf(const wxString& option);
     static wxString checkFormat(const CCommandLine& line);
+    static wxString checkDuplicates(const CCommandLine& line);
     static wxString checkCsvTarget(const CCommandLine& line);
     static wxString checkReportTarget(const CCommandLine& line);
     static CCommandLine misused(const wxString& error);
@@ -121,5 +124,6 @@ private:
     wxString m_taker;
     wxString m_answers;
     wxString m_store;
+    wxString m_duplicates;
     wxString m_error;
 };

@@ -74,7 +74,7 @@ wxString CQuestionBankTool::defaultQuestionsFolder(const wxString& assessmentFil
 }
 
 int CQuestionBankTool::importBank(const wxString& bank, const wxString& assessmentFile,
-                                  const wxString& questionsFolder)
+                                  const wxString& questionsFolder, bool addDuplicates)
 {
     const wxString file = absolute(assessmentFile);
     CAssessmentMgr assessment;
@@ -91,6 +91,7 @@ int CQuestionBankTool::importBank(const wxString& bank, const wxString& assessme
     }
     CImportReport report;
     CQuestionImporter importer(&report);
+    importer.setAddDuplicates(addDuplicates);
     {
         // Progress only for a person watching: a file or pipe gets the report alone.
         std::unique_ptr<CTerminalProgress> progress;

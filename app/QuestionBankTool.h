@@ -18,9 +18,10 @@ public:
     // Imports BANK (a file or a folder of QTI items) into the assessment
     // file, created when missing; the question files go to `questionsFolder`,
     // by default the folder "questions" beside the assessment file. The
-    // assessment file is written when questions were added.
+    // assessment file is written when questions were added. Questions
+    // already in the assessment are refused unless `addDuplicates`.
     static int importBank(const wxString& bank, const wxString& assessmentFile,
-                          const wxString& questionsFolder);
+                          const wxString& questionsFolder, bool addDuplicates = false);
     // Writes the questions of the assessment file to `target` in `format`
     // (gift, moodle, qti21, qti30, csv).
     static int exportBank(const wxString& assessmentFile, const wxString& format, const wxString& target);

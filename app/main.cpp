@@ -24,7 +24,7 @@ int main(int argc, char** argv)
         return 0;
     case CCommandLine::eImport:
         return CQuestionBankTool::importBank(commandLine.getBank(), commandLine.getFile(),
-                                             commandLine.getFolder());
+                                             commandLine.getFolder(), commandLine.addsDuplicates());
     case CCommandLine::eExport:
         return CQuestionBankTool::exportBank(commandLine.getFile(), commandLine.getFormat(),
                                              commandLine.getTarget());

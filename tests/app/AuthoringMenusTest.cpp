@@ -211,20 +211,24 @@ TEST_F(CheckProgramTest, PrintsOneProblemALineAndFailsOnlyOnErrors)
 {
     const wxString bank = writeFile("bank.gift", "::Q1:: Which planet is red? {=Mars ~Venus}\n\n"
                                                  "::Q2:: Which planet is red? {=Mars ~Venus}\n");
-    EXPECT_EQ(run("--import " + bank + " --into " + path("new.eva")), 0) << wxJoin(errors, '\n');
+    EXPECT_EQ(run("--import " + bank + " --into " + path("new.eva")), 1);
+    EXPECT_EQ(output.Last(), "bank.gift, line 3, \"Q2\": refused: already in the assessment");
+    EXPECT_EQ(run("--import " + bank + " --into " + path("new.eva") + " --duplicates=add"), 0)
+        << wxJoin(errors, '\n');
     EXPECT_EQ(run("--check " + path("new.eva")), 0) << wxJoin(errors, '\n');
-    EXPECT_EQ(output, wxArrayString(1, "warning: question 2: the same question and answers as question 1; "
-                                       "remove one"));
+    ASSERT_EQ(output.size(), 2u) << wxJoin(output, '\n');
+    EXPECT_EQ(output[0], "warning: question 2: the same question and answers as question 1; remove one");
+    EXPECT_EQ(output[1], "warning: question 3: the same question and answers as question 1; remove one");
 
     wxString text;
     wxFFile(path("new.eva")).ReadAll(&text);
     text.Replace("#F6F3E8", "#444444");
     wxFFile(path("dark.eva"), "w").Write(text);
     EXPECT_EQ(run("--check " + path("dark.eva")), 1);
-    ASSERT_EQ(output.size(), 3u) << wxJoin(output, '\n');
-    EXPECT_TRUE(output[1].StartsWith("error: Question Background: the text colour #444444 has a contrast of "))
-        << output[1];
-    EXPECT_TRUE(output[1].Matches("*of ?.??:1 with*")) << output[1];
+    ASSERT_EQ(output.size(), 4u) << wxJoin(output, '\n');
+    EXPECT_TRUE(output[2].StartsWith("error: Question Background: the text colour #444444 has a contrast of "))
+        << output[2];
+    EXPECT_TRUE(output[2].Matches("*of ?.??:1 with*")) << output[2];
 }
 
 } // namespace

@@ -35,6 +35,7 @@ TEST(CommandLineTest, ReadsEveryModeAndItsValues)
         {{"--", "-odd.eva"}, CCommandLine::eAuthor, "-odd.eva", "", "", "", ""},
         {{"--take", "quiz.eva"}, CCommandLine::eTake, "quiz.eva", "", "", "", ""},
         {{"--take=quiz.eva"}, CCommandLine::eTake, "quiz.eva", "", "", "", ""},
+        {{"--check", "quiz.eva"}, CCommandLine::eCheck, "quiz.eva", "", "", "", ""},
         {{"--snapshot", "out"}, CCommandLine::eSnapshot, "", "out", "", "", ""},
         {{"--snapshot", "out", "quiz.eva"}, CCommandLine::eSnapshot, "quiz.eva", "out", "", "", ""},
         {{"--import", "b.gift", "--into", "a.eva"}, CCommandLine::eImport, "a.eva", "", "b.gift", "", ""},
@@ -84,6 +85,9 @@ TEST(CommandLineTest, RefusesMisuseWithItsReason)
         {{"--import", "b.gift"}, "--import needs --into ASSESSMENT"},
         {{"--import", "b.gift", "--into", "a.eva", "--to", "x"}, "--to does not go with --import"},
         {{"--into", "a.eva"}, "--into goes with --import only"},
+        {{"--import", "b.gift", "--into", "a.eva", "--duplicates", "keep"},
+         "--duplicates takes only 'add', not 'keep'"},
+        {{"--check", "a.eva", "--take", "b.eva"}, "--take does not go with --check"},
         {{"--export", "a.eva", "--to", "a.gift"}, "--export needs --format FORMAT and --to PATH"},
         {{"--export", "a.eva", "--format", "pdf", "--to", "a.pdf"},
          "unknown format 'pdf' (gift, moodle, qti21, qti30 or csv)"},
@@ -104,7 +108,8 @@ TEST(CommandLineTest, UsageListsEveryModeAndOption)
     EXPECT_TRUE(usage.StartsWith("Usage: evalon [-h] [--version] [--take <str>]")) << usage;
     for (const char* synopsis :
          {"  evalon\n      manage your list of assessment files", "  evalon FILE\n", "  evalon --take FILE [--taker NAME] [--store URL]\n",
-          "  evalon --snapshot DIR [FILE]\n", "  evalon --import BANK --into FILE [--questions-dir DIR]\n",
+          "  evalon --snapshot DIR [FILE]\n", "  evalon --import BANK --into FILE [--questions-dir DIR] [--duplicates add]\n",
+          "  evalon --check FILE\n",
           "  evalon --export FILE --format FORMAT --to PATH\n",
           "  evalon --record FILE --taker NAME --answers ANSWERS [--store URL]\n",
           "  evalon --results FILE --to PATH [--store URL]\n", "--questions-dir=<str>", "--format=<str>"})
