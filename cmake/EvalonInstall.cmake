@@ -37,6 +37,17 @@ if(TARGET evalon)
     file(RELATIVE_PATH bin_to_lib ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR})
     set_target_properties(evalon PROPERTIES INSTALL_RPATH "$ORIGIN/${bin_to_lib}")
     install(TARGETS evalon RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    # What the desktop needs to know the program: its menu entry, its icon in
+    # the freedesktop sizes, and the file types it opens.
+    install(FILES ${PROJECT_SOURCE_DIR}/share/applications/evalon.desktop
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+    install(FILES ${PROJECT_SOURCE_DIR}/share/icons/evalon.svg
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+    foreach(size 16 24 32 48 64 128 256)
+        install(FILES ${PROJECT_SOURCE_DIR}/share/icons/png/evalon-${size}.png
+                DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME evalon.png)
+    endforeach()
+    install(FILES ${PROJECT_SOURCE_DIR}/share/mime/evalon.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 endif()
 
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/samples/sample/ DESTINATION ${EVALON_INSTALL_SAMPLEDIR})
