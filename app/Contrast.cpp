@@ -1,6 +1,7 @@
 #include "app/Contrast.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -9,8 +10,17 @@ namespace
 
 double linearChannel(unsigned char value)
 {
-    const double srgb = value / 255.0;
-    return srgb <= 0.04045 ? srgb / 12.92 : std::pow((srgb + 0.055) / 1.055, 2.4);
+    // Looked up: a text's area is tens of thousands of pixels.
+    static const std::array<double, 256> table = [] {
+        std::array<double, 256> values{};
+        for (unsigned i = 0; i < values.size(); ++i)
+        {
+            const double srgb = i / 255.0;
+            values[i] = srgb <= 0.04045 ? srgb / 12.92 : std::pow((srgb + 0.055) / 1.055, 2.4);
+        }
+        return values;
+    }();
+    return table[value];
 }
 
 double luminance(unsigned char red, unsigned char green, unsigned char blue)
