@@ -7,6 +7,7 @@
 #include "attributes/EVAttributesDlg.h"
 #include "external/data/QuestionData.h"
 #include "tests/app/TestAssessments.h"
+#include "tests/assessment/AssessmentScripts.h"
 
 #include <wx/ffile.h>
 #include <wx/filehistory.h>
@@ -51,7 +52,15 @@ TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
         const char* name;
         std::function<void()> change;
     };
+    const wxString added = path("added.itm");
     const SCase cases[] = {
+        {"add",
+         [&] {
+             wxTEST_DIALOG(clickPanelButton(CAssessmentMgrPanel::kCreateButtonID),
+                           editQuestion("Which moon is largest?"),
+                           CExpectDialog<wxMessageDialog>([](wxMessageDialog*) { return int(wxID_OK); }),
+                           expectFileDialog(added));
+         }},
         {"move up",
          [&] {
              evtest::selectListItem(list, 4);
@@ -100,6 +109,8 @@ TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
         // Saving leaves the list as the file has it; the next case starts there.
         EXPECT_EQ(list->GetItemCount(), 10);
     }
+    // The question file the addition wrote is the author's: undoing keeps it.
+    EXPECT_TRUE(wxFileExists(added));
     EXPECT_TRUE(frame->getCommands()->CanRedo());
 }
 

@@ -8,6 +8,7 @@
 #include "interchange/QuestionExporter.h"
 #include "tests/app/TestAssessments.h"
 
+#include <wx/ffile.h>
 #include <wx/dir.h>
 #include <wx/eventfilter.h>
 #include <wx/filename.h>
@@ -131,6 +132,9 @@ protected:
 TEST_F(QuestionBankTest, ImportAddsTheBanksQuestionsToTheListAndShowsTheReport)
 {
     const wxString bank = writeFile("small.gift", kSmallBank);
+    sendMenu(wxID_SAVE);
+    wxString before;
+    wxFFile(file).ReadAll(&before);
     CProgressWatch progress(false);
     // The sample has "The Sun is a star." already.
     importFileWithDuplicates(bank, path("bank"), 1, 3, wxID_NO);
@@ -160,6 +164,17 @@ TEST_F(QuestionBankTest, ImportAddsTheBanksQuestionsToTheListAndShowsTheReport)
     CAssessmentDocument saved;
     ASSERT_TRUE(saved.open(file));
     EXPECT_EQ(saved.getAssessment()->getCount(), 15u);
+
+    // Both imports undone, the saved file is as before them; the question
+    // files they wrote stay.
+    sendMenu(wxID_UNDO);
+    sendMenu(wxID_UNDO);
+    EXPECT_EQ(list->GetItemCount(), 10);
+    sendMenu(wxID_SAVE);
+    wxString after;
+    wxFFile(file).ReadAll(&after);
+    EXPECT_EQ(after, before);
+    EXPECT_TRUE(wxFileExists(path("bank/sun-is-a-star.itm")));
 }
 
 TEST_F(QuestionBankTest, ImportReadsAFolderOfQtiItems)
