@@ -9,7 +9,9 @@
 #include "tests/app/TestAssessments.h"
 #include "tests/assessment/AssessmentScripts.h"
 
+#include <wx/dir.h>
 #include <wx/ffile.h>
+#include <wx/filename.h>
 #include <wx/filehistory.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
@@ -21,17 +23,22 @@ namespace
 class AuthoringMenusTest : public apptest::CAuthoringTest
 {
 protected:
-    wxString fileBytes()
-    {
-        wxString text;
-        wxFFile(file).ReadAll(&text);
-        return text;
-    }
-    // The assessment file as a save would write it now.
+    // Every file of the assessment's folder (the assessment file and its
+    // question files) as a save writes them now, with their names.
     wxString savedBytes()
     {
         sendMenu(wxID_SAVE);
-        return fileBytes();
+        wxArrayString files;
+        wxDir::GetAllFiles(wxFileName(file).GetPath(), &files);
+        files.Sort();
+        wxString all;
+        for (const wxString& name : files)
+        {
+            wxString text;
+            wxFFile(name).ReadAll(&text);
+            all << name << '\n' << text;
+        }
+        return all;
     }
     CQuestionData* question(unsigned position)
     {
@@ -60,6 +67,18 @@ TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
                            editQuestion("Which moon is largest?"),
                            CExpectDialog<wxMessageDialog>([](wxMessageDialog*) { return int(wxID_OK); }),
                            expectFileDialog(added));
+         }},
+        {"edit (kept in memory)",
+         [&] {
+             evtest::selectListItem(list, 1);
+             auto entry = CExpectDialog<CEVAssessmentMgrDataDlg>([](CEVAssessmentMgrDataDlg* dlg) {
+                 evtest::showAsModal(dlg);
+                 wxTEST_DIALOG(evtest::pressDialogButton(dlg, CEVAssessmentMgrDataDlg::kEditQuestionButtonID),
+                               editQuestion("Which planet is nearest the Sun?"),
+                               CExpectDialog<wxMessageDialog>([](wxMessageDialog*) { return int(wxID_NO); }));
+                 return int(wxID_OK);
+             });
+             wxTEST_DIALOG(clickPanelButton(CAssessmentMgrPanel::kViewDetailsButtonID), entry);
          }},
         {"move up",
          [&] {
