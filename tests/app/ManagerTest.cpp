@@ -1,4 +1,5 @@
 #include "app/AssessmentDocument.h"
+#include "app/Looks.h"
 #include "app/ManagerFrame.h"
 #include "app/ResultsFrame.h"
 #include "app/UserAssessments.h"
@@ -159,6 +160,41 @@ TEST_F(ManagerTest, ResultsOpensForTheSelectedAssessmentAndAsksForOneWithoutASel
     EXPECT_EQ(opened[0]->GetTitle(), "Results of solar-system.eva - Evalon");
     frame->Destroy();
     evtest::pumpEvents();
+}
+
+} // namespace
+
+namespace
+{
+
+// The manager's File > New is the panel's Create: the new file gets the
+// attributes the host set (the default look); without them it says why.
+TEST_F(ManagerTest, NewFromTheMenuCreatesWithTheDefaultLookOrSaysWhyNot)
+{
+    CAssessmentsMgr list;
+    list.setListFileName(path("list.xml"));
+    CEVAttributes look;
+    wxString notice;
+    ASSERT_TRUE(CLooks::applyDefault(&look, &notice)) << notice;
+    list.setNewAssessmentAttributes(look);
+    auto* frame = new CManagerFrame();
+    frame->initialize(&list);
+    frame->Show();
+    const auto sendNew = [&] {
+        wxCommandEvent command(wxEVT_MENU, wxID_NEW);
+        frame->GetEventHandler()->ProcessEvent(command);
+    };
+    sendNew();
+    ASSERT_EQ(list.getCount(), 1);
+    CAssessmentDocument created;
+    ASSERT_TRUE(created.open(list.getDataAtIndex(0)->getAssessmentFileName()));
+    EXPECT_TRUE(*created.getAssessment()->getAttributes() == look);
+
+    frame->setNewAssessmentNotice("No look");
+    wxTEST_DIALOG(sendNew(), expectMessage("No look"));
+    EXPECT_EQ(list.getCount(), 2);
+    frame->Destroy();
+    evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
 }
 
 } // namespace
