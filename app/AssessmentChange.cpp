@@ -2,8 +2,9 @@
 
 #include <utility>
 
-CAssessmentChange::CAssessmentChange(const wxString& name, CAssessmentMgr* assessment, CAssessmentState before,
-                                     CAssessmentState after, std::function<void()> shown)
+CAssessmentChange::CAssessmentChange(const wxString& name, CAssessmentMgr* assessment,
+                                     CAssessmentState before, CAssessmentState after,
+                                     std::function<void()> shown)
     : wxCommand(true, name), m_assessment(assessment), m_before(std::move(before)), m_after(std::move(after)),
       m_shown(std::move(shown)), m_done(false)
 {

@@ -92,9 +92,9 @@ void CAssessmentCheck::checkQuestions()
         for (unsigned i = 0; i < question->getNumAnswers(); ++i)
         {
             if (question->getAnswer(i).Strip(wxString::both).empty())
-                addQuestionProblem(eError, position,
-                                   wxString::Format("answer %u is empty; write it or lower the number of answers",
-                                                    i + 1));
+                addQuestionProblem(
+                    eError, position,
+                    wxString::Format("answer %u is empty; write it or lower the number of answers", i + 1));
         }
         const auto same = firstWithKey.emplace(question->textAndAnswersKey(), position);
         if (!same.second)
@@ -138,17 +138,17 @@ void CAssessmentCheck::checkContrast()
                           wxString::Format("the text colour %s has a contrast of %s with the picture behind "
                                            "the texts of %s (4.50:1 reads well); choose another colour or "
                                            "picture in Attributes",
-                                           text.GetAsString(wxC2S_HTML_SYNTAX), ratioText(measured.ratio), page));
+                                           text.GetAsString(wxC2S_HTML_SYNTAX), ratioText(measured.ratio),
+                                           page));
     }
 }
 
 wxString CAssessmentCheck::describe(const SProblem& problem)
 {
     const wxString severity = problem.severity == eError ? "error" : "warning";
-    const wxString place =
-        problem.questionPosition > 0
-            ? wxString::Format("question %u", problem.questionPosition)
-            : CEVImageSelections().getImageSelectionsInfoFor(problem.picture)->getLabel();
+    const wxString place = problem.questionPosition > 0
+                               ? wxString::Format("question %u", problem.questionPosition)
+                               : CEVImageSelections().getImageSelectionsInfoFor(problem.picture)->getLabel();
     return severity + ": " + place + ": " + problem.text;
 }
 

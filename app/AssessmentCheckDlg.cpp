@@ -44,7 +44,8 @@ bool CAssessmentCheckDlg::createControls()
 {
     m_summary = new wxStaticText(this, kSummaryID, wxString());
     m_summary->SetFont(m_summary->GetFont().Bold());
-    m_list = new wxListCtrl(this, kListID, wxDefaultPosition, wxSize(1040, 280), wxLC_REPORT | wxLC_SINGLE_SEL);
+    m_list =
+        new wxListCtrl(this, kListID, wxDefaultPosition, wxSize(1040, 280), wxLC_REPORT | wxLC_SINGLE_SEL);
     m_list->AppendColumn("Severity", wxLIST_FORMAT_LEFT, 80);
     m_list->AppendColumn("Place", wxLIST_FORMAT_LEFT, 170);
     m_list->AppendColumn("Problem", wxLIST_FORMAT_LEFT, 780);

@@ -135,8 +135,10 @@ std::set<int> CAssessmentDocument::placeholderIDs()
     std::set<int> ids;
     for (const CAssessmentSerializer::SUnreadable& entry : m_unreadable)
     {
-        const CQuestionData* question = m_assessment.getQuestionDataMgr()->getQuestionDataForID(entry.questionID);
-        if (question && *question == CAssessmentSerializer::placeholderFor(entry.file, question->getFileNameReference()))
+        const CQuestionData* question =
+            m_assessment.getQuestionDataMgr()->getQuestionDataForID(entry.questionID);
+        if (question &&
+            *question == CAssessmentSerializer::placeholderFor(entry.file, question->getFileNameReference()))
             ids.insert(entry.questionID);
     }
     return ids;

@@ -35,5 +35,6 @@ void CAssessmentState::restoreInto(CAssessmentMgr* assessment) const
 
 bool CAssessmentState::operator==(const CAssessmentState& other) const
 {
-    return m_entries == other.m_entries && m_questions == other.m_questions && m_attributes == other.m_attributes;
+    return m_entries == other.m_entries && m_questions == other.m_questions &&
+           m_attributes == other.m_attributes;
 }

@@ -4,6 +4,7 @@
 #include "app/AssessmentCheckDlg.h"
 #include "app/AssessmentDocument.h"
 #include "app/HelpActions.h"
+#include "app/Looks.h"
 #include "app/QuestionBankActions.h"
 #include "app/RecentFiles.h"
 #include "app/ResultsFrame.h"
@@ -14,6 +15,7 @@
 #include "external/data/QuestionData.h"
 
 #include <wx/button.h>
+#include <wx/choicdlg.h>
 #include <wx/filedlg.h>
 #include <wx/filehistory.h>
 #include <wx/filename.h>
@@ -26,6 +28,7 @@
 wxBEGIN_EVENT_TABLE(CAuthoringFrame, wxFrame)
     EVT_MENU(CAuthoringFrame::kAttributesID, CAuthoringFrame::OnAttributes)
     EVT_BUTTON(CAuthoringFrame::kAttributesID, CAuthoringFrame::OnAttributes)
+    EVT_MENU(CAuthoringFrame::kLookID, CAuthoringFrame::OnLook)
     EVT_MENU(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnTakeAssessment)
     EVT_BUTTON(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnTakeAssessment)
     EVT_MENU(CAuthoringFrame::kCheckID, CAuthoringFrame::OnCheck)
@@ -49,6 +52,7 @@ wxBEGIN_EVENT_TABLE(CAuthoringFrame, wxFrame)
     EVT_MENU_OPEN(CAuthoringFrame::OnMenuOpen)
     EVT_CLOSE(CAuthoringFrame::OnCloseWindow)
     EVT_UPDATE_UI(CAuthoringFrame::kAttributesID, CAuthoringFrame::OnUpdateWhileTaking)
+    EVT_UPDATE_UI(CAuthoringFrame::kLookID, CAuthoringFrame::OnUpdateWhileTaking)
     EVT_UPDATE_UI(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnUpdateWhileTaking)
     EVT_UPDATE_UI(CAuthoringFrame::kPanelID, CAuthoringFrame::OnUpdateWhileTaking)
     EVT_UPDATE_UI(CAuthoringFrame::kImportQuestionsID, CAuthoringFrame::OnUpdateWhileTaking)
@@ -177,6 +181,7 @@ wxMenu* CAuthoringFrame::createAssessmentMenu()
     menu->Append(kTakeAssessmentID, "&Take Assessment\tF5");
     menu->AppendSeparator();
     menu->Append(kAttributesID, "A&ttributes...\tCtrl+T");
+    menu->Append(kLookID, "Use an Installed &Look...");
 
     menu->AppendSeparator();
     menu->Append(kImportQuestionsID, "&Import Questions...");
@@ -325,11 +330,35 @@ void CAuthoringFrame::OnPanelActivated(wxListEvent& event)
 
 void CAuthoringFrame::OnAttributes(wxCommandEvent&)
 {
-    recordChange("Attributes", [this] {
-        CEVAttributesDlg dialog;
-        dialog.initialize(m_document->getAssessment()->getAttributes());
-        dialog.ShowModal();
-    });
+    recordChange("Attributes",
+                 [this]
+                 {
+                     CEVAttributesDlg dialog;
+                     dialog.initialize(m_document->getAssessment()->getAttributes());
+                     dialog.ShowModal();
+                 });
+}
+
+void CAuthoringFrame::OnLook(wxCommandEvent&)
+{
+    const wxArrayString looks = CLooks::getNames();
+    if (looks.empty())
+    {
+        wxMessageBox("No looks are installed.", "Evalon", wxOK | wxICON_INFORMATION, this);
+        return;
+    }
+    const int chosen = wxGetSingleChoiceIndex("The font, colour and pictures to present the assessment with:",
+                                              "Use an Installed Look", looks, 0, this);
+    if (chosen < 0)
+        return;
+    recordChange(
+        "Look",
+        [&]
+        {
+            wxString error;
+            if (!CLooks::apply(looks[size_t(chosen)], m_document->getAssessment()->getAttributes(), &error))
+                wxMessageBox(error, "Evalon", wxOK | wxICON_ERROR, this);
+        });
 }
 
 std::unique_ptr<CAssessmentCheck> CAuthoringFrame::checkAssessment()
@@ -421,16 +450,19 @@ void CAuthoringFrame::OnResults(wxCommandEvent&)
     }
     // The window shows what it can and why when the store cannot be read.
     auto* frame = new CResultsFrame(this);
-    frame->initialize(m_document->getAssessment(), m_document->getPath(), CResultsSettings::storeUrl(wxString()));
+    frame->initialize(m_document->getAssessment(), m_document->getPath(),
+                      CResultsSettings::storeUrl(wxString()));
     m_resultsFrame = frame;
     frame->Show();
 }
 
 void CAuthoringFrame::OnImportQuestions(wxCommandEvent&)
 {
-    recordChange("Import Questions", [this] {
-        CQuestionBankActions(this, m_document->getAssessment(), m_document->getPath()).importQuestions();
-    });
+    recordChange(
+        "Import Questions",
+        [this] {
+            CQuestionBankActions(this, m_document->getAssessment(), m_document->getPath()).importQuestions();
+        });
 }
 
 void CAuthoringFrame::OnExportQuestions(wxCommandEvent&)
@@ -477,7 +509,8 @@ void CAuthoringFrame::OnRemoveQuestion(wxCommandEvent&)
     if (index < 0 || isTaking())
         return;
     const int id = m_document->getAssessment()->getDataAtIndex(unsigned(index))->m_questionID;
-    const CQuestionData* question = m_document->getAssessment()->getQuestionDataMgr()->getQuestionDataForID(id);
+    const CQuestionData* question =
+        m_document->getAssessment()->getQuestionDataMgr()->getQuestionDataForID(id);
     const wxString questionText = question ? question->getQuestion() : wxString();
     const wxString ask = wxString::Format("Remove question %d (\"%s\") from the assessment?", index + 1,
                                           questionText.Left(60));
@@ -497,10 +530,12 @@ void CAuthoringFrame::OnPointEntry(wxCommandEvent&)
                         "Question files (*.itm)|*.itm|All files|*", wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK)
         return;
-    recordChange("Point Entry at File", [&] {
-        if (!m_document->pointEntryAt(unsigned(index), dialog.GetPath()))
-            wxMessageBox(m_document->getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
-    });
+    recordChange("Point Entry at File",
+                 [&]
+                 {
+                     if (!m_document->pointEntryAt(unsigned(index), dialog.GetPath()))
+                         wxMessageBox(m_document->getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
+                 });
 }
 
 bool CAuthoringFrame::saveDocument()
@@ -521,8 +556,8 @@ void CAuthoringFrame::OnSave(wxCommandEvent&)
 void CAuthoringFrame::OnSaveAs(wxCommandEvent&)
 {
     const wxFileName current(m_document->getPath());
-    wxFileDialog dialog(this, "Save Assessment As", current.GetPath(), current.GetFullName(), kAssessmentFiles,
-                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    wxFileDialog dialog(this, "Save Assessment As", current.GetPath(), current.GetFullName(),
+                        kAssessmentFiles, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
         return;
     if (!m_document->saveAs(dialog.GetPath()))

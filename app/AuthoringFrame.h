@@ -39,7 +39,8 @@ public:
         kResultsID = 35,
         kCheckID = 36,
         kRemoveQuestionID = 37,
-        kPointEntryID = 38
+        kPointEntryID = 38,
+        kLookID = 39
     };
 
     CAuthoringFrame(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY, const wxString& title = "Evalon",
@@ -102,6 +103,7 @@ private:
     void startTaking();
 
     void OnAttributes(wxCommandEvent& event);
+    void OnLook(wxCommandEvent& event);
     void OnTakeAssessment(wxCommandEvent& event);
     void OnCheck(wxCommandEvent& event);
     void OnImportQuestions(wxCommandEvent& event);

@@ -11,7 +11,8 @@ namespace
 double linearChannel(unsigned char value)
 {
     // Looked up: a text's area is tens of thousands of pixels.
-    static const std::array<double, 256> table = [] {
+    static const std::array<double, 256> table = []
+    {
         std::array<double, 256> values{};
         for (unsigned i = 0; i < values.size(); ++i)
         {

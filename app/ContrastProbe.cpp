@@ -18,7 +18,9 @@ namespace
 class CLayoutPanel : public CAssessmentViewPanelBase
 {
 public:
-    CLayoutPanel(wxWindow* parent, CImageCache* images) : CAssessmentViewPanelBase(parent), m_images(images) {}
+    CLayoutPanel(wxWindow* parent, CImageCache* images) : CAssessmentViewPanelBase(parent), m_images(images)
+    {
+    }
 
     bool layOutQuestion(CEVAttributes* attributes, CQuestionData* question)
     {
@@ -62,7 +64,8 @@ double lowestRatio(wxWindow* panel, const wxImage& background, const wxColour& t
     return lowest;
 }
 
-void keepLowest(std::vector<CContrastProbe::SMeasurement>* found, const CContrastProbe::SMeasurement& measured)
+void keepLowest(std::vector<CContrastProbe::SMeasurement>* found,
+                const CContrastProbe::SMeasurement& measured)
 {
     if (measured.ratio <= 0)
         return;
@@ -106,7 +109,8 @@ std::vector<CContrastProbe::SMeasurement> CContrastProbe::measure(CAssessmentMgr
     {
         panel->SetSize(background.GetSize());
         if (panel->layOutReview(attributes, std::max(1u, assessment->getCount())))
-            keepLowest(&found, {CEVImageSelections::eReviewBackground, 0, lowestRatio(panel, background, text)});
+            keepLowest(&found,
+                       {CEVImageSelections::eReviewBackground, 0, lowestRatio(panel, background, text)});
     }
     // Never shown, so gone at once rather than at the next idle time.
     delete frame;

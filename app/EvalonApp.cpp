@@ -155,10 +155,9 @@ bool CEvalonApp::startTaking(const wxString& file)
     if (taker.empty() && !askTakerName(&taker))
         return false;
     auto* frame = new CTakeAssessmentFrame();
-    auto recording =
-        std::make_unique<CAttemptRecording>(m_document->getAssessment(), assessmentKey, taker,
-                                            CResultsSettings::storeUrl(m_commandLine.getStore()),
-                                            CResultsSettings::outboxPath());
+    auto recording = std::make_unique<CAttemptRecording>(m_document->getAssessment(), assessmentKey, taker,
+                                                         CResultsSettings::storeUrl(m_commandLine.getStore()),
+                                                         CResultsSettings::outboxPath());
     // What an earlier run could not send goes first; it is tried again at the submit.
     recording->sendOutbox();
     frame->setRecording(std::move(recording));

@@ -2,8 +2,8 @@
 
 #include "external/widgets/ShellFileTypes.h"
 
-#include <wx/filehistory.h>
 #include <wx/fileconf.h>
+#include <wx/filehistory.h>
 #include <wx/filename.h>
 #include <wx/log.h>
 #include <wx/menu.h>
@@ -89,8 +89,8 @@ wxString CRecentFiles::choose(size_t index, wxWindow* window)
         return path;
     history.RemoveFileFromHistory(index);
     save();
-    wxMessageBox(wxString::Format("The assessment file %s no longer exists; it is removed from the recent files.",
-                                  path),
+    wxMessageBox(wxString::Format(
+                     "The assessment file %s no longer exists; it is removed from the recent files.", path),
                  "Evalon", wxOK | wxICON_INFORMATION, window);
     return wxString();
 }

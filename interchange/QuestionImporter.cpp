@@ -414,7 +414,8 @@ std::set<wxString> keysIn(CAssessmentMgr& assessment)
     CQuestionDataMgr* questions = assessment.getQuestionDataMgr();
     for (unsigned i = 0; i < assessment.getCount(); ++i)
     {
-        if (const CQuestionData* question = questions->getQuestionDataForID(assessment.getDataAtIndex(i)->m_questionID))
+        if (const CQuestionData* question =
+                questions->getQuestionDataForID(assessment.getDataAtIndex(i)->m_questionID))
             keys.insert(question->textAndAnswersKey());
     }
     return keys;

@@ -75,7 +75,8 @@ public:
 
     void setPicture(CEVImageSelections::imageID id, const wxString& file)
     {
-        CImageSelectionsInfo* info = assessment.getAttributes()->getImageSelections()->getImageSelectionsInfoFor(id);
+        CImageSelectionsInfo* info =
+            assessment.getAttributes()->getImageSelections()->getImageSelectionsInfoFor(id);
         info->setRelativePath(file);
         info->setAbsolutePath(file);
     }
@@ -117,20 +118,24 @@ TEST_F(AssessmentCheckTest, NamesEachProblemOfAQuestionWithItsPosition)
         {"no correct answer", [](AssessmentCheckTest& t) { t.question(2)->setCorrectAnswerIndexes(nullptr); },
          "error: question 2: no answer is marked correct; mark the right answer"},
         {"two correct answers to a one-answer question",
-         [](AssessmentCheckTest& t) {
+         [](AssessmentCheckTest& t)
+         {
              const wxArrayInt two = apptest::indexes({0, 1});
              t.question(1)->setCorrectAnswerIndexes(&two);
          },
          "error: question 1: 2 answers are marked correct but the question takes one; leave one marked or "
          "make it a multiple-answer question"},
-        {"a correct answer beyond those shown", [](AssessmentCheckTest& t) { t.question(1)->setNumAnswers(1); },
+        {"a correct answer beyond those shown",
+         [](AssessmentCheckTest& t) { t.question(1)->setNumAnswers(1); },
          "error: question 1: answer 2 is marked correct but is not shown; unmark it or raise the number of "
          "answers"},
         {"an empty answer", [](AssessmentCheckTest& t) { t.question(2)->setAnswer(3, "  "); },
          "error: question 2: answer 4 is empty; write it or lower the number of answers"},
         {"an unreadable question file",
-         [](AssessmentCheckTest& t) { t.unreadable.emplace_back(2, "questions/b.itm: the file does not exist"); },
-         "error: question 2: questions/b.itm: the file does not exist; remove the entry or point it at another "
+         [](AssessmentCheckTest& t)
+         { t.unreadable.emplace_back(2, "questions/b.itm: the file does not exist"); },
+         "error: question 2: questions/b.itm: the file does not exist; remove the entry or point it at "
+         "another "
          "question file"},
     };
     for (const SCase& c : cases)
@@ -163,15 +168,18 @@ TEST_F(AssessmentCheckTest, NamesEachBadPictureByItsLabel)
     setPicture(CEVImageSelections::eNextHot, wxString());
     setPicture(CEVImageSelections::eSubmitCold, path("pictures/gone.png"));
     setPicture(CEVImageSelections::eReviewBackground, writeFile("pictures/notes.png", "not a picture"));
-    setPicture(CEVImageSelections::eAnswerButtonHot, writeFile("pictures/huge.png", evtest::pngDeclaring(20000, 20000)));
+    setPicture(CEVImageSelections::eAnswerButtonHot,
+               writeFile("pictures/huge.png", evtest::pngDeclaring(20000, 20000)));
     const wxArrayString found = lines();
     ASSERT_EQ(found.size(), 4u) << wxJoin(found, '\n');
-    EXPECT_TRUE(found[0].StartsWith("error: Answer Button (Hot): " + path("pictures/huge.png") + ": ")) << found[0];
+    EXPECT_TRUE(found[0].StartsWith("error: Answer Button (Hot): " + path("pictures/huge.png") + ": "))
+        << found[0];
     EXPECT_EQ(found[1], "error: Next Button (Hot): no picture is chosen; choose one in Attributes");
     EXPECT_TRUE(found[2].StartsWith("error: Submit Button (Cold): " + path("pictures/gone.png"))) << found[2];
     EXPECT_TRUE(found[3].StartsWith("error: Review Background: " + path("pictures/notes.png"))) << found[3];
     for (const wxString& line : found)
-        EXPECT_TRUE(line.EndsWith("; choose another picture in Attributes") || line.Contains("no picture is chosen"))
+        EXPECT_TRUE(line.EndsWith("; choose another picture in Attributes") ||
+                    line.Contains("no picture is chosen"))
             << line;
 }
 
@@ -183,8 +191,10 @@ TEST_F(AssessmentCheckTest, ContrastBelowFourAndAHalfIsAWarningAndBelowThreeAnEr
         const char* severity; // nullptr: no problem
         const char* ratio;
     };
-    const SCase cases[] = {{"#000000", nullptr, ""}, {"#767676", nullptr, ""},
-                           {"#777777", "warning", "4.48:1"}, {"#999999", "error", "2.85:1"}};
+    const SCase cases[] = {{"#000000", nullptr, ""},
+                           {"#767676", nullptr, ""},
+                           {"#777777", "warning", "4.48:1"},
+                           {"#999999", "error", "2.85:1"}};
     for (const SCase& c : cases)
     {
         SCOPED_TRACE(c.colour);
@@ -227,7 +237,8 @@ TEST_F(AssessmentCheckTest, ContrastIsMeasuredWhereTheLayoutPutsTheTexts)
     ASSERT_TRUE(background.SaveFile(file));
     const wxArrayString found = lines(true);
     ASSERT_EQ(found.size(), 1u) << wxJoin(found, '\n');
-    EXPECT_TRUE(found[0].StartsWith("error: Question Background: the text colour #FFFFFF has a contrast of 1.00:1"))
+    EXPECT_TRUE(
+        found[0].StartsWith("error: Question Background: the text colour #FFFFFF has a contrast of 1.00:1"))
         << found[0];
 }
 

@@ -9,10 +9,11 @@
 #include "tests/app/TestAssessments.h"
 #include "tests/assessment/AssessmentScripts.h"
 
+#include <wx/choicdlg.h>
 #include <wx/dir.h>
 #include <wx/ffile.h>
-#include <wx/filename.h>
 #include <wx/filehistory.h>
+#include <wx/filename.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
@@ -46,10 +47,7 @@ protected:
         return assessment->getQuestionDataMgr()->getQuestionDataForID(
             assessment->getDataAtIndex(position - 1)->m_questionID);
     }
-    void clickPanelButton(int id)
-    {
-        evtest::clickButton(frame->getPanel()->FindWindow(id));
-    }
+    void clickPanelButton(int id) { evtest::clickButton(frame->getPanel()->FindWindow(id)); }
 };
 
 TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
@@ -62,36 +60,57 @@ TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
     const wxString added = path("added.itm");
     const SCase cases[] = {
         {"add",
-         [&] {
+         [&]
+         {
              wxTEST_DIALOG(clickPanelButton(CAssessmentMgrPanel::kCreateButtonID),
                            editQuestion("Which moon is largest?"),
                            CExpectDialog<wxMessageDialog>([](wxMessageDialog*) { return int(wxID_OK); }),
                            expectFileDialog(added));
          }},
         {"edit (kept in memory)",
-         [&] {
+         [&]
+         {
              evtest::selectListItem(list, 1);
-             auto entry = CExpectDialog<CEVAssessmentMgrDataDlg>([](CEVAssessmentMgrDataDlg* dlg) {
-                 evtest::showAsModal(dlg);
-                 wxTEST_DIALOG(evtest::pressDialogButton(dlg, CEVAssessmentMgrDataDlg::kEditQuestionButtonID),
-                               editQuestion("Which planet is nearest the Sun?"),
-                               CExpectDialog<wxMessageDialog>([](wxMessageDialog*) { return int(wxID_NO); }));
-                 return int(wxID_OK);
-             });
+             auto entry = CExpectDialog<CEVAssessmentMgrDataDlg>(
+                 [](CEVAssessmentMgrDataDlg* dlg)
+                 {
+                     evtest::showAsModal(dlg);
+                     wxTEST_DIALOG(
+                         evtest::pressDialogButton(dlg, CEVAssessmentMgrDataDlg::kEditQuestionButtonID),
+                         editQuestion("Which planet is nearest the Sun?"),
+                         CExpectDialog<wxMessageDialog>([](wxMessageDialog*) { return int(wxID_NO); }));
+                     return int(wxID_OK);
+                 });
              wxTEST_DIALOG(clickPanelButton(CAssessmentMgrPanel::kViewDetailsButtonID), entry);
          }},
+        {"look",
+         [&]
+         {
+             // The sample's own pictures are named relative to its folder; the
+             // default look names the installed ones.
+             auto chooseDefault = CExpectDialog<wxSingleChoiceDialog>(
+                 [](wxSingleChoiceDialog* dlg)
+                 {
+                     dlg->SetSelection(0);
+                     return int(wxID_OK);
+                 });
+             wxTEST_DIALOG(sendMenu(CAuthoringFrame::kLookID), chooseDefault);
+         }},
         {"move up",
-         [&] {
+         [&]
+         {
              evtest::selectListItem(list, 4);
              clickPanelButton(CAssessmentMgrPanel::kMoveUpButtonID);
          }},
         {"move down",
-         [&] {
+         [&]
+         {
              evtest::selectListItem(list, 0);
              clickPanelButton(CAssessmentMgrPanel::kMoveDownButtonID);
          }},
         {"remove with Delete",
-         [&] {
+         [&]
+         {
              evtest::selectListItem(list, 2);
              wxTEST_DIALOG(sendMenu(CAuthoringFrame::kRemoveQuestionID),
                            expectMessage("Remove question 3 (\"" + question(3)->getQuestion().Left(60) +
@@ -99,12 +118,15 @@ TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
                                          wxID_YES));
          }},
         {"attributes",
-         [&] {
-             auto recolour = CExpectDialog<CEVAttributesDlg>([&](CEVAttributesDlg*) {
-                 // What the dialog's OK writes into the attributes.
-                 document.getAssessment()->getAttributes()->getFontInfo()->setFontColour(*wxRED);
-                 return int(wxID_OK);
-             });
+         [&]
+         {
+             auto recolour = CExpectDialog<CEVAttributesDlg>(
+                 [&](CEVAttributesDlg*)
+                 {
+                     // What the dialog's OK writes into the attributes.
+                     document.getAssessment()->getAttributes()->getFontInfo()->setFontColour(*wxRED);
+                     return int(wxID_OK);
+                 });
              wxTEST_DIALOG(sendMenu(CAuthoringFrame::kAttributesID), recolour);
          }},
     };
@@ -145,24 +167,29 @@ TEST_F(AuthoringMenusTest, DeleteAsksFirstAndNoKeepsTheQuestion)
 TEST_F(AuthoringMenusTest, TakeIsRefusedWithTheCheckListWhichLeadsToTheQuestion)
 {
     question(2)->setCorrectAnswerIndexes(nullptr);
-    auto goThere = CExpectDialog<CAssessmentCheckDlg>([](CAssessmentCheckDlg* dlg) {
-        evtest::showAsModal(dlg);
-        EXPECT_EQ(evtest::findControl<wxStaticText>(dlg, CAssessmentCheckDlg::kSummaryID)->GetLabel(),
-                  "The assessment cannot be taken until its errors are fixed. 1 error and 0 warnings.");
-        auto* rows = evtest::findControl<wxListCtrl>(dlg, CAssessmentCheckDlg::kListID);
-        EXPECT_EQ(rows->GetItemCount(), 1);
-        EXPECT_EQ(rows->GetItemText(0, 1), "Question 2");
-        EXPECT_EQ(rows->GetItemText(0, 2), "no answer is marked correct; mark the right answer");
-        return evtest::pressDialogButton(dlg, CAssessmentCheckDlg::kGoThereID);
-    });
+    auto goThere = CExpectDialog<CAssessmentCheckDlg>(
+        [](CAssessmentCheckDlg* dlg)
+        {
+            evtest::showAsModal(dlg);
+            EXPECT_EQ(evtest::findControl<wxStaticText>(dlg, CAssessmentCheckDlg::kSummaryID)->GetLabel(),
+                      "The assessment cannot be taken until its errors are fixed. 1 error and 0 warnings.");
+            auto* rows = evtest::findControl<wxListCtrl>(dlg, CAssessmentCheckDlg::kListID);
+            EXPECT_EQ(rows->GetItemCount(), 1);
+            EXPECT_EQ(rows->GetItemText(0, 1), "Question 2");
+            EXPECT_EQ(rows->GetItemText(0, 2), "no answer is marked correct; mark the right answer");
+            return evtest::pressDialogButton(dlg, CAssessmentCheckDlg::kGoThereID);
+        });
     bool opened = false;
-    auto entry = CExpectDialog<CEVAssessmentMgrDataDlg>([&](CEVAssessmentMgrDataDlg* dlg) {
-        evtest::showAsModal(dlg);
-        opened = true;
-        EXPECT_EQ(evtest::findControl<wxTextCtrl>(dlg, CEVAssessmentMgrDataDlg::kFileNameTextID)->GetValue(),
-                  question(2)->getFileNameReference());
-        return int(wxID_CANCEL);
-    });
+    auto entry = CExpectDialog<CEVAssessmentMgrDataDlg>(
+        [&](CEVAssessmentMgrDataDlg* dlg)
+        {
+            evtest::showAsModal(dlg);
+            opened = true;
+            EXPECT_EQ(
+                evtest::findControl<wxTextCtrl>(dlg, CEVAssessmentMgrDataDlg::kFileNameTextID)->GetValue(),
+                question(2)->getFileNameReference());
+            return int(wxID_CANCEL);
+        });
     wxTEST_DIALOG(sendMenu(CAuthoringFrame::kTakeAssessmentID), goThere, entry);
     EXPECT_TRUE(opened);
     EXPECT_EQ(frame->getTakeFrame(), nullptr);
@@ -174,12 +201,14 @@ TEST_F(AuthoringMenusTest, CheckListsWarningsWithoutStoppingTake)
     question(4)->setNumAnswers(int(question(3)->getNumAnswers()));
     for (unsigned i = 0; i < question(3)->getNumAnswers(); ++i)
         question(4)->setAnswer(i, question(3)->getAnswer(i));
-    auto close = CExpectDialog<CAssessmentCheckDlg>([](CAssessmentCheckDlg* dlg) {
-        evtest::showAsModal(dlg);
-        EXPECT_EQ(evtest::findControl<wxStaticText>(dlg, CAssessmentCheckDlg::kSummaryID)->GetLabel(),
-                  "0 errors and 1 warning.");
-        return int(wxID_CANCEL);
-    });
+    auto close = CExpectDialog<CAssessmentCheckDlg>(
+        [](CAssessmentCheckDlg* dlg)
+        {
+            evtest::showAsModal(dlg);
+            EXPECT_EQ(evtest::findControl<wxStaticText>(dlg, CAssessmentCheckDlg::kSummaryID)->GetLabel(),
+                      "0 errors and 1 warning.");
+            return int(wxID_CANCEL);
+        });
     wxTEST_DIALOG(sendMenu(CAuthoringFrame::kCheckID), close);
     sendMenu(CAuthoringFrame::kTakeAssessmentID);
     ASSERT_NE(frame->getTakeFrame(), nullptr);
@@ -212,10 +241,12 @@ TEST_F(AuthoringMenusTest, RecentFilesThatAreGoneAreGreyedAndRemovedWhenChosen)
 TEST_F(AuthoringMenusTest, HelpOpensTheGuideInTheBrowser)
 {
     wxString opened;
-    CHelpActions::setBrowser([&](const wxString& url) {
-        opened = url;
-        return true;
-    });
+    CHelpActions::setBrowser(
+        [&](const wxString& url)
+        {
+            opened = url;
+            return true;
+        });
     sendMenu(wxID_HELP);
     CHelpActions::setBrowser([](const wxString& url) { return wxLaunchDefaultBrowser(url); });
     EXPECT_TRUE(opened.StartsWith("file://")) << opened;
@@ -256,7 +287,8 @@ TEST_F(CheckProgramTest, PrintsOneProblemALineAndFailsOnlyOnErrors)
     wxFFile(path("dark.eva"), "w").Write(text);
     EXPECT_EQ(run("--check " + path("dark.eva")), 1);
     ASSERT_EQ(output.size(), 4u) << wxJoin(output, '\n');
-    EXPECT_TRUE(output[2].StartsWith("error: Question Background: the text colour #444444 has a contrast of "))
+    EXPECT_TRUE(
+        output[2].StartsWith("error: Question Background: the text colour #444444 has a contrast of "))
         << output[2];
     EXPECT_TRUE(output[2].Matches("*of ?.??:1 with*")) << output[2];
 }

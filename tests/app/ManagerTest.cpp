@@ -148,8 +148,9 @@ TEST_F(ManagerTest, ResultsOpensForTheSelectedAssessmentAndAsksForOneWithoutASel
               frame->FindWindow(CAssessmentsMgrPanel::kViewDetailsButtonID)->GetContainingSizer())
         << "in the row of the list's own buttons";
 
-    wxTEST_DIALOG(evtest::clickButton(results),
-                  expectMessage("Select an assessment in the list to see how its takers did.", wxID_OK, "Evalon"));
+    wxTEST_DIALOG(
+        evtest::clickButton(results),
+        expectMessage("Select an assessment in the list to see how its takers did.", wxID_OK, "Evalon"));
     evtest::selectListItem(evtest::findControl<wxListCtrl>(frame, CAssessmentsMgrPanel::kListCtrlID), 0);
     evtest::clickButton(results);
     std::vector<CResultsFrame*> opened;
@@ -180,7 +181,8 @@ TEST_F(ManagerTest, NewFromTheMenuCreatesWithTheDefaultLookOrSaysWhyNot)
     auto* frame = new CManagerFrame();
     frame->initialize(&list);
     frame->Show();
-    const auto sendNew = [&] {
+    const auto sendNew = [&]
+    {
         wxCommandEvent command(wxEVT_MENU, wxID_NEW);
         frame->GetEventHandler()->ProcessEvent(command);
     };

@@ -41,7 +41,8 @@ protected:
 TEST_F(PartialOpeningTest, OpensWithOneMessageAndTheEntriesCanBeFixed)
 {
     CAuthoringFrame* frame = nullptr;
-    const auto told = [](wxMessageDialog* dlg) {
+    const auto told = [](wxMessageDialog* dlg)
+    {
         const wxArrayString lines = wxSplit(dlg->GetMessage(), '\n', '\0');
         EXPECT_EQ(lines[0], "solar-system.eva opened without 2 of its question files. Their entries show as "
                             "\"(missing: ...)\": remove them or point them at another question file (Edit "
@@ -64,7 +65,8 @@ TEST_F(PartialOpeningTest, OpensWithOneMessageAndTheEntriesCanBeFixed)
 
     // Saving keeps the entries and leaves the damaged file as it is.
     const wxString before = contents(file);
-    const auto send = [&](int id) {
+    const auto send = [&](int id)
+    {
         wxCommandEvent command(wxEVT_MENU, id);
         frame->GetEventHandler()->ProcessEvent(command);
     };
@@ -83,9 +85,10 @@ TEST_F(PartialOpeningTest, OpensWithOneMessageAndTheEntriesCanBeFixed)
 
     // Removed, the damaged entry is gone from the saved file.
     evtest::selectListItem(list, 4);
-    wxTEST_DIALOG(send(CAuthoringFrame::kRemoveQuestionID),
-                  expectMessage("Remove question 5 (\"(missing: questions/05-rings.itm)\") from the assessment?",
-                                wxID_YES));
+    wxTEST_DIALOG(
+        send(CAuthoringFrame::kRemoveQuestionID),
+        expectMessage("Remove question 5 (\"(missing: questions/05-rings.itm)\") from the assessment?",
+                      wxID_YES));
     send(wxID_SAVE);
     EXPECT_FALSE(contents(file).Contains("05-rings.itm"));
     EXPECT_TRUE(contents(file).Contains("02-closest-planet.itm"));

@@ -8,9 +8,9 @@
 #include "interchange/QuestionExporter.h"
 #include "tests/app/TestAssessments.h"
 
-#include <wx/ffile.h>
 #include <wx/dir.h>
 #include <wx/eventfilter.h>
+#include <wx/ffile.h>
 #include <wx/filename.h>
 #include <wx/progdlg.h>
 #include <wx/stattext.h>
@@ -145,7 +145,8 @@ TEST_F(QuestionBankTest, ImportAddsTheBanksQuestionsToTheListAndShowsTheReport)
     EXPECT_TRUE(report.Contains(
         "\nsmall.gift, line 7, \"Moon essay\": refused: it has no answers (an essay question)"))
         << report;
-    EXPECT_TRUE(report.Contains("\nsmall.gift, line 3, \"Sun is a star\": refused: already in the assessment"))
+    EXPECT_TRUE(
+        report.Contains("\nsmall.gift, line 3, \"Sun is a star\": refused: already in the assessment"))
         << report;
     ASSERT_EQ(list->GetItemCount(), 12);
     EXPECT_EQ(list->GetItemText(10, 1), "Which planet is closest to the Sun?");
