@@ -58,6 +58,8 @@ void CAssessmentCheck::addPictureProblem(eSeverity severity, CEVImageSelections:
 
 void CAssessmentCheck::checkQuestions()
 {
+    if (m_assessment->getCount() == 0)
+        addPictureProblem(eError, CEVImageSelections::eNoImage, "there are no questions; add one");
     std::map<unsigned, wxString> unreadable(m_unreadable.begin(), m_unreadable.end());
     std::map<wxString, unsigned> firstWithKey;
     for (unsigned position = 1; position <= m_assessment->getCount(); ++position)
@@ -143,13 +145,19 @@ void CAssessmentCheck::checkContrast()
     }
 }
 
+wxString CAssessmentCheck::placeOf(const SProblem& problem)
+{
+    if (problem.questionPosition > 0)
+        return wxString::Format("question %u", problem.questionPosition);
+    const CEVImageSelections labelled;
+    const CImageSelectionsInfo* picture = labelled.getImageSelectionsInfoFor(problem.picture);
+    return picture ? picture->getLabel() : wxString("assessment");
+}
+
 wxString CAssessmentCheck::describe(const SProblem& problem)
 {
     const wxString severity = problem.severity == eError ? "error" : "warning";
-    const wxString place = problem.questionPosition > 0
-                               ? wxString::Format("question %u", problem.questionPosition)
-                               : CEVImageSelections().getImageSelectionsInfoFor(problem.picture)->getLabel();
-    return severity + ": " + place + ": " + problem.text;
+    return severity + ": " + placeOf(problem) + ": " + problem.text;
 }
 
 wxString CAssessmentCheck::describeAll() const

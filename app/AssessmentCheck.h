@@ -27,7 +27,8 @@ public:
         eSeverity severity;
         // The question's position from 1, or 0 when the problem is a picture's.
         unsigned questionPosition;
-        // The picture concerned, or eNoImage when the problem is a question's.
+        // The picture concerned, or eNoImage when the problem is a question's
+        // or the whole assessment's.
         CEVImageSelections::imageID picture;
         // What is wrong and what to do, in words.
         wxString text;
@@ -47,6 +48,8 @@ public:
     const std::vector<SProblem>& getProblems() const { return m_problems; }
     bool hasErrors() const;
 
+    // Where the problem is: "question 3", a picture's label, or "assessment".
+    static wxString placeOf(const SProblem& problem);
     // One line: "error: question 3: ..." or "warning: Question Background: ...".
     static wxString describe(const SProblem& problem);
     // Every problem, one line each.

@@ -91,13 +91,11 @@ bool CAssessmentCheckDlg::TransferDataToWindow()
         return false;
     m_summary->SetLabel(summary());
     m_list->DeleteAllItems();
-    const CEVImageSelections labels;
     long row = 0;
     for (const CAssessmentCheck::SProblem& problem : m_check->getProblems())
     {
-        const wxString place = problem.questionPosition > 0
-                                   ? wxString::Format("Question %u", problem.questionPosition)
-                                   : labels.getImageSelectionsInfoFor(problem.picture)->getLabel();
+        wxString place = CAssessmentCheck::placeOf(problem);
+        place[0] = wxToupper(place[0]);
         m_list->InsertItem(row, problem.severity == CAssessmentCheck::eError ? "Error" : "Warning");
         m_list->SetItem(row, 1, place);
         m_list->SetItem(row, 2, problem.text);

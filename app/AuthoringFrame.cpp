@@ -383,7 +383,7 @@ void CAuthoringFrame::goToProblem(const CAssessmentCheck::SProblem& problem)
 {
     if (problem.questionPosition > 0)
         editQuestionAt(problem.questionPosition - 1);
-    else
+    else if (problem.picture != CEVImageSelections::eNoImage)
     {
         wxCommandEvent attributes(wxEVT_MENU, kAttributesID);
         OnAttributes(attributes);

@@ -101,9 +101,12 @@ public:
     std::vector<std::pair<unsigned, wxString>> unreadable;
 };
 
-TEST_F(AssessmentCheckTest, AGoodAssessmentHasNoProblems)
+TEST_F(AssessmentCheckTest, AGoodAssessmentHasNoProblemsAndAnEmptyOneCannotBeTaken)
 {
     EXPECT_EQ(lines(true), wxArrayString());
+    while (assessment.getCount() > 0)
+        assessment.removeAtIndex(0);
+    EXPECT_EQ(lines(true), wxArrayString(1, "error: assessment: there are no questions; add one"));
 }
 
 TEST_F(AssessmentCheckTest, NamesEachProblemOfAQuestionWithItsPosition)

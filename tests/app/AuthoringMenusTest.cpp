@@ -1,3 +1,4 @@
+#include "app/AssessmentCheck.h"
 #include "app/AssessmentCheckDlg.h"
 #include "app/HelpActions.h"
 #include "app/RecentFiles.h"
@@ -261,6 +262,9 @@ TEST_F(AuthoringMenusTest, NewAssessmentGetsTheDefaultLookAndCanBeTakenAtOnce)
     EXPECT_EQ(notice, "");
     EXPECT_FALSE(fresh.create(path("new.eva"), &notice));
     apptest::addQuestion(*fresh.getAssessment(), CQuestionData::eSingleAnswer, 2, {0});
+    CAssessmentCheck check(fresh.getAssessment());
+    check.setMeasureContrast(true);
+    EXPECT_TRUE(check.run().empty()) << check.describeAll();
     auto* taking = new CTakeAssessmentFrame();
     EXPECT_TRUE(taking->initialize(fresh.getAssessment())) << taking->getLastError();
     taking->Destroy();
