@@ -3,6 +3,8 @@
 #include "app/AttemptRecording.h"
 #include "app/MissedQuestionsPanel.h"
 #include "app/TakeAssessmentPanel.h"
+#include "external/data/AssessmentMgr.h"
+#include "external/data/EVAttributes.h"
 
 #include <wx/accel.h>
 #include <wx/msgdlg.h>
@@ -20,6 +22,9 @@ enum eCommandID
 
 } // namespace
 
+const wxString CTakeAssessmentFrame::kLeaveQuestion =
+    "Leave the test now? The answers given so far are kept; the test is not submitted.";
+
 // clang-format off
 wxBEGIN_EVENT_TABLE(CTakeAssessmentFrame, wxFrame)
     EVT_MENU(kBackCommandID, CTakeAssessmentFrame::OnBack)
@@ -31,6 +36,7 @@ wxBEGIN_EVENT_TABLE(CTakeAssessmentFrame, wxFrame)
     EVT_COMMAND(wxID_ANY, EVT_TAKE_REVIEW_MISSED, CTakeAssessmentFrame::OnReviewMissed)
     EVT_COMMAND(wxID_ANY, EVT_MISSED_REVIEW_DONE, CTakeAssessmentFrame::OnMissedReviewDone)
     EVT_CLOSE(CTakeAssessmentFrame::OnClose)
+    EVT_CHAR_HOOK(CTakeAssessmentFrame::OnCharHook)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -65,14 +71,12 @@ bool CTakeAssessmentFrame::createControls()
     SetSizer(sizer);
 
     // Keys that turn pages and never touch an answer: Space stays with the
-    // answer button that has the focus.
+    // answer button that has the focus, Enter is OnCharHook's.
     wxAcceleratorEntry keys[] = {
         wxAcceleratorEntry(wxACCEL_NORMAL, WXK_LEFT, kBackCommandID),
         wxAcceleratorEntry(wxACCEL_NORMAL, WXK_PAGEUP, kBackCommandID),
         wxAcceleratorEntry(wxACCEL_NORMAL, WXK_RIGHT, kForwardCommandID),
         wxAcceleratorEntry(wxACCEL_NORMAL, WXK_PAGEDOWN, kForwardCommandID),
-        wxAcceleratorEntry(wxACCEL_NORMAL, WXK_RETURN, kForwardCommandID),
-        wxAcceleratorEntry(wxACCEL_NORMAL, WXK_NUMPAD_ENTER, kForwardCommandID),
         wxAcceleratorEntry(wxACCEL_NORMAL, WXK_ESCAPE, kFinishCommandID),
     };
     SetAcceleratorTable(wxAcceleratorTable(int(WXSIZEOF(keys)), keys));
@@ -89,6 +93,8 @@ bool CTakeAssessmentFrame::initialize(CAssessmentMgr* assessment)
         m_lastError = "The assessment has no questions to take.";
         return false;
     }
+    if (!loadEveryPicture(assessment))
+        return false;
     if (!m_panel->showCurrentPage())
     {
         m_lastError = m_panel->getLastError();
@@ -98,6 +104,22 @@ bool CTakeAssessmentFrame::initialize(CAssessmentMgr* assessment)
     m_assessment = assessment;
     // The attempt is in the store from its first page on.
     record();
+    return true;
+}
+
+// A picture that cannot be had is named before the first answer is given,
+// not when its page comes (the review background only after the submit).
+bool CTakeAssessmentFrame::loadEveryPicture(CAssessmentMgr* assessment)
+{
+    for (int id = 0; id < CEVImageSelections::eNoImage; ++id)
+    {
+        wxImage image;
+        if (!m_images.getImage(assessment->getAttributes(), CEVImageSelections::imageID(id), &image))
+        {
+            m_lastError = m_images.getLastError();
+            return false;
+        }
+    }
     return true;
 }
 
@@ -191,16 +213,48 @@ void CTakeAssessmentFrame::OnMissedReviewDone(wxCommandEvent&)
     m_panel->finishReview();
 }
 
+bool CTakeAssessmentFrame::isAttemptInProgress() const
+{
+    const CAssessmentTaking* taking = m_panel->getTaking();
+    return m_assessment && taking &&
+           (taking->getPage() == CAssessmentTaking::eQuestionPage ||
+            taking->getPage() == CAssessmentTaking::eSubmitPage);
+}
+
 void CTakeAssessmentFrame::OnClose(wxCloseEvent& event)
 {
-    // Answers checked on the page shown, not yet kept by a page change.
+    // Answers checked on the page shown, not yet kept by a page change: kept
+    // first, whatever the test taker answers below.
     if (m_recording && m_panel->getTaking() &&
         m_panel->getTaking()->getPage() == CAssessmentTaking::eQuestionPage)
     {
         m_panel->keepAnswersOfQuestionShown();
         record();
     }
+    if (m_interactive && event.CanVeto() && isAttemptInProgress() &&
+        wxMessageBox(kLeaveQuestion, "Evalon", wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) != wxYES)
+    {
+        event.Veto();
+        return;
+    }
     event.Skip();
+}
+
+// Enter presses the button that has the focus, and means Next (or Submit)
+// when an answer has it; an accelerator would take Previous forward too.
+void CTakeAssessmentFrame::OnCharHook(wxKeyEvent& event)
+{
+    const int key = event.GetKeyCode();
+    if ((key != WXK_RETURN && key != WXK_NUMPAD_ENTER) || event.HasAnyModifiers())
+    {
+        event.Skip();
+        return;
+    }
+    const wxWindow* focus = FindFocus();
+    wxCommandEvent command(wxEVT_MENU, focus && focus->GetId() == CAssessmentViewPanelBase::kPreviousButtonID
+                                           ? kBackCommandID
+                                           : kForwardCommandID);
+    ProcessWindowEvent(command);
 }
 
 void CTakeAssessmentFrame::OnFinish(wxCommandEvent&)

@@ -13,9 +13,11 @@ class CTakeAssessmentPanel;
 
 // The window in which a test taker takes an assessment: the presentation
 // panel, sized to the pictures, and the keys that turn pages (Left or Page Up
-// for Previous; Right, Page Down or Enter for Next and Submit; Escape closes
-// the window once the assessment is finished). Tab moves through the answers
-// and buttons and Space checks the answer that has the focus.
+// for Previous; Right or Page Down for Next and Submit; Enter presses the
+// focused button, or Next when an answer has the focus; Escape closes the
+// window once the assessment is finished). Tab moves through the answers and
+// buttons and Space checks the answer that has the focus. Every picture is
+// loaded before the first page; closing during the attempt asks first.
 class CTakeAssessmentFrame : public wxFrame
 {
 public:
@@ -42,6 +44,9 @@ public:
     // in getLastError(), for a caller that reports it its own way.
     void setInteractive(bool interactive) { m_interactive = interactive; }
 
+    // What closing during an attempt asks.
+    static const wxString kLeaveQuestion;
+
     CTakeAssessmentPanel* getPanel() const { return m_panel; }
     CMissedQuestionsPanel* getMissedPanel() const { return m_missedPanel; }
     CAttemptRecording* getRecording() const { return m_recording.get(); }
@@ -63,6 +68,10 @@ private:
     void OnReviewMissed(wxCommandEvent& event);
     void OnMissedReviewDone(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+
+    bool loadEveryPicture(CAssessmentMgr* assessment);
+    bool isAttemptInProgress() const;
 
     void record();
     void tell(const wxString& notice, long icon);

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "app/AssessmentTaking.h"
+#include "external/data/QuestionData.h"
 #include "views/AssessmentViewPanelBase.h"
 
+#include <array>
 #include <memory>
 
 class CAssessmentMgr;
 class CImageCache;
+class CVeltoStaticCtrl;
 
 // Sent to the panel's parent when a page cannot be shown (a picture is
 // missing or unreadable); the event's string says which picture and why.
@@ -21,7 +24,11 @@ wxDECLARE_EVENT(EVT_TAKE_REVIEW_MISSED, wxCommandEvent);
 // The test taker's side of an assessment: the pages in our order (the
 // questions, the submit page, the review page, the congratulations page), the
 // answers kept while going back and forth, the score, and the pictures from
-// an image cache.
+// an image cache. Beside what the presentation panel shows, a question page
+// says "Question n of N" above the question (and "Choose all that apply."
+// below it when several answers may be right), the submit page says how many
+// questions are unanswered, a click on an answer's text toggles the answer,
+// and the window is kept large enough for the page (minimumClientSize()).
 class CTakeAssessmentPanel : public CAssessmentViewPanelBase
 {
 public:
@@ -51,6 +58,16 @@ public:
     // Goes on from the review page to the congratulations page.
     bool finishReview();
 
+    // The smallest client area at which every control of the page shown is
+    // inside it and none overlaps another, at the page's fonts.
+    wxSize minimumClientSize() const;
+    // "Question n of N" on a question page, empty elsewhere.
+    wxString getProgressText() const;
+    // The text the submit page shows above its buttons.
+    wxString getUnansweredText() const;
+
+    static const wxString kSeveralAnswersCue;
+
     const CAssessmentTaking* getTaking() const { return m_taking.get(); }
     wxString getLastError() const { return m_lastError; }
 
@@ -67,6 +84,17 @@ private:
     bool showPage();
     void showNavigationButtons();
     void focusFirstControl();
+    void placeNavigationButtons();
+    void placeSubmitText();
+    // Gives the window the page's minimum size, growing it when it is smaller.
+    void keepWindowLargeEnough();
+    void showTitle();
+    wxSize minimumQuestionPageSize() const;
+    wxSize minimumSubmitPageSize() const;
+    wxSize minimumReviewPageSize() const;
+
+    void OnSize(wxSizeEvent& event);
+    void OnAnswerTextClicked(wxMouseEvent& event);
     // Shows the page the taking moved to, and tells the parent when it cannot.
     void turnPage();
 
@@ -75,6 +103,13 @@ private:
     std::unique_ptr<CAssessmentTaking> m_taking;
     wxString m_lastError;
     bool m_missedReviewOffered;
+    // What the question page shows: the author's question with the progress
+    // above it and the cue below; the answers stay the author's.
+    CQuestionData m_shownQuestion;
+    CVeltoStaticCtrl* m_questionText;
+    CVeltoStaticCtrl* m_submitText;
+    std::array<CVeltoStaticCtrl*, CQuestionData::kMaxAnswers> m_answerTexts;
+    std::array<CVeltoStaticCtrl*, 2> m_reviewTexts;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -96,7 +96,8 @@ TEST_F(TakeAssessmentTest, TakesTheSampleEndToEnd)
     CTakeAssessmentFrame* frame = openFrame();
     Panel* panel = frame->getPanel();
     EXPECT_EQ(panel->GetClientSize(), wxSize(1280, 800)); // the sample's backgrounds
-    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"The Sun is a star.", "True", "False"}));
+    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"Question 1 of 10\nThe Sun is a star.", "True", "False"}));
+    EXPECT_EQ(frame->GetTitle(), "Question 1 of 10 - Evalon");
     EXPECT_EQ(navigation(panel), "-N-");
 
     clickAnswer(panel, 0);
@@ -106,8 +107,9 @@ TEST_F(TakeAssessmentTest, TakesTheSampleEndToEnd)
     clickAnswer(panel, 1);                                // Mercury
 
     // Back and forth: the answers given come back.
+    EXPECT_EQ(frame->GetTitle(), "Question 2 of 10 - Evalon");
     clickNavigation(panel, Panel::kPreviousButtonID);
-    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"The Sun is a star.", "True", "False"}));
+    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"Question 1 of 10\nThe Sun is a star.", "True", "False"}));
     EXPECT_EQ(checkedAnswers(panel), std::vector<int>{0});
     clickNavigation(panel, Panel::kNextButtonID);
     EXPECT_EQ(checkedAnswers(panel), std::vector<int>{1});
@@ -129,7 +131,8 @@ TEST_F(TakeAssessmentTest, TakesTheSampleEndToEnd)
     EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eSubmitPage);
     EXPECT_EQ(navigation(panel), "P-S");
     EXPECT_EQ(button(panel, Panel::kSubmitButtonID)->GetPosition(), nextPosition);
-    EXPECT_TRUE(shownTexts(panel).empty());
+    EXPECT_EQ(shownTexts(panel), std::vector<wxString>{"All 10 questions are answered."});
+    EXPECT_EQ(frame->GetTitle(), "Evalon");
     clickNavigation(panel, Panel::kPreviousButtonID);
     EXPECT_EQ(checkedAnswers(panel), std::vector<int>{1});
     clickNavigation(panel, Panel::kNextButtonID);
@@ -190,11 +193,11 @@ TEST_F(TakeAssessmentTest, PageTurnsDecodeEveryPictureOnce)
     Panel* panel = frame->getPanel();
     // The question page: its background, three answer pictures and six
     // navigation pictures.
-    EXPECT_EQ(frame->getImageCache().getNumDecoded(), 10u);
+    // All thirteen pictures before the first page, so that a bad one is
+    // found before the first answer; none again on the way through.
+    EXPECT_EQ(frame->getImageCache().getNumDecoded(), 13u);
     panel->goForward();
     panel->goBack();
-    panel->goForward();
-    EXPECT_EQ(frame->getImageCache().getNumDecoded(), 10u);
     while (panel->getTaking()->getPage() != CAssessmentTaking::eCongratulationsPage)
         panel->goForward();
     EXPECT_EQ(frame->getImageCache().getNumDecoded(), 13u);
@@ -218,25 +221,113 @@ TEST_F(TakeAssessmentTest, APictureThatCannotBeLoadedIsNamedWithItsFileAndWhy)
     }
 }
 
-TEST_F(TakeAssessmentTest, AMissingPictureOnAPageTurnIsReportedAndEndsTheTest)
+TEST_F(TakeAssessmentTest, APictureOfALaterPageIsCheckedBeforeTheFirstPage)
 {
     const wxString missing = path("nowhere/review.jpg");
     CEVImageSelections* images = document.getAssessment()->getAttributes()->getImageSelections();
     images->getImageSelectionsInfoFor(CEVImageSelections::eReviewBackground)->setAbsolutePath(missing);
 
+    CTakeAssessmentFrame frame;
+    EXPECT_FALSE(frame.initialize(document.getAssessment()));
+    EXPECT_TRUE(frame.getLastError().Contains("\"Review Background\"")) << frame.getLastError();
+    EXPECT_TRUE(frame.getLastError().Contains(missing));
+    EXPECT_TRUE(frame.getLastError().Contains("file not found"));
+}
+
+TEST_F(TakeAssessmentTest, SeveralAnswerQuestionsSayToChooseAllAndTheSubmitPageCountsTheUnanswered)
+{
     CTakeAssessmentFrame* frame = openFrame();
     Panel* panel = frame->getPanel();
+    while (panel->getTaking()->getPage() == CAssessmentTaking::eQuestionPage)
+    {
+        const CQuestionData* question = panel->getTaking()->getCurrentQuestion();
+        const wxString shown = shownTexts(panel).front();
+        const unsigned number = panel->getTaking()->getQuestionIndex() + 1;
+        EXPECT_TRUE(shown.StartsWith(wxString::Format("Question %u of 10\n", number))) << shown;
+        EXPECT_EQ(shown.EndsWith("\n" + Panel::kSeveralAnswersCue),
+                  question->getCategoryType() == CQuestionData::eMultipleAnswers)
+            << shown;
+        if (number == 2 || number == 5)
+            answerRight(panel);
+        panel->goForward();
+    }
+    EXPECT_EQ(shownTexts(panel), std::vector<wxString>{"8 of the 10 questions are not answered yet."});
+    panel->goBack();
+    wxArrayInt first;
+    first.Add(0);
+    panel->selectAnswers(first);
+    panel->goForward();
+    EXPECT_EQ(shownTexts(panel), std::vector<wxString>{"7 of the 10 questions are not answered yet."});
+}
+
+TEST_F(TakeAssessmentTest, ClickingAnAnswersTextTogglesItAsItsButtonDoes)
+{
+    CTakeAssessmentFrame* frame = openFrame();
+    Panel* panel = frame->getPanel();
+    frame->Raise();
+    panel->goForward(); // Mercury, one answer of four
+    CVeltoStaticCtrl* third = nullptr;
+    for (wxWindow* child : panel->GetChildren())
+        if (child->IsShown() && child->GetLabel() == panel->getTaking()->getCurrentQuestion()->getAnswer(2))
+            third = dynamic_cast<CVeltoStaticCtrl*>(child);
+    ASSERT_NE(third, nullptr);
+
+    wxUIActionSimulator mouse;
+    auto clickText = [&](wxWindow* text)
+    {
+        mouse.MouseMove(text->GetScreenPosition() + wxPoint(5, 5));
+        mouse.MouseClick();
+    };
+    clickText(third);
+    ASSERT_TRUE(evtest::pumpUntil([&] { return checkedAnswers(panel) == std::vector<int>{2}; }));
+    EXPECT_EQ(wxWindow::FindFocus(), button(panel, Panel::kFirstAnswerButtonID + 2));
+    clickAnswer(panel, 0); // the one-answer rule holds for texts too
+    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{0});
+    clickText(third);
+    ASSERT_TRUE(evtest::pumpUntil([&] { return checkedAnswers(panel) == std::vector<int>{2}; }));
+    clickText(third);
+    EXPECT_TRUE(evtest::pumpUntil([&] { return checkedAnswers(panel).empty(); }));
+}
+
+TEST_F(TakeAssessmentTest, EnterPressesTheFocusedButtonOrNextFromAnAnswer)
+{
+    CTakeAssessmentFrame* frame = openFrame();
+    Panel* panel = frame->getPanel();
+    frame->Raise();
+    wxUIActionSimulator keyboard;
+    auto pressEnterOn = [&](int id)
+    {
+        button(panel, id)->SetFocus();
+        EXPECT_TRUE(evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(panel, id); })) << id;
+        keyboard.Char(WXK_RETURN);
+        evtest::pumpEvents();
+    };
+    pressEnterOn(Panel::kFirstAnswerButtonID + 1);
+    EXPECT_EQ(panel->getTaking()->getQuestionIndex(), 1u);
+    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{}); // Enter checks nothing
+    pressEnterOn(Panel::kNextButtonID);
+    EXPECT_EQ(panel->getTaking()->getQuestionIndex(), 2u);
+    pressEnterOn(Panel::kPreviousButtonID);
+    EXPECT_EQ(panel->getTaking()->getQuestionIndex(), 1u);
+}
+
+TEST_F(TakeAssessmentTest, ClosingDuringTheAttemptAsksFirstButNotOnceItIsOver)
+{
+    CTakeAssessmentFrame* frame = openFrame();
+    Panel* panel = frame->getPanel();
+    wxTEST_DIALOG(frame->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_NO, "Evalon"));
+    evtest::pumpEvents();
+    EXPECT_TRUE(frame->IsShown());
     while (panel->getTaking()->getPage() != CAssessmentTaking::eSubmitPage)
         panel->goForward();
-    auto reportsTheFile = CExpectDialog<wxMessageDialog>(
-        [&](wxMessageDialog* message)
-        {
-            EXPECT_TRUE(message->GetMessage().Contains("\"Review Background\"")) << message->GetMessage();
-            EXPECT_TRUE(message->GetMessage().Contains(missing));
-            EXPECT_TRUE(message->GetMessage().Contains("file not found"));
-            return int(wxID_OK);
-        });
-    wxTEST_DIALOG(clickNavigation(panel, Panel::kSubmitButtonID), reportsTheFile);
+    wxTEST_DIALOG(frame->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_NO, "Evalon"));
+    panel->goForward();
+    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eReviewPage);
+    frame->Close(); // the review: nothing left to lose
+    EXPECT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+
+    frame = openFrame();
+    wxTEST_DIALOG(frame->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_YES, "Evalon"));
     EXPECT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
 }
 
