@@ -21,6 +21,9 @@ const CCommandLine::SOption CCommandLine::kOptions[] = {
     {"take", nullptr, "FILE", &CCommandLine::m_file, "the assessment file to take"},
     {"snapshot", nullptr, "DIR", &CCommandLine::m_folder,
      "the folder for a PNG picture of every page of FILE (default: the bundled sample)"},
+    {"size", nullptr, "WxH", &CCommandLine::m_pageSize,
+     "the client size --snapshot shows the pages at, 320x240 to 7680x4320 (default: the backgrounds' size; "
+     "a page that needs more room gets it)"},
     {"import", nullptr, "BANK", &CCommandLine::m_bank,
      "a question bank: GIFT, Moodle XML, QTI file, folder or package, Aiken, CSV, or a zip of them"},
     {"into", nullptr, "FILE", &CCommandLine::m_file,
@@ -52,7 +55,7 @@ const CCommandLine::SMode CCommandLine::kModes[] = {
     {eTake, "take", "", "taker store", eNoFile, nullptr,
      "take the assessment FILE, the answers kept in the results store",
      "--take needs exactly one assessment file"},
-    {eSnapshot, "snapshot", "", "", eOptionalFile, nullptr,
+    {eSnapshot, "snapshot", "", "size", eOptionalFile, &CCommandLine::checkPageSize,
      "save every page of FILE (default: the bundled sample) as a PNG picture in DIR, and exit",
      "--snapshot needs a folder and at most one assessment file"},
     {eImport, "import", "into", "questions-dir", eNoFile, nullptr,
@@ -298,6 +301,41 @@ wxString CCommandLine::checkCsvTarget(const CCommandLine& line)
     if (line.m_target.Lower().EndsWith(".csv"))
         return wxString();
     return wxString::Format("--results writes CSV: --to needs a .csv file, not '%s'", line.m_target);
+}
+
+namespace
+{
+
+const wxSize kSmallestPage(320, 240);
+const wxSize kLargestPage(7680, 4320);
+
+// "WxH" in decimal digits, within the limits; wxDefaultSize otherwise.
+wxSize readPageSize(const wxString& text)
+{
+    const wxString width = text.BeforeFirst('x');
+    const wxString height = text.AfterFirst('x');
+    unsigned long w = 0, h = 0;
+    const bool digits = !width.empty() && !height.empty() && width.find_first_not_of("0123456789") == wxString::npos &&
+                        height.find_first_not_of("0123456789") == wxString::npos;
+    if (!digits || !width.ToULong(&w) || !height.ToULong(&h) || w < unsigned(kSmallestPage.x) ||
+        h < unsigned(kSmallestPage.y) || w > unsigned(kLargestPage.x) || h > unsigned(kLargestPage.y))
+        return wxDefaultSize;
+    return wxSize(int(w), int(h));
+}
+
+} // namespace
+
+wxSize CCommandLine::getPageSize() const
+{
+    return m_pageSize.empty() ? wxDefaultSize : readPageSize(m_pageSize);
+}
+
+wxString CCommandLine::checkPageSize(const CCommandLine& line)
+{
+    if (line.m_pageSize.empty() || readPageSize(line.m_pageSize) != wxDefaultSize)
+        return wxString();
+    return wxString::Format("--size needs WIDTHxHEIGHT from %dx%d to %dx%d, not '%s'", kSmallestPage.x,
+                            kSmallestPage.y, kLargestPage.x, kLargestPage.y, line.m_pageSize);
 }
 
 wxString CCommandLine::checkReportTarget(const CCommandLine& line)

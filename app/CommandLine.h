@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/arrstr.h>
+#include <wx/gdicmn.h>
 #include <wx/string.h>
 
 #include <map>
@@ -23,7 +24,7 @@ public:
         eManage,   // no argument: the list of assessment files
         eAuthor,   // FILE: the authoring window of one assessment
         eTake,     // --take FILE [--taker NAME] [--store URL]
-        eSnapshot, // --snapshot DIR [FILE]
+        eSnapshot, // --snapshot DIR [FILE] [--size WxH]
         eImport,   // --import BANK --into FILE [--questions-dir DIR]
         eExport,   // --export FILE --format FORMAT --to PATH
         eRecord,   // --record FILE --taker NAME --answers ANSWERS [--store URL]
@@ -54,6 +55,8 @@ public:
     wxString getAnswers() const { return m_answers; }
     wxString getStore() const { return m_store; }
     wxString getError() const { return m_error; }
+    // The client size of --size; wxDefaultSize when none was given.
+    wxSize getPageSize() const;
 
     static wxString usage();
     static wxString version();
@@ -102,6 +105,7 @@ private:
     static wxString checkFormat(const CCommandLine& line);
     static wxString checkCsvTarget(const CCommandLine& line);
     static wxString checkReportTarget(const CCommandLine& line);
+    static wxString checkPageSize(const CCommandLine& line);
     static CCommandLine misused(const wxString& error);
     // The mode the options found choose and their values, or the reason the
     // mode refuses them.
@@ -118,5 +122,6 @@ private:
     wxString m_taker;
     wxString m_answers;
     wxString m_store;
+    wxString m_pageSize;
     wxString m_error;
 };

@@ -63,7 +63,7 @@ bool CEvalonApp::OnInit()
 int CEvalonApp::OnRun()
 {
     if (m_commandLine.getMode() == CCommandLine::eSnapshot)
-        return writeSnapshots(m_commandLine.getFolder(), m_commandLine.getFile());
+        return writeSnapshots(m_commandLine.getFolder(), m_commandLine.getFile(), m_commandLine.getPageSize());
     return wxApp::OnRun();
 }
 
@@ -142,7 +142,7 @@ bool CEvalonApp::askTakerName(wxString* taker)
     return true;
 }
 
-int CEvalonApp::writeSnapshots(const wxString& folder, const wxString& file)
+int CEvalonApp::writeSnapshots(const wxString& folder, const wxString& file, const wxSize& pageSize)
 {
     // Both paths are taken as given on the command line, before opening the
     // assessment moves into its folder.
@@ -161,6 +161,7 @@ int CEvalonApp::writeSnapshots(const wxString& folder, const wxString& file)
         return 1;
     }
     CSnapshotWriter writer(document.getAssessment(), output.GetPath());
+    writer.setPageSize(pageSize);
     if (!writer.write())
     {
         fprintf(stderr, "evalon: %s\n", writer.getLastError().utf8_string().c_str());

@@ -30,7 +30,7 @@ public:
     // Writes the snapshots of the assessment `file` (empty: the bundled
     // sample) into `folder` and lists them on standard output; returns the
     // exit code, 0 on success.
-    static int writeSnapshots(const wxString& folder, const wxString& file);
+    static int writeSnapshots(const wxString& folder, const wxString& file, const wxSize& pageSize);
 
 private:
     bool startManaging();
