@@ -1,6 +1,7 @@
 #include "app/AuthoringFrame.h"
 
 #include "app/AssessmentDocument.h"
+#include "app/DeliveryOptionsDlg.h"
 #include "app/QuestionBankActions.h"
 #include "app/ResultsFrame.h"
 #include "app/ResultsSettings.h"
@@ -18,6 +19,8 @@
 wxBEGIN_EVENT_TABLE(CAuthoringFrame, wxFrame)
     EVT_MENU(CAuthoringFrame::kAttributesID, CAuthoringFrame::OnAttributes)
     EVT_BUTTON(CAuthoringFrame::kAttributesID, CAuthoringFrame::OnAttributes)
+    EVT_BUTTON(CAuthoringFrame::kDeliveryOptionsID, CAuthoringFrame::OnDeliveryOptions)
+    EVT_UPDATE_UI(CAuthoringFrame::kDeliveryOptionsID, CAuthoringFrame::OnUpdateWhileTaking)
     EVT_MENU(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnTakeAssessment)
     EVT_BUTTON(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnTakeAssessment)
     EVT_MENU(CAuthoringFrame::kImportQuestionsID, CAuthoringFrame::OnImportQuestions)
@@ -63,6 +66,7 @@ bool CAuthoringFrame::createControls()
     auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);
     buttonRow->AddStretchSpacer(1);
     buttonRow->Add(m_attributesButton, 0, wxALL, 10);
+    buttonRow->Add(new wxButton(this, kDeliveryOptionsID, "&Delivery Options..."), 0, wxALL, 10);
     buttonRow->Add(new wxButton(this, kResultsID, "&Results..."), 0, wxALL, 10);
     buttonRow->Add(m_takeButton, 0, wxALL, 10);
 
@@ -105,6 +109,20 @@ void CAuthoringFrame::OnAttributes(wxCommandEvent&)
     CEVAttributesDlg dialog;
     dialog.initialize(m_document->getAssessment()->getAttributes());
     dialog.ShowModal();
+}
+
+bool CAuthoringFrame::editDeliveryOptions()
+{
+    // As with the attributes, a change shows in the document when the
+    // window closes.
+    CDeliveryOptionsDlg dialog(this);
+    dialog.initialize(m_document->getAssessment()->getDeliveryOptions());
+    return dialog.ShowModal() == wxID_OK;
+}
+
+void CAuthoringFrame::OnDeliveryOptions(wxCommandEvent&)
+{
+    editDeliveryOptions();
 }
 
 void CAuthoringFrame::OnTakeAssessment(wxCommandEvent&)

@@ -10,7 +10,7 @@ class CTakeAssessmentFrame;
 class wxButton;
 
 // The authoring window of one assessment file: its questions in the question
-// list panel, "Attributes...", "Results..." and "Take Assessment" beside it and
+// list panel, "Attributes...", "Delivery Options...", "Results..." and "Take Assessment" beside it and
 // in the menu, with Import Questions, Export Questions, Save and Close. Closing with unsaved
 // changes asks whether to save them.
 class CAuthoringFrame : public wxFrame
@@ -23,7 +23,8 @@ public:
         kPanelID = 32,
         kImportQuestionsID = 33,
         kExportQuestionsID = 34,
-        kResultsID = 35
+        kResultsID = 35,
+        kDeliveryOptionsID = 36
     };
 
     CAuthoringFrame(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY, const wxString& title = "Evalon",
@@ -33,6 +34,10 @@ public:
 
     // The document is the host's and must outlive the window.
     bool initialize(CAssessmentDocument* document);
+
+    // Opens the "Delivery Options" dialog on the assessment's options; true
+    // when the author pressed OK (the options are then the dialog's).
+    bool editDeliveryOptions();
 
     CAssessmentMgrPanel* getPanel() const { return m_panel; }
     // The window in which the assessment is being taken, or null.
@@ -51,6 +56,7 @@ private:
     bool confirmClose(bool canVeto);
 
     void OnAttributes(wxCommandEvent& event);
+    void OnDeliveryOptions(wxCommandEvent& event);
     void OnTakeAssessment(wxCommandEvent& event);
     void OnImportQuestions(wxCommandEvent& event);
     void OnExportQuestions(wxCommandEvent& event);
