@@ -5,8 +5,19 @@
 CAssessmentTaking::CAssessmentTaking(CAssessmentMgr* assessment)
     : m_assessment(assessment), m_answers(assessment->getCount())
 {
+    std::vector<CDeliveryOrder::SShape> shapes(m_answers.size());
+    for (unsigned i = 0; i < shapes.size(); ++i)
+        if (const CQuestionData* question = getQuestion(i))
+            shapes[i].numAnswers = question->getNumAnswers();
+    m_order = CDeliveryOrder::identity(shapes);
     if (m_answers.empty())
         m_page = eSubmitPage;
+}
+
+void CAssessmentTaking::setOrder(const CDeliveryOrder& order)
+{
+    if (order.getNumEntries() == m_answers.size())
+        m_order = order;
 }
 
 CQuestionData* CAssessmentTaking::getQuestion(unsigned index) const

@@ -110,7 +110,7 @@ bool CSnapshotWriter::writePages(CTakeAssessmentFrame& frame)
         {
             wxArrayInt correct;
             taking.getCurrentQuestion()->getCorrectAnswerIndexes(&correct);
-            panel->selectAnswers(correct);
+            panel->selectAnswers(taking.getOrder().toShown(taking.getCurrentEntry(), correct));
         }
         if (!resizePage(frame) || !savePage(frame, pageName(taking)))
             return false;

@@ -10,6 +10,8 @@
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 
+#include <random>
+
 namespace
 {
 
@@ -88,6 +90,7 @@ bool CTakeAssessmentFrame::initialize(CAssessmentMgr* assessment)
     m_lastError.clear();
     m_images.clear();
     m_panel->initialize(assessment, &m_images);
+    m_panel->setDeliveryOrder(CDeliveryOrder::forAssessment(*assessment, deliverySeed()));
     if (m_panel->getTaking()->getNumQuestions() == 0)
     {
         m_lastError = "The assessment has no questions to take.";
@@ -105,6 +108,16 @@ bool CTakeAssessmentFrame::initialize(CAssessmentMgr* assessment)
     // The attempt is in the store from its first page on.
     record();
     return true;
+}
+
+// A recorded attempt shuffles from its identifier, which the store keeps; one
+// that is not recorded has nothing to keep and shuffles from chance.
+std::uint64_t CTakeAssessmentFrame::deliverySeed() const
+{
+    if (m_recording)
+        return CDeliveryOrder::seedOf(m_recording->getAttempt().m_id);
+    std::random_device device;
+    return (std::uint64_t(device()) << 32) | device();
 }
 
 // A picture that cannot be had is named before the first answer is given,

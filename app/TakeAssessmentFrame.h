@@ -4,6 +4,7 @@
 
 #include <wx/frame.h>
 
+#include <cstdint>
 #include <memory>
 
 class CAssessmentMgr;
@@ -71,6 +72,7 @@ private:
     void OnCharHook(wxKeyEvent& event);
 
     bool loadEveryPicture(CAssessmentMgr* assessment);
+    std::uint64_t deliverySeed() const;
     bool isAttemptInProgress() const;
 
     void record();

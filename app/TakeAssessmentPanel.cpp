@@ -84,6 +84,12 @@ bool CTakeAssessmentPanel::initialize(CAssessmentMgr* assessment, CImageCache* i
     return true;
 }
 
+void CTakeAssessmentPanel::setDeliveryOrder(const CDeliveryOrder& order)
+{
+    if (m_taking)
+        m_taking->setOrder(order);
+}
+
 bool CTakeAssessmentPanel::showCurrentPage()
 {
     m_lastError.clear();
@@ -130,7 +136,8 @@ bool CTakeAssessmentPanel::showPage()
             return false;
         }
         setLayoutMode(eQuestionLayout);
-        m_shownQuestion = *question;
+        const unsigned entry = m_taking->getCurrentEntry();
+        m_shownQuestion = m_taking->getOrder().shownQuestion(entry, *question);
         wxString text = getProgressText() + "\n" + question->getQuestion();
         if (question->getCategoryType() == CQuestionData::eMultipleAnswers)
             text += "\n" + kSeveralAnswersCue;
@@ -138,7 +145,7 @@ bool CTakeAssessmentPanel::showPage()
         if (!initializeForQuestion(attributes, &m_shownQuestion))
             return false;
         // Answers given before come back when the test taker returns.
-        selectAnswers(m_taking->getAnswers(m_taking->getQuestionIndex()));
+        selectAnswers(m_taking->getOrder().toShown(entry, m_taking->getAnswers(entry)));
         return true;
     }
     case CAssessmentTaking::eSubmitPage:
@@ -416,7 +423,8 @@ void CTakeAssessmentPanel::keepAnswersOfQuestionShown()
         return;
     wxArrayInt answers;
     getSelectedAnswerIndexes(&answers);
-    m_taking->setAnswers(m_taking->getQuestionIndex(), answers);
+    const unsigned entry = m_taking->getCurrentEntry();
+    m_taking->setAnswers(entry, m_taking->getOrder().toAuthor(entry, answers));
 }
 
 void CTakeAssessmentPanel::turnPage()

@@ -39,6 +39,9 @@ public:
     // Both objects are the host's and must outlive the panel. Starts at the
     // first question; showCurrentPage() puts it on the screen.
     bool initialize(CAssessmentMgr* assessment, CImageCache* images);
+    // The order this attempt shows the questions and answers in; before the
+    // first page.
+    void setDeliveryOrder(const CDeliveryOrder& order);
     // False, with the reason in getLastError(), when the page cannot be shown.
     bool showCurrentPage();
 
@@ -47,7 +50,7 @@ public:
     bool goBack();
     bool goForward();
 
-    // Checks exactly these answers (indexes 0 to 9) of the question shown.
+    // Checks exactly these answer slots (0 to 9, as shown) of the question shown.
     void selectAnswers(const wxArrayInt& answers);
     // Takes the checked answers of the question shown into the taking.
     void keepAnswersOfQuestionShown();
