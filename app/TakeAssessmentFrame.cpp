@@ -253,12 +253,49 @@ void CTakeAssessmentFrame::OnClose(wxCloseEvent& event)
     event.Skip();
 }
 
-// Enter presses the button that has the focus, and means Next (or Submit)
-// when an answer has it; an accelerator would take Previous forward too.
+// The keys 1 to 9, 0 and A to J toggle the answers. Enter presses the button
+// that has the focus, and means Next (or Submit) when an answer has it; an
+// accelerator would take Previous forward too.
+namespace
+{
+
+// The answer slot a key chooses: 1 to 9 and 0 (the tenth), or A to J; -1
+// for any other key.
+int answerSlotOfKey(int key)
+{
+    if (key >= '1' && key <= '9')
+        return key - '1';
+    if (key == '0')
+        return 9;
+    if (key >= WXK_NUMPAD1 && key <= WXK_NUMPAD9)
+        return key - WXK_NUMPAD1;
+    if (key == WXK_NUMPAD0)
+        return 9;
+    if (key >= 'A' && key <= 'J')
+        return key - 'A';
+    if (key >= 'a' && key <= 'j')
+        return key - 'a';
+    return -1;
+}
+
+} // namespace
+
 void CTakeAssessmentFrame::OnCharHook(wxKeyEvent& event)
 {
     const int key = event.GetKeyCode();
-    if ((key != WXK_RETURN && key != WXK_NUMPAD_ENTER) || event.HasAnyModifiers())
+    if (event.HasAnyModifiers())
+    {
+        event.Skip();
+        return;
+    }
+    const int slot = answerSlotOfKey(key);
+    if (slot >= 0)
+    {
+        if (!m_panel->IsShown() || !m_panel->toggleAnswer(unsigned(slot)))
+            event.Skip();
+        return;
+    }
+    if (key != WXK_RETURN && key != WXK_NUMPAD_ENTER)
     {
         event.Skip();
         return;

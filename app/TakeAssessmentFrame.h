@@ -14,8 +14,9 @@ class CTakeAssessmentPanel;
 
 // The window in which a test taker takes an assessment: the presentation
 // panel, sized to the pictures, and the keys that turn pages (Left or Page Up
-// for Previous; Right or Page Down for Next and Submit; Enter presses the
-// focused button, or Next when an answer has the focus; Escape closes the
+// for Previous; Right or Page Down for Next and Submit; 1 to 9 and 0, or A
+// to J, toggle the answers; Enter presses the focused button, or Next when an
+// answer has the focus; Escape closes the
 // window once the assessment is finished). Tab moves through the answers and
 // buttons and Space checks the answer that has the focus. Every picture is
 // loaded before the first page; closing during the attempt asks first.

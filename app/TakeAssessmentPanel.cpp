@@ -369,24 +369,31 @@ void CTakeAssessmentPanel::OnSize(wxSizeEvent& event)
     placeSubmitText();
 }
 
-// A click on an answer's text is a click on its button: the button toggles,
-// takes the focus and tells the panel, as it does when clicked itself.
+// A click on an answer's text is a click on its button.
 void CTakeAssessmentPanel::OnAnswerTextClicked(wxMouseEvent& event)
 {
     event.Skip();
     const auto found = std::find(m_answerTexts.begin(), m_answerTexts.end(), event.GetEventObject());
-    if (found == m_answerTexts.end() || !m_taking || m_taking->getPage() != CAssessmentTaking::eQuestionPage)
-        return;
-    auto* button = dynamic_cast<CVeltoCheckedButton*>(
-        FindWindow(kFirstAnswerButtonID + int(found - m_answerTexts.begin())));
+    if (found != m_answerTexts.end())
+        toggleAnswer(unsigned(found - m_answerTexts.begin()));
+}
+
+// As a click on the button does: the button toggles, takes the focus and
+// tells the panel, which applies the one-answer rule.
+bool CTakeAssessmentPanel::toggleAnswer(unsigned slot)
+{
+    if (!m_taking || m_taking->getPage() != CAssessmentTaking::eQuestionPage || slot >= m_answerTexts.size())
+        return false;
+    auto* button = dynamic_cast<CVeltoCheckedButton*>(FindWindow(kFirstAnswerButtonID + int(slot)));
     if (!button || !button->IsShown())
-        return;
+        return false;
     button->SetFocus();
     button->setChecked(!button->isChecked(), false);
     wxCommandEvent clicked(wxEVT_BUTTON, button->GetId());
     clicked.SetEventObject(button);
     clicked.SetInt(button->isChecked() ? 1 : 0);
     button->HandleWindowEvent(clicked);
+    return true;
 }
 
 void CTakeAssessmentPanel::focusFirstControl()

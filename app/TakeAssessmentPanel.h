@@ -52,6 +52,9 @@ public:
 
     // Checks exactly these answer slots (0 to 9, as shown) of the question shown.
     void selectAnswers(const wxArrayInt& answers);
+    // Toggles the answer in `slot` (0 to 9, as shown) as a click on it does;
+    // false when the page shows no such answer.
+    bool toggleAnswer(unsigned slot);
     // Takes the checked answers of the question shown into the taking.
     void keepAnswersOfQuestionShown();
 

@@ -311,6 +311,37 @@ TEST_F(TakeAssessmentTest, EnterPressesTheFocusedButtonOrNextFromAnAnswer)
     EXPECT_EQ(panel->getTaking()->getQuestionIndex(), 1u);
 }
 
+TEST_F(TakeAssessmentTest, NumbersAndLettersChooseTheAnswers)
+{
+    CTakeAssessmentFrame* frame = openFrame();
+    Panel* panel = frame->getPanel();
+    frame->Raise();
+    ASSERT_TRUE(evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(panel, 1000); }));
+    wxUIActionSimulator keyboard;
+    struct SPress
+    {
+        int key;
+        std::vector<int> checked;
+    };
+    auto pressAll = [&](const std::vector<SPress>& presses)
+    {
+        for (const SPress& press : presses)
+        {
+            keyboard.Char(press.key);
+            evtest::pumpEvents();
+            EXPECT_EQ(checkedAnswers(panel), press.checked) << char(press.key);
+        }
+    };
+    // True/false: one answer, two of them.
+    pressAll({{'5', {}}, {'2', {1}}, {'1', {0}}, {'b', {1}}});
+    EXPECT_EQ(wxWindow::FindFocus(), button(panel, Panel::kFirstAnswerButtonID + 1));
+    while (panel->getTaking()->getQuestionIndex() + 1 < panel->getTaking()->getNumQuestions())
+        panel->goForward();
+    ASSERT_EQ(panel->getTaking()->getCurrentQuestion()->getNumAnswers(), 10u);
+    // Several answers, ten of them: 0 and J are the tenth.
+    pressAll({{'3', {2}}, {'c', {}}, {'0', {9}}, {'a', {0, 9}}, {'J', {0}}, {'k', {0}}});
+}
+
 TEST_F(TakeAssessmentTest, ClosingDuringTheAttemptAsksFirstButNotOnceItIsOver)
 {
     CTakeAssessmentFrame* frame = openFrame();
