@@ -74,6 +74,14 @@ bool CAssessmentTaking::submit()
     return true;
 }
 
+bool CAssessmentTaking::submitNow()
+{
+    if (m_answers.empty() || (m_page != eQuestionPage && m_page != eSubmitPage))
+        return false;
+    m_page = eReviewPage;
+    return true;
+}
+
 void CAssessmentTaking::setAnswers(unsigned index, const wxArrayInt& answers)
 {
     if (index < m_answers.size())

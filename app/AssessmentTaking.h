@@ -50,6 +50,8 @@ public:
     bool goPrevious();
     bool goNext();
     bool submit();
+    // Submits from a question page as well, when the time is up.
+    bool submitNow();
 
     // The checked answers of a question, ascending.
     void setAnswers(unsigned index, const wxArrayInt& answers);

@@ -10,6 +10,7 @@
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 
+#include <algorithm>
 #include <random>
 
 namespace
@@ -19,11 +20,19 @@ enum eCommandID
 {
     kBackCommandID = 100,
     kForwardCommandID,
-    kFinishCommandID
+    kFinishCommandID,
+    kClockTimerID
 };
+
+long long systemSeconds()
+{
+    return (long long)(wxGetUTCTimeMillis().GetValue() / 1000);
+}
 
 } // namespace
 
+const wxString CTakeAssessmentFrame::kTimeUpNotice =
+    "The time is up. Your answers were submitted as they were when the time ran out.";
 const wxString CTakeAssessmentFrame::kLeaveQuestion =
     "Leave the test now? The answers given so far are kept; the test is not submitted.";
 
@@ -39,6 +48,7 @@ wxBEGIN_EVENT_TABLE(CTakeAssessmentFrame, wxFrame)
     EVT_COMMAND(wxID_ANY, EVT_MISSED_REVIEW_DONE, CTakeAssessmentFrame::OnMissedReviewDone)
     EVT_CLOSE(CTakeAssessmentFrame::OnClose)
     EVT_CHAR_HOOK(CTakeAssessmentFrame::OnCharHook)
+    EVT_TIMER(kClockTimerID, CTakeAssessmentFrame::OnClockTimer)
 wxEND_EVENT_TABLE()
 // clang-format on
 
@@ -60,6 +70,9 @@ void CTakeAssessmentFrame::zeroInit()
     m_assessment = nullptr;
     m_interactive = true;
     m_toldNotice = false;
+    m_now = systemSeconds;
+    m_deadline = 0;
+    m_clockTimer.SetOwner(this, kClockTimerID);
 }
 
 bool CTakeAssessmentFrame::createControls()
@@ -105,6 +118,7 @@ bool CTakeAssessmentFrame::initialize(CAssessmentMgr* assessment)
     }
     m_panel->initializeDisplaySize(this);
     m_assessment = assessment;
+    startClock(assessment);
     // The attempt is in the store from its first page on.
     record();
     return true;
@@ -134,6 +148,54 @@ bool CTakeAssessmentFrame::loadEveryPicture(CAssessmentMgr* assessment)
         }
     }
     return true;
+}
+
+// The clock runs from the attempt's start as the store keeps it, so that
+// the time a crash took is not given back.
+void CTakeAssessmentFrame::startClock(CAssessmentMgr* assessment)
+{
+    const unsigned minutes = assessment->getDeliveryOptions()->getTimeLimitMinutes();
+    m_deadline = 0;
+    if (minutes == 0)
+        return;
+    long long started = m_now();
+    if (m_recording)
+        CAttempt::parseUtc(m_recording->getAttempt().m_startedAt, &started);
+    m_deadline = started + 60LL * minutes;
+    updateClock();
+    m_clockTimer.Start(1000);
+}
+
+long long CTakeAssessmentFrame::getSecondsLeft() const
+{
+    return m_deadline == 0 ? -1 : std::max(0LL, m_deadline - m_now());
+}
+
+void CTakeAssessmentFrame::updateClock()
+{
+    if (m_deadline == 0)
+        return;
+    const long long left = getSecondsLeft();
+    m_panel->setSecondsLeft(left);
+    if (!isAttemptInProgress())
+    {
+        m_clockTimer.Stop();
+        return;
+    }
+    if (left > 0)
+        return;
+    m_clockTimer.Stop();
+    m_lastNotice = kTimeUpNotice;
+    if (m_missedPanel->IsShown())
+        showPanel(m_panel);
+    m_panel->submitNow();
+    if (m_interactive)
+        wxMessageBox(kTimeUpNotice, "Evalon", wxOK | wxICON_INFORMATION, this);
+}
+
+void CTakeAssessmentFrame::OnClockTimer(wxTimerEvent&)
+{
+    updateClock();
 }
 
 void CTakeAssessmentFrame::setRecording(std::unique_ptr<CAttemptRecording> recording)

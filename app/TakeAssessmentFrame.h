@@ -3,6 +3,9 @@
 #include "app/ImageCache.h"
 
 #include <wx/frame.h>
+#include <wx/timer.h>
+
+#include <functional>
 
 #include <cstdint>
 #include <memory>
@@ -46,8 +49,19 @@ public:
     // in getLastError(), for a caller that reports it its own way.
     void setInteractive(bool interactive) { m_interactive = interactive; }
 
-    // What closing during an attempt asks.
+    // What closing during an attempt asks, and what a taker whose time ran
+    // out is told.
     static const wxString kLeaveQuestion;
+    static const wxString kTimeUpNotice;
+
+    // Where the clock of a timed attempt reads the time, in seconds since
+    // 1970 (UTC); the system's clock by default. Given before initialize().
+    void setClock(std::function<long long()> now) { m_now = std::move(now); }
+    // Shows the time left and submits the attempt once none is left; the
+    // window's timer calls it every second.
+    void updateClock();
+    // Seconds until a timed attempt is submitted; negative without a limit.
+    long long getSecondsLeft() const;
 
     CTakeAssessmentPanel* getPanel() const { return m_panel; }
     CMissedQuestionsPanel* getMissedPanel() const { return m_missedPanel; }
@@ -71,6 +85,8 @@ private:
     void OnMissedReviewDone(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
     void OnCharHook(wxKeyEvent& event);
+    void OnClockTimer(wxTimerEvent& event);
+    void startClock(CAssessmentMgr* assessment);
 
     bool loadEveryPicture(CAssessmentMgr* assessment);
     std::uint64_t deliverySeed() const;
@@ -89,6 +105,9 @@ private:
     CImageCache m_images;
     wxString m_lastError;
     bool m_interactive;
+    std::function<long long()> m_now;
+    long long m_deadline; // seconds since 1970; 0 without a time limit
+    wxTimer m_clockTimer;
 
     wxDECLARE_EVENT_TABLE();
 };

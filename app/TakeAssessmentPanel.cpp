@@ -49,6 +49,8 @@ void CTakeAssessmentPanel::zeroInit()
     m_missedReviewOffered = false;
     m_questionText = nullptr;
     m_submitText = nullptr;
+    m_clockText = nullptr;
+    m_secondsLeft = -1;
     m_answerTexts.fill(nullptr);
     m_reviewTexts.fill(nullptr);
 }
@@ -73,6 +75,8 @@ bool CTakeAssessmentPanel::createControls()
     }
     m_submitText = new CVeltoStaticCtrl(this, wxID_ANY, wxEmptyString);
     m_submitText->Hide();
+    m_clockText = new CVeltoStaticCtrl(this, wxID_ANY, wxEmptyString);
+    m_clockText->Hide();
     return true;
 }
 
@@ -113,8 +117,17 @@ bool CTakeAssessmentPanel::showCurrentPage()
         m_submitText->SetForegroundColour(font->getFontColour());
         m_submitText->SetLabel(getUnansweredText());
     }
+    m_clockText->Show(showsClock());
+    if (m_clockText->IsShown())
+    {
+        const CEVFontInfo* font = m_assessment->getAttributes()->getFontInfo();
+        m_clockText->SetFont(font->getAsFont());
+        m_clockText->SetForegroundColour(font->getFontColour());
+        m_clockText->SetLabel(clockText(m_secondsLeft));
+    }
     placeNavigationButtons();
     placeSubmitText();
+    placeClockText();
     keepWindowLargeEnough();
     showTitle();
     focusFirstControl();
@@ -319,7 +332,7 @@ wxSize CTakeAssessmentPanel::minimumQuestionPageSize() const
     // The answers end one gap above the bottom; the question, which runs the
     // whole width, ends one gap above the navigation buttons.
     const int answersBottom = outside + questionHeight + 2 * inter + answersHeight;
-    const int questionOverButtons = outside + questionHeight + inter + column.height + outside;
+    const int questionOverButtons = outside + questionHeight + inter + clockHeight() + column.height + outside;
     return wxSize(std::max(width, 2 * outside + column.width), std::max(answersBottom, questionOverButtons));
 }
 
@@ -330,7 +343,7 @@ wxSize CTakeAssessmentPanel::minimumSubmitPageSize() const
     const SNavigationColumn column = navigationColumn(this, inter);
     const int width = 2 * outside + column.width + kMinAnswerTextLetters * m_submitText->GetCharWidth();
     const int textHeight = m_submitText->measureWrapped(unsigned(width - 2 * outside)).y;
-    return wxSize(width, outside + textHeight + inter + column.height + outside);
+    return wxSize(width, outside + textHeight + inter + clockHeight() + column.height + outside);
 }
 
 // The review page puts its two texts a quarter in from the left and three
@@ -367,6 +380,85 @@ void CTakeAssessmentPanel::OnSize(wxSizeEvent& event)
     CAssessmentViewPanelBase::OnSize(event);
     placeNavigationButtons();
     placeSubmitText();
+    placeClockText();
+}
+
+// ---------------------------------------------------------------------------
+// The clock of a timed attempt
+
+bool CTakeAssessmentPanel::showsClock() const
+{
+    return m_secondsLeft >= 0 && m_taking &&
+           (m_taking->getPage() == CAssessmentTaking::eQuestionPage ||
+            m_taking->getPage() == CAssessmentTaking::eSubmitPage);
+}
+
+// The warnings are words on the page, in the clock's first line: a box
+// would stop the taker in the middle of an answer.
+wxString CTakeAssessmentPanel::clockText(long long seconds)
+{
+    const long long shown = std::max(0LL, seconds);
+    const wxString time = wxString::Format("%lld:%02lld", shown / 60, shown % 60);
+    if (shown <= 60)
+        return "Only 1 minute left\n" + time;
+    if (shown <= 5 * 60)
+        return "Only 5 minutes left\n" + time;
+    return "Time left\n" + time;
+}
+
+void CTakeAssessmentPanel::setSecondsLeft(long long seconds)
+{
+    m_secondsLeft = seconds;
+    const bool shown = showsClock();
+    if (shown)
+    {
+        m_clockText->SetLabel(clockText(seconds));
+        placeClockText();
+    }
+    if (shown != m_clockText->IsShown())
+    {
+        m_clockText->Show(shown);
+        keepWindowLargeEnough();
+    }
+}
+
+// In the navigation column, above its top button: the answers' texts end
+// left of that column and the question ends above the buttons with room for
+// the clock (minimumClientSize() counts it in).
+void CTakeAssessmentPanel::placeClockText()
+{
+    if (!m_clockText->IsShown())
+        return;
+    const SNavigationColumn column = navigationColumn(this, int(kInterControlPixelMargin));
+    const wxPoint top = FindWindow(kPreviousButtonID)->GetPosition();
+    m_clockText->setWidth(unsigned(column.width));
+    const int x = GetClientSize().x - column.width - int(kOutsidePixelMargin);
+    m_clockText->Move(x, top.y - int(kInterControlPixelMargin) - m_clockText->GetSize().y);
+}
+
+int CTakeAssessmentPanel::clockHeight() const
+{
+    if (!showsClock())
+        return 0;
+    // The longest of its texts, so that a warning never needs more room.
+    const int width = navigationColumn(this, int(kInterControlPixelMargin)).width;
+    CVeltoStaticCtrl* clock = m_clockText;
+    const wxString label = clock->GetLabel();
+    clock->wxControl::SetLabel(clockText(5 * 60));
+    const int height = clock->measureWrapped(unsigned(width)).y;
+    clock->wxControl::SetLabel(label);
+    return height + int(kInterControlPixelMargin);
+}
+
+bool CTakeAssessmentPanel::submitNow()
+{
+    if (!m_taking)
+        return false;
+    keepAnswersOfQuestionShown();
+    if (!m_taking->submitNow())
+        return false;
+    turnPage();
+    return true;
 }
 
 // A click on an answer's text is a click on its button.

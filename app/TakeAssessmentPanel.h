@@ -58,6 +58,16 @@ public:
     // Takes the checked answers of the question shown into the taking.
     void keepAnswersOfQuestionShown();
 
+    // The time left of a timed attempt, shown on the question pages and the
+    // submit page above the navigation buttons; negative for an attempt
+    // without a time limit (the default).
+    void setSecondsLeft(long long seconds);
+    static wxString clockText(long long seconds);
+    // Submits with the answers given so far, from a question page or the
+    // submit page; false elsewhere.
+    bool submitNow();
+    CVeltoStaticCtrl* getClockText() const { return m_clockText; }
+
     // Whether Next on the review page asks the parent to review the missed
     // questions first (EVT_TAKE_REVIEW_MISSED); off by default.
     void setMissedReviewOffered(bool offered) { m_missedReviewOffered = offered; }
@@ -92,6 +102,10 @@ private:
     void focusFirstControl();
     void placeNavigationButtons();
     void placeSubmitText();
+    void placeClockText();
+    bool showsClock() const;
+    // The height the clock takes above the buttons, with its gap; 0 without.
+    int clockHeight() const;
     // Gives the window the page's minimum size, growing it when it is smaller.
     void keepWindowLargeEnough();
     void showTitle();
@@ -114,6 +128,8 @@ private:
     CQuestionData m_shownQuestion;
     CVeltoStaticCtrl* m_questionText;
     CVeltoStaticCtrl* m_submitText;
+    CVeltoStaticCtrl* m_clockText;
+    long long m_secondsLeft;
     std::array<CVeltoStaticCtrl*, CQuestionData::kMaxAnswers> m_answerTexts;
     std::array<CVeltoStaticCtrl*, 2> m_reviewTexts;
 

@@ -206,29 +206,36 @@ TEST_F(SampleTest, EveryPageIsReadableAndNothingIsCutOffOrOverlapping)
 TEST_F(SampleTest, NothingOverlapsOrLeavesTheWindowAfterAnyResize)
 {
     const wxSize sizes[] = {{640, 480}, {1280, 800}, {300, 200}, {1400, 900}, {900, 1000}, {1000, 500}, {800, 600}};
-    auto* frame = new CTakeAssessmentFrame();
-    ASSERT_TRUE(frame->initialize(document.getAssessment()));
-    frame->Show();
-    CTakeAssessmentPanel* panel = frame->getPanel();
-    do
+    // Without a time limit, and with one, whose clock takes room above the buttons.
+    for (unsigned minutes : {0u, 30u})
     {
-        const wxString page = pageName(*panel->getTaking());
-        for (const wxSize& size : sizes)
+        document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(minutes);
+        auto* frame = new CTakeAssessmentFrame();
+        ASSERT_TRUE(frame->initialize(document.getAssessment()));
+        frame->Show();
+        CTakeAssessmentPanel* panel = frame->getPanel();
+        do
         {
-            const wxSize minimum = panel->minimumClientSize();
-            const wxSize expected(std::max(size.x, minimum.x), std::max(size.y, minimum.y));
-            frame->SetClientSize(size);
-            ASSERT_TRUE(evtest::pumpUntil([&] { return panel->GetClientSize() == expected; }))
-                << page << " at " << size.x << "x" << size.y << ": " << panel->GetClientSize().x << "x"
-                << panel->GetClientSize().y << ", expected " << expected.x << "x" << expected.y;
-            checkPlacement(panel, wxString::Format("%s at %dx%d", page, size.x, size.y));
-            if (panel->getTaking()->getPage() != CAssessmentTaking::eCongratulationsPage)
+            const wxString page = wxString::Format("%s, %u minutes", pageName(*panel->getTaking()), minutes);
+            for (const wxSize& size : sizes)
             {
-                EXPECT_GE(shownControls(panel).size(), 2u) << page;
+                const wxSize minimum = panel->minimumClientSize();
+                const wxSize expected(std::max(size.x, minimum.x), std::max(size.y, minimum.y));
+                frame->SetClientSize(size);
+                ASSERT_TRUE(evtest::pumpUntil([&] { return panel->GetClientSize() == expected; }))
+                    << page << " at " << size.x << "x" << size.y << ": " << panel->GetClientSize().x << "x"
+                    << panel->GetClientSize().y << ", expected " << expected.x << "x" << expected.y;
+                checkPlacement(panel, wxString::Format("%s at %dx%d", page, size.x, size.y));
+                if (panel->getTaking()->getPage() != CAssessmentTaking::eCongratulationsPage)
+                {
+                    EXPECT_GE(shownControls(panel).size(), 2u) << page;
+                }
             }
-        }
-    } while (panel->goForward());
-    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
+        } while (panel->goForward());
+        EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
+        frame->Destroy();
+        ASSERT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+    }
 }
 
 TEST_F(SampleTest, SnapshotsShowEveryPageInOrderAtTheBackgroundsSize)

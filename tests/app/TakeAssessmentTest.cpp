@@ -342,6 +342,56 @@ TEST_F(TakeAssessmentTest, NumbersAndLettersChooseTheAnswers)
     pressAll({{'3', {2}}, {'c', {}}, {'0', {9}}, {'a', {0, 9}}, {'J', {0}}, {'k', {0}}});
 }
 
+// The clock reads a time the test sets: the words change at five minutes and
+// at one, the clock never covers a control, and at zero the attempt is
+// submitted with the answers given, the taker told why.
+TEST_F(TakeAssessmentTest, ATimedAttemptShowsTheTimeLeftWarnsInWordsAndSubmitsItselfAtZero)
+{
+    document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(10);
+    long long now = 1000000;
+    auto* frame = new CTakeAssessmentFrame();
+    frame->setClock([&] { return now; });
+    ASSERT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
+    frame->Show();
+    evtest::pumpEvents();
+    Panel* panel = frame->getPanel();
+    CVeltoStaticCtrl* clock = panel->getClockText();
+    auto clockCoversNothing = [&]
+    {
+        for (wxWindow* child : panel->GetChildren())
+            if (child != clock && child->IsShown() && child->GetRect().Intersects(clock->GetRect()))
+                return false;
+        return wxRect(panel->GetClientSize()).Contains(clock->GetRect());
+    };
+    const std::pair<long long, const char*> readings[] = {
+        {0, "Time left\n10:00"},          {299, "Time left\n5:01"},
+        {300, "Only 5 minutes left\n5:00"}, {539, "Only 5 minutes left\n1:01"},
+        {541, "Only 1 minute left\n0:59"},  {599, "Only 1 minute left\n0:01"},
+    };
+    for (const auto& [elapsed, shown] : readings)
+    {
+        now = 1000000 + elapsed;
+        frame->updateClock();
+        EXPECT_TRUE(clock->IsShown());
+        EXPECT_EQ(clock->GetLabel(), shown);
+        EXPECT_TRUE(clockCoversNothing()) << shown;
+        panel->goForward(); // a question page, then another, and so on
+    }
+    ASSERT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eQuestionPage);
+    clickAnswer(panel, 1);
+
+    now = 1000000 + 600;
+    wxTEST_DIALOG(frame->updateClock(), expectMessage(CTakeAssessmentFrame::kTimeUpNotice, wxID_OK, "Evalon"));
+    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eReviewPage);
+    EXPECT_FALSE(clock->IsShown());
+    EXPECT_EQ(frame->getLastNotice(), CTakeAssessmentFrame::kTimeUpNotice);
+    const CAssessmentTaking& taking = *panel->getTaking();
+    // The seventh question's answer, checked when the time ran out.
+    EXPECT_EQ(std::vector<int>(taking.getAnswers(6).begin(), taking.getAnswers(6).end()), std::vector<int>{1});
+    frame->Close(); // submitted: nothing asked
+    EXPECT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+}
+
 TEST_F(TakeAssessmentTest, ClosingDuringTheAttemptAsksFirstButNotOnceItIsOver)
 {
     CTakeAssessmentFrame* frame = openFrame();
