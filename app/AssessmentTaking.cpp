@@ -74,6 +74,15 @@ bool CAssessmentTaking::submit()
     return true;
 }
 
+void CAssessmentTaking::restore(const std::vector<wxArrayInt>& answers, unsigned page)
+{
+    if (answers.size() != m_answers.size() || m_answers.empty())
+        return;
+    m_answers = answers;
+    m_page = page >= m_answers.size() ? eSubmitPage : eQuestionPage;
+    m_questionIndex = page >= m_answers.size() ? unsigned(m_answers.size()) - 1 : page;
+}
+
 bool CAssessmentTaking::submitNow()
 {
     if (m_answers.empty() || (m_page != eQuestionPage && m_page != eSubmitPage))

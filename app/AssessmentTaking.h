@@ -50,6 +50,10 @@ public:
     bool goPrevious();
     bool goNext();
     bool submit();
+    // Back where an earlier run of the attempt stood: `answers` by entry (in
+    // the author's order), `page` the page position (the number of
+    // questions for the submit page). Only before the submit.
+    void restore(const std::vector<wxArrayInt>& answers, unsigned page);
     // Submits from a question page as well, when the time is up.
     bool submitNow();
 

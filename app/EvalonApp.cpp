@@ -119,6 +119,15 @@ bool CEvalonApp::startTaking(const wxString& file)
                                             CResultsSettings::outboxPath());
     // What an earlier run could not send goes first; it is tried again at the submit.
     recording->sendOutbox();
+    wxString refusal;
+    if (!chooseAttempt(recording.get(), m_document->getAssessment()->getDeliveryOptions()->getAttemptsAllowed(),
+                       &refusal))
+    {
+        if (!refusal.empty())
+            reportError(refusal);
+        frame->Destroy();
+        return false;
+    }
     frame->setRecording(std::move(recording));
     frame->setMissedReviewOffered(true);
     if (!frame->initialize(m_document->getAssessment()))
@@ -128,6 +137,45 @@ bool CEvalonApp::startTaking(const wxString& file)
         return false;
     }
     frame->Show();
+    return true;
+}
+
+const wxString CEvalonApp::kResumeQuestion =
+    "You have an attempt at this assessment in progress, started %s (UTC). Go on with it, with its answers and "
+    "the time it has left?\n\nNo starts a new attempt.";
+
+// An attempt in progress (after a crash, or a window closed) is offered
+// first; a new attempt only where the attempts allowed leave one. A store
+// that cannot be read does not stop the attempt: it is kept in the outbox.
+bool CEvalonApp::chooseAttempt(CAttemptRecording* recording, unsigned attemptsAllowed, wxString* refusal)
+{
+    refusal->clear();
+    unsigned count = 0;
+    bool hasInProgress = false;
+    CAttempt inProgress;
+    if (!recording->findEarlierAttempts(&count, &inProgress, &hasInProgress))
+        return true;
+    if (hasInProgress)
+    {
+        wxString started = wxString::FromUTF8(inProgress.m_startedAt);
+        started.Replace("T", " ");
+        started.Replace("Z", "");
+        const int answer = wxMessageBox(wxString::Format(kResumeQuestion, started), "Evalon",
+                                        wxYES_NO | wxCANCEL | wxYES_DEFAULT | wxICON_QUESTION);
+        if (answer == wxCANCEL)
+            return false;
+        if (answer == wxYES)
+        {
+            recording->resume(inProgress);
+            return true;
+        }
+    }
+    if (attemptsAllowed != 0 && count >= attemptsAllowed)
+    {
+        *refusal = wxString::Format("You have made the %u attempt%s this assessment allows.", attemptsAllowed,
+                                    attemptsAllowed == 1 ? "" : "s");
+        return false;
+    }
     return true;
 }
 

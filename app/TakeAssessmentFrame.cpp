@@ -111,6 +111,7 @@ bool CTakeAssessmentFrame::initialize(CAssessmentMgr* assessment)
     }
     if (!loadEveryPicture(assessment))
         return false;
+    restoreRecordedAttempt();
     if (!m_panel->showCurrentPage())
     {
         m_lastError = m_panel->getLastError();
@@ -132,6 +133,27 @@ std::uint64_t CTakeAssessmentFrame::deliverySeed() const
         return CDeliveryOrder::seedOf(m_recording->getAttempt().m_id);
     std::random_device device;
     return (std::uint64_t(device()) << 32) | device();
+}
+
+// A resumed attempt comes back with its answers and at its page; a fresh one
+// has neither, and starts at the first question.
+void CTakeAssessmentFrame::restoreRecordedAttempt()
+{
+    if (!m_recording)
+        return;
+    const CAttempt& attempt = m_recording->getAttempt();
+    std::vector<wxArrayInt> answers;
+    bool anything = attempt.m_currentPage != 0;
+    for (const SQuestionResult& question : attempt.m_questions)
+    {
+        wxArrayInt chosen;
+        for (unsigned index : question.m_chosen)
+            chosen.Add(int(index));
+        anything = anything || !chosen.empty();
+        answers.push_back(chosen);
+    }
+    if (anything)
+        m_panel->restoreTaking(answers, attempt.m_currentPage);
 }
 
 // A picture that cannot be had is named before the first answer is given,

@@ -33,7 +33,8 @@ public:
     ~CTakeAssessmentFrame() override;
 
     // Keeps the attempt: its start, the answers so far at every page change
-    // and on closing, and the submission. Given before initialize().
+    // and on closing, and the submission. Given before initialize(); an
+    // attempt resumed in it comes back with its answers, page and time left.
     void setRecording(std::unique_ptr<CAttemptRecording> recording);
     // After the review page, the missed questions one by one before the
     // congratulations page; off by default.
@@ -89,6 +90,7 @@ private:
     void startClock(CAssessmentMgr* assessment);
 
     bool loadEveryPicture(CAssessmentMgr* assessment);
+    void restoreRecordedAttempt();
     std::uint64_t deliverySeed() const;
     bool isAttemptInProgress() const;
 

@@ -94,6 +94,12 @@ void CTakeAssessmentPanel::setDeliveryOrder(const CDeliveryOrder& order)
         m_taking->setOrder(order);
 }
 
+void CTakeAssessmentPanel::restoreTaking(const std::vector<wxArrayInt>& answers, unsigned page)
+{
+    if (m_taking)
+        m_taking->restore(answers, page);
+}
+
 bool CTakeAssessmentPanel::showCurrentPage()
 {
     m_lastError.clear();

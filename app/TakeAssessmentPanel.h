@@ -42,6 +42,9 @@ public:
     // The order this attempt shows the questions and answers in; before the
     // first page.
     void setDeliveryOrder(const CDeliveryOrder& order);
+    // Where a resumed attempt stood (see CAssessmentTaking::restore()); before
+    // the first page.
+    void restoreTaking(const std::vector<wxArrayInt>& answers, unsigned page);
     // False, with the reason in getLastError(), when the page cannot be shown.
     bool showCurrentPage();
 
