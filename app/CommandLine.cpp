@@ -39,6 +39,8 @@ const CCommandLine::SOption CCommandLine::kOptions[] = {
     {"record", nullptr, "FILE", &CCommandLine::m_file, "the assessment of an attempt given elsewhere"},
     {"results", nullptr, "FILE", &CCommandLine::m_file, "the assessment whose attempts --results writes"},
     {"report", nullptr, "FILE", &CCommandLine::m_file, "the assessment whose statistics --report writes"},
+    {"full-screen", nullptr, nullptr, &CCommandLine::m_fullScreen,
+     "--take fills the screen without the window's frame (F11 switches; Escape asks before leaving)"},
     {"taker", nullptr, "NAME", &CCommandLine::m_taker, "the taker's name (--take asks for it otherwise)"},
     {"answers", nullptr, "ANSWERS", &CCommandLine::m_answers,
      "one group per question, separated by ';', of answer indexes (from 0) separated by ','; "
@@ -52,7 +54,7 @@ const CCommandLine::SOption CCommandLine::kOptions[] = {
 const CCommandLine::SMode CCommandLine::kModes[] = {
     {eManage, nullptr, "", "", eNoFile, nullptr, "manage your list of assessment files", ""},
     {eAuthor, nullptr, "", "", eOneFile, nullptr, "author the assessment FILE (.eva)", ""},
-    {eTake, "take", "", "taker store", eNoFile, nullptr,
+    {eTake, "take", "", "taker store full-screen", eNoFile, nullptr,
      "take the assessment FILE, the answers kept in the results store",
      "--take needs exactly one assessment file"},
     {eSnapshot, "snapshot", "", "size", eOptionalFile, &CCommandLine::checkPageSize,
@@ -167,7 +169,8 @@ CCommandLine CCommandLine::read(const wxCmdLineParser& parser)
         if (argument.GetKind() == wxCMD_LINE_PARAM)
             continue;
         const wxString name = argument.GetLongName();
-        const wxString value = argument.GetKind() == wxCMD_LINE_OPTION ? argument.GetStrVal() : wxString();
+        // A switch given reads as "true" in its field.
+        const wxString value = argument.GetKind() == wxCMD_LINE_OPTION ? argument.GetStrVal() : wxString("true");
         if (values.count(name))
             return misused(wxString::Format("--%s is given twice", name));
         // "--take --into x" is a forgotten value, not a file named "--into".

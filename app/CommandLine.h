@@ -23,7 +23,7 @@ public:
     {
         eManage,   // no argument: the list of assessment files
         eAuthor,   // FILE: the authoring window of one assessment
-        eTake,     // --take FILE [--taker NAME] [--store URL]
+        eTake,     // --take FILE [--taker NAME] [--store URL] [--full-screen]
         eSnapshot, // --snapshot DIR [FILE] [--size WxH]
         eImport,   // --import BANK --into FILE [--questions-dir DIR]
         eExport,   // --export FILE --format FORMAT --to PATH
@@ -54,6 +54,8 @@ public:
     wxString getTaker() const { return m_taker; }
     wxString getAnswers() const { return m_answers; }
     wxString getStore() const { return m_store; }
+    // Whether --take fills the screen.
+    bool getFullScreen() const { return !m_fullScreen.empty(); }
     wxString getError() const { return m_error; }
     // The client size of --size; wxDefaultSize when none was given.
     wxSize getPageSize() const;
@@ -123,5 +125,6 @@ private:
     wxString m_answers;
     wxString m_store;
     wxString m_pageSize;
+    wxString m_fullScreen; // "true" when given
     wxString m_error;
 };

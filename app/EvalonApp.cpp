@@ -137,6 +137,8 @@ bool CEvalonApp::startTaking(const wxString& file)
         return false;
     }
     frame->Show();
+    if (m_commandLine.getFullScreen())
+        frame->setFullScreen(true);
     return true;
 }
 

@@ -21,6 +21,7 @@ enum eCommandID
     kBackCommandID = 100,
     kForwardCommandID,
     kFinishCommandID,
+    kFullScreenCommandID,
     kClockTimerID
 };
 
@@ -33,6 +34,7 @@ long long systemSeconds()
 
 const wxString CTakeAssessmentFrame::kTimeUpNotice =
     "The time is up. Your answers were submitted as they were when the time ran out.";
+const wxString CTakeAssessmentFrame::kLeaveFullScreenQuestion = "Leave the full screen and show the test in a window?";
 const wxString CTakeAssessmentFrame::kLeaveQuestion =
     "Leave the test now? The answers given so far are kept; the test is not submitted.";
 
@@ -41,6 +43,7 @@ wxBEGIN_EVENT_TABLE(CTakeAssessmentFrame, wxFrame)
     EVT_MENU(kBackCommandID, CTakeAssessmentFrame::OnBack)
     EVT_MENU(kForwardCommandID, CTakeAssessmentFrame::OnForward)
     EVT_MENU(kFinishCommandID, CTakeAssessmentFrame::OnFinish)
+    EVT_MENU(kFullScreenCommandID, CTakeAssessmentFrame::OnToggleFullScreen)
     EVT_COMMAND(wxID_ANY, EVT_TAKE_PAGE_FAILED, CTakeAssessmentFrame::OnPageFailed)
     EVT_COMMAND(wxID_ANY, EVT_MISSED_PAGE_FAILED, CTakeAssessmentFrame::OnPageFailed)
     EVT_COMMAND(wxID_ANY, EVT_TAKE_PAGE_TURNED, CTakeAssessmentFrame::OnPageTurned)
@@ -93,6 +96,7 @@ bool CTakeAssessmentFrame::createControls()
         wxAcceleratorEntry(wxACCEL_NORMAL, WXK_RIGHT, kForwardCommandID),
         wxAcceleratorEntry(wxACCEL_NORMAL, WXK_PAGEDOWN, kForwardCommandID),
         wxAcceleratorEntry(wxACCEL_NORMAL, WXK_ESCAPE, kFinishCommandID),
+        wxAcceleratorEntry(wxACCEL_NORMAL, WXK_F11, kFullScreenCommandID),
     };
     SetAcceleratorTable(wxAcceleratorTable(int(WXSIZEOF(keys)), keys));
     return true;
@@ -393,9 +397,28 @@ void CTakeAssessmentFrame::OnCharHook(wxKeyEvent& event)
 
 void CTakeAssessmentFrame::OnFinish(wxCommandEvent&)
 {
-    // Escape must not throw away a test half taken.
+    // Escape must not throw away a test half taken, nor leave the full
+    // screen by a slip of the finger.
+    if (IsFullScreen())
+    {
+        if (!m_interactive || wxMessageBox(kLeaveFullScreenQuestion, "Evalon", wxYES_NO | wxICON_QUESTION, this) == wxYES)
+            setFullScreen(false);
+        return;
+    }
     if (m_panel->getTaking()->getPage() == CAssessmentTaking::eCongratulationsPage)
         Close();
+}
+
+void CTakeAssessmentFrame::OnToggleFullScreen(wxCommandEvent&)
+{
+    setFullScreen(!IsFullScreen());
+}
+
+// The page is laid out and painted at whatever size the window gets, its
+// background scaled to it.
+void CTakeAssessmentFrame::setFullScreen(bool fullScreen)
+{
+    ShowFullScreen(fullScreen, wxFULLSCREEN_ALL);
 }
 
 void CTakeAssessmentFrame::OnPageFailed(wxCommandEvent& event)

@@ -50,9 +50,10 @@ public:
     // in getLastError(), for a caller that reports it its own way.
     void setInteractive(bool interactive) { m_interactive = interactive; }
 
-    // What closing during an attempt asks, and what a taker whose time ran
-    // out is told.
+    // What closing during an attempt asks, what Escape in full screen asks,
+    // and what a taker whose time ran out is told.
     static const wxString kLeaveQuestion;
+    static const wxString kLeaveFullScreenQuestion;
     static const wxString kTimeUpNotice;
 
     // Where the clock of a timed attempt reads the time, in seconds since
@@ -63,6 +64,10 @@ public:
     void updateClock();
     // Seconds until a timed attempt is submitted; negative without a limit.
     long long getSecondsLeft() const;
+
+    // Fills the screen without the window's frame, the pages scaled to it
+    // (F11 switches; Escape asks before leaving it), or back to a window.
+    void setFullScreen(bool fullScreen);
 
     CTakeAssessmentPanel* getPanel() const { return m_panel; }
     CMissedQuestionsPanel* getMissedPanel() const { return m_missedPanel; }
@@ -80,6 +85,7 @@ private:
     void OnBack(wxCommandEvent& event);
     void OnForward(wxCommandEvent& event);
     void OnFinish(wxCommandEvent& event);
+    void OnToggleFullScreen(wxCommandEvent& event);
     void OnPageFailed(wxCommandEvent& event);
     void OnPageTurned(wxCommandEvent& event);
     void OnReviewMissed(wxCommandEvent& event);

@@ -77,6 +77,16 @@ TEST(CommandLineTest, SnapshotsTakeAPageSize)
     EXPECT_EQ(parse({"--snapshot", "out", "--size", "320x240"}).getPageSize(), wxSize(320, 240));
 }
 
+TEST(CommandLineTest, TakingMayFillTheScreen)
+{
+    EXPECT_FALSE(parse({"--take", "quiz.eva"}).getFullScreen());
+    const CCommandLine line = parse({"--take", "quiz.eva", "--full-screen"});
+    EXPECT_EQ(line.getError(), "");
+    EXPECT_EQ(line.getMode(), CCommandLine::eTake);
+    EXPECT_TRUE(line.getFullScreen());
+    EXPECT_EQ(parse({"--snapshot", "out", "--full-screen"}).getError(), "--full-screen does not go with --snapshot");
+}
+
 TEST(CommandLineTest, RefusesMisuseWithItsReason)
 {
     const std::pair<std::vector<const char*>, const char*> misuses[] = {
@@ -119,7 +129,7 @@ TEST(CommandLineTest, UsageListsEveryModeAndOption)
     const wxString usage = CCommandLine::usage();
     EXPECT_TRUE(usage.StartsWith("Usage: evalon [-h] [--version] [--take <str>]")) << usage;
     for (const char* synopsis :
-         {"  evalon\n      manage your list of assessment files", "  evalon FILE\n", "  evalon --take FILE [--taker NAME] [--store URL]\n",
+         {"  evalon\n      manage your list of assessment files", "  evalon FILE\n", "  evalon --take FILE [--taker NAME] [--store URL] [--full-screen]\n",
           "  evalon --snapshot DIR [--size WxH] [FILE]\n", "  evalon --import BANK --into FILE [--questions-dir DIR]\n",
           "  evalon --export FILE --format FORMAT --to PATH\n",
           "  evalon --record FILE --taker NAME --answers ANSWERS [--store URL]\n",

@@ -392,6 +392,36 @@ TEST_F(TakeAssessmentTest, ATimedAttemptShowsTheTimeLeftWarnsInWordsAndSubmitsIt
     EXPECT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
 }
 
+// F11 fills the screen and the page with it; Escape asks before going back
+// to a window.
+TEST_F(TakeAssessmentTest, FullScreenFillsTheScreenAndEscapeAsksBeforeLeavingIt)
+{
+    CTakeAssessmentFrame* frame = openFrame();
+    Panel* panel = frame->getPanel();
+    frame->Raise();
+    ASSERT_TRUE(evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(panel, 1000); }));
+    wxUIActionSimulator keyboard;
+    keyboard.Char(WXK_F11);
+    // Without a window manager the toolkit covers the screen itself, a pixel
+    // beyond it at the right and the bottom.
+    const wxSize screen = wxGetDisplaySize();
+    auto coversTheScreen = [&] { return panel->GetClientSize().x >= screen.x && panel->GetClientSize().y >= screen.y; };
+    ASSERT_TRUE(evtest::pumpUntil(coversTheScreen)) << panel->GetClientSize().x << "x" << panel->GetClientSize().y;
+    EXPECT_TRUE(frame->IsFullScreen());
+    EXPECT_EQ(frame->GetScreenPosition(), wxPoint(0, 0));
+    // The page is laid out at that size: the buttons in its corner.
+    const wxRect next = button(panel, Panel::kNextButtonID)->GetRect();
+    EXPECT_EQ(next.GetRight() + 1, panel->GetClientSize().x - int(Panel::kOutsidePixelMargin));
+
+    wxTEST_DIALOG(keyboard.Char(WXK_ESCAPE); evtest::pumpEvents(),
+                  expectMessage(CTakeAssessmentFrame::kLeaveFullScreenQuestion, wxID_NO, "Evalon"));
+    EXPECT_TRUE(frame->IsFullScreen());
+    wxTEST_DIALOG(keyboard.Char(WXK_ESCAPE); evtest::pumpEvents(),
+                  expectMessage(CTakeAssessmentFrame::kLeaveFullScreenQuestion, wxID_YES, "Evalon"));
+    EXPECT_FALSE(frame->IsFullScreen());
+    EXPECT_TRUE(evtest::pumpUntil([&] { return !coversTheScreen(); }));
+}
+
 TEST_F(TakeAssessmentTest, ClosingDuringTheAttemptAsksFirstButNotOnceItIsOver)
 {
     CTakeAssessmentFrame* frame = openFrame();
