@@ -26,6 +26,19 @@ void shuffle(std::vector<unsigned>& values, std::mt19937_64& random)
         std::swap(values[i - 1], values[below(random, unsigned(i))]);
 }
 
+// The answers not pinned trade places among the slots not pinned.
+void shuffleUnpinned(std::vector<unsigned>& slots, unsigned pinned, std::mt19937_64& random)
+{
+    std::vector<unsigned> free;
+    for (unsigned slot = 0; slot < slots.size(); ++slot)
+        if (!((pinned >> slot) & 1u))
+            free.push_back(slot);
+    std::vector<unsigned> moved = free;
+    shuffle(moved, random);
+    for (size_t i = 0; i < free.size(); ++i)
+        slots[free[i]] = moved[i];
+}
+
 std::vector<unsigned> inverse(const std::vector<unsigned>& order)
 {
     std::vector<unsigned> back(order.size());
@@ -73,7 +86,7 @@ CDeliveryOrder CDeliveryOrder::shuffled(const std::vector<SShape>& shapes, bool 
     {
         std::vector<unsigned> slots = inOrder(shape.numAnswers);
         if (answers && shape.answersMayMove)
-            shuffle(slots, random);
+            shuffleUnpinned(slots, shape.pinned, random);
         order.m_shownSlots.push_back(inverse(slots));
         order.m_authorAnswers.push_back(std::move(slots));
     }
@@ -92,6 +105,9 @@ CDeliveryOrder CDeliveryOrder::forAssessment(CAssessmentMgr& assessment, std::ui
         {
             shape.numAnswers = question->getNumAnswers();
             shape.answersMayMove = question->getCategoryType() != CQuestionData::eTrueFalse;
+            for (unsigned answer = 0; answer < CQuestionData::kMaxAnswers; ++answer)
+                if (question->isAnswerPinned(answer))
+                    shape.pinned |= 1u << answer;
         }
         shapes.push_back(shape);
     }

@@ -25,6 +25,7 @@ public:
     {
         unsigned numAnswers = 0;
         bool answersMayMove = true; // false for true/false questions
+        unsigned pinned = 0;        // bit i: answer i keeps its place
     };
 
     // No entries; see identity() and shuffled().
@@ -32,7 +33,7 @@ public:
     // Every entry and answer where the author put it.
     static CDeliveryOrder identity(const std::vector<SShape>& shapes);
     // The entries shuffled when `questions`, the answers of each entry that
-    // may move when `answers`; uniformly (Fisher-Yates on a Mersenne Twister,
+    // may move when `answers` (its pinned answers staying where they are); uniformly (Fisher-Yates on a Mersenne Twister,
     // which the standard specifies bit for bit, so every platform gives the
     // same order for a seed).
     static CDeliveryOrder shuffled(const std::vector<SShape>& shapes, bool questions, bool answers,

@@ -70,6 +70,21 @@ TEST(DeliveryOrderTest, EveryOrderIsAboutEquallyLikelyAndMapsBackExactly)
     EXPECT_LT(chiSquare(answerOrders, 24, kSeeds), 49.73);
 }
 
+// A pinned answer ("None of these") keeps its slot; the others still take
+// every order among the remaining slots.
+TEST(DeliveryOrderTest, APinnedAnswerKeepsItsPlace)
+{
+    const std::vector<CDeliveryOrder::SShape> shapes = {{4, true, 1u << 3}};
+    std::set<std::vector<unsigned>> orders;
+    for (std::uint64_t seed = 0; seed < 200; ++seed)
+    {
+        const CDeliveryOrder order = CDeliveryOrder::shuffled(shapes, false, true, seed);
+        ASSERT_EQ(order.authorAnswer(0, 3), 3u);
+        orders.insert(permutationOf([&](unsigned i) { return order.authorAnswer(0, i); }, 3));
+    }
+    EXPECT_EQ(orders.size(), 6u);
+}
+
 TEST(DeliveryOrderTest, TheSameSeedGivesTheSameOrderAndOptionsOffKeepTheAuthors)
 {
     const std::vector<CDeliveryOrder::SShape> shapes(10, CDeliveryOrder::SShape{10, true});

@@ -42,6 +42,8 @@ CQuestionData sampleQuestion(int category, const wxString& file)
     if (category == 2)
         correct.Add(0);
     question.setCorrectAnswerIndexes(&correct);
+    if (category == 2)
+        question.setAnswerPinned(9, true); // "None of these" stays last
     return question;
 }
 } // namespace
