@@ -11,6 +11,7 @@ CAssessmentState CAssessmentState::of(CAssessmentMgr& assessment)
     for (int id : questions->getIDs())
         state.m_questions.emplace(id, *questions->getQuestionDataForID(id));
     state.m_attributes = *assessment.getAttributes();
+    state.m_delivery = *assessment.getDeliveryOptions();
     return state;
 }
 
@@ -31,10 +32,11 @@ void CAssessmentState::restoreInto(CAssessmentMgr* assessment) const
         assessment->addData(entry);
     }
     *assessment->getAttributes() = m_attributes;
+    *assessment->getDeliveryOptions() = m_delivery;
 }
 
 bool CAssessmentState::operator==(const CAssessmentState& other) const
 {
     return m_entries == other.m_entries && m_questions == other.m_questions &&
-           m_attributes == other.m_attributes;
+           m_attributes == other.m_attributes && m_delivery == other.m_delivery;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "external/data/DeliveryOptions.h"
 #include "external/data/EVAttributes.h"
 #include "external/data/QuestionData.h"
 
@@ -9,8 +10,8 @@
 class CAssessmentMgr;
 
 // Everything of an assessment in memory that a change in the authoring window
-// may touch: its entries in order, its questions by identifier and its
-// attributes. Question files on disk are not part of it: a file written by a
+// may touch: its entries in order, its questions by identifier, its
+// attributes and its delivery options. Question files on disk are not part of it: a file written by a
 // change is the author's and stays.
 class CAssessmentState
 {
@@ -26,4 +27,5 @@ private:
     std::vector<int> m_entries;
     std::map<int, CQuestionData> m_questions;
     CEVAttributes m_attributes;
+    CDeliveryOptions m_delivery;
 };

@@ -5,8 +5,19 @@
 CAssessmentTaking::CAssessmentTaking(CAssessmentMgr* assessment)
     : m_assessment(assessment), m_answers(assessment->getCount())
 {
+    std::vector<CDeliveryOrder::SShape> shapes(m_answers.size());
+    for (unsigned i = 0; i < shapes.size(); ++i)
+        if (const CQuestionData* question = getQuestion(i))
+            shapes[i].numAnswers = question->getNumAnswers();
+    m_order = CDeliveryOrder::identity(shapes);
     if (m_answers.empty())
         m_page = eSubmitPage;
+}
+
+void CAssessmentTaking::setOrder(const CDeliveryOrder& order)
+{
+    if (order.getNumEntries() == m_answers.size())
+        m_order = order;
 }
 
 CQuestionData* CAssessmentTaking::getQuestion(unsigned index) const
@@ -58,6 +69,23 @@ bool CAssessmentTaking::goNext()
 bool CAssessmentTaking::submit()
 {
     if (!canSubmit())
+        return false;
+    m_page = eReviewPage;
+    return true;
+}
+
+void CAssessmentTaking::restore(const std::vector<wxArrayInt>& answers, unsigned page)
+{
+    if (answers.size() != m_answers.size() || m_answers.empty())
+        return;
+    m_answers = answers;
+    m_page = page >= m_answers.size() ? eSubmitPage : eQuestionPage;
+    m_questionIndex = page >= m_answers.size() ? unsigned(m_answers.size()) - 1 : page;
+}
+
+bool CAssessmentTaking::submitNow()
+{
+    if (m_answers.empty() || (m_page != eQuestionPage && m_page != eSubmitPage))
         return false;
     m_page = eReviewPage;
     return true;

@@ -1,6 +1,7 @@
 #include "app/AttemptRecording.h"
 
 #include "app/AssessmentTaking.h"
+#include "results/ResultsStore.h"
 
 CAttemptRecording::CAttemptRecording(CAssessmentMgr* assessment, const wxString& assessmentFile,
                                      const wxString& taker, const wxString& storeUrl, const wxString& outboxPath)
@@ -34,6 +35,42 @@ CResultsRecorder::eOutcome CAttemptRecording::record(const CAssessmentTaking& ta
     return m_recorder.save(m_attempt);
 }
 
+bool CAttemptRecording::findEarlierAttempts(unsigned* count, CAttempt* inProgress, bool* hasInProgress)
+{
+    *count = 0;
+    *hasInProgress = false;
+    CResultsStore* store = m_recorder.store();
+    if (!store)
+        return false;
+    CResultsStore::SFilter filter;
+    filter.m_assessmentFile = m_attempt.m_assessmentFile;
+    filter.m_taker = m_attempt.m_taker;
+    std::vector<CAttempt> attempts;
+    std::string error;
+    if (!store->listAttempts(filter, &attempts, &error))
+    {
+        m_lastError = error;
+        return false;
+    }
+    *count = unsigned(attempts.size());
+    for (const CAttempt& attempt : attempts)
+    {
+        // Answers of another version of the assessment do not fit this one.
+        if (attempt.m_status != CAttempt::eInProgress ||
+            attempt.m_assessmentFingerprint != m_attempt.m_assessmentFingerprint)
+            continue;
+        if (!*hasInProgress || attempt.m_startedAt > inProgress->m_startedAt)
+            *inProgress = attempt;
+        *hasInProgress = true;
+    }
+    return true;
+}
+
+void CAttemptRecording::resume(const CAttempt& attempt)
+{
+    m_attempt = attempt;
+}
+
 bool CAttemptRecording::sendOutbox()
 {
     return m_recorder.sendOutbox();
@@ -41,5 +78,5 @@ bool CAttemptRecording::sendOutbox()
 
 wxString CAttemptRecording::getLastError() const
 {
-    return wxString::FromUTF8(m_recorder.getLastError());
+    return wxString::FromUTF8(m_lastError.empty() ? m_recorder.getLastError() : m_lastError);
 }

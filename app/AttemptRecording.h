@@ -24,6 +24,15 @@ public:
     // Sends what an earlier run left in the outbox.
     bool sendOutbox();
 
+    // What the store holds of this taker's attempts at this assessment file:
+    // how many there are (in progress or submitted) and the latest one still
+    // in progress of this version of the assessment, if any. False, with the
+    // reason in getLastError(), when the store cannot be read.
+    bool findEarlierAttempts(unsigned* count, CAttempt* inProgress, bool* hasInProgress);
+    // Goes on with `attempt` instead of the fresh one: its identifier (and
+    // so its order), its start, its answers and its page.
+    void resume(const CAttempt& attempt);
+
     const CAttempt& getAttempt() const { return m_attempt; }
     // The store's failure behind an outcome other than eStored.
     wxString getLastError() const;
@@ -31,4 +40,5 @@ public:
 private:
     CAttempt m_attempt;
     CResultsRecorder m_recorder;
+    std::string m_lastError; // of reading the store here; the recorder keeps its own
 };

@@ -3,6 +3,7 @@
 #include "app/AssessmentChange.h"
 #include "app/AssessmentCheckDlg.h"
 #include "app/AssessmentDocument.h"
+#include "app/DeliveryOptionsDlg.h"
 #include "app/HelpActions.h"
 #include "app/Looks.h"
 #include "app/QuestionBankActions.h"
@@ -29,6 +30,9 @@ wxBEGIN_EVENT_TABLE(CAuthoringFrame, wxFrame)
     EVT_MENU(CAuthoringFrame::kAttributesID, CAuthoringFrame::OnAttributes)
     EVT_BUTTON(CAuthoringFrame::kAttributesID, CAuthoringFrame::OnAttributes)
     EVT_MENU(CAuthoringFrame::kLookID, CAuthoringFrame::OnLook)
+    EVT_BUTTON(CAuthoringFrame::kDeliveryOptionsID, CAuthoringFrame::OnDeliveryOptions)
+    EVT_UPDATE_UI(CAuthoringFrame::kDeliveryOptionsID, CAuthoringFrame::OnUpdateWhileTaking)
+    EVT_MENU(CAuthoringFrame::kDeliveryOptionsID, CAuthoringFrame::OnDeliveryOptions)
     EVT_MENU(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnTakeAssessment)
     EVT_BUTTON(CAuthoringFrame::kTakeAssessmentID, CAuthoringFrame::OnTakeAssessment)
     EVT_MENU(CAuthoringFrame::kCheckID, CAuthoringFrame::OnCheck)
@@ -122,6 +126,7 @@ bool CAuthoringFrame::createControls()
     auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);
     buttonRow->AddStretchSpacer(1);
     buttonRow->Add(m_attributesButton, 0, wxALL, 10);
+    buttonRow->Add(new wxButton(this, kDeliveryOptionsID, "&Delivery Options..."), 0, wxALL, 10);
     buttonRow->Add(new wxButton(this, kResultsID, "&Results..."), 0, wxALL, 10);
     buttonRow->Add(m_takeButton, 0, wxALL, 10);
 
@@ -182,7 +187,7 @@ wxMenu* CAuthoringFrame::createAssessmentMenu()
     menu->AppendSeparator();
     menu->Append(kAttributesID, "A&ttributes...\tCtrl+T");
     menu->Append(kLookID, "Use an Installed &Look...");
-
+    menu->Append(kDeliveryOptionsID, "&Delivery Options...");
     menu->AppendSeparator();
     menu->Append(kImportQuestionsID, "&Import Questions...");
     menu->Append(kExportQuestionsID, "&Export Questions...");
@@ -410,6 +415,25 @@ int CAuthoringFrame::selectedQuestion() const
 void CAuthoringFrame::OnCheck(wxCommandEvent&)
 {
     showCheck(*checkAssessment(), wxString());
+}
+
+bool CAuthoringFrame::editDeliveryOptions()
+{
+    // A step to undo, as the attributes are.
+    bool confirmed = false;
+    recordChange("Delivery Options",
+                 [this, &confirmed]
+                 {
+                     CDeliveryOptionsDlg dialog(this);
+                     dialog.initialize(m_document->getAssessment()->getDeliveryOptions());
+                     confirmed = dialog.ShowModal() == wxID_OK;
+                 });
+    return confirmed;
+}
+
+void CAuthoringFrame::OnDeliveryOptions(wxCommandEvent&)
+{
+    editDeliveryOptions();
 }
 
 void CAuthoringFrame::OnTakeAssessment(wxCommandEvent&)

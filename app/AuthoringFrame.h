@@ -20,12 +20,12 @@ class wxMenu;
 class wxMenuEvent;
 
 // The authoring window of one assessment file: its questions in the question
-// list panel, "Attributes...", "Results..." and "Take Assessment" beside it,
-// and the menus File, Edit, Assessment and Help. Every change to the
-// assessment can be undone and redone; the title shows the file's name and a
-// mark while there are unsaved changes, and closing with unsaved changes asks
-// whether to save them. Taking the assessment is refused while the
-// assessment check finds errors.
+// list panel, "Attributes...", "Delivery Options...", "Results..." and
+// "Take Assessment" beside it, and the menus File, Edit, Assessment and Help.
+// Every change to the assessment can be undone and redone; the title shows
+// the file's name and a mark while there are unsaved changes, and closing
+// with unsaved changes asks whether to save them. Taking the assessment is
+// refused while the assessment check finds errors.
 class CAuthoringFrame : public wxFrame
 {
 public:
@@ -40,7 +40,8 @@ public:
         kCheckID = 36,
         kRemoveQuestionID = 37,
         kPointEntryID = 38,
-        kLookID = 39
+        kLookID = 39,
+        kDeliveryOptionsID = 40
     };
 
     CAuthoringFrame(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY, const wxString& title = "Evalon",
@@ -63,6 +64,10 @@ public:
     // Closes every window, each asking about its unsaved changes; stops at
     // the first the author keeps open.
     static void quitAll();
+
+    // Opens the "Delivery Options" dialog on the assessment's options; true
+    // when the author pressed OK (the options are then the dialog's).
+    bool editDeliveryOptions();
 
     CAssessmentMgrPanel* getPanel() const { return m_panel; }
     // The window in which the assessment is being taken, or null.
@@ -104,6 +109,7 @@ private:
 
     void OnAttributes(wxCommandEvent& event);
     void OnLook(wxCommandEvent& event);
+    void OnDeliveryOptions(wxCommandEvent& event);
     void OnTakeAssessment(wxCommandEvent& event);
     void OnCheck(wxCommandEvent& event);
     void OnImportQuestions(wxCommandEvent& event);

@@ -22,6 +22,9 @@ const CCommandLine::SOption CCommandLine::kOptions[] = {
     {"check", nullptr, "FILE", &CCommandLine::m_file, "the assessment file to check"},
     {"snapshot", nullptr, "DIR", &CCommandLine::m_folder,
      "the folder for a PNG picture of every page of FILE (default: the bundled sample)"},
+    {"size", nullptr, "WxH", &CCommandLine::m_pageSize,
+     "the client size --snapshot shows the pages at, 320x240 to 7680x4320 (default: the backgrounds' size; "
+     "a page that needs more room gets it)"},
     {"import", nullptr, "BANK", &CCommandLine::m_bank,
      "a question bank: GIFT, Moodle XML, QTI file, folder or package, Aiken, CSV, or a zip of them"},
     {"into", nullptr, "FILE", &CCommandLine::m_file,
@@ -39,6 +42,8 @@ const CCommandLine::SOption CCommandLine::kOptions[] = {
     {"record", nullptr, "FILE", &CCommandLine::m_file, "the assessment of an attempt given elsewhere"},
     {"results", nullptr, "FILE", &CCommandLine::m_file, "the assessment whose attempts --results writes"},
     {"report", nullptr, "FILE", &CCommandLine::m_file, "the assessment whose statistics --report writes"},
+    {"full-screen", nullptr, nullptr, &CCommandLine::m_fullScreen,
+     "--take fills the screen without the window's frame (F11 switches; Escape asks before leaving)"},
     {"taker", nullptr, "NAME", &CCommandLine::m_taker, "the taker's name (--take asks for it otherwise)"},
     {"answers", nullptr, "ANSWERS", &CCommandLine::m_answers,
      "one group per question, separated by ';', of answer indexes (from 0) separated by ','; "
@@ -52,13 +57,13 @@ const CCommandLine::SOption CCommandLine::kOptions[] = {
 const CCommandLine::SMode CCommandLine::kModes[] = {
     {eManage, nullptr, "", "", eNoFile, nullptr, "manage your list of assessment files", ""},
     {eAuthor, nullptr, "", "", eOneFile, nullptr, "author the assessment FILE (.eva)", ""},
-    {eTake, "take", "", "taker store", eNoFile, nullptr,
+    {eTake, "take", "", "taker store full-screen", eNoFile, nullptr,
      "take the assessment FILE, the answers kept in the results store",
      "--take needs exactly one assessment file"},
     {eCheck, "check", "", "", eNoFile, nullptr,
      "list what is wrong with the assessment FILE, one problem a line; exit 1 when there is an error",
      "--check needs exactly one assessment file"},
-    {eSnapshot, "snapshot", "", "", eOptionalFile, nullptr,
+    {eSnapshot, "snapshot", "", "size", eOptionalFile, &CCommandLine::checkPageSize,
      "save every page of FILE (default: the bundled sample) as a PNG picture in DIR, and exit",
      "--snapshot needs a folder and at most one assessment file"},
     {eImport, "import", "into", "questions-dir duplicates", eNoFile, &CCommandLine::checkDuplicates,
@@ -170,7 +175,8 @@ CCommandLine CCommandLine::read(const wxCmdLineParser& parser)
         if (argument.GetKind() == wxCMD_LINE_PARAM)
             continue;
         const wxString name = argument.GetLongName();
-        const wxString value = argument.GetKind() == wxCMD_LINE_OPTION ? argument.GetStrVal() : wxString();
+        // A switch given reads as "true" in its field.
+        const wxString value = argument.GetKind() == wxCMD_LINE_OPTION ? argument.GetStrVal() : wxString("true");
         if (values.count(name))
             return misused(wxString::Format("--%s is given twice", name));
         // "--take --into x" is a forgotten value, not a file named "--into".
@@ -311,6 +317,41 @@ wxString CCommandLine::checkCsvTarget(const CCommandLine& line)
     if (line.m_target.Lower().EndsWith(".csv"))
         return wxString();
     return wxString::Format("--results writes CSV: --to needs a .csv file, not '%s'", line.m_target);
+}
+
+namespace
+{
+
+const wxSize kSmallestPage(320, 240);
+const wxSize kLargestPage(7680, 4320);
+
+// "WxH" in decimal digits, within the limits; wxDefaultSize otherwise.
+wxSize readPageSize(const wxString& text)
+{
+    const wxString width = text.BeforeFirst('x');
+    const wxString height = text.AfterFirst('x');
+    unsigned long w = 0, h = 0;
+    const bool digits = !width.empty() && !height.empty() && width.find_first_not_of("0123456789") == wxString::npos &&
+                        height.find_first_not_of("0123456789") == wxString::npos;
+    if (!digits || !width.ToULong(&w) || !height.ToULong(&h) || w < unsigned(kSmallestPage.x) ||
+        h < unsigned(kSmallestPage.y) || w > unsigned(kLargestPage.x) || h > unsigned(kLargestPage.y))
+        return wxDefaultSize;
+    return wxSize(int(w), int(h));
+}
+
+} // namespace
+
+wxSize CCommandLine::getPageSize() const
+{
+    return m_pageSize.empty() ? wxDefaultSize : readPageSize(m_pageSize);
+}
+
+wxString CCommandLine::checkPageSize(const CCommandLine& line)
+{
+    if (line.m_pageSize.empty() || readPageSize(line.m_pageSize) != wxDefaultSize)
+        return wxString();
+    return wxString::Format("--size needs WIDTHxHEIGHT from %dx%d to %dx%d, not '%s'", kSmallestPage.x,
+                            kSmallestPage.y, kLargestPage.x, kLargestPage.y, line.m_pageSize);
 }
 
 wxString CCommandLine::checkReportTarget(const CCommandLine& line)

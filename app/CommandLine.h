@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/arrstr.h>
+#include <wx/gdicmn.h>
 #include <wx/string.h>
 
 #include <map>
@@ -22,8 +23,8 @@ public:
     {
         eManage,   // no argument: the list of assessment files
         eAuthor,   // FILE: the authoring window of one assessment
-        eTake,     // --take FILE [--taker NAME] [--store URL]
-        eSnapshot, // --snapshot DIR [FILE]
+        eTake,     // --take FILE [--taker NAME] [--store URL] [--full-screen]
+        eSnapshot, // --snapshot DIR [FILE] [--size WxH]
         eCheck,    // --check FILE
         eImport,   // --import BANK --into FILE [--questions-dir DIR] [--duplicates add]
         eExport,   // --export FILE --format FORMAT --to PATH
@@ -56,7 +57,11 @@ public:
     wxString getStore() const { return m_store; }
     // Whether --import adds questions already in the assessment again.
     bool addsDuplicates() const { return m_duplicates == "add"; }
+    // Whether --take fills the screen.
+    bool getFullScreen() const { return !m_fullScreen.empty(); }
     wxString getError() const { return m_error; }
+    // The client size of --size; wxDefaultSize when none was given.
+    wxSize getPageSize() const;
 
     static wxString usage();
     static wxString version();
@@ -108,6 +113,7 @@ private:
     static wxString checkDuplicates(const CCommandLine& line);
     static wxString checkCsvTarget(const CCommandLine& line);
     static wxString checkReportTarget(const CCommandLine& line);
+    static wxString checkPageSize(const CCommandLine& line);
     static CCommandLine misused(const wxString& error);
     // The mode the options found choose and their values, or the reason the
     // mode refuses them.
@@ -125,5 +131,7 @@ private:
     wxString m_answers;
     wxString m_store;
     wxString m_duplicates;
+    wxString m_pageSize;
+    wxString m_fullScreen; // "true" when given
     wxString m_error;
 };

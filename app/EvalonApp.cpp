@@ -67,7 +67,7 @@ bool CEvalonApp::OnInit()
 int CEvalonApp::OnRun()
 {
     if (m_commandLine.getMode() == CCommandLine::eSnapshot)
-        return writeSnapshots(m_commandLine.getFolder(), m_commandLine.getFile());
+        return writeSnapshots(m_commandLine.getFolder(), m_commandLine.getFile(), m_commandLine.getPageSize());
     if (m_commandLine.getMode() == CCommandLine::eCheck)
         return checkFile(m_commandLine.getFile());
     return wxApp::OnRun();
@@ -160,6 +160,15 @@ bool CEvalonApp::startTaking(const wxString& file)
                                                          CResultsSettings::outboxPath());
     // What an earlier run could not send goes first; it is tried again at the submit.
     recording->sendOutbox();
+    wxString refusal;
+    if (!chooseAttempt(recording.get(), m_document->getAssessment()->getDeliveryOptions()->getAttemptsAllowed(),
+                       &refusal))
+    {
+        if (!refusal.empty())
+            reportError(refusal);
+        frame->Destroy();
+        return false;
+    }
     frame->setRecording(std::move(recording));
     frame->setMissedReviewOffered(true);
     if (!frame->initialize(m_document->getAssessment()))
@@ -169,6 +178,47 @@ bool CEvalonApp::startTaking(const wxString& file)
         return false;
     }
     frame->Show();
+    if (m_commandLine.getFullScreen())
+        frame->setFullScreen(true);
+    return true;
+}
+
+const wxString CEvalonApp::kResumeQuestion =
+    "You have an attempt at this assessment in progress, started %s (UTC). Go on with it, with its answers and "
+    "the time it has left?\n\nNo starts a new attempt.";
+
+// An attempt in progress (after a crash, or a window closed) is offered
+// first; a new attempt only where the attempts allowed leave one. A store
+// that cannot be read does not stop the attempt: it is kept in the outbox.
+bool CEvalonApp::chooseAttempt(CAttemptRecording* recording, unsigned attemptsAllowed, wxString* refusal)
+{
+    refusal->clear();
+    unsigned count = 0;
+    bool hasInProgress = false;
+    CAttempt inProgress;
+    if (!recording->findEarlierAttempts(&count, &inProgress, &hasInProgress))
+        return true;
+    if (hasInProgress)
+    {
+        wxString started = wxString::FromUTF8(inProgress.m_startedAt);
+        started.Replace("T", " ");
+        started.Replace("Z", "");
+        const int answer = wxMessageBox(wxString::Format(kResumeQuestion, started), "Evalon",
+                                        wxYES_NO | wxCANCEL | wxYES_DEFAULT | wxICON_QUESTION);
+        if (answer == wxCANCEL)
+            return false;
+        if (answer == wxYES)
+        {
+            recording->resume(inProgress);
+            return true;
+        }
+    }
+    if (attemptsAllowed != 0 && count >= attemptsAllowed)
+    {
+        *refusal = wxString::Format("You have made the %u attempt%s this assessment allows.", attemptsAllowed,
+                                    attemptsAllowed == 1 ? "" : "s");
+        return false;
+    }
     return true;
 }
 
@@ -183,7 +233,7 @@ bool CEvalonApp::askTakerName(wxString* taker)
     return true;
 }
 
-int CEvalonApp::writeSnapshots(const wxString& folder, const wxString& file)
+int CEvalonApp::writeSnapshots(const wxString& folder, const wxString& file, const wxSize& pageSize)
 {
     // Both paths are taken as given on the command line, before opening the
     // assessment moves into its folder.
@@ -202,6 +252,7 @@ int CEvalonApp::writeSnapshots(const wxString& folder, const wxString& file)
         return 1;
     }
     CSnapshotWriter writer(document.getAssessment(), output.GetPath());
+    writer.setPageSize(pageSize);
     if (!writer.write())
     {
         fprintf(stderr, "evalon: %s\n", writer.getLastError().utf8_string().c_str());

@@ -8,6 +8,7 @@
 #include <memory>
 
 class CAssessmentsMgr;
+class CAttemptRecording;
 
 // The evalon program: the assessment manager, the authoring window of one
 // assessment, taking an assessment, or snapshots of its pages, as its command
@@ -30,10 +31,18 @@ public:
     // Writes the snapshots of the assessment `file` (empty: the bundled
     // sample) into `folder` and lists them on standard output; returns the
     // exit code, 0 on success.
-    static int writeSnapshots(const wxString& folder, const wxString& file);
+    static int writeSnapshots(const wxString& folder, const wxString& file, const wxSize& pageSize);
     // Prints the assessment check of `file`, one problem a line; returns 1
     // when there is an error (or the file cannot be read), else 0.
     static int checkFile(const wxString& file);
+
+    // Before --take starts: an attempt of this taker in progress is offered
+    // (kResumeQuestion; Yes resumes it in `recording`, No goes on to a new
+    // one, Cancel starts nothing); a new attempt needs one left of the
+    // `attemptsAllowed` (0: unlimited). False when nothing is to be taken,
+    // with the reason in `refusal` unless the taker cancelled.
+    static bool chooseAttempt(CAttemptRecording* recording, unsigned attemptsAllowed, wxString* refusal);
+    static const wxString kResumeQuestion;
 
 private:
     bool startManaging();

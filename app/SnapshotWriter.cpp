@@ -11,6 +11,8 @@
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -108,9 +110,9 @@ bool CSnapshotWriter::writePages(CTakeAssessmentFrame& frame)
         {
             wxArrayInt correct;
             taking.getCurrentQuestion()->getCorrectAnswerIndexes(&correct);
-            panel->selectAnswers(correct);
+            panel->selectAnswers(taking.getOrder().toShown(taking.getCurrentEntry(), correct));
         }
-        if (!savePage(frame, pageName(taking)))
+        if (!resizePage(frame) || !savePage(frame, pageName(taking)))
             return false;
         if (taking.getPage() == CAssessmentTaking::eCongratulationsPage)
             return true;
@@ -122,6 +124,27 @@ bool CSnapshotWriter::writePages(CTakeAssessmentFrame& frame)
             return false;
         }
     }
+}
+
+// Each page again: the room a page needs differs from page to page.
+bool CSnapshotWriter::resizePage(CTakeAssessmentFrame& frame)
+{
+    if (m_pageSize == wxDefaultSize)
+        return true;
+    CTakeAssessmentPanel* panel = frame.getPanel();
+    const wxSize minimum = panel->minimumClientSize();
+    const wxSize wanted(std::max(m_pageSize.x, minimum.x), std::max(m_pageSize.y, minimum.y));
+    frame.SetClientSize(wanted);
+    wxStopWatch watch;
+    while (panel->GetClientSize() != wanted && watch.Time() < 2000)
+    {
+        pumpEvents();
+        wxMilliSleep(5);
+    }
+    if (panel->GetClientSize() == wanted)
+        return true;
+    m_lastError = wxString::Format("The window cannot be given a client area of %d x %d pixels.", wanted.x, wanted.y);
+    return false;
 }
 
 bool CSnapshotWriter::savePage(CTakeAssessmentFrame& frame, const wxString& name)

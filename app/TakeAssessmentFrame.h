@@ -3,7 +3,11 @@
 #include "app/ImageCache.h"
 
 #include <wx/frame.h>
+#include <wx/timer.h>
 
+#include <functional>
+
+#include <cstdint>
 #include <memory>
 
 class CAssessmentMgr;
@@ -13,9 +17,12 @@ class CTakeAssessmentPanel;
 
 // The window in which a test taker takes an assessment: the presentation
 // panel, sized to the pictures, and the keys that turn pages (Left or Page Up
-// for Previous; Right, Page Down or Enter for Next and Submit; Escape closes
-// the window once the assessment is finished). Tab moves through the answers
-// and buttons and Space checks the answer that has the focus.
+// for Previous; Right or Page Down for Next and Submit; 1 to 9 and 0, or A
+// to J, toggle the answers; Enter presses the focused button, or Next when an
+// answer has the focus; Escape closes the
+// window once the assessment is finished). Tab moves through the answers and
+// buttons and Space checks the answer that has the focus. Every picture is
+// loaded before the first page; closing during the attempt asks first.
 class CTakeAssessmentFrame : public wxFrame
 {
 public:
@@ -26,7 +33,8 @@ public:
     ~CTakeAssessmentFrame() override;
 
     // Keeps the attempt: its start, the answers so far at every page change
-    // and on closing, and the submission. Given before initialize().
+    // and on closing, and the submission. Given before initialize(); an
+    // attempt resumed in it comes back with its answers, page and time left.
     void setRecording(std::unique_ptr<CAttemptRecording> recording);
     // After the review page, the missed questions one by one before the
     // congratulations page; off by default.
@@ -41,6 +49,25 @@ public:
     // shown in a message box and closes; otherwise it only keeps the reason
     // in getLastError(), for a caller that reports it its own way.
     void setInteractive(bool interactive) { m_interactive = interactive; }
+
+    // What closing during an attempt asks, what Escape in full screen asks,
+    // and what a taker whose time ran out is told.
+    static const wxString kLeaveQuestion;
+    static const wxString kLeaveFullScreenQuestion;
+    static const wxString kTimeUpNotice;
+
+    // Where the clock of a timed attempt reads the time, in seconds since
+    // 1970 (UTC); the system's clock by default. Given before initialize().
+    void setClock(std::function<long long()> now) { m_now = std::move(now); }
+    // Shows the time left and submits the attempt once none is left; the
+    // window's timer calls it every second.
+    void updateClock();
+    // Seconds until a timed attempt is submitted; negative without a limit.
+    long long getSecondsLeft() const;
+
+    // Fills the screen without the window's frame, the pages scaled to it
+    // (F11 switches; Escape asks before leaving it), or back to a window.
+    void setFullScreen(bool fullScreen);
 
     CTakeAssessmentPanel* getPanel() const { return m_panel; }
     CMissedQuestionsPanel* getMissedPanel() const { return m_missedPanel; }
@@ -58,11 +85,20 @@ private:
     void OnBack(wxCommandEvent& event);
     void OnForward(wxCommandEvent& event);
     void OnFinish(wxCommandEvent& event);
+    void OnToggleFullScreen(wxCommandEvent& event);
     void OnPageFailed(wxCommandEvent& event);
     void OnPageTurned(wxCommandEvent& event);
     void OnReviewMissed(wxCommandEvent& event);
     void OnMissedReviewDone(wxCommandEvent& event);
     void OnClose(wxCloseEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+    void OnClockTimer(wxTimerEvent& event);
+    void startClock(CAssessmentMgr* assessment);
+
+    bool loadEveryPicture(CAssessmentMgr* assessment);
+    void restoreRecordedAttempt();
+    std::uint64_t deliverySeed() const;
+    bool isAttemptInProgress() const;
 
     void record();
     void tell(const wxString& notice, long icon);
@@ -77,6 +113,9 @@ private:
     CImageCache m_images;
     wxString m_lastError;
     bool m_interactive;
+    std::function<long long()> m_now;
+    long long m_deadline; // seconds since 1970; 0 without a time limit
+    wxTimer m_clockTimer;
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -1,7 +1,7 @@
 // The cost of turning a page: a question page with ten answers set up and
-// painted once, on a 1920 x 1080 client area with a 1920 x 1080 background,
-// beside the floor of the toolkit, a bare panel of the same size that paints
-// one bitmap already scaled to it.
+// painted once, on a 1920 x 1080 client area with a 1280 x 800 background
+// scaled smoothly to it on every paint, beside the floor of the toolkit, a
+// bare panel of the same size that paints one bitmap already scaled to it.
 //   tests/support/run-headless build/bench/page_turn
 
 #include "bench/support/BenchSupport.h"
@@ -23,6 +23,7 @@ namespace
 {
 
 const wxSize kPageSize(1920, 1080);
+const wxSize kBackgroundSize(1280, 800);
 
 // A vertical gradient, so that scaling has real pixels to move.
 wxImage gradient(const wxSize& size, const wxColour& top, const wxColour& bottom)
@@ -50,7 +51,7 @@ class CBenchHost : public CAssessmentViewPanelBase
 public:
     explicit CBenchHost(wxWindow* parent) : CAssessmentViewPanelBase(parent)
     {
-        m_images[CEVImageSelections::eQuestionBackground] = gradient(kPageSize, *wxBLUE, *wxBLACK);
+        m_images[CEVImageSelections::eQuestionBackground] = gradient(kBackgroundSize, *wxBLUE, *wxBLACK);
         for (int id : {CEVImageSelections::eAnswerButtonCold, CEVImageSelections::eAnswerButtonHot,
                        CEVImageSelections::eAnswerButtonChecked})
             m_images[id] = gradient(wxSize(64, 64), *wxYELLOW, *wxRED);

@@ -73,4 +73,5 @@ void CAssessmentMgr::clear()
     m_entries.Clear();
     m_questions.clear();
     m_attributes = CEVAttributes();
+    m_delivery = CDeliveryOptions();
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "external/data/AssessmentMgrData.h"
+#include "external/data/DeliveryOptions.h"
 #include "external/data/EVAttributes.h"
 #include "external/data/EvalonDataExport.h"
 #include "external/data/QuestionDataMgr.h"
 
-/// One assessment: its ordered entries, the questions they name and the
-/// appearance attributes. Owns all three.
+/// One assessment: its ordered entries, the questions they name, the
+/// appearance attributes and the delivery options. Owns all four.
 class EVALON_DATA_EXPORT CAssessmentMgr
 {
 public:
@@ -19,6 +20,8 @@ public:
     CQuestionDataMgr* getQuestionDataMgr() { return &m_questions; }
     /// The font, colour and pictures the assessment is presented with.
     CEVAttributes* getAttributes() { return &m_attributes; }
+    /// Shuffling, time limit, attempts and pass mark.
+    CDeliveryOptions* getDeliveryOptions() { return &m_delivery; }
     /// The entries in the order a test taker meets them. Change them through
     /// addData(), removeAtIndex(), moveUp() and moveDown().
     CAssessmentMgrDataArray* getDataCollection() { return &m_entries; }
@@ -40,11 +43,13 @@ public:
     bool moveDown(unsigned index);
     ///@}
 
-    /// Removes every entry and question and resets the attributes.
+    /// Removes every entry and question and resets the attributes and the
+    /// delivery options.
     void clear();
 
 private:
     CAssessmentMgrDataArray m_entries;
     CQuestionDataMgr m_questions;
     CEVAttributes m_attributes;
+    CDeliveryOptions m_delivery;
 };

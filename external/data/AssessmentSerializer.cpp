@@ -34,6 +34,20 @@ void addFont(wxXmlNode* parent, const CEVFontInfo& font)
     parent->AddChild(node);
 }
 
+void addDelivery(wxXmlNode* parent, const CDeliveryOptions& delivery)
+{
+    wxXmlNode* node = new wxXmlNode(wxXML_ELEMENT_NODE, "delivery");
+    node->AddAttribute("shuffleQuestions", flagText(delivery.getShuffleQuestions()));
+    node->AddAttribute("shuffleAnswers", flagText(delivery.getShuffleAnswers()));
+    if (delivery.getTimeLimitMinutes() != 0)
+        node->AddAttribute("timeLimitMinutes", wxString::Format("%u", delivery.getTimeLimitMinutes()));
+    if (delivery.getAttemptsAllowed() != 0)
+        node->AddAttribute("attemptsAllowed", wxString::Format("%u", delivery.getAttemptsAllowed()));
+    if (delivery.hasPassMark())
+        node->AddAttribute("passMark", wxString::Format("%u", delivery.getPassMark()));
+    parent->AddChild(node);
+}
+
 struct SEntry
 {
     int questionID;
@@ -52,7 +66,9 @@ CAssessmentSerializer::CAssessmentSerializer(CAssessmentMgr* assessment, const w
 std::unique_ptr<wxXmlDocument> CAssessmentSerializer::buildDocument(CAssessmentMgr& assessment,
                                                                     const wxString& path)
 {
-    std::unique_ptr<wxXmlDocument> document = newDocument("assessment", kFormatVersion);
+    const CDeliveryOptions& delivery = *assessment.getDeliveryOptions();
+    std::unique_ptr<wxXmlDocument> document =
+        newDocument("assessment", delivery.isDefault() ? kOldestFormatVersion : kFormatVersion);
     wxXmlNode* root = document->GetRoot();
 
     wxXmlNode* attributes = addElement(root, "attributes");
@@ -66,6 +82,8 @@ std::unique_ptr<wxXmlDocument> CAssessmentSerializer::buildDocument(CAssessmentM
         image->AddAttribute("path", images->getImageSelectionsInfoFor(imageID)->getRelativePath());
     }
 
+    if (!delivery.isDefault())
+        addDelivery(root, delivery);
     wxXmlNode* entries = addElement(root, "entries");
     const wxString folder = folderOf(path);
     for (CAssessmentMgrData* data : *assessment.getDataCollection())
@@ -231,6 +249,37 @@ bool CAssessmentSerializer::readQuestion(int id, const wxString& file, CQuestion
     return true;
 }
 
+bool CAssessmentSerializer::readOptionalLong(const wxXmlNode* node, const wxString& name, long min, long max,
+                                             long* value)
+{
+    return !node->HasAttribute(name) || readLong(node, name, min, max, value);
+}
+
+// Every attribute may be left out: that option is off.
+bool CAssessmentSerializer::readDelivery(const wxXmlNode* node, CDeliveryOptions* delivery)
+{
+    bool shuffleQuestions = false;
+    bool shuffleAnswers = false;
+    long minutes = 0;
+    long attempts = 0;
+    long passMark = -1;
+    if ((node->HasAttribute("shuffleQuestions") && !readFlag(node, "shuffleQuestions", &shuffleQuestions)) ||
+        (node->HasAttribute("shuffleAnswers") && !readFlag(node, "shuffleAnswers", &shuffleAnswers)) ||
+        !readOptionalLong(node, "timeLimitMinutes", 1, CDeliveryOptions::kMaxTimeLimitMinutes, &minutes) ||
+        !readOptionalLong(node, "attemptsAllowed", 1, CDeliveryOptions::kMaxAttempts, &attempts) ||
+        !readOptionalLong(node, "passMark", 0, CDeliveryOptions::kMaxPassMark, &passMark))
+    {
+        return false;
+    }
+    delivery->setShuffleQuestions(shuffleQuestions);
+    delivery->setShuffleAnswers(shuffleAnswers);
+    delivery->setTimeLimitMinutes(unsigned(minutes));
+    delivery->setAttemptsAllowed(unsigned(attempts));
+    if (passMark >= 0)
+        delivery->setPassMark(unsigned(passMark));
+    return true;
+}
+
 bool CAssessmentSerializer::load()
 {
     return loadEntries(nullptr);
@@ -256,7 +305,7 @@ bool CAssessmentSerializer::loadEntries(std::vector<SUnreadable>* unreadable)
     {
         return fail("no assessment to read into");
     }
-    std::unique_ptr<wxXmlDocument> document = readDocument("assessment", kFormatVersion);
+    std::unique_ptr<wxXmlDocument> document = readDocument("assessment", kOldestFormatVersion, kFormatVersion);
     if (!document)
     {
         return false;
@@ -265,12 +314,18 @@ bool CAssessmentSerializer::loadEntries(std::vector<SUnreadable>* unreadable)
     // Everything is read into local objects first, so that a refused file
     // leaves the assessment untouched.
     CEVAttributes attributes;
+    CDeliveryOptions delivery;
     std::vector<SEntry> entries;
     const wxString folder = getFolder();
     for (const wxXmlNode* child = document->GetRoot()->GetChildren(); child; child = child->GetNext())
     {
         if (child->GetType() == wxXML_ELEMENT_NODE && child->GetName() == "attributes" &&
             !readAttributes(child, &attributes))
+        {
+            return false;
+        }
+        if (child->GetType() == wxXML_ELEMENT_NODE && child->GetName() == "delivery" &&
+            !readDelivery(child, &delivery))
         {
             return false;
         }
@@ -332,6 +387,7 @@ bool CAssessmentSerializer::loadEntries(std::vector<SUnreadable>* unreadable)
 
     m_assessment->clear();
     *m_assessment->getAttributes() = attributes;
+    *m_assessment->getDeliveryOptions() = delivery;
     *m_assessment->getQuestionDataMgr() = questions;
     for (const SEntry& entry : entries)
     {

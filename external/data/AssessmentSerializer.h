@@ -9,6 +9,7 @@
 #include <vector>
 
 class CAssessmentMgr;
+class CDeliveryOptions;
 class CEVAttributes;
 class CEVFontInfo;
 class CEVImageSelections;
@@ -22,7 +23,10 @@ class EVALON_DATA_EXPORT CAssessmentSerializer : public CXMLSerializer, public C
 {
 public:
     /// The version written into, and required of, an assessment file.
-    static const long kFormatVersion = 1;
+    // Version 2 added the delivery options; a file without them is written
+    // as version 1, so that older programs still read it.
+    static const long kFormatVersion = 2;
+    static const long kOldestFormatVersion = 1;
 
     /// A reader and writer of the file `path` for `assessment`, which must
     /// outlive it. Question files are found relative to the assessment
@@ -62,6 +66,8 @@ public:
 private:
     static std::unique_ptr<wxXmlDocument> buildDocument(CAssessmentMgr& assessment, const wxString& path);
     bool readAttributes(const wxXmlNode* node, CEVAttributes* attributes);
+    bool readDelivery(const wxXmlNode* node, CDeliveryOptions* delivery);
+    bool readOptionalLong(const wxXmlNode* node, const wxString& name, long min, long max, long* value);
     bool readFont(const wxXmlNode* node, CEVFontInfo* font);
     bool readFlag(const wxXmlNode* node, const wxString& name, bool* value);
     bool readImage(const wxXmlNode* node, CEVImageSelections* images, bool* seen);

@@ -104,7 +104,17 @@ bool CQuestionData::operator==(const CQuestionData& other) const
            m_fileNameReference == other.m_fileNameReference &&
            std::equal(std::begin(m_answers), std::end(m_answers), std::begin(other.m_answers)) &&
            m_numAnswers == other.m_numAnswers && m_categoryType == other.m_categoryType &&
-           m_correctAnswerIndexes == other.m_correctAnswerIndexes;
+           m_correctAnswerIndexes == other.m_correctAnswerIndexes && m_pinned == other.m_pinned;
+}
+
+void CQuestionData::setAnswerPinned(unsigned index, bool pinned)
+{
+    if (index >= kMaxAnswers)
+        return;
+    if (pinned)
+        m_pinned |= 1u << index;
+    else
+        m_pinned &= ~(1u << index);
 }
 
 wxString CQuestionData::textAndAnswersKey() const

@@ -61,6 +61,13 @@ public:
     /// Keeps the indexes within 0 to 9, sorted ascending, each once. Null clears.
     void setCorrectAnswerIndexes(const wxArrayInt* indexes);
 
+    /// Answers that keep their place when a delivery shuffles the others
+    /// ("None of these" last); indexes outside 0 to 9 are not pinned.
+    ///@{
+    bool isAnswerPinned(unsigned index) const { return index < kMaxAnswers && (m_pinned >> index) & 1u; }
+    void setAnswerPinned(unsigned index, bool pinned);
+    ///@}
+
     /// One label per category, in category order, for the author to choose
     /// from.
     ///@{
@@ -74,7 +81,8 @@ public:
     /// text and the answers shown, each without surrounding blanks.
     wxString textAndAnswersKey() const;
 
-    /// Equal when every text, answer, count, category and correct answer is.
+    /// Equal when every text, answer, count, category, correct and pinned
+    /// answer is.
     ///@{
     bool operator==(const CQuestionData& other) const;
     bool operator!=(const CQuestionData& other) const { return !(*this == other); }
@@ -88,4 +96,5 @@ private:
     unsigned m_numAnswers = 0;
     eCategoryType m_categoryType = eSingleAnswer;
     wxArrayInt m_correctAnswerIndexes;
+    unsigned m_pinned = 0; // bit i: answer i is pinned
 };

@@ -58,6 +58,11 @@ bool CQuestionDataSerializer::store()
     {
         addElement(root, "correctAnswer")->AddAttribute("index", wxString::Format("%d", index));
     }
+    for (unsigned index = 0; index < CQuestionData::kMaxAnswers; ++index)
+    {
+        if (m_question->isAnswerPinned(index))
+            addElement(root, "pinnedAnswer")->AddAttribute("index", wxString::Format("%u", index));
+    }
     addElement(root, "reference", m_question->getReferenceText());
     return writeDocument(*document);
 }
@@ -131,6 +136,14 @@ bool CQuestionDataSerializer::load()
                 return false;
             }
             correct.Add(static_cast<int>(index));
+        }
+        else if (name == "pinnedAnswer")
+        {
+            if (!readLong(child, "index", 0, lastIndex, &index))
+            {
+                return false;
+            }
+            question.setAnswerPinned(static_cast<unsigned>(index), true);
         }
     }
     question.setCorrectAnswerIndexes(&correct);

@@ -119,6 +119,12 @@ bool CXMLSerializer::writeDocument(wxXmlDocument& document)
 
 std::unique_ptr<wxXmlDocument> CXMLSerializer::readDocument(const wxString& rootName, long version)
 {
+    return readDocument(rootName, version, version);
+}
+
+std::unique_ptr<wxXmlDocument> CXMLSerializer::readDocument(const wxString& rootName, long oldestVersion,
+                                                            long newestVersion, long* readVersion)
+{
     m_lastError.clear();
     std::string bytes;
     wxString reason;
@@ -155,12 +161,16 @@ std::unique_ptr<wxXmlDocument> CXMLSerializer::readDocument(const wxString& root
         return nullptr;
     }
     long fileVersion = 0;
-    if (!versionText.ToLong(&fileVersion) || fileVersion != version)
+    if (!versionText.ToLong(&fileVersion) || fileVersion < oldestVersion || fileVersion > newestVersion)
     {
-        fail(
-            wxString::Format("version \"%s\" is not supported (version %ld expected)", versionText, version));
+        const wxString expected = oldestVersion == newestVersion
+                                      ? wxString::Format("version %ld", newestVersion)
+                                      : wxString::Format("version %ld to %ld", oldestVersion, newestVersion);
+        fail(wxString::Format("version \"%s\" is not supported (%s expected)", versionText, expected));
         return nullptr;
     }
+    if (readVersion)
+        *readVersion = fileVersion;
     return document;
 }
 

@@ -41,6 +41,10 @@ protected:
     bool writeDocument(wxXmlDocument& document);
     /// Loads and checks the root element's name and version. Null on failure.
     std::unique_ptr<wxXmlDocument> readDocument(const wxString& rootName, long version);
+    /// The same for a format whose reader also takes older versions; the
+    /// version found goes to `readVersion` when given.
+    std::unique_ptr<wxXmlDocument> readDocument(const wxString& rootName, long oldestVersion, long newestVersion,
+                                                long* readVersion = nullptr);
     /// Records a failure as "<path>: <reason>" and returns false.
     bool fail(const wxString& reason);
 

@@ -141,11 +141,28 @@ void CVeltoCheckedButton::OnPaint(wxPaintEvent&)
     if (!bitmap)
     {
         drawFallback(dc);
+        drawFocusRing(dc);
         return;
     }
     const wxSize client = GetClientSize();
     const wxSize picture = bitmap->GetSize();
     dc.DrawBitmap(*bitmap, (client.x - picture.x) / 2, (client.y - picture.y) / 2, true);
+    drawFocusRing(dc);
+}
+
+// The pictures show hover and checked; the focus gets a ring of its own, dark
+// outside and light inside, so that it shows on any picture and a checked,
+// focused answer differs from a checked one the pointer rests on.
+void CVeltoCheckedButton::drawFocusRing(wxDC& dc) const
+{
+    if (!m_focused)
+        return;
+    dc.SetBrush(*wxTRANSPARENT_BRUSH);
+    const wxRect outer(GetClientSize());
+    dc.SetPen(wxPen(*wxBLACK, kFocusRingWidth));
+    dc.DrawRectangle(outer.Deflate(kFocusRingWidth / 2, kFocusRingWidth / 2));
+    dc.SetPen(wxPen(*wxWHITE, kFocusRingWidth));
+    dc.DrawRectangle(outer.Deflate(kFocusRingWidth + kFocusRingWidth / 2, kFocusRingWidth + kFocusRingWidth / 2));
 }
 
 void CVeltoCheckedButton::OnEraseBackground(wxEraseEvent&)
@@ -187,6 +204,7 @@ void CVeltoCheckedButton::OnLeave(wxMouseEvent& event)
 void CVeltoCheckedButton::OnFocusChanged(wxFocusEvent& event)
 {
     m_focused = event.GetEventType() == wxEVT_SET_FOCUS;
+    Refresh(); // the ring comes or goes even when the picture stays hot
     m_spaceDown = false; // a release after the focus came back is no press
     setHot(m_focused || m_pointerInside);
     event.Skip();

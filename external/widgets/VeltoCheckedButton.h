@@ -8,7 +8,8 @@
 
 /// A push button drawn from three pictures with a checked state: the cold
 /// picture normally, the hot one while the pointer is over it or it has the
-/// keyboard focus, the checked one while checked. A click (or Space while it has
+/// keyboard focus, the checked one while checked; the focus also draws a ring
+/// (kFocusRingWidth dark pixels outside, as many light ones inside). A click (or Space while it has
 /// the focus) toggles the checked state, then sends wxEVT_BUTTON with the
 /// button's identifier. Its size is the cold picture's size; without pictures it
 /// draws a plain box, ticked when checked, at kFallbackSize.
@@ -17,6 +18,10 @@ class EVALON_WIDGETS_EXPORT CVeltoCheckedButton : public wxControl
 public:
     /// The width and height, in pixels, of a button without pictures.
     static const int kFallbackSize = 40;
+    /// The width, in pixels, of each of the focus ring's two bands.
+    static const int kFocusRingWidth = 2;
+    /// Whether the button has the keyboard focus (and draws the ring).
+    bool isFocused() const { return m_focused; }
 
     /// An unchecked button without pictures; the label is not drawn (the
     /// pictures carry the button's face). The arguments are the toolkit's.
@@ -51,6 +56,7 @@ private:
     void setHot(bool hot);
     const wxBitmap* currentBitmap() const;
     void drawFallback(wxDC& dc) const;
+    void drawFocusRing(wxDC& dc) const;
 
     void OnPaint(wxPaintEvent& event);
     void OnEraseBackground(wxEraseEvent& event);

@@ -245,6 +245,16 @@ void CVeltoStaticCtrl::setWidth(unsigned width)
     rewrap();
 }
 
+wxSize CVeltoStaticCtrl::measureWrapped(unsigned width) const
+{
+    const int lineHeight = std::max(1, GetTextExtent("Ag").y);
+    const int maxWidth = width ? int(std::min(width, unsigned(kMaxExtent))) : kMaxExtent;
+    CLineWrapper wrapper(*this, maxWidth, kMaxExtent / lineHeight + 1);
+    const wxString label = GetLabel();
+    const int lines = label.empty() ? 1 : std::max(1, int(wrapper.wrap(label).size()));
+    return wxSize(width ? int(width) : wrapper.widestLine(), lines * lineHeight);
+}
+
 void CVeltoStaticCtrl::SetLabel(const wxString& label)
 {
     wxControl::SetLabel(label);

@@ -27,6 +27,10 @@ public:
     void setWidth(unsigned width);
     /// The fixed width; 0 when the width follows the label.
     unsigned getFixedWidth() const { return m_fixedWidth; }
+    /// The size the label would take wrapped at `width` (0: unwrapped), in
+    /// the current font, without changing the control: for a host that
+    /// works out how much room a page needs before it lays the page out.
+    wxSize measureWrapped(unsigned width) const;
     /// The label broken into the lines it is drawn in.
     wxArrayString getWrappedLines() const { return m_lines; }
 

@@ -49,6 +49,9 @@ const wxColour kMutedText(190, 204, 236);
 // the answers in a column from x = 50 and the navigation column 50 pixels from
 // the right and bottom edges): decorations keep out of them.
 const wxRect kAnswerColumn(0, 0, 130, kBackgroundHeight);
+// Where the first lines of the question (and the submit page's count of
+// unanswered questions) are written.
+const wxRect kTopTextBand(0, 0, kBackgroundWidth / 2, 140);
 const wxRect kNavigationColumn(kBackgroundWidth - kNavigationWidth - 80, 520, kNavigationWidth + 80, 280);
 
 using Painter = std::function<void(wxGraphicsContext&, const wxSize&)>;
@@ -116,7 +119,7 @@ void drawGlow(wxGraphicsContext& gc, double x, double y, double radius, const wx
     gc.DrawEllipse(x - radius, y - radius, 2 * radius, 2 * radius);
 }
 
-// A starfield that keeps out of the button columns; stars are dim enough that
+// A starfield that keeps out of the button columns and the top text band; stars are dim enough that
 // a light text drawn over one still stands out from it.
 void drawStars(wxGraphicsContext& gc, const wxSize& size, unsigned seed, int count)
 {
@@ -129,7 +132,8 @@ void drawStars(wxGraphicsContext& gc, const wxSize& size, unsigned seed, int cou
         const double y = unit(random) * size.y;
         const double radius = 0.6 + unit(random) * 1.1;
         const int level = 60 + int(unit(random) * 40);
-        if (kAnswerColumn.Contains(int(x), int(y)) || kNavigationColumn.Contains(int(x), int(y)))
+        if (kAnswerColumn.Contains(int(x), int(y)) || kNavigationColumn.Contains(int(x), int(y)) ||
+            kTopTextBand.Contains(int(x), int(y)))
             continue;
         gc.SetBrush(wxBrush(wxColour(level, level + 6, std::min(255, level + 30))));
         gc.DrawEllipse(x - radius, y - radius, 2 * radius, 2 * radius);

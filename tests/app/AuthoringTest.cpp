@@ -76,7 +76,7 @@ TEST_F(AuthoringTest, TakeAssessmentOpensItAndLocksTheQuestionsMeanwhile)
     EXPECT_EQ(taking->getPanel()->getTaking()->getNumQuestions(), 10u);
     EXPECT_TRUE(evtest::pumpUntil([&] { return !frame->getPanel()->IsEnabled(); }));
 
-    taking->Close();
+    wxTEST_DIALOG(taking->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_YES, "Evalon"));
     EXPECT_TRUE(evtest::pumpUntil(
         [&] { return frame->getTakeFrame() == nullptr && frame->getPanel()->IsEnabled(); }));
 }

@@ -68,6 +68,26 @@ TEST(CommandLineTest, ReadsEveryModeAndItsValues)
     }
 }
 
+TEST(CommandLineTest, SnapshotsTakeAPageSize)
+{
+    EXPECT_EQ(parse({"--snapshot", "out"}).getPageSize(), wxDefaultSize);
+    const CCommandLine line = parse({"--snapshot", "out", "quiz.eva", "--size", "1920x1080"});
+    EXPECT_EQ(line.getError(), "");
+    EXPECT_EQ(line.getFile(), "quiz.eva");
+    EXPECT_EQ(line.getPageSize(), wxSize(1920, 1080));
+    EXPECT_EQ(parse({"--snapshot", "out", "--size", "320x240"}).getPageSize(), wxSize(320, 240));
+}
+
+TEST(CommandLineTest, TakingMayFillTheScreen)
+{
+    EXPECT_FALSE(parse({"--take", "quiz.eva"}).getFullScreen());
+    const CCommandLine line = parse({"--take", "quiz.eva", "--full-screen"});
+    EXPECT_EQ(line.getError(), "");
+    EXPECT_EQ(line.getMode(), CCommandLine::eTake);
+    EXPECT_TRUE(line.getFullScreen());
+    EXPECT_EQ(parse({"--snapshot", "out", "--full-screen"}).getError(), "--full-screen does not go with --snapshot");
+}
+
 TEST(CommandLineTest, RefusesMisuseWithItsReason)
 {
     const std::pair<std::vector<const char*>, const char*> misuses[] = {
@@ -81,6 +101,12 @@ TEST(CommandLineTest, RefusesMisuseWithItsReason)
         {{"--snapshot", "out", "a.eva", "b.eva"}, "Unexpected parameter 'b.eva'"},
         {{"--take", "a.eva", "--snapshot", "out"}, "--snapshot does not go with --take"},
         {{"--take", "a.eva", "--take", "b.eva"}, "--take is given twice"},
+        {{"--snapshot", "out", "--size", "1920"}, "--size needs WIDTHxHEIGHT from 320x240 to 7680x4320, not '1920'"},
+        {{"--snapshot", "out", "--size", "100x100"},
+         "--size needs WIDTHxHEIGHT from 320x240 to 7680x4320, not '100x100'"},
+        {{"--snapshot", "out", "--size", "+640x480"},
+         "--size needs WIDTHxHEIGHT from 320x240 to 7680x4320, not '+640x480'"},
+        {{"--take", "a.eva", "--size", "640x480"}, "--size does not go with --take"},
         {{"--import", "--into", "a.eva"}, "--import needs a value"},
         {{"--import", "b.gift"}, "--import needs --into ASSESSMENT"},
         {{"--import", "b.gift", "--into", "a.eva", "--to", "x"}, "--to does not go with --import"},
@@ -108,7 +134,8 @@ TEST(CommandLineTest, UsageListsEveryModeAndOption)
     EXPECT_TRUE(usage.StartsWith("Usage: evalon [-h] [--version] [--take <str>]")) << usage;
     for (const char* synopsis :
          {"  evalon\n      manage your list of assessment files", "  evalon FILE\n",
-          "  evalon --take FILE [--taker NAME] [--store URL]\n", "  evalon --snapshot DIR [FILE]\n",
+          "  evalon --take FILE [--taker NAME] [--store URL] [--full-screen]\n",
+          "  evalon --snapshot DIR [--size WxH] [FILE]\n",
           "  evalon --import BANK --into FILE [--questions-dir DIR] [--duplicates add]\n",
           "  evalon --check FILE\n", "  evalon --export FILE --format FORMAT --to PATH\n",
           "  evalon --record FILE --taker NAME --answers ANSWERS [--store URL]\n",

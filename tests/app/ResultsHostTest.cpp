@@ -4,6 +4,7 @@
 #include "app/AssessmentDocument.h"
 #include "app/AttemptRecording.h"
 #include "app/CommandLine.h"
+#include "app/EvalonApp.h"
 #include "app/MissedQuestionsPanel.h"
 #include "app/TakeAssessmentFrame.h"
 #include "app/TakeAssessmentPanel.h"
@@ -224,6 +225,80 @@ TEST_F(ResultsHostTest, EveryPageChangeAndTheClosingKeepTheAnswersSoFar)
     ASSERT_TRUE(store->loadAttempt(id, &stored, &error)) << error;
     EXPECT_EQ(stored.m_questions[1].m_chosen, std::vector<unsigned>{3});
     EXPECT_EQ(stored.m_status, CAttempt::eInProgress);
+}
+
+// A run that ended without a submit (killed: the window is destroyed with
+// no closing) is offered again: yes resumes it with its answers, its page
+// and the time it has left, the clock having run meanwhile; no starts a new
+// attempt only while the attempts allowed leave one.
+TEST_F(ResultsHostTest, AnAttemptInProgressResumesWithItsAnswersPageAndTimeLeft)
+{
+    document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(10);
+    auto newRecording = [&]
+    {
+        return std::make_unique<CAttemptRecording>(document.getAssessment(), "/class/solar.eva", "Ann", storeUrl,
+                                                   path("outbox.sqlite"));
+    };
+    long long offset = 0;
+    auto openWith = [&](std::unique_ptr<CAttemptRecording> recording)
+    {
+        auto* frame = new CTakeAssessmentFrame();
+        frame->setInteractive(false);
+        frame->setClock([&] { return (long long)(wxGetUTCTimeMillis().GetValue() / 1000) + offset; });
+        frame->setRecording(std::move(recording));
+        EXPECT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
+        frame->Show();
+        return frame;
+    };
+    CTakeAssessmentFrame* first = openWith(newRecording());
+    const std::string firstId = first->getRecording()->getAttempt().m_id;
+    clickAnswer(first->getPanel(), 1);
+    next(first->getPanel());
+    clickAnswer(first->getPanel(), 0);
+    next(first->getPanel());
+    first->Destroy();
+    ASSERT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+
+    auto offered = [](int answer)
+    {
+        return CExpectDialog<wxMessageDialog>(
+            [answer](wxMessageDialog* message)
+            {
+                EXPECT_TRUE(message->GetMessage().StartsWith("You have an attempt at this assessment in progress"))
+                    << message->GetMessage();
+                return answer;
+            });
+    };
+    auto resumed = newRecording();
+    wxString refusal;
+    bool chosen = false;
+    wxTEST_DIALOG(chosen = CEvalonApp::chooseAttempt(resumed.get(), 0, &refusal), offered(wxID_YES));
+    ASSERT_TRUE(chosen) << refusal;
+    EXPECT_EQ(resumed->getAttempt().m_id, firstId);
+    offset = 120; // two minutes went by
+    CTakeAssessmentFrame* second = openWith(std::move(resumed));
+    const CAssessmentTaking& taking = *second->getPanel()->getTaking();
+    EXPECT_EQ(taking.getPage(), CAssessmentTaking::eQuestionPage);
+    EXPECT_EQ(taking.getQuestionIndex(), 2u);
+    EXPECT_EQ(std::vector<int>(taking.getAnswers(0).begin(), taking.getAnswers(0).end()), std::vector<int>{1});
+    EXPECT_EQ(std::vector<int>(taking.getAnswers(1).begin(), taking.getAnswers(1).end()), std::vector<int>{0});
+    EXPECT_GE(second->getSecondsLeft(), 10 * 60 - 120 - 3);
+    EXPECT_LE(second->getSecondsLeft(), 10 * 60 - 120);
+    second->Destroy();
+    ASSERT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+
+    // Declined: a new attempt, unless the one allowed is used.
+    auto declined = newRecording();
+    const std::string freshId = declined->getAttempt().m_id;
+    wxTEST_DIALOG(chosen = CEvalonApp::chooseAttempt(declined.get(), 1, &refusal), offered(wxID_NO));
+    EXPECT_FALSE(chosen);
+    EXPECT_EQ(refusal, "You have made the 1 attempt this assessment allows.");
+    wxTEST_DIALOG(chosen = CEvalonApp::chooseAttempt(declined.get(), 2, &refusal), offered(wxID_NO));
+    EXPECT_TRUE(chosen);
+    EXPECT_EQ(declined->getAttempt().m_id, freshId);
+    wxTEST_DIALOG(chosen = CEvalonApp::chooseAttempt(declined.get(), 0, &refusal), offered(wxID_CANCEL));
+    EXPECT_FALSE(chosen);
+    EXPECT_EQ(refusal, "");
 }
 
 TEST_F(ResultsHostTest, AStoreAwayKeepsTheAnswersHereAndTellsTheTakerOnce)

@@ -73,31 +73,64 @@ protected:
         return wxImage(images->getImageSelectionsInfoFor(id)->getAbsolutePath());
     }
 
-    // Everything shown lies inside the page and apart from everything else;
-    // the texts reach at least `minimumContrast` against the background.
-    void checkPage(CTakeAssessmentPanel* panel, const wxImage& background, double minimumContrast,
-                   const wxString& page)
+    static std::vector<wxWindow*> shownControls(CTakeAssessmentPanel* panel)
     {
         std::vector<wxWindow*> shown;
         for (wxWindow* child : panel->GetChildren())
             if (child->IsShown())
                 shown.push_back(child);
+        return shown;
+    }
+
+    // Everything shown lies inside the page and apart from everything else.
+    static void checkPlacement(CTakeAssessmentPanel* panel, const wxString& page)
+    {
+        const std::vector<wxWindow*> shown = shownControls(panel);
         const wxRect client(panel->GetClientSize());
         for (size_t i = 0; i < shown.size(); ++i)
         {
-            EXPECT_TRUE(client.Contains(shown[i]->GetRect())) << page << ": " << shown[i]->GetLabel();
+            EXPECT_TRUE(client.Contains(shown[i]->GetRect()))
+                << page << ": " << shown[i]->GetLabel() << " at " << shown[i]->GetRect().GetBottomRight().x
+                << "," << shown[i]->GetRect().GetBottomRight().y;
             for (size_t j = i + 1; j < shown.size(); ++j)
             {
                 EXPECT_FALSE(shown[i]->GetRect().Intersects(shown[j]->GetRect()))
                     << page << ": " << shown[i]->GetLabel() << " / " << shown[j]->GetLabel();
             }
-            if (auto* text = dynamic_cast<CVeltoStaticCtrl*>(shown[i]))
+        }
+    }
+
+    // checkPlacement(), and the texts reach at least `minimumContrast`
+    // against the background.
+    void checkPage(CTakeAssessmentPanel* panel, const wxImage& background, double minimumContrast,
+                   const wxString& page)
+    {
+        checkPlacement(panel, page);
+        for (wxWindow* shown : shownControls(panel))
+        {
+            if (auto* text = dynamic_cast<CVeltoStaticCtrl*>(shown))
             {
                 EXPECT_GE(lowestContrast(background, inkArea(text), text->GetForegroundColour()),
                           minimumContrast)
                     << page << ": " << text->GetLabel();
             }
         }
+    }
+
+    static wxString pageName(const CAssessmentTaking& taking)
+    {
+        switch (taking.getPage())
+        {
+        case CAssessmentTaking::eQuestionPage:
+            return wxString::Format("question %u", taking.getQuestionIndex() + 1);
+        case CAssessmentTaking::eSubmitPage:
+            return "submit";
+        case CAssessmentTaking::eReviewPage:
+            return "review";
+        case CAssessmentTaking::eCongratulationsPage:
+            break;
+        }
+        return "congratulations";
     }
 
     CAssessmentDocument document;
@@ -163,6 +196,46 @@ TEST_F(SampleTest, EveryPageIsReadableAndNothingIsCutOffOrOverlapping)
             break;
     }
     EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
+}
+
+// Whatever sizes the test taker gives the window, on every page, the window
+// stays at least as large as the page needs and the page fits it: small
+// sizes are refused, large ones spread the page out, and going back to a
+// size the page had before (the review page once lost its Next button that
+// way) places everything as before.
+TEST_F(SampleTest, NothingOverlapsOrLeavesTheWindowAfterAnyResize)
+{
+    const wxSize sizes[] = {{640, 480}, {1280, 800}, {300, 200}, {1400, 900}, {900, 1000}, {1000, 500}, {800, 600}};
+    // Without a time limit, and with one, whose clock takes room above the buttons.
+    for (unsigned minutes : {0u, 30u})
+    {
+        document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(minutes);
+        auto* frame = new CTakeAssessmentFrame();
+        ASSERT_TRUE(frame->initialize(document.getAssessment()));
+        frame->Show();
+        CTakeAssessmentPanel* panel = frame->getPanel();
+        do
+        {
+            const wxString page = wxString::Format("%s, %u minutes", pageName(*panel->getTaking()), minutes);
+            for (const wxSize& size : sizes)
+            {
+                const wxSize minimum = panel->minimumClientSize();
+                const wxSize expected(std::max(size.x, minimum.x), std::max(size.y, minimum.y));
+                frame->SetClientSize(size);
+                ASSERT_TRUE(evtest::pumpUntil([&] { return panel->GetClientSize() == expected; }))
+                    << page << " at " << size.x << "x" << size.y << ": " << panel->GetClientSize().x << "x"
+                    << panel->GetClientSize().y << ", expected " << expected.x << "x" << expected.y;
+                checkPlacement(panel, wxString::Format("%s at %dx%d", page, size.x, size.y));
+                if (panel->getTaking()->getPage() != CAssessmentTaking::eCongratulationsPage)
+                {
+                    EXPECT_GE(shownControls(panel).size(), 2u) << page;
+                }
+            }
+        } while (panel->goForward());
+        EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
+        frame->Destroy();
+        ASSERT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+    }
 }
 
 TEST_F(SampleTest, SnapshotsShowEveryPageInOrderAtTheBackgroundsSize)

@@ -96,7 +96,8 @@ TEST_F(TakeAssessmentTest, TakesTheSampleEndToEnd)
     CTakeAssessmentFrame* frame = openFrame();
     Panel* panel = frame->getPanel();
     EXPECT_EQ(panel->GetClientSize(), wxSize(1280, 800)); // the sample's backgrounds
-    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"The Sun is a star.", "True", "False"}));
+    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"Question 1 of 10\nThe Sun is a star.", "True", "False"}));
+    EXPECT_EQ(frame->GetTitle(), "Question 1 of 10 - Evalon");
     EXPECT_EQ(navigation(panel), "-N-");
 
     clickAnswer(panel, 0);
@@ -106,8 +107,9 @@ TEST_F(TakeAssessmentTest, TakesTheSampleEndToEnd)
     clickAnswer(panel, 1);                                // Mercury
 
     // Back and forth: the answers given come back.
+    EXPECT_EQ(frame->GetTitle(), "Question 2 of 10 - Evalon");
     clickNavigation(panel, Panel::kPreviousButtonID);
-    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"The Sun is a star.", "True", "False"}));
+    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"Question 1 of 10\nThe Sun is a star.", "True", "False"}));
     EXPECT_EQ(checkedAnswers(panel), std::vector<int>{0});
     clickNavigation(panel, Panel::kNextButtonID);
     EXPECT_EQ(checkedAnswers(panel), std::vector<int>{1});
@@ -129,7 +131,8 @@ TEST_F(TakeAssessmentTest, TakesTheSampleEndToEnd)
     EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eSubmitPage);
     EXPECT_EQ(navigation(panel), "P-S");
     EXPECT_EQ(button(panel, Panel::kSubmitButtonID)->GetPosition(), nextPosition);
-    EXPECT_TRUE(shownTexts(panel).empty());
+    EXPECT_EQ(shownTexts(panel), std::vector<wxString>{"All 10 questions are answered."});
+    EXPECT_EQ(frame->GetTitle(), "Evalon");
     clickNavigation(panel, Panel::kPreviousButtonID);
     EXPECT_EQ(checkedAnswers(panel), std::vector<int>{1});
     clickNavigation(panel, Panel::kNextButtonID);
@@ -190,11 +193,11 @@ TEST_F(TakeAssessmentTest, PageTurnsDecodeEveryPictureOnce)
     Panel* panel = frame->getPanel();
     // The question page: its background, three answer pictures and six
     // navigation pictures.
-    EXPECT_EQ(frame->getImageCache().getNumDecoded(), 10u);
+    // All thirteen pictures before the first page, so that a bad one is
+    // found before the first answer; none again on the way through.
+    EXPECT_EQ(frame->getImageCache().getNumDecoded(), 13u);
     panel->goForward();
     panel->goBack();
-    panel->goForward();
-    EXPECT_EQ(frame->getImageCache().getNumDecoded(), 10u);
     while (panel->getTaking()->getPage() != CAssessmentTaking::eCongratulationsPage)
         panel->goForward();
     EXPECT_EQ(frame->getImageCache().getNumDecoded(), 13u);
@@ -218,25 +221,224 @@ TEST_F(TakeAssessmentTest, APictureThatCannotBeLoadedIsNamedWithItsFileAndWhy)
     }
 }
 
-TEST_F(TakeAssessmentTest, AMissingPictureOnAPageTurnIsReportedAndEndsTheTest)
+TEST_F(TakeAssessmentTest, APictureOfALaterPageIsCheckedBeforeTheFirstPage)
 {
     const wxString missing = path("nowhere/review.jpg");
     CEVImageSelections* images = document.getAssessment()->getAttributes()->getImageSelections();
     images->getImageSelectionsInfoFor(CEVImageSelections::eReviewBackground)->setAbsolutePath(missing);
 
+    CTakeAssessmentFrame frame;
+    EXPECT_FALSE(frame.initialize(document.getAssessment()));
+    EXPECT_TRUE(frame.getLastError().Contains("\"Review Background\"")) << frame.getLastError();
+    EXPECT_TRUE(frame.getLastError().Contains(missing));
+    EXPECT_TRUE(frame.getLastError().Contains("file not found"));
+}
+
+TEST_F(TakeAssessmentTest, SeveralAnswerQuestionsSayToChooseAllAndTheSubmitPageCountsTheUnanswered)
+{
     CTakeAssessmentFrame* frame = openFrame();
     Panel* panel = frame->getPanel();
+    while (panel->getTaking()->getPage() == CAssessmentTaking::eQuestionPage)
+    {
+        const CQuestionData* question = panel->getTaking()->getCurrentQuestion();
+        const wxString shown = shownTexts(panel).front();
+        const unsigned number = panel->getTaking()->getQuestionIndex() + 1;
+        EXPECT_TRUE(shown.StartsWith(wxString::Format("Question %u of 10\n", number))) << shown;
+        EXPECT_EQ(shown.EndsWith("\n" + Panel::kSeveralAnswersCue),
+                  question->getCategoryType() == CQuestionData::eMultipleAnswers)
+            << shown;
+        if (number == 2 || number == 5)
+            answerRight(panel);
+        panel->goForward();
+    }
+    EXPECT_EQ(shownTexts(panel), std::vector<wxString>{"8 of the 10 questions are not answered yet."});
+    panel->goBack();
+    wxArrayInt first;
+    first.Add(0);
+    panel->selectAnswers(first);
+    panel->goForward();
+    EXPECT_EQ(shownTexts(panel), std::vector<wxString>{"7 of the 10 questions are not answered yet."});
+}
+
+TEST_F(TakeAssessmentTest, ClickingAnAnswersTextTogglesItAsItsButtonDoes)
+{
+    CTakeAssessmentFrame* frame = openFrame();
+    Panel* panel = frame->getPanel();
+    frame->Raise();
+    panel->goForward(); // Mercury, one answer of four
+    CVeltoStaticCtrl* third = nullptr;
+    for (wxWindow* child : panel->GetChildren())
+        if (child->IsShown() && child->GetLabel() == panel->getTaking()->getCurrentQuestion()->getAnswer(2))
+            third = dynamic_cast<CVeltoStaticCtrl*>(child);
+    ASSERT_NE(third, nullptr);
+
+    wxUIActionSimulator mouse;
+    auto clickText = [&](wxWindow* text)
+    {
+        mouse.MouseMove(text->GetScreenPosition() + wxPoint(5, 5));
+        mouse.MouseClick();
+    };
+    clickText(third);
+    ASSERT_TRUE(evtest::pumpUntil([&] { return checkedAnswers(panel) == std::vector<int>{2}; }));
+    EXPECT_EQ(wxWindow::FindFocus(), button(panel, Panel::kFirstAnswerButtonID + 2));
+    clickAnswer(panel, 0); // the one-answer rule holds for texts too
+    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{0});
+    clickText(third);
+    ASSERT_TRUE(evtest::pumpUntil([&] { return checkedAnswers(panel) == std::vector<int>{2}; }));
+    clickText(third);
+    EXPECT_TRUE(evtest::pumpUntil([&] { return checkedAnswers(panel).empty(); }));
+}
+
+TEST_F(TakeAssessmentTest, EnterPressesTheFocusedButtonOrNextFromAnAnswer)
+{
+    CTakeAssessmentFrame* frame = openFrame();
+    Panel* panel = frame->getPanel();
+    frame->Raise();
+    wxUIActionSimulator keyboard;
+    auto pressEnterOn = [&](int id)
+    {
+        button(panel, id)->SetFocus();
+        EXPECT_TRUE(evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(panel, id); })) << id;
+        keyboard.Char(WXK_RETURN);
+        evtest::pumpEvents();
+    };
+    pressEnterOn(Panel::kFirstAnswerButtonID + 1);
+    EXPECT_EQ(panel->getTaking()->getQuestionIndex(), 1u);
+    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{}); // Enter checks nothing
+    pressEnterOn(Panel::kNextButtonID);
+    EXPECT_EQ(panel->getTaking()->getQuestionIndex(), 2u);
+    pressEnterOn(Panel::kPreviousButtonID);
+    EXPECT_EQ(panel->getTaking()->getQuestionIndex(), 1u);
+}
+
+TEST_F(TakeAssessmentTest, NumbersAndLettersChooseTheAnswers)
+{
+    CTakeAssessmentFrame* frame = openFrame();
+    Panel* panel = frame->getPanel();
+    frame->Raise();
+    ASSERT_TRUE(evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(panel, 1000); }));
+    wxUIActionSimulator keyboard;
+    struct SPress
+    {
+        int key;
+        std::vector<int> checked;
+    };
+    auto pressAll = [&](const std::vector<SPress>& presses)
+    {
+        for (const SPress& press : presses)
+        {
+            keyboard.Char(press.key);
+            evtest::pumpEvents();
+            EXPECT_EQ(checkedAnswers(panel), press.checked) << char(press.key);
+        }
+    };
+    // True/false: one answer, two of them.
+    pressAll({{'5', {}}, {'2', {1}}, {'1', {0}}, {'b', {1}}});
+    EXPECT_EQ(wxWindow::FindFocus(), button(panel, Panel::kFirstAnswerButtonID + 1));
+    while (panel->getTaking()->getQuestionIndex() + 1 < panel->getTaking()->getNumQuestions())
+        panel->goForward();
+    ASSERT_EQ(panel->getTaking()->getCurrentQuestion()->getNumAnswers(), 10u);
+    // Several answers, ten of them: 0 and J are the tenth.
+    pressAll({{'3', {2}}, {'c', {}}, {'0', {9}}, {'a', {0, 9}}, {'J', {0}}, {'k', {0}}});
+}
+
+// The clock reads a time the test sets: the words change at five minutes and
+// at one, the clock never covers a control, and at zero the attempt is
+// submitted with the answers given, the taker told why.
+TEST_F(TakeAssessmentTest, ATimedAttemptShowsTheTimeLeftWarnsInWordsAndSubmitsItselfAtZero)
+{
+    document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(10);
+    long long now = 1000000;
+    auto* frame = new CTakeAssessmentFrame();
+    frame->setClock([&] { return now; });
+    ASSERT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
+    frame->Show();
+    evtest::pumpEvents();
+    Panel* panel = frame->getPanel();
+    CVeltoStaticCtrl* clock = panel->getClockText();
+    auto clockCoversNothing = [&]
+    {
+        for (wxWindow* child : panel->GetChildren())
+            if (child != clock && child->IsShown() && child->GetRect().Intersects(clock->GetRect()))
+                return false;
+        return wxRect(panel->GetClientSize()).Contains(clock->GetRect());
+    };
+    const std::pair<long long, const char*> readings[] = {
+        {0, "Time left\n10:00"},          {299, "Time left\n5:01"},
+        {300, "Only 5 minutes left\n5:00"}, {539, "Only 5 minutes left\n1:01"},
+        {541, "Only 1 minute left\n0:59"},  {599, "Only 1 minute left\n0:01"},
+    };
+    for (const auto& [elapsed, shown] : readings)
+    {
+        now = 1000000 + elapsed;
+        frame->updateClock();
+        EXPECT_TRUE(clock->IsShown());
+        EXPECT_EQ(clock->GetLabel(), shown);
+        EXPECT_TRUE(clockCoversNothing()) << shown;
+        panel->goForward(); // a question page, then another, and so on
+    }
+    ASSERT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eQuestionPage);
+    clickAnswer(panel, 1);
+
+    now = 1000000 + 600;
+    wxTEST_DIALOG(frame->updateClock(), expectMessage(CTakeAssessmentFrame::kTimeUpNotice, wxID_OK, "Evalon"));
+    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eReviewPage);
+    EXPECT_FALSE(clock->IsShown());
+    EXPECT_EQ(frame->getLastNotice(), CTakeAssessmentFrame::kTimeUpNotice);
+    const CAssessmentTaking& taking = *panel->getTaking();
+    // The seventh question's answer, checked when the time ran out.
+    EXPECT_EQ(std::vector<int>(taking.getAnswers(6).begin(), taking.getAnswers(6).end()), std::vector<int>{1});
+    frame->Close(); // submitted: nothing asked
+    EXPECT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+}
+
+// F11 fills the screen and the page with it; Escape asks before going back
+// to a window.
+TEST_F(TakeAssessmentTest, FullScreenFillsTheScreenAndEscapeAsksBeforeLeavingIt)
+{
+    CTakeAssessmentFrame* frame = openFrame();
+    Panel* panel = frame->getPanel();
+    frame->Raise();
+    ASSERT_TRUE(evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(panel, 1000); }));
+    wxUIActionSimulator keyboard;
+    keyboard.Char(WXK_F11);
+    // Without a window manager the toolkit covers the screen itself, a pixel
+    // beyond it at the right and the bottom.
+    const wxSize screen = wxGetDisplaySize();
+    auto coversTheScreen = [&] { return panel->GetClientSize().x >= screen.x && panel->GetClientSize().y >= screen.y; };
+    ASSERT_TRUE(evtest::pumpUntil(coversTheScreen)) << panel->GetClientSize().x << "x" << panel->GetClientSize().y;
+    EXPECT_TRUE(frame->IsFullScreen());
+    EXPECT_EQ(frame->GetScreenPosition(), wxPoint(0, 0));
+    // The page is laid out at that size: the buttons in its corner.
+    const wxRect next = button(panel, Panel::kNextButtonID)->GetRect();
+    EXPECT_EQ(next.GetRight() + 1, panel->GetClientSize().x - int(Panel::kOutsidePixelMargin));
+
+    wxTEST_DIALOG(keyboard.Char(WXK_ESCAPE); evtest::pumpEvents(),
+                  expectMessage(CTakeAssessmentFrame::kLeaveFullScreenQuestion, wxID_NO, "Evalon"));
+    EXPECT_TRUE(frame->IsFullScreen());
+    wxTEST_DIALOG(keyboard.Char(WXK_ESCAPE); evtest::pumpEvents(),
+                  expectMessage(CTakeAssessmentFrame::kLeaveFullScreenQuestion, wxID_YES, "Evalon"));
+    EXPECT_FALSE(frame->IsFullScreen());
+    EXPECT_TRUE(evtest::pumpUntil([&] { return !coversTheScreen(); }));
+}
+
+TEST_F(TakeAssessmentTest, ClosingDuringTheAttemptAsksFirstButNotOnceItIsOver)
+{
+    CTakeAssessmentFrame* frame = openFrame();
+    Panel* panel = frame->getPanel();
+    wxTEST_DIALOG(frame->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_NO, "Evalon"));
+    evtest::pumpEvents();
+    EXPECT_TRUE(frame->IsShown());
     while (panel->getTaking()->getPage() != CAssessmentTaking::eSubmitPage)
         panel->goForward();
-    auto reportsTheFile = CExpectDialog<wxMessageDialog>(
-        [&](wxMessageDialog* message)
-        {
-            EXPECT_TRUE(message->GetMessage().Contains("\"Review Background\"")) << message->GetMessage();
-            EXPECT_TRUE(message->GetMessage().Contains(missing));
-            EXPECT_TRUE(message->GetMessage().Contains("file not found"));
-            return int(wxID_OK);
-        });
-    wxTEST_DIALOG(clickNavigation(panel, Panel::kSubmitButtonID), reportsTheFile);
+    wxTEST_DIALOG(frame->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_NO, "Evalon"));
+    panel->goForward();
+    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eReviewPage);
+    frame->Close(); // the review: nothing left to lose
+    EXPECT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+
+    frame = openFrame();
+    wxTEST_DIALOG(frame->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_YES, "Evalon"));
     EXPECT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
 }
 

@@ -42,6 +42,8 @@ CQuestionData sampleQuestion(int category, const wxString& file)
     if (category == 2)
         correct.Add(0);
     question.setCorrectAnswerIndexes(&correct);
+    if (category == 2)
+        question.setAnswerPinned(9, true); // "None of these" stays last
     return question;
 }
 } // namespace
@@ -173,6 +175,48 @@ TEST_F(FileTest, AMissingQuestionFileStopsLoadButNotLoadPartially)
               CAssessmentSerializer::toText(written, path("a/test.eva")));
 }
 
+// A file without delivery options stays a version 1 file, as older programs
+// read it; one with them is version 2 and reads them back, a pass mark of 0
+// apart from none.
+TEST_F(FileTest, DeliveryOptionsReadBackAndAFileWithoutThemStaysVersionOne)
+{
+    CDeliveryOptions everything;
+    everything.setShuffleQuestions(true);
+    everything.setShuffleAnswers(true);
+    everything.setTimeLimitMinutes(1440);
+    everything.setAttemptsAllowed(3);
+    everything.setPassMark(60);
+    CDeliveryOptions zeroPassMark;
+    zeroPassMark.setPassMark(0);
+    CDeliveryOptions answersOnly;
+    answersOnly.setShuffleAnswers(true);
+    const std::pair<CDeliveryOptions, const char*> cases[] = {
+        {CDeliveryOptions(), "<assessment version=\"1\">"},
+        {everything, "<delivery shuffleQuestions=\"true\" shuffleAnswers=\"true\" timeLimitMinutes=\"1440\" "
+                     "attemptsAllowed=\"3\" passMark=\"60\"/>"},
+        {zeroPassMark, "passMark=\"0\""},
+        {answersOnly, "<assessment version=\"2\">"},
+    };
+    for (const auto& [options, written] : cases)
+    {
+        SCOPED_TRACE(written);
+        CAssessmentMgr assessment;
+        fillAssessment(&assessment);
+        *assessment.getDeliveryOptions() = options;
+        CAssessmentSerializer writer(&assessment, path("a/test.eva"));
+        ASSERT_TRUE(writer.storeWithQuestions()) << writer.getLastError();
+        const std::string text = readAll(path("a/test.eva"));
+        EXPECT_NE(text.find(written), std::string::npos) << text;
+        EXPECT_EQ(text.find("<delivery") == std::string::npos, options.isDefault()) << text;
+
+        CAssessmentMgr read;
+        read.getDeliveryOptions()->setTimeLimitMinutes(5); // replaced, also by "none"
+        CAssessmentSerializer reader(&read, path("a/test.eva"));
+        ASSERT_TRUE(reader.load()) << reader.getLastError();
+        EXPECT_TRUE(*read.getDeliveryOptions() == options);
+    }
+}
+
 TEST_F(FileTest, MalformedFilesAreRefusedWithTheFileAndTheReason)
 {
     const std::string question = "<question version=\"1\" category=\"singleAnswer\" numAnswers=\"2\">"
@@ -188,6 +232,11 @@ TEST_F(FileTest, MalformedFilesAreRefusedWithTheFileAndTheReason)
     {
         return "<assessment version=\"1\"><attributes>" + attributes + "</attributes><entries>" + entries +
                "</entries></assessment>";
+    };
+    auto delivery = [&](const std::string& options)
+    {
+        return "<assessment version=\"2\"><delivery " + options +
+               "/><entries><entry questionID=\"1\" file=\"good.itm\"/></entries></assessment>";
     };
     writeFile("good.itm", question);
     writeFile("bad.itm", "<question version=\"1\" category=\"multipleAnswers\" numAnswers=\"11\"/>");
@@ -232,6 +281,12 @@ TEST_F(FileTest, MalformedFilesAreRefusedWithTheFileAndTheReason)
          "file=\"./x.eva\"/></assessments>",
          "twice"},
         {"l", "<assessments version=\"0\"/>", "version \"0\""},
+        {"a", "<assessment version=\"3\"/>", "version \"3\" is not supported (version 1 to 2 expected)"},
+        {"a", delivery("timeLimitMinutes=\"0\""), "<delivery> timeLimitMinutes 0 is outside 1 to 1440"},
+        {"a", delivery("timeLimitMinutes=\"1441\""), "timeLimitMinutes 1441 is outside 1 to 1440"},
+        {"a", delivery("attemptsAllowed=\"0\""), "attemptsAllowed 0 is outside 1 to 1000"},
+        {"a", delivery("passMark=\"101\""), "passMark 101 is outside 0 to 100"},
+        {"a", delivery("shuffleAnswers=\"maybe\""), "shuffleAnswers \"maybe\" is neither true nor false"},
     };
 
     for (const auto& row : cases)

@@ -360,6 +360,33 @@ TEST_F(AssessmentViewPanelTest, EraseDrawsTheBackgroundScaledOrNothing)
     EXPECT_EQ(evtest::pixelAt(painted, 505, 0), *wxBLUE);
 }
 
+// Enlarged a hundred times, a black half and a white half meet in a ramp
+// (nearest-neighbour scaling would give a hard step), and the edges keep the
+// picture's own colours rather than fading.
+TEST_F(AssessmentViewPanelTest, TheBackgroundIsScaledBilinearly)
+{
+    wxImage halves = evtest::solidImage(10, 8, *wxBLACK);
+    halves.SetRGB(wxRect(5, 0, 5, 8), 255, 255, 255);
+    host->images[CEVImageSelections::eQuestionBackground] = halves;
+    ASSERT_TRUE(showQuestion());
+    ASSERT_EQ(host->GetClientSize(), wxSize(1000, 800));
+    wxBitmap bitmap(1000, 800, 24);
+    wxMemoryDC dc(bitmap);
+    wxEraseEvent event(host->GetId(), &dc);
+    event.SetEventObject(host);
+    host->ProcessWindowEvent(event);
+    dc.SelectObject(wxNullBitmap);
+    const wxImage painted = bitmap.ConvertToImage();
+
+    const std::pair<int, int> levels[] = {{0, 0}, {440, 0}, {475, 64}, {500, 128}, {525, 191}, {560, 255}, {999, 255}};
+    for (const auto& [x, level] : levels)
+    {
+        const wxColour pixel = evtest::pixelAt(painted, x, 400);
+        EXPECT_NEAR(pixel.Red(), level, 6) << "x " << x;
+        EXPECT_EQ(pixel.Red(), pixel.Blue()) << "x " << x;
+    }
+}
+
 TEST_F(AssessmentViewPanelTest, PageIsPaintedScaledWithTextsAndButtonsOverIt)
 {
     attributes.getFontInfo()->setFontSize(40);

@@ -193,16 +193,59 @@ TEST_F(CheckedButtonTest, DrawsItsPicturesOverTheParentsBackground)
 
     button->setChecked(true, true);
     EXPECT_TRUE(shows(20, 20, *wxWHITE));
-    EXPECT_TRUE(shows(1, 1, kParentColour));
+    EXPECT_TRUE(shows(1, 1, *wxBLACK)); // the focus ring, over the parent's corner
+}
+
+// The pictures tell cold, hot and checked apart; the ring tells the focus
+// from the pointer resting on the button, checked or not.
+TEST_F(CheckedButtonTest, TheFocusDrawsARingThatHoverAndCheckedDoNot)
+{
+    auto square = [](const wxColour& colour)
+    {
+        wxImage image(40, 40);
+        image.SetRGB(wxRect(0, 0, 40, 40), colour.Red(), colour.Green(), colour.Blue());
+        return image;
+    };
+    button->setImages(square(*wxRED), square(*wxBLUE), square(*wxGREEN));
+    auto* other = new CVeltoCheckedButton(panel, 8, "", wxPoint(200, 100));
+    const int ring = CVeltoCheckedButton::kFocusRingWidth;
+    struct Case
+    {
+        const char* state;
+        bool focused;
+        bool hovered;
+        bool checked;
+        wxColour edge, inside, middle;
+    };
+    const Case cases[] = {
+        {"hovered", false, true, false, *wxBLUE, *wxBLUE, *wxBLUE},
+        {"focused", true, false, false, *wxBLACK, *wxWHITE, *wxBLUE},
+        {"checked, hovered", false, true, true, *wxGREEN, *wxGREEN, *wxGREEN},
+        {"checked, focused", true, false, true, *wxBLACK, *wxWHITE, *wxGREEN},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.state);
+        (c.focused ? static_cast<wxWindow*>(button) : other)->SetFocus();
+        ASSERT_TRUE(evtest::pumpUntil([&] { return button->isFocused() == c.focused; }));
+        mouse(c.hovered ? wxEVT_ENTER_WINDOW : wxEVT_LEAVE_WINDOW, wxPoint(5, 5));
+        button->setChecked(c.checked, true);
+        EXPECT_TRUE(shows(ring / 2, 10, c.edge));
+        EXPECT_TRUE(shows(ring + ring / 2, 10, c.inside));
+        EXPECT_TRUE(shows(20, 20, c.middle));
+    }
 }
 
 TEST_F(CheckedButtonTest, FallbackIsABoxTickedWhenChecked)
 {
     const wxColour face = wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW);
     auto notFace = [&](const wxColour& pixel) { return !evtest::coloursNear(pixel, face, 40); };
+    auto* other = new CVeltoCheckedButton(panel, 8, "", wxPoint(200, 100)); // the focus, and its ring
+    other->SetFocus();
+    ASSERT_TRUE(evtest::pumpUntil([&] { return !button->isFocused(); }));
     EXPECT_TRUE(shows(20, 20, face));
     EXPECT_TRUE(shows(23, 20, face));
-    EXPECT_TRUE(pixelBecomes(20, 3, notFace)); // the border
+    EXPECT_TRUE(pixelBecomes(20, 2, notFace)); // the border
     EXPECT_TRUE(pixelBecomes(37, 20, notFace));
     EXPECT_TRUE(shows(0, 0, kParentColour)); // round corners
 

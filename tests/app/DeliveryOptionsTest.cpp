@@ -1,0 +1,125 @@
+#include "app/AssessmentDocument.h"
+#include "app/AuthoringFrame.h"
+#include "app/DeliveryOptionsDlg.h"
+#include "tests/app/TestAssessments.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/textctrl.h>
+
+namespace
+{
+
+using Dlg = CDeliveryOptionsDlg;
+
+struct SFilled
+{
+    bool shuffleQuestions = false;
+    bool shuffleAnswers = false;
+    const char* timeLimit = "";
+    const char* attempts = "";
+    const char* passMark = "";
+};
+
+class DeliveryOptionsTest : public apptest::CAuthoringTest
+{
+protected:
+    // The dialog as the author fills it: shown, the fields typed, OK pressed.
+    // The toolkit's OK hides the dialog only when the values are taken.
+    static bool fillAndPressOk(Dlg* dialog, const SFilled& filled)
+    {
+        dialog->Show();
+        evtest::findControl<wxCheckBox>(dialog, Dlg::kShuffleQuestionsID)->SetValue(filled.shuffleQuestions);
+        evtest::findControl<wxCheckBox>(dialog, Dlg::kShuffleAnswersID)->SetValue(filled.shuffleAnswers);
+        evtest::findControl<wxTextCtrl>(dialog, Dlg::kTimeLimitID)->ChangeValue(filled.timeLimit);
+        evtest::findControl<wxTextCtrl>(dialog, Dlg::kAttemptsID)->ChangeValue(filled.attempts);
+        evtest::findControl<wxTextCtrl>(dialog, Dlg::kPassMarkID)->ChangeValue(filled.passMark);
+        wxCommandEvent ok(wxEVT_BUTTON, wxID_OK);
+        ok.SetEventObject(dialog->FindWindow(wxID_OK));
+        dialog->ProcessWindowEvent(ok);
+        const bool taken = !dialog->IsShown();
+        dialog->Hide();
+        return taken;
+    }
+
+    CDeliveryOptions* options() { return document.getAssessment()->getDeliveryOptions(); }
+};
+
+TEST_F(DeliveryOptionsTest, TheButtonEditsTheOptionsAndTheFileKeepsThem)
+{
+    auto fill = CExpectDialog<Dlg>(
+        [](Dlg* dialog)
+        {
+            EXPECT_EQ(evtest::findControl<wxTextCtrl>(dialog, Dlg::kTimeLimitID)->GetValue(), "");
+            return fillAndPressOk(dialog, {true, false, " 45 ", "2", "0"}) ? int(wxID_OK) : int(wxID_CANCEL);
+        });
+    wxTEST_DIALOG(evtest::clickButton(evtest::findControl<wxButton>(frame, CAuthoringFrame::kDeliveryOptionsID)),
+                  fill);
+    EXPECT_TRUE(options()->getShuffleQuestions());
+    EXPECT_FALSE(options()->getShuffleAnswers());
+    EXPECT_EQ(options()->getTimeLimitMinutes(), 45u);
+    EXPECT_EQ(options()->getAttemptsAllowed(), 2u);
+    ASSERT_TRUE(options()->hasPassMark());
+    EXPECT_EQ(options()->getPassMark(), 0u);
+
+    // Shown again as given, and emptied back to every option off.
+    auto shownAndCleared = CExpectDialog<Dlg>(
+        [](Dlg* dialog)
+        {
+            dialog->Show();
+            EXPECT_TRUE(evtest::findControl<wxCheckBox>(dialog, Dlg::kShuffleQuestionsID)->GetValue());
+            EXPECT_EQ(evtest::findControl<wxTextCtrl>(dialog, Dlg::kTimeLimitID)->GetValue(), "45");
+            EXPECT_EQ(evtest::findControl<wxTextCtrl>(dialog, Dlg::kAttemptsID)->GetValue(), "2");
+            EXPECT_EQ(evtest::findControl<wxTextCtrl>(dialog, Dlg::kPassMarkID)->GetValue(), "0");
+            return fillAndPressOk(dialog, {}) ? int(wxID_OK) : int(wxID_CANCEL);
+        });
+    bool accepted = false;
+    wxTEST_DIALOG(accepted = frame->editDeliveryOptions(), shownAndCleared);
+    EXPECT_TRUE(accepted);
+    EXPECT_TRUE(options()->isDefault());
+
+    // Saved and read again.
+    options()->setTimeLimitMinutes(30);
+    options()->setShuffleAnswers(true);
+    ASSERT_TRUE(document.save()) << document.getLastError();
+    CAssessmentDocument reopened;
+    ASSERT_TRUE(reopened.open(file)) << reopened.getLastError();
+    EXPECT_TRUE(*reopened.getAssessment()->getDeliveryOptions() == *options());
+}
+
+// OK refuses a value out of range with the field named, the dialog stays
+// open and the options stay as they were.
+TEST_F(DeliveryOptionsTest, OkNamesTheFieldThatIsWrong)
+{
+    const std::pair<SFilled, const char*> refusals[] = {
+        {{false, false, "0", "", ""}, "The time limit must be a whole number of minutes from 1 to 1,440"},
+        {{false, false, "1441", "", ""}, "The time limit must be"},
+        {{false, false, "half an hour", "", ""}, "The time limit must be"},
+        {{false, false, "1440", "0", ""}, "The attempts allowed must be a whole number from 1 to 1,000"},
+        {{false, false, "", "-1", ""}, "The attempts allowed must be"},
+        {{false, false, "", "", "101"}, "The pass mark must be a whole number of percent from 0 to 100"},
+        {{false, false, "", "", "50.5"}, "The pass mark must be"},
+    };
+    for (const auto& [filled, reason] : refusals)
+    {
+        SCOPED_TRACE(reason);
+        bool taken = true;
+        auto fill = CExpectDialog<Dlg>(
+            [&, filled = filled](Dlg* dialog)
+            {
+                taken = fillAndPressOk(dialog, filled);
+                return int(wxID_CANCEL);
+            });
+        auto told = CExpectDialog<wxMessageDialog>(
+            [reason = reason](wxMessageDialog* message)
+            {
+                EXPECT_TRUE(message->GetMessage().StartsWith(reason)) << message->GetMessage();
+                return int(wxID_OK);
+            });
+        wxTEST_DIALOG(frame->editDeliveryOptions(), fill, told);
+        EXPECT_FALSE(taken);
+        EXPECT_TRUE(options()->isDefault());
+    }
+}
+
+} // namespace
