@@ -7,9 +7,11 @@
 #include "interchange/ItemMapper.h"
 #include "interchange/XmlInput.h"
 
-#include <wx/dir.h>
 #include <wx/filename.h>
 #include <wx/xml/xml.h>
+
+#include <dirent.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <set>
@@ -77,6 +79,15 @@ const wxString& spelled(const char* name21, CQtiFormat::eVersion version, bool i
                     .first;
     }
     return found->second;
+}
+
+// A name read from the file system; ASCII, the common case, without the
+// locale's conversion.
+wxString fileNameText(const std::string& name)
+{
+    const bool ascii = std::all_of(name.begin(), name.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? wxString::FromAscii(name.data(), name.size()) : wxString(name.c_str(), *wxConvFileName);
 }
 
 // Reads one item of either version into a bank item.
@@ -590,6 +601,51 @@ private:
     CQtiFormat::eVersion m_version;
 };
 
+// Adds the names, relative to the bank's folder and with '/' between folders,
+// of the files called *.xml in `directory` (ending in '/') and below, hidden
+// ones and those behind links included, as wxDir::GetAllFiles finds them, but
+// told files from folders by the directory entry's type rather than by a
+// stat of each of ten thousand items. Links that loop end at a depth no bank
+// reaches.
+void addXmlFilesBelow(const std::string& directory, const wxString& relative, unsigned depth,
+                      wxArrayString* names)
+{
+    const unsigned kMaxDepth = 64;
+    DIR* listing = depth <= kMaxDepth ? opendir(directory.c_str()) : nullptr;
+    if (listing == nullptr)
+    {
+        return;
+    }
+    std::vector<std::string> folders;
+    while (const dirent* entry = readdir(listing))
+    {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..")
+        {
+            continue;
+        }
+        bool isFolder = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK)
+        {
+            struct stat facts;
+            isFolder = stat((directory + name).c_str(), &facts) == 0 && S_ISDIR(facts.st_mode);
+        }
+        if (isFolder)
+        {
+            folders.push_back(name);
+        }
+        else if (name.size() >= 4 && name.compare(name.size() - 4, 4, ".xml") == 0)
+        {
+            names->Add(relative + fileNameText(name));
+        }
+    }
+    closedir(listing);
+    for (const std::string& folder : folders)
+    {
+        addXmlFilesBelow(directory + folder + "/", relative + fileNameText(folder) + "/", depth + 1, names);
+    }
+}
+
 } // namespace
 
 wxString CQtiFormat::element(const wxString& name, eVersion version)
@@ -686,18 +742,9 @@ wxArrayString CQtiFormat::itemFiles(const wxString& folder)
     {
         manifest.clear();
     }
-    wxArrayString found;
-    wxDir::GetAllFiles(folder, &found, "*.xml");
-    // The files found lie below `folder`: their names relative to it are
-    // what follows the folder and a separator.
     const wxString prefix = wxFileName::DirName(folder).GetFullPath();
     wxArrayString names;
-    for (const wxString& file : found)
-    {
-        wxString name = file.StartsWith(prefix) ? file.Mid(prefix.length()) : wxFileName(file).GetFullName();
-        name.Replace(wxString(wxFILE_SEP_PATH), "/");
-        names.Add(name);
-    }
+    addXmlFilesBelow(std::string(prefix.fn_str()), wxString(), 0, &names);
     wxArrayString files;
     for (const wxString& name : itemOrder(manifest, names))
     {
