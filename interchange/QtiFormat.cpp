@@ -85,8 +85,8 @@ const wxString& spelled(const char* name21, CQtiFormat::eVersion version, bool i
 // locale's conversion.
 wxString fileNameText(const std::string& name)
 {
-    const bool ascii = std::all_of(name.begin(), name.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    const bool ascii =
+        std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     return ascii ? wxString::FromAscii(name.data(), name.size()) : wxString(name.c_str(), *wxConvFileName);
 }
 

@@ -108,7 +108,7 @@ private:
         for (const XML_Char** attribute = attributes; *attribute != nullptr; attribute += 2)
         {
             auto* next = new wxXmlAttribute(internedName(attribute[0]),
-                                             fromUtf8(attribute[1], std::strlen(attribute[1]), &m_wide));
+                                            fromUtf8(attribute[1], std::strlen(attribute[1]), &m_wide));
             if (last == nullptr)
                 element->SetAttributes(next);
             else

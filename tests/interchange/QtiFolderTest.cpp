@@ -25,9 +25,9 @@ protected:
 
 TEST_F(QtiFolderTest, FindsTheXmlFilesBelowTheFolderHiddenAndLinkedOnesIncluded)
 {
-    for (const char* name : {"bank/item10.xml", "bank/item9.xml", "bank/.hidden.xml", "bank/notes.txt",
-                             "bank/UPPER.XML", "bank/part/item2.xml", "bank/part/deeper/item1.xml",
-                             "elsewhere/linked.xml"})
+    for (const char* name :
+         {"bank/item10.xml", "bank/item9.xml", "bank/.hidden.xml", "bank/notes.txt", "bank/UPPER.XML",
+          "bank/part/item2.xml", "bank/part/deeper/item1.xml", "elsewhere/linked.xml"})
         writeFile(name, "<x/>");
     ASSERT_EQ(symlink(path("elsewhere").fn_str(), path("bank/shortcut").fn_str()), 0);
     ASSERT_EQ(symlink(path("bank").fn_str(), path("bank/part/loop").fn_str()), 0); // never ends
@@ -50,12 +50,11 @@ TEST_F(QtiFolderTest, TakesTheManifestsOrderFirst)
 {
     for (const char* name : {"bank/a.xml", "bank/b.xml", "bank/c/d.xml"})
         writeFile(name, "<x/>");
-    writeFile("bank/imsmanifest.xml",
-              "<manifest><resources>"
-              "<resource type=\"imsqti_item_xmlv2p1\" href=\"./c/d.xml\"/>"
-              "<resource type=\"imsqti_item_xmlv2p1\" href=\"b.xml\"/>"
-              "<resource type=\"webcontent\" href=\"a.xml\"/>"
-              "</resources></manifest>");
+    writeFile("bank/imsmanifest.xml", "<manifest><resources>"
+                                      "<resource type=\"imsqti_item_xmlv2p1\" href=\"./c/d.xml\"/>"
+                                      "<resource type=\"imsqti_item_xmlv2p1\" href=\"b.xml\"/>"
+                                      "<resource type=\"webcontent\" href=\"a.xml\"/>"
+                                      "</resources></manifest>");
     EXPECT_EQ(found("bank"), (std::vector<wxString>{"c/d.xml", "b.xml"}));
 }
 } // namespace
