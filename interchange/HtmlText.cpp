@@ -22,6 +22,14 @@ const std::set<wxString> kMediaWithContent = {"video",   "audio",  "object", "if
                                               "picture", "canvas", "applet", "math"};
 // Elements whose content is not text to show.
 const std::set<wxString> kHidden = {"script", "style", "head", "title", "noscript", "template"};
+// Names compared at every element, converted once rather than at each comparison.
+const wxString kBreak = "br";
+const wxString kPreformatted = "pre";
+const wxString kCell = "td";
+const wxString kHeaderCell = "th";
+const wxString kObject = "object";
+const wxString kData = "data";
+const wxString kSource = "src";
 
 bool isSpace(wxUniChar c)
 {
@@ -283,12 +291,12 @@ bool CHtmlText::openElement(const wxString& name, const wxString& source)
         m_droppedTags.insert(name);
         return true;
     }
-    if (name == "br")
+    if (name == kBreak)
     {
         ++m_pendingBreaks;
         return true;
     }
-    if (name == "pre")
+    if (name == kPreformatted)
     {
         ++m_preDepth;
     }
@@ -296,7 +304,7 @@ bool CHtmlText::openElement(const wxString& name, const wxString& source)
     {
         m_pendingBlock = true;
     }
-    else if (name == "td" || name == "th")
+    else if (name == kCell || name == kHeaderCell)
     {
         m_pendingSpace = true;
     }
@@ -309,7 +317,7 @@ bool CHtmlText::openElement(const wxString& name, const wxString& source)
 
 void CHtmlText::closeElement(const wxString& name)
 {
-    if (name == "pre" && m_preDepth > 0)
+    if (name == kPreformatted && m_preDepth > 0)
     {
         --m_preDepth;
     }
@@ -317,7 +325,7 @@ void CHtmlText::closeElement(const wxString& name)
     {
         m_pendingBlock = true;
     }
-    else if (name == "td" || name == "th")
+    else if (name == kCell || name == kHeaderCell)
     {
         m_pendingSpace = true;
     }
@@ -415,7 +423,7 @@ void CHtmlText::walk(const wxXmlNode* parent, const std::function<bool(const wxX
             continue;
         }
         const wxString name = withoutPrefix(node->GetName());
-        const wxString source = node->GetAttribute(name == "object" ? "data" : "src");
+        const wxString source = node->GetAttribute(name == kObject ? kData : kSource);
         if (!openElement(name, source))
         {
             walk(node, skip);

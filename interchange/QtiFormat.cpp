@@ -7,12 +7,15 @@
 #include "interchange/ItemMapper.h"
 #include "interchange/XmlInput.h"
 
-#include <wx/dir.h>
 #include <wx/filename.h>
 #include <wx/xml/xml.h>
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 namespace
 {
@@ -58,6 +61,35 @@ wxString kebab(const wxString& name)
     return result;
 }
 
+// A name of version 2.1 as `version` spells it, made once per thread and
+// name: the reader asks for the same few names at every node, and converting
+// a literal to a wxString goes through the locale's conversion each time.
+// Keyed by the literal's address, which is the same at every call of a site.
+const wxString& spelled(const char* name21, CQtiFormat::eVersion version, bool isElement)
+{
+    thread_local std::unordered_map<const char*, wxString> made[2][2];
+    std::unordered_map<const char*, wxString>& names = made[version][isElement ? 1 : 0];
+    auto found = names.find(name21);
+    if (found == names.end())
+    {
+        const wxString name = wxString::FromAscii(name21);
+        found = names
+                    .emplace(name21, isElement ? CQtiFormat::element(name, version)
+                                               : CQtiFormat::attribute(name, version))
+                    .first;
+    }
+    return found->second;
+}
+
+// A name read from the file system; ASCII, the common case, without the
+// locale's conversion.
+wxString fileNameText(const std::string& name)
+{
+    const bool ascii =
+        std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return ascii ? wxString::FromAscii(name.data(), name.size()) : wxString(name.c_str(), *wxConvFileName);
+}
+
 // Reads one item of either version into a bank item.
 class CQtiItemReader
 {
@@ -97,7 +129,7 @@ public:
                 wxString::Format("it has %u interactions; only items with one choice interaction are read",
                                  static_cast<unsigned>(interactions.size()));
         }
-        else if (CXmlInput::localName(interaction) != name("choiceInteraction"))
+        else if (!CXmlInput::hasLocalName(interaction, name("choiceInteraction")))
         {
             m_item->m_refusal = "a " + CXmlInput::localName(interaction) + " item, not multiple choice";
         }
@@ -109,7 +141,13 @@ public:
     }
 
 private:
-    static std::set<wxString> extraBlocks(CQtiFormat::eVersion version)
+    static const std::set<wxString>& extraBlocks(CQtiFormat::eVersion version)
+    {
+        static const std::set<wxString> blocks[] = {makeExtraBlocks(CQtiFormat::eQti21),
+                                                    makeExtraBlocks(CQtiFormat::eQti30)};
+        return blocks[version];
+    }
+    static std::set<wxString> makeExtraBlocks(CQtiFormat::eVersion version)
     {
         std::set<wxString> blocks;
         for (const char* name :
@@ -120,25 +158,33 @@ private:
         return blocks;
     }
 
-    wxString name(const wxString& name21) const { return CQtiFormat::element(name21, m_version); }
-    wxString attribute(const wxXmlNode* node, const wxString& name21) const
+    const wxString& name(const char* name21) const { return spelled(name21, m_version, true); }
+    wxString attribute(const wxXmlNode* node, const char* name21) const
     {
-        return node->GetAttribute(CQtiFormat::attribute(name21, m_version));
+        return node->GetAttribute(spelled(name21, m_version, false));
     }
-    const wxXmlNode* child(const wxXmlNode* parent, const wxString& name21) const
+    const wxXmlNode* child(const wxXmlNode* parent, const char* name21) const
     {
         return CXmlInput::child(parent, name(name21));
     }
-    bool isElement(const wxXmlNode* node, const wxString& name21) const
+    bool isElement(const wxXmlNode* node, const char* name21) const
     {
-        return node->GetType() == wxXML_ELEMENT_NODE && CXmlInput::localName(node) == name(name21);
+        return node->GetType() == wxXML_ELEMENT_NODE && CXmlInput::hasLocalName(node, name(name21));
     }
 
     bool isInteraction(const wxXmlNode* node) const
     {
-        const wxString local = CXmlInput::localName(node);
-        return m_version == CQtiFormat::eQti21 ? local.EndsWith("Interaction")
-                                               : local.StartsWith("qti-") && local.EndsWith("-interaction");
+        static const wxString kEnd21 = "Interaction";
+        static const wxString kStart30 = "qti-";
+        static const wxString kEnd30 = "-interaction";
+        const wxString& full = node->GetName();
+        if (m_version == CQtiFormat::eQti21)
+        {
+            return full.EndsWith(kEnd21);
+        }
+        const size_t colon = full.rfind(':');
+        const size_t start = colon == wxString::npos ? 0 : colon + 1;
+        return full.compare(start, kStart30.length(), kStart30) == 0 && full.EndsWith(kEnd30);
     }
 
     void findInteractions(const wxXmlNode* parent, std::vector<const wxXmlNode*>* found) const
@@ -220,7 +266,8 @@ private:
     {
         for (const wxXmlNode* node = branch->GetChildren(); node; node = node->GetNext())
         {
-            if (!isElement(node, "setOutcomeValue") || attribute(node, "identifier") != "SCORE")
+            static const wxString kScore = "SCORE";
+            if (!isElement(node, "setOutcomeValue") || attribute(node, "identifier") != kScore)
             {
                 continue;
             }
@@ -554,6 +601,51 @@ private:
     CQtiFormat::eVersion m_version;
 };
 
+// Adds the names, relative to the bank's folder and with '/' between folders,
+// of the files called *.xml in `directory` (ending in '/') and below, hidden
+// ones and those behind links included, as wxDir::GetAllFiles finds them, but
+// told files from folders by the directory entry's type rather than by a
+// stat of each of ten thousand items. Links that loop end at a depth no bank
+// reaches.
+void addXmlFilesBelow(const std::string& directory, const wxString& relative, unsigned depth,
+                      wxArrayString* names)
+{
+    const unsigned kMaxDepth = 64;
+    DIR* listing = depth <= kMaxDepth ? opendir(directory.c_str()) : nullptr;
+    if (listing == nullptr)
+    {
+        return;
+    }
+    std::vector<std::string> folders;
+    while (const dirent* entry = readdir(listing))
+    {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..")
+        {
+            continue;
+        }
+        bool isFolder = entry->d_type == DT_DIR;
+        if (entry->d_type == DT_UNKNOWN || entry->d_type == DT_LNK)
+        {
+            struct stat facts;
+            isFolder = stat((directory + name).c_str(), &facts) == 0 && S_ISDIR(facts.st_mode);
+        }
+        if (isFolder)
+        {
+            folders.push_back(name);
+        }
+        else if (name.size() >= 4 && name.compare(name.size() - 4, 4, ".xml") == 0)
+        {
+            names->Add(relative + fileNameText(name));
+        }
+    }
+    closedir(listing);
+    for (const std::string& folder : folders)
+    {
+        addXmlFilesBelow(directory + folder + "/", relative + fileNameText(folder) + "/", depth + 1, names);
+    }
+}
+
 } // namespace
 
 wxString CQtiFormat::element(const wxString& name, eVersion version)
@@ -580,17 +672,21 @@ void CQtiFormat::read(const std::string& bytes, const wxString& file, std::vecto
         return;
     }
     const wxXmlNode* root = document->GetRoot();
+    static const wxString kRoot21 = element("assessmentItem", eQti21);
+    static const wxString kRoot30 = element("assessmentItem", eQti30);
+    static const wxString kIdentifier = "identifier";
+    static const wxString kTitle = "title";
     const wxString rootName = CXmlInput::localName(root);
-    if (rootName != element("assessmentItem", eQti21) && rootName != element("assessmentItem", eQti30))
+    if (rootName != kRoot21 && rootName != kRoot30)
     {
         report->add(CImportReport::eRefused, CItemSource(file, static_cast<unsigned>(root->GetLineNumber())),
                     "not a QTI item: the root element is <" + root->GetName() + ">");
         return;
     }
-    const eVersion version = rootName == element("assessmentItem", eQti21) ? eQti21 : eQti30;
+    const eVersion version = rootName == kRoot21 ? eQti21 : eQti30;
     items->emplace_back();
     CBankItem* item = &items->back();
-    item->m_source = CItemSource(file, 0, root->GetAttribute("identifier"), root->GetAttribute("title"));
+    item->m_source = CItemSource(file, 0, root->GetAttribute(kIdentifier), root->GetAttribute(kTitle));
     CQtiItemReader(root, version, item).read();
 }
 
@@ -646,18 +742,9 @@ wxArrayString CQtiFormat::itemFiles(const wxString& folder)
     {
         manifest.clear();
     }
-    wxArrayString found;
-    wxDir::GetAllFiles(folder, &found, "*.xml");
-    // The files found lie below `folder`: their names relative to it are
-    // what follows the folder and a separator.
     const wxString prefix = wxFileName::DirName(folder).GetFullPath();
     wxArrayString names;
-    for (const wxString& file : found)
-    {
-        wxString name = file.StartsWith(prefix) ? file.Mid(prefix.length()) : wxFileName(file).GetFullName();
-        name.Replace(wxString(wxFILE_SEP_PATH), "/");
-        names.Add(name);
-    }
+    addXmlFilesBelow(std::string(prefix.fn_str()), wxString(), 0, &names);
     wxArrayString files;
     for (const wxString& name : itemOrder(manifest, names))
     {

@@ -21,12 +21,14 @@
 #include <cstring>
 #include <map>
 #include <set>
+#include <utility>
 
 namespace
 {
 
 const size_t kMaxFileNameLength = 50;
 const wxString kStopped = "the import was stopped before this question";
+const wxString kWriting = "Writing question files";
 
 // How many "ANSWER:" lines a text has (Aiken), and how many answer blocks
 // in braces (GIFT): "{" then "=", "~", "T", "F", "#" or "}".
@@ -452,7 +454,7 @@ unsigned CQuestionImporter::addToAssessment(CAssessmentMgr* assessment, const wx
     for (unsigned index = 0; index < total; ++index)
     {
         const CImportedQuestion& imported = m_questions[index];
-        if (!progress("Writing question files", index, total))
+        if (!progress(kWriting, index, total))
         {
             removeWritten(written, made);
             stop();
@@ -465,23 +467,25 @@ unsigned CQuestionImporter::addToAssessment(CAssessmentMgr* assessment, const wx
         }
         const wxString file = fileNameFor(imported.m_source.m_title);
         wxFileName path(folder, file);
-        for (unsigned suffix = 2; used.count(path.GetFullPath()) > 0 || path.FileExists(); ++suffix)
+        wxString fullPath = path.GetFullPath();
+        for (unsigned suffix = 2; used.count(fullPath) > 0 || wxFileExists(fullPath); ++suffix)
         {
             path.SetName(wxFileName(file).GetName() + wxString::Format("-%u", suffix));
+            fullPath = path.GetFullPath();
         }
-        used.insert(path.GetFullPath());
+        used.insert(fullPath);
         CQuestionData question = imported.m_question;
-        question.setFileNameReference(path.GetFullPath());
-        CQuestionDataSerializer serializer(&question, path.GetFullPath());
+        question.setFileNameReference(fullPath);
+        CQuestionDataSerializer serializer(&question, fullPath);
         if (!serializer.store())
         {
             m_report->refuse(imported.m_reportEntry,
                              "the question file cannot be written: " + serializer.getLastError());
             continue;
         }
-        written.push_back(question);
+        written.push_back(std::move(question));
     }
-    progress("Writing question files", total, total);
+    progress(kWriting, total, total);
     for (CQuestionData& question : written)
     {
         CAssessmentMgrData entry(assessment->getQuestionDataMgr()->addQuestion(question));

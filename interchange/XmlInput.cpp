@@ -2,9 +2,9 @@
 
 #include "external/data/XMLSerializer.h"
 #include "external/data/XmlReader.h"
+#include "external/data/XmlWriter.h"
 #include "interchange/ImportReport.h"
 
-#include <wx/mstream.h>
 #include <wx/xml/xml.h>
 
 std::unique_ptr<wxXmlDocument> CXmlInput::parse(const std::string& bytes, wxString* error)
@@ -37,26 +37,7 @@ std::unique_ptr<wxXmlDocument> CXmlInput::parseBank(const std::string& bytes, co
 
 std::string CXmlInput::serialize(wxXmlDocument& document)
 {
-    wxMemoryOutputStream stream;
-    document.Save(stream, 2);
-    std::string bytes(stream.GetLength(), '\0');
-    stream.CopyTo(bytes.data(), bytes.size());
-    // The writer puts "\n" between elements, so a carriage return can only
-    // be part of a text or attribute value.
-    std::string escaped;
-    escaped.reserve(bytes.size());
-    for (char c : bytes)
-    {
-        if (c == '\r')
-        {
-            escaped += "&#13;";
-        }
-        else
-        {
-            escaped += c;
-        }
-    }
-    return escaped;
+    return CXmlWriter::write(document, 2);
 }
 
 wxString CXmlInput::xmlText(const wxString& text)
@@ -69,12 +50,24 @@ wxString CXmlInput::localName(const wxXmlNode* node)
     return node->GetName().AfterLast(':');
 }
 
+bool CXmlInput::hasLocalName(const wxXmlNode* node, const wxString& name)
+{
+    const wxString& full = node->GetName();
+    if (full.length() < name.length())
+    {
+        return false;
+    }
+    const size_t prefixLength = full.length() - name.length();
+    return full.compare(prefixLength, name.length(), name) == 0 &&
+           (prefixLength == 0 || full[prefixLength - 1] == ':');
+}
+
 const wxXmlNode* CXmlInput::child(const wxXmlNode* parent, const wxString& name)
 {
     for (const wxXmlNode* node = parent ? parent->GetChildren() : nullptr; node != nullptr;
          node = node->GetNext())
     {
-        if (node->GetType() == wxXML_ELEMENT_NODE && localName(node) == name)
+        if (node->GetType() == wxXML_ELEMENT_NODE && hasLocalName(node, name))
         {
             return node;
         }

@@ -35,6 +35,9 @@ public:
 
     /// The element name without a namespace prefix.
     static wxString localName(const wxXmlNode* node);
+    /// Whether `node` is called `name` (a name without a prefix), its own
+    /// prefix ignored; unlike comparing localName(), copies nothing.
+    static bool hasLocalName(const wxXmlNode* node, const wxString& name);
     /// The first child element called `name` (prefix ignored); null when none.
     static const wxXmlNode* child(const wxXmlNode* parent, const wxString& name);
     /// The text and CDATA content directly inside `node`, joined.

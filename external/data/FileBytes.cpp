@@ -1,8 +1,5 @@
 #include "external/data/FileBytes.h"
 
-#include <wx/file.h>
-#include <wx/filefn.h>
-#include <wx/filename.h>
 #include <wx/log.h>
 
 #include <fcntl.h>
@@ -10,6 +7,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 const unsigned long long CFileBytes::kDefaultMaxBytes;
 
@@ -17,10 +17,10 @@ namespace
 {
 // The permissions a rewritten file keeps: the old file's, or for a new file
 // what the process's umask leaves of read-write for all.
-mode_t permissionsFor(const wxString& path)
+mode_t permissionsFor(const char* path)
 {
     struct stat old;
-    if (stat(path.fn_str(), &old) == 0)
+    if (stat(path, &old) == 0)
     {
         return old.st_mode & 07777;
     }
@@ -88,25 +88,46 @@ bool CFileBytes::read(const wxString& path, std::string* bytes, wxString* error,
 
 bool CFileBytes::replace(const wxString& path, const std::string& bytes, wxString* error)
 {
-    wxLogNull quiet;
-    wxFile file;
-    const wxString temporary = wxFileName::CreateTempFileName(path, &file);
-    if (temporary.empty())
+    // The temporary file is the path and six random characters (what
+    // wxFileName::CreateTempFileName makes, without its checks and
+    // conversions: an import writes thousands of files one after the other).
+    const auto target = path.fn_str();
+    if (target.length() == 0)
+    {
+        *error = "the name cannot be given to the file system";
+        return false;
+    }
+    std::string temporary = std::string(target.data()) + "XXXXXX";
+    const int file = mkostemp(&temporary[0], O_CLOEXEC);
+    if (file < 0)
     {
         *error = "cannot create a temporary file beside it: " + wxSysErrorMsgStr();
         return false;
     }
-    if (file.Write(bytes.data(), bytes.size()) != bytes.size() ||
-        fchmod(file.fd(), permissionsFor(path)) != 0 || !file.Close())
+    size_t done = 0;
+    bool ok = true;
+    while (ok && done < bytes.size())
+    {
+        const ssize_t count = ::write(file, bytes.data() + done, bytes.size() - done);
+        if (count < 0 && errno == EINTR)
+        {
+            continue;
+        }
+        ok = count > 0;
+        done += ok ? static_cast<size_t>(count) : 0;
+    }
+    ok = ok && fchmod(file, permissionsFor(target.data())) == 0;
+    ok = close(file) == 0 && ok;
+    if (!ok)
     {
         *error = "cannot write: " + wxSysErrorMsgStr();
-        wxRemoveFile(temporary);
+        unlink(temporary.c_str());
         return false;
     }
-    if (wxRename(temporary, path) != 0)
+    if (rename(temporary.c_str(), target.data()) != 0)
     {
         *error = "cannot replace the file: " + wxSysErrorMsgStr();
-        wxRemoveFile(temporary);
+        unlink(temporary.c_str());
         return false;
     }
     return true;

@@ -2,6 +2,8 @@
 
 #include <wx/xml/xml.h>
 
+#include <string>
+
 namespace
 {
 // Category names in files, in eCategoryType order. Names rather than numbers
@@ -21,6 +23,22 @@ int categoryForKey(const wxString& key)
     return -1;
 }
 
+// Written for every question of an import of thousands: each name is
+// converted to a wxString once, and numbers without the printf machinery.
+const wxString kQuestionRoot = "question";
+const wxString kCategory = "category";
+const wxString kNumAnswers = "numAnswers";
+const wxString kText = "text";
+const wxString kAnswer = "answer";
+const wxString kCorrectAnswer = "correctAnswer";
+const wxString kIndex = "index";
+const wxString kReference = "reference";
+
+wxString number(long value)
+{
+    return wxString::FromAscii(std::to_string(value).c_str());
+}
+
 } // namespace
 
 const long CQuestionDataSerializer::kFormatVersion;
@@ -36,34 +54,34 @@ bool CQuestionDataSerializer::store()
     {
         return fail("no question to write");
     }
-    std::unique_ptr<wxXmlDocument> document = newDocument("question", kFormatVersion);
+    std::unique_ptr<wxXmlDocument> document = newDocument(kQuestionRoot, kFormatVersion);
     wxXmlNode* root = document->GetRoot();
-    root->AddAttribute("category", kCategoryKeys[m_question->getCategoryType()]);
-    root->AddAttribute("numAnswers", wxString::Format("%u", m_question->getNumAnswers()));
+    root->AddAttribute(kCategory, wxString::FromAscii(kCategoryKeys[m_question->getCategoryType()]));
+    root->AddAttribute(kNumAnswers, number(m_question->getNumAnswers()));
 
-    addElement(root, "text", m_question->getQuestion());
+    addElement(root, kText, m_question->getQuestion());
     // Answers beyond the number in use are kept too: the author may raise the
     // number again and expects them back.
     for (unsigned index = 0; index < CQuestionData::kMaxAnswers; ++index)
     {
-        if (!m_question->getAnswer(index).empty())
+        const wxString answer = m_question->getAnswer(index);
+        if (!answer.empty())
         {
-            addElement(root, "answer", m_question->getAnswer(index))
-                ->AddAttribute("index", wxString::Format("%u", index));
+            addElement(root, kAnswer, answer)->AddAttribute(kIndex, number(index));
         }
     }
     wxArrayInt correct;
     m_question->getCorrectAnswerIndexes(&correct);
     for (int index : correct)
     {
-        addElement(root, "correctAnswer")->AddAttribute("index", wxString::Format("%d", index));
+        addElement(root, kCorrectAnswer)->AddAttribute(kIndex, number(index));
     }
     for (unsigned index = 0; index < CQuestionData::kMaxAnswers; ++index)
     {
         if (m_question->isAnswerPinned(index))
-            addElement(root, "pinnedAnswer")->AddAttribute("index", wxString::Format("%u", index));
+            addElement(root, "pinnedAnswer")->AddAttribute(kIndex, number(static_cast<int>(index)));
     }
-    addElement(root, "reference", m_question->getReferenceText());
+    addElement(root, kReference, m_question->getReferenceText());
     return writeDocument(*document);
 }
 

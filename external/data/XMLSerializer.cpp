@@ -2,12 +2,12 @@
 
 #include "external/data/FileBytes.h"
 #include "external/data/XmlReader.h"
+#include "external/data/XmlWriter.h"
 
 #include <wx/file.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/log.h>
-#include <wx/mstream.h>
 #include <wx/xml/xml.h>
 
 #include <string>
@@ -63,11 +63,7 @@ void makeStorable(wxXmlNode* node)
 std::string documentBytes(wxXmlDocument& document)
 {
     makeStorable(document.GetRoot());
-    wxMemoryOutputStream stream;
-    document.Save(stream, 2);
-    std::string bytes(stream.GetLength(), '\0');
-    stream.CopyTo(bytes.data(), bytes.size());
-    return bytes;
+    return CXmlWriter::write(document, 2);
 }
 } // namespace
 

@@ -5,7 +5,9 @@
 #include <expat.h>
 
 #include <cstring>
+#include <deque>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -13,20 +15,17 @@ namespace
 {
 // UTF-8 to a wxString; pure ASCII, by far the most common in names and in
 // many texts, widened directly, which is several times faster than the
-// toolkit's general conversion.
-wxString fromUtf8(const char* text, size_t length)
+// toolkit's general conversion. Widened in `scratch`, reused for a whole
+// document, so that the string's own buffer is the only allocation.
+wxString fromUtf8(const char* text, size_t length, std::wstring* scratch)
 {
     for (size_t at = 0; at < length; ++at)
     {
         if (static_cast<unsigned char>(text[at]) >= 0x80)
             return wxString::FromUTF8(text, length);
     }
-    return wxString(std::wstring(text, text + length));
-}
-
-wxString fromUtf8(const char* text)
-{
-    return fromUtf8(text, std::strlen(text));
+    scratch->assign(text, text + length);
+    return wxString(scratch->data(), scratch->size());
 }
 
 // Elements nest at most three deep in our files and a dozen in a question
@@ -108,7 +107,8 @@ private:
         wxXmlAttribute* last = nullptr;
         for (const XML_Char** attribute = attributes; *attribute != nullptr; attribute += 2)
         {
-            auto* next = new wxXmlAttribute(internedName(attribute[0]), fromUtf8(attribute[1]));
+            auto* next = new wxXmlAttribute(internedName(attribute[0]),
+                                            fromUtf8(attribute[1], std::strlen(attribute[1]), &m_wide));
             if (last == nullptr)
                 element->SetAttributes(next);
             else
@@ -134,7 +134,7 @@ private:
         if (m_text.empty())
             return;
         if (!m_open.empty())
-            append(new wxXmlNode(wxXML_TEXT_NODE, wxString(), fromUtf8(m_text.data(), m_text.size()),
+            append(new wxXmlNode(wxXML_TEXT_NODE, wxString(), fromUtf8(m_text.data(), m_text.size(), &m_wide),
                                  m_textLine));
         m_text.clear();
     }
@@ -154,10 +154,14 @@ private:
     // converted once.
     const wxString& internedName(const XML_Char* name)
     {
-        m_key.assign(name); // reused, so that a look-up allocates nothing
-        auto found = m_names.find(m_key);
+        const std::string_view key(name);
+        auto found = m_names.find(key);
         if (found == m_names.end())
-            found = m_names.emplace(m_key, fromUtf8(name)).first;
+        {
+            // The map's keys view expat's text only while it is parsed: kept here.
+            const std::string& kept = m_nameTexts.emplace_back(key);
+            found = m_names.emplace(kept, fromUtf8(kept.data(), kept.size(), &m_wide)).first;
+        }
         return found->second;
     }
 
@@ -166,8 +170,9 @@ private:
     XML_Parser m_parser;
     wxXmlNode* m_root = nullptr;
     int m_textLine = 0;
-    std::unordered_map<std::string, wxString> m_names;
-    std::string m_key;
+    std::unordered_map<std::string_view, wxString> m_names;
+    std::deque<std::string> m_nameTexts;
+    std::wstring m_wide;
     std::vector<SOpen> m_open;
     std::string m_text;
     bool m_tooDeep = false;

@@ -2,12 +2,25 @@
 
 #include <wx/filename.h>
 
+namespace
+{
+// __FILE__ is relative to the build folder when the compiler cache rewrites
+// paths (ccache's base_dir), and the tests change the working directory:
+// made absolute once, at start-up, while it is still the build folder.
+const wxString kBanksFolder = []
+{
+    wxFileName folder = wxFileName::DirName(wxFileName(__FILE__).GetPath() + "/banks");
+    folder.MakeAbsolute();
+    return folder.GetPath();
+}();
+} // namespace
+
 namespace banktest
 {
 
 wxString bankPath(const wxString& name)
 {
-    return wxFileName(__FILE__).GetPath() + "/banks/" + name;
+    return kBanksFolder + "/" + name;
 }
 
 SImport importPath(const wxString& path)
