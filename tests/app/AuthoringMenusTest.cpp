@@ -213,7 +213,8 @@ TEST_F(AuthoringMenusTest, CheckListsWarningsWithoutStoppingTake)
     wxTEST_DIALOG(sendMenu(CAuthoringFrame::kCheckID), close);
     sendMenu(CAuthoringFrame::kTakeAssessmentID);
     ASSERT_NE(frame->getTakeFrame(), nullptr);
-    frame->getTakeFrame()->Close();
+    wxTEST_DIALOG(frame->getTakeFrame()->Close(),
+                  expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_YES, "Evalon"));
     EXPECT_TRUE(evtest::pumpUntil([&] { return frame->getTakeFrame() == nullptr; }));
 }
 
