@@ -1,7 +1,7 @@
 #include "assessment/AssessmentMgrPanel.h"
 
 #include "assessment/EVAssessmentMgrDataDlg.h"
-#include "assessments/ListCtrlHelpers.h"
+#include "external/widgets/ListCtrlHelpers.h"
 #include "external/data/AssessmentMgr.h"
 #include "external/data/QuestionDataSerializer.h"
 #include "external/widgets/CommonGuiUtils.h"

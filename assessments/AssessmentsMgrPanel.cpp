@@ -1,7 +1,7 @@
 #include "assessments/AssessmentsMgrPanel.h"
 
 #include "assessments/AssessmentsMgrDataDlg.h"
-#include "assessments/ListCtrlHelpers.h"
+#include "external/widgets/ListCtrlHelpers.h"
 #include "external/data/AssessmentsMgr.h"
 
 #include <wx/button.h>

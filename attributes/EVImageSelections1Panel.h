@@ -1,11 +1,11 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "attributes/EvalonAttributesExport.h"
 #include "attributes/EVImageSelectionsPanelBase.h"
 
 /// The "Image Selections 1" page of the attributes notebook: the backgrounds of the question, submit, review
 /// and congratulations pages and the three images of an answer button.
-class EVALON_UI_EXPORT CEVImageSelections1Panel : public CEVImageSelectionsPanelBase
+class EVALON_ATTRIBUTES_EXPORT CEVImageSelections1Panel : public CEVImageSelectionsPanelBase
 {
 public:
     /// Identifiers of each row's path box and browse button.

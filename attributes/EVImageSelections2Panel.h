@@ -1,11 +1,11 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "attributes/EvalonAttributesExport.h"
 #include "attributes/EVImageSelectionsPanelBase.h"
 
 /// The "Image Selections 2" page of the attributes notebook: the cold and hot images of the previous, next
 /// and submit buttons.
-class EVALON_UI_EXPORT CEVImageSelections2Panel : public CEVImageSelectionsPanelBase
+class EVALON_ATTRIBUTES_EXPORT CEVImageSelections2Panel : public CEVImageSelectionsPanelBase
 {
 public:
     /// Identifiers of each row's path box and browse button.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "attributes/EvalonAttributesExport.h"
 #include "attributes/EVImageSelectionsPanelControlMap.h"
 #include "external/data/EVImageSelections.h"
 
@@ -19,7 +19,7 @@ class wxTextCtrl;
 ///
 /// The boxes are written to the image selections only by TransferDataFromWindow,
 /// so an attributes dialog closed with Cancel leaves the paths as they were.
-class EVALON_UI_EXPORT CEVImageSelectionsPanelBase : public wxPanel
+class EVALON_ATTRIBUTES_EXPORT CEVImageSelectionsPanelBase : public wxPanel
 {
 public:
     ~CEVImageSelectionsPanelBase() override;

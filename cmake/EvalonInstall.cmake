@@ -19,7 +19,11 @@ install(TARGETS ${evalon_libraries} EXPORT EvalonUITargets
 # Every header of a library's folders, so that a public header finds the
 # headers it includes; the generated export header beside them.
 foreach(library IN LISTS evalon_libraries)
+    # The umbrella evalon_ui has no headers of its own.
     get_target_property(folders ${library} EVALON_HEADER_FOLDERS)
+    if(NOT folders)
+        continue()
+    endif()
     foreach(folder IN LISTS folders)
         file(GLOB headers ${PROJECT_SOURCE_DIR}/${folder}/*.h)
         install(FILES ${headers} DESTINATION ${EVALON_INSTALL_INCLUDEDIR}/${folder})

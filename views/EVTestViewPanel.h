@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "views/EvalonViewsExport.h"
 #include "views/ControlSlot.h"
 #include "views/QuestionPageControls.h"
 
@@ -17,7 +17,7 @@ class wxTopLevelWindow;
 /// attributes' image selections (their absolute paths must be current), answer
 /// clicks follow the test taker's rules, and the previous, next and submit
 /// buttons are shown but do nothing. Nothing the author clicks is kept.
-class EVALON_UI_EXPORT CEVTestViewPanel : public wxPanel
+class EVALON_VIEWS_EXPORT CEVTestViewPanel : public wxPanel
 {
 public:
     /// The margins, in pixels, of the hand-made layout, as on the test

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "external/widgets/EvalonWidgetsExport.h"
+
 #include <wx/string.h>
 
 #include <initializer_list>
@@ -22,21 +24,21 @@ struct CListColumn
 
 // Inserts the columns in order, left-aligned. The list's outer width W is read
 // once; each width is W * percent / 100 in signed arithmetic, truncated.
-void insertListColumns(wxListCtrl* list, std::initializer_list<CListColumn> columns);
+EVALON_WIDGETS_EXPORT void insertListColumns(wxListCtrl* list, std::initializer_list<CListColumn> columns);
 
 // Inserts row `index` with `first` in column 0 and `second` in column 1; the
 // row's item data is its index, the entry's position in its manager. False
 // when the control refuses the row.
-bool insertListRow(wxListCtrl* list, unsigned int index, const wxString& first, const wxString& second);
+EVALON_WIDGETS_EXPORT bool insertListRow(wxListCtrl* list, unsigned int index, const wxString& first, const wxString& second);
 
 // The first selected row, or -1 when none is.
-int getSelectedListRow(const wxListCtrl* list);
+EVALON_WIDGETS_EXPORT int getSelectedListRow(const wxListCtrl* list);
 
 // Enables each window exactly when a row of `list` is selected.
-void enableForSelectedRow(const wxListCtrl* list, std::initializer_list<wxWindow*> windows);
+EVALON_WIDGETS_EXPORT void enableForSelectedRow(const wxListCtrl* list, std::initializer_list<wxWindow*> windows);
 
 // Called from a list panel's destructor. A non-empty list control announces
 // the deletion of its rows from its own destructor, which runs inside the
 // panel's base destructor, after the panel's members are gone: emptying it
 // first keeps that late event away from the panel's handlers.
-void emptyListBeforeDestruction(wxListCtrl* list);
+EVALON_WIDGETS_EXPORT void emptyListBeforeDestruction(wxListCtrl* list);

@@ -1,4 +1,4 @@
-#include "assessments/ListCtrlHelpers.h"
+#include "external/widgets/ListCtrlHelpers.h"
 
 #include <wx/listctrl.h>
 
