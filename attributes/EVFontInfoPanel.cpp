@@ -15,11 +15,11 @@
 namespace
 {
 
-// Centred vertically so that each caption stands level with the text of its box.
+// Every control of a row alike: top-aligned, 5 pixels all round.
 void addSideBySide(wxSizer* row, std::initializer_list<wxWindow*> controls)
 {
     for (wxWindow* control : controls)
-        row->Add(control, 0, wxALL | wxALIGN_CENTER_VERTICAL, 5);
+        row->Add(control, 0, wxALL, 5);
 }
 
 } // namespace

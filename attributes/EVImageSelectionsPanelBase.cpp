@@ -60,11 +60,11 @@ void CEVImageSelectionsPanelBase::layoutRows()
     {
         auto* rowSizer = new wxBoxSizer(wxHORIZONTAL);
         rowSizer->Add(m_controlMap[row].m_pathBox, 1, wxEXPAND | wxALL, 5);
-        rowSizer->Add(m_controlMap[row].m_browseButton, 0, wxALL | wxALIGN_CENTER_VERTICAL, 5);
+        rowSizer->Add(m_controlMap[row].m_browseButton, 0, wxALL, 5);
         topSizer->Add(m_controlMap[row].m_label, 0, wxALL, 5);
-        // The path boxes take the page's width: long paths stay readable, and
-        // the buttons line up at the right edge.
-        topSizer->Add(rowSizer, 0, wxEXPAND | wxALL, 5);
+        // Not expanded: the row keeps its natural width, so the path box stays
+        // at the 300 pixels it is created with however wide the page grows.
+        topSizer->Add(rowSizer, 0, wxALL, 5);
     }
     SetSizer(topSizer);
 }

@@ -80,10 +80,12 @@ TEST_F(ImageSelectionsPanelTest, EachRowShowsItsImageUnderItsLabelOnceInitialize
         const CImageSelectionsInfo* info = m_selections.getImageSelectionsInfoFor(row.image);
         EXPECT_EQ(label->GetLabelText(), info->getLabel());
         EXPECT_EQ(box->GetValue(), info->getRelativePath());
-        EXPECT_GE(box->GetSize().x, 300);
+        EXPECT_EQ(box->GetSize().x, 300);
+        // Top-aligned in its row: the button is not centred on the box.
+        EXPECT_EQ(button->GetPosition().y, box->GetPosition().y);
+        EXPECT_EQ(button->GetPosition().x, box->GetRect().GetRight() + 1 + 10);
         // The label above its box, the button right of it, each row below the one before.
         EXPECT_LT(label->GetRect().GetBottom(), box->GetPosition().y);
-        EXPECT_GT(button->GetPosition().x, box->GetRect().GetRight());
         if (index > 0)
         {
             EXPECT_GT(label->GetPosition().y, previousBox->GetRect().GetBottom());
