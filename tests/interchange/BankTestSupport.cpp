@@ -7,7 +7,9 @@ namespace banktest
 
 wxString bankPath(const wxString& name)
 {
-    return wxFileName(__FILE__).GetPath() + "/banks/" + name;
+    // From the build, not __FILE__: a compiler cache may hand the compiler a
+    // relative path, which the tests' own working folders would not resolve.
+    return wxString::FromUTF8(EVALON_TEST_BANKS_DIR "/") + name;
 }
 
 SImport importPath(const wxString& path)
