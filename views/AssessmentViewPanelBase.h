@@ -37,8 +37,8 @@ public:
     /// The margins, in pixels, of the hand-made layout: around the page and
     /// between controls.
     ///@{
-    static const unsigned kOutsidePixelMargin = 50;
-    static const unsigned kInterControlPixelMargin = 20;
+    static const unsigned kOutsidePixelMargin = CQuestionPageControls::kOutsidePixelMargin;
+    static const unsigned kInterControlPixelMargin = CQuestionPageControls::kInterControlPixelMargin;
     ///@}
 
     /// The identifiers of the buttons: the ten answers, then the navigation

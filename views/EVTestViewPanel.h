@@ -23,8 +23,8 @@ public:
     /// The margins, in pixels, of the hand-made layout, as on the test
     /// taker's panel.
     ///@{
-    static const unsigned kOutsidePixelMargin = 50;
-    static const unsigned kInterControlPixelMargin = 20;
+    static const unsigned kOutsidePixelMargin = CQuestionPageControls::kOutsidePixelMargin;
+    static const unsigned kInterControlPixelMargin = CQuestionPageControls::kInterControlPixelMargin;
     ///@}
 
     /// The identifiers of the ten answer buttons and the three navigation
