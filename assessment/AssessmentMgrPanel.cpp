@@ -1,10 +1,10 @@
 #include "assessment/AssessmentMgrPanel.h"
 
 #include "assessment/EVAssessmentMgrDataDlg.h"
-#include "external/widgets/ListCtrlHelpers.h"
 #include "external/data/AssessmentMgr.h"
 #include "external/data/QuestionDataSerializer.h"
 #include "external/widgets/CommonGuiUtils.h"
+#include "external/widgets/ListCtrlHelpers.h"
 #include "questions/QuestionDataDlg.h"
 
 #include <wx/button.h>

@@ -1,8 +1,8 @@
 #include "assessments/AssessmentsMgrPanel.h"
 
 #include "assessments/AssessmentsMgrDataDlg.h"
-#include "external/widgets/ListCtrlHelpers.h"
 #include "external/data/AssessmentsMgr.h"
+#include "external/widgets/ListCtrlHelpers.h"
 
 #include <wx/button.h>
 #include <wx/filename.h>

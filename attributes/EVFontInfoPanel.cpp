@@ -24,12 +24,10 @@ void addSideBySide(wxSizer* row, std::initializer_list<wxWindow*> controls)
 
 } // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CEVFontInfoPanel, wxPanel)
     EVT_BUTTON(CEVFontInfoPanel::eFontButtonID, CEVFontInfoPanel::OnFontBrowse)
     EVT_BUTTON(CEVFontInfoPanel::eColourButtonID, CEVFontInfoPanel::OnFontColourBrowse)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CEVFontInfoPanel::CEVFontInfoPanel(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
                                    long style, const wxString& name)

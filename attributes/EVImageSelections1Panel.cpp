@@ -13,7 +13,6 @@ const CEVImageSelections1Panel::SImageRow CEVImageSelections1Panel::kRows[kNumRo
      eCongratulationsBackgroundBrowseID},
 };
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CEVImageSelections1Panel, CEVImageSelectionsPanelBase)
     EVT_BUTTON(eQuestionBackgroundBrowseID, CEVImageSelections1Panel::OnQuestionBackground)
     EVT_BUTTON(eAnswerButtonColdBrowseID, CEVImageSelections1Panel::OnAnswerButtonCold)
@@ -23,7 +22,6 @@ wxBEGIN_EVENT_TABLE(CEVImageSelections1Panel, CEVImageSelectionsPanelBase)
     EVT_BUTTON(eReviewBackgroundBrowseID, CEVImageSelections1Panel::OnReviewBackground)
     EVT_BUTTON(eCongratulationsBackgroundBrowseID, CEVImageSelections1Panel::OnCongratulationsBackground)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CEVImageSelections1Panel::CEVImageSelections1Panel(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                                                    const wxSize& size, long style, const wxString& name)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "attributes/EvalonAttributesExport.h"
 #include "attributes/EVImageSelectionsPanelBase.h"
+#include "attributes/EvalonAttributesExport.h"
 
 /// The "Image Selections 1" page of the attributes notebook: the backgrounds of the question, submit, review
 /// and congratulations pages and the three images of an answer button.

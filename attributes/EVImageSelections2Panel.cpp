@@ -10,7 +10,6 @@ const CEVImageSelections2Panel::SImageRow CEVImageSelections2Panel::kRows[kNumRo
     {CEVImageSelections::eSubmitHot, eSubmitHotPathID, eSubmitHotBrowseID},
 };
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CEVImageSelections2Panel, CEVImageSelectionsPanelBase)
     EVT_BUTTON(ePreviousColdBrowseID, CEVImageSelections2Panel::OnPreviousCold)
     EVT_BUTTON(ePreviousHotBrowseID, CEVImageSelections2Panel::OnPreviousHot)
@@ -19,7 +18,6 @@ wxBEGIN_EVENT_TABLE(CEVImageSelections2Panel, CEVImageSelectionsPanelBase)
     EVT_BUTTON(eSubmitColdBrowseID, CEVImageSelections2Panel::OnSubmitCold)
     EVT_BUTTON(eSubmitHotBrowseID, CEVImageSelections2Panel::OnSubmitHot)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CEVImageSelections2Panel::CEVImageSelections2Panel(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                                                    const wxSize& size, long style, const wxString& name)

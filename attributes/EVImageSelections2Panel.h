@@ -1,7 +1,7 @@
 #pragma once
 
-#include "attributes/EvalonAttributesExport.h"
 #include "attributes/EVImageSelectionsPanelBase.h"
+#include "attributes/EvalonAttributesExport.h"
 
 /// The "Image Selections 2" page of the attributes notebook: the cold and hot images of the previous, next
 /// and submit buttons.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "attributes/EvalonAttributesExport.h"
 #include "attributes/EVImageSelectionsPanelControlMap.h"
+#include "attributes/EvalonAttributesExport.h"
 #include "external/data/EVImageSelections.h"
 
 #include <wx/panel.h>

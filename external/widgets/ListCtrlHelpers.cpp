@@ -7,7 +7,8 @@
 wxListCtrl* createListPanelControls(wxWindow* panel, int listID,
                                     std::initializer_list<std::initializer_list<CListPanelButton>> buttonRows)
 {
-    auto* list = new wxListCtrl(panel, listID, wxDefaultPosition, wxSize(450, 250), wxLC_REPORT | wxLC_SINGLE_SEL);
+    auto* list =
+        new wxListCtrl(panel, listID, wxDefaultPosition, wxSize(450, 250), wxLC_REPORT | wxLC_SINGLE_SEL);
     auto* topSizer = new wxBoxSizer(wxVERTICAL);
     topSizer->Add(list, 1, wxEXPAND | wxALL, 10);
     for (const auto& buttons : buttonRows)
@@ -32,10 +33,8 @@ void addListPanelButton(wxWindow* listPanel, wxButton* button)
     wxSizer* topSizer = listPanel->GetSizer();
     wxSizer* lastRow = topSizer;
     for (wxSizerItem* item : topSizer->GetChildren())
-    {
         if (item->IsSizer())
             lastRow = item->GetSizer();
-    }
     lastRow->Add(button, 0, wxALL, 10);
 }
 

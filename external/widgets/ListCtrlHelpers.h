@@ -30,8 +30,9 @@ struct CListPanelButton
 // the panel's height (proportion 1, wxEXPAND | wxALL, 10); each row of buttons
 // follows it (proportion 0, wxEXPAND), each button with wxALL and 10. The
 // layout becomes the panel's sizer and the minimum of the panel's parent.
-EVALON_WIDGETS_EXPORT wxListCtrl* createListPanelControls(
-    wxWindow* panel, int listID, std::initializer_list<std::initializer_list<CListPanelButton>> buttonRows);
+EVALON_WIDGETS_EXPORT wxListCtrl*
+createListPanelControls(wxWindow* panel, int listID,
+                        std::initializer_list<std::initializer_list<CListPanelButton>> buttonRows);
 
 // The documented way for a host to put a button of its own into a list
 // panel's last button row, after the panel's buttons and with their flags:
@@ -54,13 +55,15 @@ EVALON_WIDGETS_EXPORT void insertListColumns(wxListCtrl* list, std::initializer_
 // Inserts row `index` with `first` in column 0 and `second` in column 1; the
 // row's item data is its index, the entry's position in its manager. False
 // when the control refuses the row.
-EVALON_WIDGETS_EXPORT bool insertListRow(wxListCtrl* list, unsigned int index, const wxString& first, const wxString& second);
+EVALON_WIDGETS_EXPORT bool insertListRow(wxListCtrl* list, unsigned int index, const wxString& first,
+                                         const wxString& second);
 
 // The first selected row, or -1 when none is.
 EVALON_WIDGETS_EXPORT int getSelectedListRow(const wxListCtrl* list);
 
 // Enables each window exactly when a row of `list` is selected.
-EVALON_WIDGETS_EXPORT void enableForSelectedRow(const wxListCtrl* list, std::initializer_list<wxWindow*> windows);
+EVALON_WIDGETS_EXPORT void enableForSelectedRow(const wxListCtrl* list,
+                                                std::initializer_list<wxWindow*> windows);
 
 // Called from a list panel's destructor. A non-empty list control announces
 // the deletion of its rows from its own destructor, which runs inside the
@@ -70,13 +73,10 @@ EVALON_WIDGETS_EXPORT void emptyListBeforeDestruction(wxListCtrl* list);
 
 // Appends a row for each of `entries` (a wx pointer array), in
 // order, through insertRow(entry, index); false as soon as one is refused.
-template <class Entries, class InsertRow>
-bool insertListRows(const Entries& entries, InsertRow insertRow)
+template <class Entries, class InsertRow> bool insertListRows(const Entries& entries, InsertRow insertRow)
 {
     for (size_t index = 0; index < entries.GetCount(); ++index)
-    {
         if (!insertRow(*entries[index], static_cast<unsigned int>(index)))
             return false;
-    }
     return true;
 }
