@@ -54,18 +54,21 @@ protected:
 
 TEST_F(ImageSelectionsPanelTest, EachRowShowsItsImageUnderItsLabelOnceInitialized)
 {
-    CEVImageSelectionsPanelBase* pages[] = {makePage<CEVImageSelections1Panel>(),
-                                            makePage<CEVImageSelections2Panel>()};
-    for (CEVImageSelectionsPanelBase* page : pages)
+    auto* page1 = makePage<CEVImageSelections1Panel>();
+    auto* page2 = makePage<CEVImageSelections2Panel>();
+    wxPanel* pages[] = {page1, page2};
+    for (wxPanel* page : pages)
     {
         for (wxStaticText* label : labelsOf(page))
             EXPECT_EQ(label->GetLabel(), "");
         // Without image selections the transfers have nothing to do.
         EXPECT_TRUE(page->TransferDataToWindow());
         EXPECT_TRUE(page->TransferDataFromWindow());
-        page->initialize(&m_selections);
-        page->Layout();
     }
+    page1->initialize(&m_selections);
+    page2->initialize(&m_selections);
+    for (wxPanel* page : pages)
+        page->Layout();
     size_t rowsSeen[] = {0, 0};
     wxTextCtrl* previousBox = nullptr;
     for (const SImageRow& row : imageRows())
@@ -99,10 +102,11 @@ TEST_F(ImageSelectionsPanelTest, EachRowShowsItsImageUnderItsLabelOnceInitialize
 TEST_F(ImageSelectionsPanelTest, EachBrowseButtonFillsOnlyItsOwnRow)
 {
     writeFile("chosen.jpg", "x");
-    CEVImageSelectionsPanelBase* pages[] = {makePage<CEVImageSelections1Panel>(),
-                                            makePage<CEVImageSelections2Panel>()};
-    for (CEVImageSelectionsPanelBase* page : pages)
-        page->initialize(&m_selections);
+    auto* page1 = makePage<CEVImageSelections1Panel>();
+    auto* page2 = makePage<CEVImageSelections2Panel>();
+    page1->initialize(&m_selections);
+    page2->initialize(&m_selections);
+    wxPanel* pages[] = {page1, page2};
     for (const SImageRow& row : imageRows())
     {
         SCOPED_TRACE(int(row.image));
