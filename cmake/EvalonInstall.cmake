@@ -12,18 +12,15 @@ set(EVALON_INSTALL_SAMPLEDIR ${CMAKE_INSTALL_DATADIR}/evalon-ui/sample)
 # Every library made by evalon_add_library.
 get_property(evalon_libraries GLOBAL PROPERTY EVALON_INSTALLED_LIBRARIES)
 
-install(TARGETS ${evalon_libraries} EXPORT EvalonUITargets
+# evalon_ui, the umbrella over the library's folders, has no files of its own.
+install(TARGETS ${evalon_libraries} evalon_ui EXPORT EvalonUITargets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 
 # Every header of a library's folders, so that a public header finds the
 # headers it includes; the generated export header beside them.
 foreach(library IN LISTS evalon_libraries)
-    # The umbrella evalon_ui has no headers of its own.
     get_target_property(folders ${library} EVALON_HEADER_FOLDERS)
-    if(NOT folders)
-        continue()
-    endif()
     foreach(folder IN LISTS folders)
         file(GLOB headers ${PROJECT_SOURCE_DIR}/${folder}/*.h)
         install(FILES ${headers} DESTINATION ${EVALON_INSTALL_INCLUDEDIR}/${folder})
