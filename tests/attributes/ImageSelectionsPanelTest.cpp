@@ -15,11 +15,7 @@ namespace
 // The page's labels in creation order, which is row order.
 std::vector<wxStaticText*> labelsOf(wxWindow* page)
 {
-    std::vector<wxStaticText*> labels;
-    for (wxWindow* child : page->GetChildren())
-        if (auto* label = dynamic_cast<wxStaticText*>(child))
-            labels.push_back(label);
-    return labels;
+    return evtest::childrenOf<wxStaticText>(page);
 }
 
 class ImageSelectionsPanelTest : public evtest::CTempDirTest
