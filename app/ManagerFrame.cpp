@@ -6,6 +6,7 @@
 #include "app/ResultsFrame.h"
 #include "app/ResultsSettings.h"
 #include "assessments/AssessmentsMgrPanel.h"
+#include "external/widgets/ListCtrlHelpers.h"
 #include "external/data/AssessmentMgr.h"
 #include "external/data/AssessmentSerializer.h"
 #include "external/data/AssessmentsMgr.h"
@@ -61,16 +62,12 @@ bool CManagerFrame::createControls()
     SetMenuBar(createMenuBar());
     m_panel =
         new CAssessmentsMgrPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, "panel");
-    // The button joins the row of the panel's own buttons, after "View
-    // Details"; its click travels up to this frame.
+    // The buttons join the row of the panel's own buttons, after "View
+    // Details"; their clicks travel up to this frame.
     m_addExistingButton = new wxButton(m_panel, kAddExistingButtonID, "Add &Existing...");
     m_resultsButton = new wxButton(m_panel, kResultsButtonID, "Re&sults...");
-    wxWindow* viewDetails = m_panel->FindWindow(CAssessmentsMgrPanel::kViewDetailsButtonID);
-    wxSizer* buttonRow = viewDetails ? viewDetails->GetContainingSizer() : nullptr;
-    if (!buttonRow)
-        buttonRow = m_panel->GetSizer();
-    buttonRow->Add(m_addExistingButton, 0, wxALL, 10);
-    buttonRow->Add(m_resultsButton, 0, wxALL, 10);
+    addListPanelButton(m_panel, m_addExistingButton);
+    addListPanelButton(m_panel, m_resultsButton);
     // Bound on the button itself, so that it runs before the panel's handling.
     if (wxWindow* create = m_panel->FindWindow(CAssessmentsMgrPanel::kCreateButtonID))
         create->Bind(wxEVT_BUTTON, &CManagerFrame::OnCreate, this);

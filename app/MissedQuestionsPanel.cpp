@@ -14,13 +14,12 @@ wxDEFINE_EVENT(EVT_MISSED_PAGE_FAILED, wxCommandEvent);
 
 // Looked up before the base panel's table: the answer clicks never reach the
 // base, which would clear a one-answer question's other checked answer.
-// clang-format off
 wxBEGIN_EVENT_TABLE(CMissedQuestionsPanel, CAssessmentViewPanelBase)
-    EVT_COMMAND_RANGE(CAssessmentViewPanelBase::kFirstAnswerButtonID, CAssessmentViewPanelBase::kLastAnswerButtonID,
-                      wxEVT_BUTTON, CMissedQuestionsPanel::OnAnswerClicked)
+    EVT_COMMAND_RANGE(CAssessmentViewPanelBase::kFirstAnswerButtonID,
+                      CAssessmentViewPanelBase::kLastAnswerButtonID, wxEVT_BUTTON,
+                      CMissedQuestionsPanel::OnAnswerClicked)
     EVT_SIZE(CMissedQuestionsPanel::OnResize)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CMissedQuestionsPanel::CMissedQuestionsPanel(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size,
                                              long style)
@@ -92,8 +91,9 @@ bool CMissedQuestionsPanel::showMissed(unsigned index)
     question->getCorrectAnswerIndexes(&correct);
     const wxArrayInt& chosen = m_taking->getAnswers(m_missed[index]);
     for (unsigned i = 0; i < question->getNumAnswers(); ++i)
-        m_shownQuestion.setAnswer(i, markedAnswer(question->getAnswer(i), correct.Index(int(i)) != wxNOT_FOUND,
-                                                  chosen.Index(int(i)) != wxNOT_FOUND));
+        m_shownQuestion.setAnswer(i,
+                                  markedAnswer(question->getAnswer(i), correct.Index(int(i)) != wxNOT_FOUND,
+                                               chosen.Index(int(i)) != wxNOT_FOUND));
 
     setLayoutMode(eQuestionLayout);
     if (!initializeForQuestion(m_assessment->getAttributes(), &m_shownQuestion))

@@ -11,11 +11,9 @@
 #include <wx/log.h>
 #include <wx/mstream.h>
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CPlotPanel, wxPanel)
     EVT_PAINT(CPlotPanel::OnPaint)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 namespace
 {

@@ -22,7 +22,6 @@
 #include <cmath>
 #include <cstdio>
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CResultsFrame, wxFrame)
     EVT_BUTTON(CResultsFrame::kRefreshID, CResultsFrame::OnRefresh)
     EVT_TIMER(CResultsFrame::kTimerID, CResultsFrame::OnTimer)
@@ -46,7 +45,6 @@ wxBEGIN_EVENT_TABLE(CResultsFrame, wxFrame)
     EVT_BUTTON(CResultsFrame::kSaveFiguresPngID, CResultsFrame::OnSavePlot)
     EVT_BUTTON(CResultsFrame::kSaveFiguresSvgID, CResultsFrame::OnSavePlot)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 namespace
 {
@@ -63,7 +61,8 @@ wxString fromUtf8(const std::string& text)
 wxDateTime localTimeOf(const CAttempt& attempt)
 {
     long long seconds = 0;
-    const std::string& text = attempt.m_status == CAttempt::eSubmitted ? attempt.m_submittedAt : attempt.m_startedAt;
+    const std::string& text =
+        attempt.m_status == CAttempt::eSubmitted ? attempt.m_submittedAt : attempt.m_startedAt;
     if (!CAttempt::parseUtc(text, &seconds))
         return wxDateTime();
     return wxDateTime(time_t(seconds));
@@ -141,8 +140,8 @@ bool CResultsFrame::createControls()
 
     auto* commands = new wxBoxSizer(wxHORIZONTAL);
     commands->Add(new wxButton(panel, kRefreshID, "&Refresh"), 0, wxRIGHT, 10);
-    m_includeEarlier =
-        new wxCheckBox(panel, kIncludeEarlierID, "Count &earlier versions for the questions that did not change");
+    m_includeEarlier = new wxCheckBox(panel, kIncludeEarlierID,
+                                      "Count &earlier versions for the questions that did not change");
     commands->Add(m_includeEarlier, 0, wxALIGN_CENTER_VERTICAL);
     commands->AddStretchSpacer(1);
     commands->Add(new wxButton(panel, kExportCsvID, "Export &CSV..."), 0, wxLEFT, 10);
@@ -296,8 +295,8 @@ void CResultsFrame::showSummary()
     m_summary->SetLabel(wxString::Format("%u submitted attempts", test.m_attempts) + dot + "mean " +
                         figure(test.m_mean, 1, "%") + dot + "median " + figure(test.m_median, 1, "%") + dot +
                         "standard deviation " + figure(test.m_standardDeviation, 1, "%") + "\n" + "lowest " +
-                        figure(test.m_lowest, 1, "%") + dot + "highest " + figure(test.m_highest, 1, "%") + dot +
-                        "Cronbach's alpha " + figure(test.m_cronbachAlpha, 3) + dot +
+                        figure(test.m_lowest, 1, "%") + dot + "highest " + figure(test.m_highest, 1, "%") +
+                        dot + "Cronbach's alpha " + figure(test.m_cronbachAlpha, 3) + dot +
                         "standard error of measurement " + figure(test.m_standardError, 2) + " questions");
     wxString notes;
     if (m_readFailed)
@@ -326,21 +325,21 @@ void CResultsFrame::showAttempts()
             continue;
         const bool submitted = attempt.m_status == CAttempt::eSubmitted;
         const bool current = attempt.m_assessmentFingerprint == m_results->getFingerprint();
-        wxString status = submitted ? "submitted" : wxString::Format("in progress, at question %u",
-                                                                     attempt.m_currentPage + 1);
+        wxString status = submitted
+                              ? "submitted"
+                              : wxString::Format("in progress, at question %u", attempt.m_currentPage + 1);
         if (!current)
             status += ", earlier version of the assessment";
         const long long duration = submitted ? CStatisticsReport::durationSeconds(attempt) : -1;
         CSortableListCtrl::SRow row;
         row.m_key = fromUtf8(attempt.m_id);
-        row.m_cells = {fromUtf8(attempt.m_taker),
-                       when.IsValid() ? shownTime(when) : wxString(),
+        row.m_cells = {fromUtf8(attempt.m_taker), when.IsValid() ? shownTime(when) : wxString(),
                        fromUtf8(CStatisticsReport::durationText(duration)),
                        submitted ? wxString::Format("%u%%", attempt.m_score) : wxString::FromUTF8("–"),
                        status};
         row.m_numbers = {kNoNumber, when.IsValid() ? double(when.GetTicks()) : kNoNumber,
-                         duration >= 0 ? double(duration) : kNoNumber, submitted ? double(attempt.m_score) : kNoNumber,
-                         kNoNumber};
+                         duration >= 0 ? double(duration) : kNoNumber,
+                         submitted ? double(attempt.m_score) : kNoNumber, kNoNumber};
         rows.push_back(row);
     }
     m_attempts->setRows(std::move(rows));
@@ -354,16 +353,22 @@ void CResultsFrame::showQuestions()
         CSortableListCtrl::SRow row;
         row.m_key = wxString::Format("%u", question.m_position);
         row.m_cells = {wxString::Format("%u", question.m_position + 1),
-                       question.m_fingerprint.empty() ? wxString("(no question)") : oneLine(question.m_questionText),
+                       question.m_fingerprint.empty() ? wxString("(no question)")
+                                                      : oneLine(question.m_questionText),
                        wxString::Format("%u", question.m_attempts),
                        figure(question.m_facility, 2),
                        figure(question.m_standardDeviation, 2),
                        figure(question.m_discrimination, 2),
                        fromUtf8(CStatisticsReport::answerCountText(question)),
                        fromUtf8(CStatisticsReport::flagText(question))};
-        row.m_numbers = {double(question.m_position + 1), kNoNumber, double(question.m_attempts),
-                         numberOr(question.m_facility), numberOr(question.m_standardDeviation),
-                         numberOr(question.m_discrimination), kNoNumber, kNoNumber};
+        row.m_numbers = {double(question.m_position + 1),
+                         kNoNumber,
+                         double(question.m_attempts),
+                         numberOr(question.m_facility),
+                         numberOr(question.m_standardDeviation),
+                         numberOr(question.m_discrimination),
+                         kNoNumber,
+                         kNoNumber};
         rows.push_back(row);
     }
     m_questions->setRows(std::move(rows));
@@ -439,10 +444,11 @@ void CResultsFrame::OnDeleteAttempt(wxCommandEvent&)
     const long index = m_attempts->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED);
     if (id.empty() || index < 0)
         return;
-    const wxString question = wxString::Format(
-        "Delete the attempt of %s (%s)?\n\nIts answers are removed from the results store for good and no longer "
-        "count in the statistics.",
-        m_attempts->GetItemText(index, 0), m_attempts->GetItemText(index, 1));
+    const wxString question =
+        wxString::Format("Delete the attempt of %s (%s)?\n\nIts answers are removed from the results store "
+                         "for good and no longer "
+                         "count in the statistics.",
+                         m_attempts->GetItemText(index, 0), m_attempts->GetItemText(index, 1));
     if (wxMessageBox(question, kCaption, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) != wxYES)
         return;
     if (!m_results->deleteAttempt(id.utf8_string()))
@@ -487,7 +493,7 @@ void CResultsFrame::OnSavePlot(wxCommandEvent& event)
     const int id = event.GetId();
     CPlotPanel* plot = id == kSaveAnswerPngID || id == kSaveAnswerSvgID         ? m_answerPlot
                        : id == kSaveHistogramPngID || id == kSaveHistogramSvgID ? m_histogramPlot
-                                                                                 : m_figuresPlot;
+                                                                                : m_figuresPlot;
     savePlot(plot, id == kSaveAnswerSvgID || id == kSaveHistogramSvgID || id == kSaveFiguresSvgID);
 }
 
@@ -495,9 +501,9 @@ void CResultsFrame::savePlot(CPlotPanel* plot, bool svg)
 {
     const wxString extension = svg ? "svg" : "png";
     const wxString suggested = wxFileName(m_file).GetName() + "-" + plot->GetName() + "." + extension;
-    wxFileDialog dialog(this, svg ? "Save the Plot as SVG" : "Save the Plot as PNG", wxFileName(m_file).GetPath(),
-                        suggested, svg ? "SVG pictures (*.svg)|*.svg" : "PNG pictures (*.png)|*.png",
-                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    wxFileDialog dialog(
+        this, svg ? "Save the Plot as SVG" : "Save the Plot as PNG", wxFileName(m_file).GetPath(), suggested,
+        svg ? "SVG pictures (*.svg)|*.svg" : "PNG pictures (*.png)|*.png", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
         return;
     wxString error;
@@ -518,8 +524,8 @@ void CResultsFrame::OnExportHtml(wxCommandEvent&)
 void CResultsFrame::exportReport(bool html)
 {
     const wxFileName file(m_file);
-    wxFileDialog dialog(this, html ? "Export the HTML Report" : "Export the Statistics as CSV", file.GetPath(),
-                        file.GetName() + (html ? "-report.html" : "-statistics.csv"),
+    wxFileDialog dialog(this, html ? "Export the HTML Report" : "Export the Statistics as CSV",
+                        file.GetPath(), file.GetName() + (html ? "-report.html" : "-statistics.csv"),
                         html ? "HTML files (*.html)|*.html" : "CSV files (*.csv)|*.csv",
                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)

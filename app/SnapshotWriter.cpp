@@ -3,10 +3,9 @@
 #include "app/TakeAssessmentFrame.h"
 #include "app/TakeAssessmentPanel.h"
 #include "external/data/QuestionData.h"
+#include "external/widgets/WindowPicture.h"
 
 #include <wx/app.h>
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/filename.h>
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
@@ -64,13 +63,7 @@ wxImage CSnapshotWriter::grabClientArea(wxWindow* window)
     window->Refresh();
     window->Update();
     pumpEvents();
-    const wxSize size = window->GetClientSize();
-    wxBitmap bitmap(size.x, size.y, 24);
-    wxMemoryDC memory(bitmap);
-    wxClientDC screen(window);
-    memory.Blit(0, 0, size.x, size.y, &screen, 0, 0);
-    memory.SelectObject(wxNullBitmap);
-    return bitmap.ConvertToImage();
+    return ::grabClientArea(window);
 }
 
 bool CSnapshotWriter::write()

@@ -5,11 +5,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CTakerNameDlg, wxDialog)
     EVT_UPDATE_UI(wxID_OK, CTakerNameDlg::OnOkUpdateUI)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CTakerNameDlg::CTakerNameDlg(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
                              const wxSize& size, long style, const wxString& name)

@@ -1,17 +1,16 @@
 #include "assessment/AssessmentMgrPanel.h"
 
 #include "assessment/EVAssessmentMgrDataDlg.h"
-#include "assessments/ListCtrlHelpers.h"
 #include "external/data/AssessmentMgr.h"
 #include "external/data/QuestionDataSerializer.h"
 #include "external/widgets/CommonGuiUtils.h"
+#include "external/widgets/ListCtrlHelpers.h"
 #include "questions/QuestionDataDlg.h"
 
 #include <wx/button.h>
 #include <wx/filedlg.h>
 #include <wx/listctrl.h>
 #include <wx/msgdlg.h>
-#include <wx/sizer.h>
 
 wxBEGIN_EVENT_TABLE(CAssessmentMgrPanel, wxPanel)
     EVT_BUTTON(CAssessmentMgrPanel::kCreateButtonID, CAssessmentMgrPanel::OnCreateNew)
@@ -50,32 +49,12 @@ void CAssessmentMgrPanel::zeroInit()
 
 bool CAssessmentMgrPanel::createControls()
 {
-    m_listCtrl =
-        new wxListCtrl(this, kListCtrlID, wxDefaultPosition, wxSize(450, 250), wxLC_REPORT | wxLC_SINGLE_SEL);
-    m_createButton = new wxButton(this, kCreateButtonID, "&Create", wxDefaultPosition, wxDefaultSize, 0);
-    m_removeButton = new wxButton(this, kRemoveButtonID, "&Remove", wxDefaultPosition, wxDefaultSize, 0);
-    m_viewDetailsButton =
-        new wxButton(this, kViewDetailsButtonID, "&View Details", wxDefaultPosition, wxDefaultSize, 0);
-    m_moveUpButton = new wxButton(this, kMoveUpButtonID, "Move &Up", wxDefaultPosition, wxDefaultSize, 0);
-    m_moveDownButton =
-        new wxButton(this, kMoveDownButtonID, "Move &Down", wxDefaultPosition, wxDefaultSize, 0);
-
-    auto* editRow = new wxBoxSizer(wxHORIZONTAL);
-    editRow->Add(m_createButton, 0, wxALL, 10);
-    editRow->Add(m_removeButton, 0, wxALL, 10);
-    editRow->Add(m_viewDetailsButton, 0, wxALL, 10);
-    auto* moveRow = new wxBoxSizer(wxHORIZONTAL);
-    moveRow->Add(m_moveUpButton, 0, wxALL, 10);
-    moveRow->Add(m_moveDownButton, 0, wxALL, 10);
-
-    auto* topSizer = new wxBoxSizer(wxVERTICAL);
-    topSizer->Add(m_listCtrl, 1, wxEXPAND | wxALL, 10);
-    topSizer->Add(editRow, 0, wxEXPAND | wxALL, 0);
-    topSizer->Add(moveRow, 0, wxEXPAND | wxALL, 0);
-    SetSizer(topSizer);
-    // The host window holding the panel gets the panel's layout as its minimum.
-    topSizer->SetSizeHints(GetParent());
-
+    m_listCtrl = createListPanelControls(this, kListCtrlID,
+                                         {{{&m_createButton, kCreateButtonID, "&Create"},
+                                           {&m_removeButton, kRemoveButtonID, "&Remove"},
+                                           {&m_viewDetailsButton, kViewDetailsButtonID, "&View Details"}},
+                                          {{&m_moveUpButton, kMoveUpButtonID, "Move &Up"},
+                                           {&m_moveDownButton, kMoveDownButtonID, "Move &Down"}}});
     return createListCtrlHeader();
 }
 
@@ -95,15 +74,10 @@ bool CAssessmentMgrPanel::initialize(CAssessmentMgr* assessmentMgr)
 bool CAssessmentMgrPanel::reloadListCtrl()
 {
     m_listCtrl->DeleteAllItems();
-    if (m_assessmentMgr)
-    {
-        const CAssessmentMgrDataArray& entries = *m_assessmentMgr->getDataCollection();
-        for (size_t index = 0; index < entries.GetCount(); ++index)
-        {
-            if (!insertAssessmentMgrDataItem(*entries[index], static_cast<unsigned int>(index)))
-                return false;
-        }
-    }
+    if (m_assessmentMgr && !insertListRows(*m_assessmentMgr->getDataCollection(),
+                                           [this](CAssessmentMgrData& data, unsigned int index)
+                                           { return insertAssessmentMgrDataItem(data, index); }))
+        return false;
     updateControls();
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "assessment/EvalonAssessmentExport.h"
 
 #include <wx/panel.h>
 
@@ -20,7 +20,7 @@ class wxListEvent;
 ///
 /// The host constructs the panel, calls initialize(), then reloadListCtrl().
 /// A row whose identifier names no question shows an empty question text.
-class EVALON_UI_EXPORT CAssessmentMgrPanel : public wxPanel
+class EVALON_ASSESSMENT_EXPORT CAssessmentMgrPanel : public wxPanel
 {
 public:
     /// The identifiers of the list and the buttons, for a host that places a

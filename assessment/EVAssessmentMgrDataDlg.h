@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "assessment/EvalonAssessmentExport.h"
 
 #include <wx/dialog.h>
 
@@ -22,7 +22,7 @@ class wxTextCtrl;
 /// identifier and an empty file name; View/Edit and Test View then only tell
 /// the author "Question <id> was not found in this assessment." and change
 /// nothing. Without an entry they do nothing.
-class EVALON_UI_EXPORT CEVAssessmentMgrDataDlg : public wxDialog
+class EVALON_ASSESSMENT_EXPORT CEVAssessmentMgrDataDlg : public wxDialog
 {
 public:
     /// The identifiers of the dialog's controls.

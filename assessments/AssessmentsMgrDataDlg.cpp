@@ -45,11 +45,12 @@ void runAndWait(const wxString& program, const wxString& file)
 } // namespace
 
 wxBEGIN_EVENT_TABLE(CAssessmentsMgrDataDlg, wxDialog)
-    EVT_BUTTON(CAssessmentsMgrDataDlg::kModifyButtonID, CAssessmentsMgrDataDlg::OnModify) wxEND_EVENT_TABLE()
+    EVT_BUTTON(CAssessmentsMgrDataDlg::kModifyButtonID, CAssessmentsMgrDataDlg::OnModify)
+wxEND_EVENT_TABLE()
 
-        CAssessmentsMgrDataDlg::CAssessmentsMgrDataDlg(wxWindow* parent, wxWindowID id, const wxString& title,
-                                                       const wxPoint& pos, const wxSize& size, long style,
-                                                       const wxString& name)
+CAssessmentsMgrDataDlg::CAssessmentsMgrDataDlg(wxWindow* parent, wxWindowID id, const wxString& title,
+                                               const wxPoint& pos, const wxSize& size, long style,
+                                               const wxString& name)
     : wxDialog(parent, id, title, pos, size, style, name)
 {
     zeroInit();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "assessments/EvalonAssessmentsExport.h"
 
 #include <wx/dialog.h>
 
@@ -12,7 +12,7 @@ class wxStaticText;
 /// Shows one entry of the assessment file list (its full path) and opens the
 /// file in the registered "Evalon" authoring application, waiting until that
 /// application exits. The dialog changes no data.
-class EVALON_UI_EXPORT CAssessmentsMgrDataDlg : public wxDialog
+class EVALON_ASSESSMENTS_EXPORT CAssessmentsMgrDataDlg : public wxDialog
 {
 public:
     /// The identifiers of the dialog's controls.

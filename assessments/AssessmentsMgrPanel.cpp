@@ -1,13 +1,12 @@
 #include "assessments/AssessmentsMgrPanel.h"
 
 #include "assessments/AssessmentsMgrDataDlg.h"
-#include "assessments/ListCtrlHelpers.h"
 #include "external/data/AssessmentsMgr.h"
+#include "external/widgets/ListCtrlHelpers.h"
 
 #include <wx/button.h>
 #include <wx/filename.h>
 #include <wx/listctrl.h>
-#include <wx/sizer.h>
 
 wxBEGIN_EVENT_TABLE(CAssessmentsMgrPanel, wxPanel)
     EVT_BUTTON(CAssessmentsMgrPanel::kCreateButtonID, CAssessmentsMgrPanel::OnCreateNew)
@@ -42,25 +41,10 @@ void CAssessmentsMgrPanel::zeroInit()
 
 bool CAssessmentsMgrPanel::createControls()
 {
-    m_listCtrl =
-        new wxListCtrl(this, kListCtrlID, wxDefaultPosition, wxSize(450, 250), wxLC_REPORT | wxLC_SINGLE_SEL);
-    m_createButton = new wxButton(this, kCreateButtonID, "&Create", wxDefaultPosition, wxDefaultSize, 0);
-    m_removeButton = new wxButton(this, kRemoveButtonID, "&Remove", wxDefaultPosition, wxDefaultSize, 0);
-    m_viewDetailsButton =
-        new wxButton(this, kViewDetailsButtonID, "&View Details", wxDefaultPosition, wxDefaultSize, 0);
-
-    auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);
-    buttonRow->Add(m_createButton, 0, wxALL, 10);
-    buttonRow->Add(m_removeButton, 0, wxALL, 10);
-    buttonRow->Add(m_viewDetailsButton, 0, wxALL, 10);
-
-    auto* topSizer = new wxBoxSizer(wxVERTICAL);
-    topSizer->Add(m_listCtrl, 1, wxEXPAND | wxALL, 10);
-    topSizer->Add(buttonRow, 0, wxEXPAND | wxALL, 0);
-    SetSizer(topSizer);
-    // The host window holding the panel gets the panel's layout as its minimum.
-    topSizer->SetSizeHints(GetParent());
-
+    m_listCtrl = createListPanelControls(this, kListCtrlID,
+                                         {{{&m_createButton, kCreateButtonID, "&Create"},
+                                           {&m_removeButton, kRemoveButtonID, "&Remove"},
+                                           {&m_viewDetailsButton, kViewDetailsButtonID, "&View Details"}}});
     return createListCtrlHeader();
 }
 
@@ -80,15 +64,10 @@ bool CAssessmentsMgrPanel::initialize(CAssessmentsMgr* assessmentsMgr)
 bool CAssessmentsMgrPanel::reloadListCtrl()
 {
     m_listCtrl->DeleteAllItems();
-    if (m_assessmentsMgr)
-    {
-        const CAssessmentsMgrDataArray& entries = *m_assessmentsMgr->getDataCollection();
-        for (size_t index = 0; index < entries.GetCount(); ++index)
-        {
-            if (!insertAssessmentsMgrDataItem(*entries[index], static_cast<unsigned int>(index)))
-                return false;
-        }
-    }
+    if (m_assessmentsMgr && !insertListRows(*m_assessmentsMgr->getDataCollection(),
+                                            [this](CAssessmentsMgrData& data, unsigned int index)
+                                            { return insertAssessmentsMgrDataItem(data, index); }))
+        return false;
     updateControls();
     return true;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "assessments/EvalonAssessmentsExport.h"
 
 #include <wx/panel.h>
 
@@ -16,7 +16,7 @@ class wxListEvent;
 /// goes straight to the manager, after which the whole list is rebuilt.
 ///
 /// The host constructs the panel, calls initialize(), then reloadListCtrl().
-class EVALON_UI_EXPORT CAssessmentsMgrPanel : public wxPanel
+class EVALON_ASSESSMENTS_EXPORT CAssessmentsMgrPanel : public wxPanel
 {
 public:
     /// The identifiers of the list and the buttons, for a host that places a

@@ -5,10 +5,8 @@
 #include <wx/button.h>
 #include <wx/sizer.h>
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CEVAttributesDlg, wxDialog)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CEVAttributesDlg::CEVAttributesDlg(wxWindow* parent, wxWindowID id, const wxString& title, const wxPoint& pos,
                                    const wxSize& size, long style, const wxString& name)

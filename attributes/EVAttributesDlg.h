@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "attributes/EvalonAttributesExport.h"
 
 #include <wx/dialog.h>
 
@@ -14,7 +14,7 @@ class wxButton;
 /// and reads the result (wxID_OK or wxID_CANCEL). OK and Cancel keep the
 /// toolkit's own handling: OK transfers the pages' data and closes only when
 /// the transfer succeeds.
-class EVALON_UI_EXPORT CEVAttributesDlg : public wxDialog
+class EVALON_ATTRIBUTES_EXPORT CEVAttributesDlg : public wxDialog
 {
 public:
     /// Creates the dialog with its notebook and buttons; the defaults are the

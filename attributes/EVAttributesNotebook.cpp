@@ -19,10 +19,8 @@ const int kNoPageImage = -1;
 
 } // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CEVAttributesNotebook, wxNotebook)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CEVAttributesNotebook::CEVAttributesNotebook(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                                              const wxSize& size, long style, const wxString& name)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "attributes/EvalonAttributesExport.h"
 
 #include <wx/notebook.h>
 
@@ -12,7 +12,7 @@ class CEVImageSelections2Panel;
 /// The body of the attributes dialog: the "Font Info" page, selected first, and
 /// the two image pages. It hands each page its part of the attributes and
 /// passes the data transfers on to the pages in page order.
-class EVALON_UI_EXPORT CEVAttributesNotebook : public wxNotebook
+class EVALON_ATTRIBUTES_EXPORT CEVAttributesNotebook : public wxNotebook
 {
 public:
     /// Creates the notebook and its three pages. The arguments are the

@@ -15,21 +15,19 @@
 namespace
 {
 
-// Centred vertically so that each caption stands level with the text of its box.
+// Every control of a row alike: top-aligned, 5 pixels all round.
 void addSideBySide(wxSizer* row, std::initializer_list<wxWindow*> controls)
 {
     for (wxWindow* control : controls)
-        row->Add(control, 0, wxALL | wxALIGN_CENTER_VERTICAL, 5);
+        row->Add(control, 0, wxALL, 5);
 }
 
 } // namespace
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CEVFontInfoPanel, wxPanel)
     EVT_BUTTON(CEVFontInfoPanel::eFontButtonID, CEVFontInfoPanel::OnFontBrowse)
     EVT_BUTTON(CEVFontInfoPanel::eColourButtonID, CEVFontInfoPanel::OnFontColourBrowse)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CEVFontInfoPanel::CEVFontInfoPanel(wxWindow* parent, wxWindowID id, const wxPoint& pos, const wxSize& size,
                                    long style, const wxString& name)

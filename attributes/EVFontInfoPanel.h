@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "attributes/EvalonAttributesExport.h"
 
 #include <wx/colour.h>
 #include <wx/panel.h>
@@ -14,7 +14,7 @@ class wxTextCtrl;
 /// display; the font changes through the toolkit's font dialog, the colour
 /// through its colour dialog, and each confirmed dialog writes to the font
 /// description at once (an attributes dialog closed with Cancel keeps it).
-class EVALON_UI_EXPORT CEVFontInfoPanel : public wxPanel
+class EVALON_ATTRIBUTES_EXPORT CEVFontInfoPanel : public wxPanel
 {
 public:
     /// Identifiers of the page's controls.

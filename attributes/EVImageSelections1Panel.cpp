@@ -13,8 +13,7 @@ const CEVImageSelections1Panel::SImageRow CEVImageSelections1Panel::kRows[kNumRo
      eCongratulationsBackgroundBrowseID},
 };
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(CEVImageSelections1Panel, CEVImageSelectionsPanelBase)
+wxBEGIN_EVENT_TABLE(CEVImageSelections1Panel, wxPanel)
     EVT_BUTTON(eQuestionBackgroundBrowseID, CEVImageSelections1Panel::OnQuestionBackground)
     EVT_BUTTON(eAnswerButtonColdBrowseID, CEVImageSelections1Panel::OnAnswerButtonCold)
     EVT_BUTTON(eAnswerButtonHotBrowseID, CEVImageSelections1Panel::OnAnswerButtonHot)
@@ -23,11 +22,10 @@ wxBEGIN_EVENT_TABLE(CEVImageSelections1Panel, CEVImageSelectionsPanelBase)
     EVT_BUTTON(eReviewBackgroundBrowseID, CEVImageSelections1Panel::OnReviewBackground)
     EVT_BUTTON(eCongratulationsBackgroundBrowseID, CEVImageSelections1Panel::OnCongratulationsBackground)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CEVImageSelections1Panel::CEVImageSelections1Panel(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                                                    const wxSize& size, long style, const wxString& name)
-    : CEVImageSelectionsPanelBase(parent, id, pos, size, style, name)
+    : wxPanel(parent, id, pos, size, style, name)
 {
     zeroInit();
     createControls();
@@ -37,61 +35,86 @@ CEVImageSelections1Panel::~CEVImageSelections1Panel() = default;
 
 void CEVImageSelections1Panel::zeroInit()
 {
-    CEVImageSelectionsPanelBase::zeroInit();
-    for (unsigned row = 0; row < kNumRows; ++row)
-    {
-        m_labels[row] = nullptr;
-        m_rowControls[row] = SRowControls{nullptr, nullptr};
-    }
+    m_imageSelections = nullptr;
+    CImageSelectionRows::zeroInit(m_controlMap, kNumRows, m_labels, m_rowControls);
 }
 
 bool CEVImageSelections1Panel::createControls()
 {
-    createRowControls(kRows, kNumRows, m_labels, m_rowControls);
+    CImageSelectionRows::createRowControls(this, kRows, kNumRows, m_labels, m_rowControls);
     if (!initializeControlsMapArray())
         return false;
-    layoutRows();
+    CImageSelectionRows::layoutRows(this, m_controlMap);
     return true;
 }
 
 bool CEVImageSelections1Panel::initializeControlsMapArray()
 {
-    mapRows(kRows, kNumRows, m_labels, m_rowControls);
+    CImageSelectionRows::mapRows(m_controlMap, kRows, kNumRows, m_labels, m_rowControls);
+    return true;
+}
+
+bool CEVImageSelections1Panel::initialize(CEVImageSelections* imageSelections)
+{
+    m_imageSelections = imageSelections;
+    TransferDataToWindow();
+    return true;
+}
+
+bool CEVImageSelections1Panel::TransferDataToWindow()
+{
+    CImageSelectionRows::show(m_controlMap, m_imageSelections);
+    return updateControls();
+}
+
+bool CEVImageSelections1Panel::TransferDataFromWindow()
+{
+    CImageSelectionRows::store(m_controlMap, m_imageSelections);
+    return updateControls();
+}
+
+bool CEVImageSelections1Panel::browseForFile(const wxString& currentPath, wxString& chosenPath)
+{
+    return CImageSelectionRows::browseForFile(this, currentPath, chosenPath);
+}
+
+bool CEVImageSelections1Panel::updateControls()
+{
     return true;
 }
 
 // Each button browses for its own row; the control map holds the rows in table order.
 void CEVImageSelections1Panel::OnQuestionBackground(wxCommandEvent&)
 {
-    browseRow(0);
+    CImageSelectionRows::browseRow(this, m_controlMap[0]);
 }
 
 void CEVImageSelections1Panel::OnAnswerButtonCold(wxCommandEvent&)
 {
-    browseRow(1);
+    CImageSelectionRows::browseRow(this, m_controlMap[1]);
 }
 
 void CEVImageSelections1Panel::OnAnswerButtonHot(wxCommandEvent&)
 {
-    browseRow(2);
+    CImageSelectionRows::browseRow(this, m_controlMap[2]);
 }
 
 void CEVImageSelections1Panel::OnAnswerButtonChecked(wxCommandEvent&)
 {
-    browseRow(3);
+    CImageSelectionRows::browseRow(this, m_controlMap[3]);
 }
 
 void CEVImageSelections1Panel::OnAnswersSubmittalBackground(wxCommandEvent&)
 {
-    browseRow(4);
+    CImageSelectionRows::browseRow(this, m_controlMap[4]);
 }
 
 void CEVImageSelections1Panel::OnReviewBackground(wxCommandEvent&)
 {
-    browseRow(5);
+    CImageSelectionRows::browseRow(this, m_controlMap[5]);
 }
 
 void CEVImageSelections1Panel::OnCongratulationsBackground(wxCommandEvent&)
 {
-    browseRow(6);
+    CImageSelectionRows::browseRow(this, m_controlMap[6]);
 }

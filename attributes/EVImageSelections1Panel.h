@@ -1,11 +1,16 @@
 #pragma once
 
-#include "EvalonUiExport.h"
-#include "attributes/EVImageSelectionsPanelBase.h"
+#include "attributes/EVImageSelectionsPanelControlMap.h"
+#include "attributes/EvalonAttributesExport.h"
+#include "attributes/ImageSelectionRows.h"
+
+#include <wx/panel.h>
+
+class wxStaticText;
 
 /// The "Image Selections 1" page of the attributes notebook: the backgrounds of the question, submit, review
 /// and congratulations pages and the three images of an answer button.
-class EVALON_UI_EXPORT CEVImageSelections1Panel : public CEVImageSelectionsPanelBase
+class EVALON_ATTRIBUTES_EXPORT CEVImageSelections1Panel : public wxPanel
 {
 public:
     /// Identifiers of each row's path box and browse button.
@@ -33,13 +38,30 @@ public:
                              long style = wxTAB_TRAVERSAL, const wxString& name = "panel");
     ~CEVImageSelections1Panel() override;
 
+    /// Stores the edited object (owned by the caller) and fills the rows from it.
+    bool initialize(CEVImageSelections* imageSelections);
+
+    /// Shows each row's stored (relative) path, or writes every path box
+    /// into the image selections and resolves the absolute paths anew. Only
+    /// TransferDataFromWindow writes, so Cancel leaves the paths as they were.
+    ///@{
+    bool TransferDataToWindow() override;
+    bool TransferDataFromWindow() override;
+    ///@}
+
 private:
+    using SImageRow = CImageSelectionRows::SImageRow;
+    using SRowControls = CImageSelectionRows::SRowControls;
+
     static const unsigned kNumRows = 7;
     static const SImageRow kRows[kNumRows];
 
     void zeroInit();
     bool createControls();
     bool initializeControlsMapArray();
+    bool browseForFile(const wxString& currentPath, wxString& chosenPath);
+    // Changes nothing; kept as the page's step after each transfer.
+    bool updateControls();
 
     void OnQuestionBackground(wxCommandEvent& event);
     void OnAnswerButtonCold(wxCommandEvent& event);
@@ -49,6 +71,10 @@ private:
     void OnReviewBackground(wxCommandEvent& event);
     void OnCongratulationsBackground(wxCommandEvent& event);
 
+    CEVImageSelections* m_imageSelections;
+    // As many slots as there are images, not indexed by image: the rows fill
+    // them from the first, and the first slot without a label ends them.
+    CEVImageSelectionsPanelControlMap m_controlMap[CEVImageSelections::kNumImages];
     wxStaticText* m_labels[kNumRows];
     SRowControls m_rowControls[kNumRows];
 

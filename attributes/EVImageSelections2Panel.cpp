@@ -10,8 +10,7 @@ const CEVImageSelections2Panel::SImageRow CEVImageSelections2Panel::kRows[kNumRo
     {CEVImageSelections::eSubmitHot, eSubmitHotPathID, eSubmitHotBrowseID},
 };
 
-// clang-format off
-wxBEGIN_EVENT_TABLE(CEVImageSelections2Panel, CEVImageSelectionsPanelBase)
+wxBEGIN_EVENT_TABLE(CEVImageSelections2Panel, wxPanel)
     EVT_BUTTON(ePreviousColdBrowseID, CEVImageSelections2Panel::OnPreviousCold)
     EVT_BUTTON(ePreviousHotBrowseID, CEVImageSelections2Panel::OnPreviousHot)
     EVT_BUTTON(eNextColdBrowseID, CEVImageSelections2Panel::OnNextCold)
@@ -19,11 +18,10 @@ wxBEGIN_EVENT_TABLE(CEVImageSelections2Panel, CEVImageSelectionsPanelBase)
     EVT_BUTTON(eSubmitColdBrowseID, CEVImageSelections2Panel::OnSubmitCold)
     EVT_BUTTON(eSubmitHotBrowseID, CEVImageSelections2Panel::OnSubmitHot)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CEVImageSelections2Panel::CEVImageSelections2Panel(wxWindow* parent, wxWindowID id, const wxPoint& pos,
                                                    const wxSize& size, long style, const wxString& name)
-    : CEVImageSelectionsPanelBase(parent, id, pos, size, style, name)
+    : wxPanel(parent, id, pos, size, style, name)
 {
     zeroInit();
     createControls();
@@ -33,56 +31,81 @@ CEVImageSelections2Panel::~CEVImageSelections2Panel() = default;
 
 void CEVImageSelections2Panel::zeroInit()
 {
-    CEVImageSelectionsPanelBase::zeroInit();
-    for (unsigned row = 0; row < kNumRows; ++row)
-    {
-        m_labels[row] = nullptr;
-        m_rowControls[row] = SRowControls{nullptr, nullptr};
-    }
+    m_imageSelections = nullptr;
+    CImageSelectionRows::zeroInit(m_controlMap, kNumRows, m_labels, m_rowControls);
 }
 
 bool CEVImageSelections2Panel::createControls()
 {
-    createRowControls(kRows, kNumRows, m_labels, m_rowControls);
+    CImageSelectionRows::createRowControls(this, kRows, kNumRows, m_labels, m_rowControls);
     if (!initializeControlsMapArray())
         return false;
-    layoutRows();
+    CImageSelectionRows::layoutRows(this, m_controlMap);
     return true;
 }
 
 bool CEVImageSelections2Panel::initializeControlsMapArray()
 {
-    mapRows(kRows, kNumRows, m_labels, m_rowControls);
+    CImageSelectionRows::mapRows(m_controlMap, kRows, kNumRows, m_labels, m_rowControls);
+    return true;
+}
+
+bool CEVImageSelections2Panel::initialize(CEVImageSelections* imageSelections)
+{
+    m_imageSelections = imageSelections;
+    TransferDataToWindow();
+    return true;
+}
+
+bool CEVImageSelections2Panel::TransferDataToWindow()
+{
+    CImageSelectionRows::show(m_controlMap, m_imageSelections);
+    return updateControls();
+}
+
+bool CEVImageSelections2Panel::TransferDataFromWindow()
+{
+    CImageSelectionRows::store(m_controlMap, m_imageSelections);
+    return updateControls();
+}
+
+bool CEVImageSelections2Panel::browseForFile(const wxString& currentPath, wxString& chosenPath)
+{
+    return CImageSelectionRows::browseForFile(this, currentPath, chosenPath);
+}
+
+bool CEVImageSelections2Panel::updateControls()
+{
     return true;
 }
 
 // Each button browses for its own row; the control map holds the rows in table order.
 void CEVImageSelections2Panel::OnPreviousCold(wxCommandEvent&)
 {
-    browseRow(0);
+    CImageSelectionRows::browseRow(this, m_controlMap[0]);
 }
 
 void CEVImageSelections2Panel::OnPreviousHot(wxCommandEvent&)
 {
-    browseRow(1);
+    CImageSelectionRows::browseRow(this, m_controlMap[1]);
 }
 
 void CEVImageSelections2Panel::OnNextCold(wxCommandEvent&)
 {
-    browseRow(2);
+    CImageSelectionRows::browseRow(this, m_controlMap[2]);
 }
 
 void CEVImageSelections2Panel::OnNextHot(wxCommandEvent&)
 {
-    browseRow(3);
+    CImageSelectionRows::browseRow(this, m_controlMap[3]);
 }
 
 void CEVImageSelections2Panel::OnSubmitCold(wxCommandEvent&)
 {
-    browseRow(4);
+    CImageSelectionRows::browseRow(this, m_controlMap[4]);
 }
 
 void CEVImageSelections2Panel::OnSubmitHot(wxCommandEvent&)
 {
-    browseRow(5);
+    CImageSelectionRows::browseRow(this, m_controlMap[5]);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "attributes/EvalonAttributesExport.h"
 #include "external/data/EVImageSelections.h"
 
 class wxButton;
@@ -10,7 +10,7 @@ class wxTextCtrl;
 /// Binds the controls of one row of an image page to the image the row edits.
 /// The controls belong to the page; the map only points at them. A map whose
 /// label is null ends a page's list of rows.
-struct EVALON_UI_EXPORT CEVImageSelectionsPanelControlMap
+struct EVALON_ATTRIBUTES_EXPORT CEVImageSelectionsPanelControlMap
 {
     /// An empty slot, which ends a list of rows.
     CEVImageSelectionsPanelControlMap();

@@ -98,19 +98,10 @@ void BM_ReloadAndShow(benchmark::State& state)
 // Medians of five runs of at least a second each. The times per row are of
 // processor time: on a shared machine the wall clock also counts the time
 // other programs had the processor, and the X server's share.
-BENCHMARK(BM_ReloadListCtrl)
-    ->Arg(100)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(1.0)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
-BENCHMARK(BM_ReloadAndShow)
-    ->Arg(100)
-    ->Arg(1000)
-    ->Arg(10000)
-    ->Unit(benchmark::kMillisecond)
-    ->MinTime(1.0)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly(true);
+static void listSizes(benchmark::internal::Benchmark* run)
+{
+    run->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->MinTime(1.0)->Repetitions(5);
+    run->ReportAggregatesOnly(true);
+}
+BENCHMARK(BM_ReloadListCtrl)->Apply(listSizes);
+BENCHMARK(BM_ReloadAndShow)->Apply(listSizes);

@@ -12,7 +12,8 @@ set(EVALON_INSTALL_SAMPLEDIR ${CMAKE_INSTALL_DATADIR}/evalon-ui/sample)
 # Every library made by evalon_add_library.
 get_property(evalon_libraries GLOBAL PROPERTY EVALON_INSTALLED_LIBRARIES)
 
-install(TARGETS ${evalon_libraries} EXPORT EvalonUITargets
+# evalon_ui, the umbrella over the library's folders, has no files of its own.
+install(TARGETS ${evalon_libraries} evalon_ui EXPORT EvalonUITargets
         LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
         ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
 

@@ -60,6 +60,12 @@ function(evalon_add_library name)
     add_library(${target} SHARED ${ARG_UNPARSED_ARGUMENTS})
     add_library(evalon::${name} ALIAS ${target})
     evalon_configure_target(${target})
+    # Every symbol a library uses must come from what it links: an include
+    # that crosses the layering of docs/architecture.md fails here, not in a
+    # host. (The sanitizer runtime is the host's, so not with sanitizers.)
+    if(NOT EVALON_SANITIZE)
+        target_link_options(${target} PRIVATE -Wl,--no-undefined)
+    endif()
     set_target_properties(${target} PROPERTIES
         EXPORT_NAME ${name}
         VERSION ${PROJECT_VERSION}

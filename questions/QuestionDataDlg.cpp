@@ -5,7 +5,6 @@
 #include <wx/button.h>
 #include <wx/sizer.h>
 
-// clang-format off
 // (clang-format reads the table's closing macro as an unfinished statement and
 // would run it into the constructor.)
 // No entries: OK and Cancel keep the toolkit's standard handling.
@@ -19,7 +18,6 @@ CQuestionDataDlg::CQuestionDataDlg(wxWindow* parent, int id, const wxString& tit
     zeroInit();
     createControls();
 }
-// clang-format on
 
 CQuestionDataDlg::~CQuestionDataDlg() = default;
 

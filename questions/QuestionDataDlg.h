@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "questions/EvalonQuestionsExport.h"
 
 #include <wx/dialog.h>
 
@@ -13,7 +13,7 @@ class wxButton;
 /// validates and calls TransferDataFromWindow, which writes every field into the
 /// question; Cancel or the close box write nothing. The dialog keeps no pointer
 /// to the question: the panel holds it.
-class EVALON_UI_EXPORT CQuestionDataDlg : public wxDialog
+class EVALON_QUESTIONS_EXPORT CQuestionDataDlg : public wxDialog
 {
 public:
     /// The defaults are the ones the library opens the dialog with.

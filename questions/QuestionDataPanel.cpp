@@ -56,13 +56,13 @@ bool isSingleAnswerCategory(int category)
 
 } // namespace
 
-// clang-format off
 // (clang-format reads the table's closing macro as an unfinished statement and
 // would run it into the constructor.)
 wxBEGIN_EVENT_TABLE(CQuestionDataPanel, wxPanel)
     EVT_CHOICE(kNumAnswersChoiceId, CQuestionDataPanel::OnNumAnswersChanged)
     EVT_CHOICE(kCategoryTypeChoiceId, CQuestionDataPanel::OnCategoryTypeChanged)
-    EVT_COMMAND_RANGE(kFirstCheckBoxId, kLastCheckBoxId, wxEVT_CHECKBOX, CQuestionDataPanel::OnCheckBoxClicked)
+    EVT_COMMAND_RANGE(kFirstCheckBoxId, kLastCheckBoxId, wxEVT_CHECKBOX,
+                      CQuestionDataPanel::OnCheckBoxClicked)
 wxEND_EVENT_TABLE()
 
 CQuestionDataPanel::CQuestionDataPanel(wxWindow* parent, int id, const wxPoint& pos, const wxSize& size,
@@ -72,7 +72,6 @@ CQuestionDataPanel::CQuestionDataPanel(wxWindow* parent, int id, const wxPoint& 
     zeroInit();
     createControls();
 }
-// clang-format on
 
 CQuestionDataPanel::~CQuestionDataPanel()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "questions/EvalonQuestionsExport.h"
 
 #include <wx/panel.h>
 
@@ -34,7 +34,7 @@ class wxTextCtrl;
 /// first two answers and fixes the count at 2; categories 0 and 1 hold at most
 /// one correct answer. Pairs beyond the count are disabled and their boxes
 /// cleared, but their texts stay in the controls (they are not stored).
-class EVALON_UI_EXPORT CQuestionDataPanel : public wxPanel
+class EVALON_QUESTIONS_EXPORT CQuestionDataPanel : public wxPanel
 {
 public:
     /// The numbers of answers the author can choose from, and the one shown

@@ -54,29 +54,32 @@ const char* anchorText(SPlotShape::eAnchor anchor)
     default: return "start";
     }
 }
+
+// A shape of `kind` at (x, y) in `colour`; each kind adds what else it needs.
+SPlotShape shapeAt(SPlotShape::eKind kind, double x, double y, std::uint32_t colour)
+{
+    SPlotShape shape;
+    shape.m_kind = kind;
+    shape.m_x = x;
+    shape.m_y = y;
+    shape.m_colour = colour;
+    return shape;
+}
 } // namespace
 
 void CPlotScene::addRectangle(double x, double y, double x2, double y2, std::uint32_t colour)
 {
-    SPlotShape shape;
-    shape.m_kind = SPlotShape::eRectangle;
-    shape.m_x = std::min(x, x2);
-    shape.m_y = std::min(y, y2);
+    SPlotShape shape = shapeAt(SPlotShape::eRectangle, std::min(x, x2), std::min(y, y2), colour);
     shape.m_x2 = std::max(x, x2);
     shape.m_y2 = std::max(y, y2);
-    shape.m_colour = colour;
     m_shapes.push_back(shape);
 }
 
 void CPlotScene::addLine(double x, double y, double x2, double y2, std::uint32_t colour, double width, bool dashed)
 {
-    SPlotShape shape;
-    shape.m_kind = SPlotShape::eLine;
-    shape.m_x = x;
-    shape.m_y = y;
+    SPlotShape shape = shapeAt(SPlotShape::eLine, x, y, colour);
     shape.m_x2 = x2;
     shape.m_y2 = y2;
-    shape.m_colour = colour;
     shape.m_lineWidth = width;
     shape.m_dashed = dashed;
     m_shapes.push_back(shape);
@@ -85,15 +88,11 @@ void CPlotScene::addLine(double x, double y, double x2, double y2, std::uint32_t
 void CPlotScene::addText(double x, double baseline, const std::string& text, SPlotShape::eAnchor anchor,
                          double fontSize, bool bold, std::uint32_t colour)
 {
-    SPlotShape shape;
-    shape.m_kind = SPlotShape::eText;
-    shape.m_x = x;
-    shape.m_y = baseline;
+    SPlotShape shape = shapeAt(SPlotShape::eText, x, baseline, colour);
     shape.m_text = text;
     shape.m_anchor = anchor;
     shape.m_fontSize = fontSize;
     shape.m_bold = bold;
-    shape.m_colour = colour;
     m_shapes.push_back(shape);
 }
 

@@ -13,20 +13,20 @@
 
 #include <cstdint>
 
-// clang-format off
 wxBEGIN_EVENT_TABLE(CAssessmentViewPanelBase, wxPanel)
     EVT_ERASE_BACKGROUND(CAssessmentViewPanelBase::OnEraseBackground)
     EVT_SIZE(CAssessmentViewPanelBase::OnSize)
-    EVT_COMMAND_RANGE(CAssessmentViewPanelBase::kFirstAnswerButtonID, CAssessmentViewPanelBase::kLastAnswerButtonID,
-                      wxEVT_BUTTON, CAssessmentViewPanelBase::OnAnswerButtonClicked)
+    EVT_COMMAND_RANGE(CAssessmentViewPanelBase::kFirstAnswerButtonID,
+                      CAssessmentViewPanelBase::kLastAnswerButtonID, wxEVT_BUTTON,
+                      CAssessmentViewPanelBase::OnAnswerButtonClicked)
     EVT_BUTTON(CAssessmentViewPanelBase::kPreviousButtonID, CAssessmentViewPanelBase::OnPreviousButtonClicked)
-    EVT_UPDATE_UI(CAssessmentViewPanelBase::kPreviousButtonID, CAssessmentViewPanelBase::OnPreviousButtonUpdateUI)
+    EVT_UPDATE_UI(CAssessmentViewPanelBase::kPreviousButtonID,
+                  CAssessmentViewPanelBase::OnPreviousButtonUpdateUI)
     EVT_BUTTON(CAssessmentViewPanelBase::kNextButtonID, CAssessmentViewPanelBase::OnNextButtonClicked)
     EVT_UPDATE_UI(CAssessmentViewPanelBase::kNextButtonID, CAssessmentViewPanelBase::OnNextButtonUpdateUI)
     EVT_BUTTON(CAssessmentViewPanelBase::kSubmitButtonID, CAssessmentViewPanelBase::OnSubmitButtonClicked)
     EVT_UPDATE_UI(CAssessmentViewPanelBase::kSubmitButtonID, CAssessmentViewPanelBase::OnSubmitButtonUpdateUI)
 wxEND_EVENT_TABLE()
-// clang-format on
 
 CAssessmentViewPanelBase::CAssessmentViewPanelBase(wxWindow* parent, int id, const wxPoint& pos,
                                                    const wxSize& size, long style)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "views/EvalonViewsExport.h"
 #include "external/data/EVImageSelections.h"
 #include "views/ControlSlot.h"
 #include "views/QuestionPageControls.h"
@@ -22,7 +22,7 @@ class wxTopLevelWindow;
 /// answers the navigation buttons and supplies the pictures. The panel shows no
 /// navigation button itself: the host shows the ones it wants (identifiers
 /// kPreviousButtonID, kNextButtonID, kSubmitButtonID) after each page operation.
-class EVALON_UI_EXPORT CAssessmentViewPanelBase : public wxPanel
+class EVALON_VIEWS_EXPORT CAssessmentViewPanelBase : public wxPanel
 {
 public:
     /// The layout a resize re-applies; the host sets it for the page it shows.
@@ -37,8 +37,8 @@ public:
     /// The margins, in pixels, of the hand-made layout: around the page and
     /// between controls.
     ///@{
-    static const unsigned kOutsidePixelMargin = 50;
-    static const unsigned kInterControlPixelMargin = 20;
+    static const unsigned kOutsidePixelMargin = CQuestionPageControls::kOutsidePixelMargin;
+    static const unsigned kInterControlPixelMargin = CQuestionPageControls::kInterControlPixelMargin;
     ///@}
 
     /// The identifiers of the buttons: the ten answers, then the navigation

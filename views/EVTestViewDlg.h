@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "views/EvalonViewsExport.h"
 
 #include <wx/dialog.h>
 
@@ -11,7 +11,7 @@ class CQuestionData;
 /// The preview of one question as a test taker will see it, filling a
 /// maximized dialog. The caller creates one per preview with the defaults,
 /// calls initialize() and shows it modally; nothing is read back.
-class EVALON_UI_EXPORT CEVTestViewDlg : public wxDialog
+class EVALON_VIEWS_EXPORT CEVTestViewDlg : public wxDialog
 {
 public:
     /// The defaults are the ones the library opens the preview with.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EvalonUiExport.h"
+#include "views/EvalonViewsExport.h"
 #include "views/ControlSlot.h"
 #include "views/QuestionPageControls.h"
 
@@ -17,14 +17,14 @@ class wxTopLevelWindow;
 /// attributes' image selections (their absolute paths must be current), answer
 /// clicks follow the test taker's rules, and the previous, next and submit
 /// buttons are shown but do nothing. Nothing the author clicks is kept.
-class EVALON_UI_EXPORT CEVTestViewPanel : public wxPanel
+class EVALON_VIEWS_EXPORT CEVTestViewPanel : public wxPanel
 {
 public:
     /// The margins, in pixels, of the hand-made layout, as on the test
     /// taker's panel.
     ///@{
-    static const unsigned kOutsidePixelMargin = 50;
-    static const unsigned kInterControlPixelMargin = 20;
+    static const unsigned kOutsidePixelMargin = CQuestionPageControls::kOutsidePixelMargin;
+    static const unsigned kInterControlPixelMargin = CQuestionPageControls::kInterControlPixelMargin;
     ///@}
 
     /// The identifiers of the ten answer buttons and the three navigation

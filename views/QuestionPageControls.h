@@ -28,6 +28,11 @@ public:
     static const unsigned kNextSlot = 12;
     static const unsigned kSubmitSlot = 13;
     static const unsigned kNumSlots = 14;
+    // The two margins of every presentation panel's hand-made layout, in
+    // pixels: around the page and between controls. Each panel repeats them
+    // under its own name, which hosts use.
+    static const unsigned kOutsidePixelMargin = 50;
+    static const unsigned kInterControlPixelMargin = 20;
 
     using ImageIDs = std::array<CEVImageSelections::imageID, 3>;
     // Fills `image` with the picture for an identifier; false when it cannot.

@@ -8,15 +8,10 @@
 namespace
 {
 
-enum
-{
-    kList = 10,
-    kCreate,
-    kRemove,
-    kViewDetails,
-    kMoveUp,
-    kMoveDown
-};
+using Panel = CAssessmentMgrPanel;
+// The identifiers the panel's design fixes: the list 10, the buttons from 11 on.
+static_assert(Panel::kListCtrlID == 10 && Panel::kCreateButtonID == 11 && Panel::kRemoveButtonID == 12 &&
+              Panel::kViewDetailsButtonID == 13 && Panel::kMoveUpButtonID == 14 && Panel::kMoveDownButtonID == 15);
 
 const wxString kFileNameNeeded =
     "A file name must be entered to successfully complete the addition of the "
@@ -51,7 +46,7 @@ protected:
         frame = new wxFrame(nullptr, wxID_ANY, "Questions");
         panel = new CAssessmentMgrPanel(frame);
         frame->Show();
-        list = evtest::findControl<wxListCtrl>(panel, kList);
+        list = evtest::findControl<wxListCtrl>(panel, Panel::kListCtrlID);
     }
     // Before the assessment the panel points to goes.
     void TearDown() override
@@ -80,8 +75,8 @@ protected:
     std::string enabled()
     {
         std::string result;
-        for (int id = kCreate; id <= kMoveDown; ++id)
-            result += panel->FindWindow(id)->IsEnabled() ? "CRVUD"[id - kCreate] : '-';
+        for (int id = Panel::kCreateButtonID; id <= Panel::kMoveDownButtonID; ++id)
+            result += panel->FindWindow(id)->IsEnabled() ? "CRVUD"[id - Panel::kCreateButtonID] : '-';
         return result;
     }
     bool rebuiltWithoutSelection() { return list->GetSelectedItemCount() == 0 && enabled() == "C----"; }
@@ -127,25 +122,25 @@ TEST_F(AssessmentMgrPanelTest, HeadingsRowsAndButtonsFollowTheAssessmentAndTheSe
 TEST_F(AssessmentMgrPanelTest, MovesAndRemovalRebuildTheListWithoutSelection)
 {
     show({"A", "B", "C"});
-    for (int id : {kRemove, kMoveUp, kMoveDown, kViewDetails}) // nothing selected: nothing happens
+    for (int id : {Panel::kRemoveButtonID, Panel::kMoveUpButtonID, Panel::kMoveDownButtonID, Panel::kViewDetailsButtonID}) // nothing selected: nothing happens
         click(id);
     EXPECT_EQ(column(1), (std::vector<wxString>{"A", "B", "C"}));
 
     evtest::selectListItem(list, 2);
-    click(kMoveUp);
+    click(Panel::kMoveUpButtonID);
     EXPECT_EQ(column(1), (std::vector<wxString>{"A", "C", "B"}));
     EXPECT_EQ(mgr.getDataAtIndex(1)->m_questionID, ids[2]);
     EXPECT_TRUE(rebuiltWithoutSelection());
 
     evtest::selectListItem(list, 0);
-    click(kMoveDown);
+    click(Panel::kMoveDownButtonID);
     EXPECT_EQ(column(1), (std::vector<wxString>{"C", "A", "B"}));
     EXPECT_TRUE(rebuiltWithoutSelection());
 
     for (long row : {2, 0})
     {
         evtest::selectListItem(list, row);
-        click(kRemove);
+        click(Panel::kRemoveButtonID);
         EXPECT_TRUE(rebuiltWithoutSelection());
     }
     EXPECT_EQ(column(1), std::vector<wxString>{"A"});
@@ -163,7 +158,7 @@ TEST_F(AssessmentMgrPanelTest, ViewDetailsAndActivationOpenTheSelectedEntry)
         return evtest::pressDialogButton(dlg, wxID_OK);
     };
     evtest::selectListItem(list, 1);
-    wxTEST_DIALOG(click(kViewDetails), CExpectDialog<CEVAssessmentMgrDataDlg>(entryDialog));
+    wxTEST_DIALOG(click(Panel::kViewDetailsButtonID), CExpectDialog<CEVAssessmentMgrDataDlg>(entryDialog));
     EXPECT_TRUE(rebuiltWithoutSelection());
     evtest::selectListItem(list, 1);
     wxTEST_DIALOG(evtest::activateListItem(list, 1), CExpectDialog<CEVAssessmentMgrDataDlg>(entryDialog));
@@ -176,7 +171,7 @@ TEST_F(AssessmentMgrPanelTest, AddingWritesTheQuestionFileAndListsTheNewEntry)
     const wxString chosen = path("new question.itm");
     // Leading blanks are text. Two declined file choices, each answered OK,
     // then a file: the explanation comes once.
-    wxTEST_DIALOG(click(kCreate), editQuestion("  Which moon is largest?"), explanation(), fileChoice(""),
+    wxTEST_DIALOG(click(Panel::kCreateButtonID), editQuestion("  Which moon is largest?"), explanation(), fileChoice(""),
                   expectMessage(kFileNameNeeded, wxID_OK, "Invalid File Name"), fileChoice(""),
                   expectMessage(kFileNameNeeded, wxID_OK), fileChoice(chosen));
 
@@ -195,19 +190,19 @@ TEST_F(AssessmentMgrPanelTest, AddingThatStopsOrCannotWriteTheFileAddsNoEntry)
 {
     show({"A"});
     evtest::selectListItem(list, 0);
-    wxTEST_DIALOG(click(kCreate), editQuestion("Which moon?", wxID_CANCEL));
+    wxTEST_DIALOG(click(Panel::kCreateButtonID), editQuestion("Which moon?", wxID_CANCEL));
     wxTEST_DIALOG(
-        click(kCreate), editQuestion(" \n\t \n "),
+        click(Panel::kCreateButtonID), editQuestion(" \n\t \n "),
         expectMessage("The question field was empty.  Adding an empty question is not a valid option.",
                       wxID_OK, "Message"));
-    wxTEST_DIALOG(click(kCreate), editQuestion("Which moon?"), explanation(), fileChoice(""),
+    wxTEST_DIALOG(click(Panel::kCreateButtonID), editQuestion("Which moon?"), explanation(), fileChoice(""),
                   expectMessage(kFileNameNeeded, wxID_CANCEL));
     EXPECT_EQ(mgr.getQuestionDataMgr()->getCount(), 1u);
 
     // A name longer than the file system allows (the file dialog takes no
     // path below a regular file). The question is registered first.
     const wxString tooLong = path(wxString('q', 300) + ".itm");
-    wxTEST_DIALOG(click(kCreate), editQuestion("Which moon?"), explanation(), fileChoice(tooLong));
+    wxTEST_DIALOG(click(Panel::kCreateButtonID), editQuestion("Which moon?"), explanation(), fileChoice(tooLong));
     ASSERT_EQ(mgr.getQuestionDataMgr()->getCount(), 2u);
     EXPECT_EQ(mgr.getQuestionDataMgr()->getQuestionDataForID(ids[0] + 1)->getFileNameReference(), tooLong);
 

@@ -12,10 +12,10 @@
 namespace
 {
 
-const int kListID = 10;
-const int kCreateID = 11;
-const int kRemoveID = 12;
-const int kViewDetailsID = 13;
+using Panel = CAssessmentsMgrPanel;
+// The identifiers the panel's design fixes: the list 10, the buttons from 11 on.
+static_assert(Panel::kListCtrlID == 10 && Panel::kCreateButtonID == 11 && Panel::kRemoveButtonID == 12 &&
+              Panel::kViewDetailsButtonID == 13);
 
 class AssessmentsMgrPanelTest : public evtest::CTempDirTest
 {
@@ -26,7 +26,7 @@ protected:
         m_frame = new wxFrame(nullptr, wxID_ANY, "Assessments");
         m_panel = new CAssessmentsMgrPanel(m_frame);
         m_frame->Show();
-        m_list = evtest::findControl<wxListCtrl>(m_panel, kListID);
+        m_list = evtest::findControl<wxListCtrl>(m_panel, Panel::kListCtrlID);
     }
     void TearDown() override
     {
@@ -58,8 +58,8 @@ protected:
     wxButton* button(int id) { return evtest::findControl<wxButton>(m_panel, id); }
     bool onlyCreateEnabled()
     {
-        return button(kCreateID)->IsEnabled() && !button(kRemoveID)->IsEnabled() &&
-               !button(kViewDetailsID)->IsEnabled() && m_list->GetSelectedItemCount() == 0;
+        return button(Panel::kCreateButtonID)->IsEnabled() && !button(Panel::kRemoveButtonID)->IsEnabled() &&
+               !button(Panel::kViewDetailsButtonID)->IsEnabled() && m_list->GetSelectedItemCount() == 0;
     }
     // The entry dialog must open on `path`; it is closed with OK.
     CExpectDialog<CAssessmentsMgrDataDlg> expectEntryDialog(const wxString& path)
@@ -111,16 +111,16 @@ TEST_F(AssessmentsMgrPanelTest, RowsShowPositionsAndFileNames)
 TEST_F(AssessmentsMgrPanelTest, SelectionEnablesRemoveWhichRenumbersTheRows)
 {
     showFiles({"a.eva", "b.eva", "c.eva"});
-    evtest::clickButton(button(kRemoveID)); // nothing selected: nothing removed
+    evtest::clickButton(button(Panel::kRemoveButtonID)); // nothing selected: nothing removed
     EXPECT_EQ(m_mgr.getCount(), 3);
 
     evtest::selectListItem(m_list, 1);
     evtest::selectListItem(m_list, 1, false);
     EXPECT_TRUE(onlyCreateEnabled());
     evtest::selectListItem(m_list, 0);
-    EXPECT_TRUE(button(kRemoveID)->IsEnabled());
-    EXPECT_TRUE(button(kViewDetailsID)->IsEnabled());
-    evtest::clickButton(button(kRemoveID));
+    EXPECT_TRUE(button(Panel::kRemoveButtonID)->IsEnabled());
+    EXPECT_TRUE(button(Panel::kViewDetailsButtonID)->IsEnabled());
+    evtest::clickButton(button(Panel::kRemoveButtonID));
     EXPECT_EQ(m_mgr.getCount(), 2);
     EXPECT_EQ(column(0), (std::vector<wxString>{"0", "1"}));
     EXPECT_EQ(column(1), (std::vector<wxString>{"b.eva", "c.eva"}));
@@ -130,8 +130,8 @@ TEST_F(AssessmentsMgrPanelTest, SelectionEnablesRemoveWhichRenumbersTheRows)
 TEST_F(AssessmentsMgrPanelTest, CreateListsANewAssessmentFile)
 {
     showFiles({});
-    evtest::clickButton(button(kCreateID));
-    evtest::clickButton(button(kCreateID));
+    evtest::clickButton(button(Panel::kCreateButtonID));
+    evtest::clickButton(button(Panel::kCreateButtonID));
     ASSERT_EQ(m_mgr.getCount(), 2);
     ASSERT_EQ(m_list->GetItemCount(), 2);
     for (int row = 0; row < 2; ++row)
@@ -147,10 +147,10 @@ TEST_F(AssessmentsMgrPanelTest, CreateListsANewAssessmentFile)
 TEST_F(AssessmentsMgrPanelTest, ViewDetailsAndActivationOpenTheEntryDialogForTheSelectedRow)
 {
     const std::vector<wxString> paths = showFiles({"a.eva", "my folder/b.eva", "c.eva"});
-    evtest::clickButton(button(kViewDetailsID)); // nothing selected: no dialog
+    evtest::clickButton(button(Panel::kViewDetailsButtonID)); // nothing selected: no dialog
 
     evtest::selectListItem(m_list, 1);
-    wxTEST_DIALOG(evtest::clickButton(button(kViewDetailsID)), expectEntryDialog(paths[1]));
+    wxTEST_DIALOG(evtest::clickButton(button(Panel::kViewDetailsButtonID)), expectEntryDialog(paths[1]));
     EXPECT_EQ(m_list->GetItemCount(), 3);
     EXPECT_TRUE(onlyCreateEnabled());
     evtest::selectListItem(m_list, 2);

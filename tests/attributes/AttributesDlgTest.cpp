@@ -84,13 +84,14 @@ TEST_F(AttributesDlgTest, OpensOnTheFontPageAboveCancelAndOkAtTheRightAndWithout
         EXPECT_EQ(rightMargin(notebook), 10);
 
         // Made wider, the dialog keeps the notebook and the buttons at its
-        // edges and gives the path boxes the room.
+        // edges; the path boxes keep their 300 pixels.
         wxTextCtrl* firstPathBox = pathBox(dlg, imageRows().front());
-        const int boxWidth = firstPathBox->GetSize().x;
+        const int notebookWidth = notebook->GetSize().x;
         dlg->SetSize(dlg->GetSize() + wxSize(200, 0));
         notebook->SetSelection(1);
-        // GTK hands the notebook page its new size asynchronously.
-        EXPECT_TRUE(evtest::pumpUntil([&] { return firstPathBox->GetSize().x == boxWidth + 200; }));
+        // GTK hands the notebook its new size asynchronously.
+        EXPECT_TRUE(evtest::pumpUntil([&] { return notebook->GetSize().x == notebookWidth + 200; }));
+        EXPECT_EQ(firstPathBox->GetSize().x, 300);
         EXPECT_EQ(rightMargin(ok), 10);
         EXPECT_EQ(rightMargin(notebook), 10);
     };

@@ -108,3 +108,25 @@ TEST_F(FontInfoPanelTest, CancelInEitherDialogChangesNothing)
 }
 
 } // namespace
+
+TEST_F(FontInfoPanelTest, RowControlsStandTopAlignedFiveApart)
+{
+    // Each row's controls share the row's top edge (no vertical centring) and
+    // stand 5 + 5 pixels apart; the captions between them are left out here.
+    auto control = [this](int id) { return evtest::findControl<wxControl>(m_page, id); };
+    for (const auto& row : {std::vector<int>{CEVFontInfoPanel::eFaceNameID, CEVFontInfoPanel::eSizeID,
+                                             CEVFontInfoPanel::eFontButtonID},
+                            std::vector<int>{CEVFontInfoPanel::eRedID, CEVFontInfoPanel::eGreenID,
+                                             CEVFontInfoPanel::eBlueID, CEVFontInfoPanel::eColourButtonID}})
+    {
+        const int top = control(row.front())->GetPosition().y;
+        for (int id : row)
+        {
+            SCOPED_TRACE(id);
+            EXPECT_EQ(control(id)->GetPosition().y, top);
+        }
+    }
+    // The font button directly right of the size box.
+    EXPECT_EQ(control(CEVFontInfoPanel::eFontButtonID)->GetPosition().x,
+              control(CEVFontInfoPanel::eSizeID)->GetRect().GetRight() + 1 + 10);
+}

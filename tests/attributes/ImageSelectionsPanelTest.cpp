@@ -15,11 +15,7 @@ namespace
 // The page's labels in creation order, which is row order.
 std::vector<wxStaticText*> labelsOf(wxWindow* page)
 {
-    std::vector<wxStaticText*> labels;
-    for (wxWindow* child : page->GetChildren())
-        if (auto* label = dynamic_cast<wxStaticText*>(child))
-            labels.push_back(label);
-    return labels;
+    return evtest::childrenOf<wxStaticText>(page);
 }
 
 class ImageSelectionsPanelTest : public evtest::CTempDirTest
@@ -54,18 +50,21 @@ protected:
 
 TEST_F(ImageSelectionsPanelTest, EachRowShowsItsImageUnderItsLabelOnceInitialized)
 {
-    CEVImageSelectionsPanelBase* pages[] = {makePage<CEVImageSelections1Panel>(),
-                                            makePage<CEVImageSelections2Panel>()};
-    for (CEVImageSelectionsPanelBase* page : pages)
+    auto* page1 = makePage<CEVImageSelections1Panel>();
+    auto* page2 = makePage<CEVImageSelections2Panel>();
+    wxPanel* pages[] = {page1, page2};
+    for (wxPanel* page : pages)
     {
         for (wxStaticText* label : labelsOf(page))
             EXPECT_EQ(label->GetLabel(), "");
         // Without image selections the transfers have nothing to do.
         EXPECT_TRUE(page->TransferDataToWindow());
         EXPECT_TRUE(page->TransferDataFromWindow());
-        page->initialize(&m_selections);
-        page->Layout();
     }
+    page1->initialize(&m_selections);
+    page2->initialize(&m_selections);
+    for (wxPanel* page : pages)
+        page->Layout();
     size_t rowsSeen[] = {0, 0};
     wxTextCtrl* previousBox = nullptr;
     for (const SImageRow& row : imageRows())
@@ -80,10 +79,12 @@ TEST_F(ImageSelectionsPanelTest, EachRowShowsItsImageUnderItsLabelOnceInitialize
         const CImageSelectionsInfo* info = m_selections.getImageSelectionsInfoFor(row.image);
         EXPECT_EQ(label->GetLabelText(), info->getLabel());
         EXPECT_EQ(box->GetValue(), info->getRelativePath());
-        EXPECT_GE(box->GetSize().x, 300);
+        EXPECT_EQ(box->GetSize().x, 300);
+        // Top-aligned in its row: the button is not centred on the box.
+        EXPECT_EQ(button->GetPosition().y, box->GetPosition().y);
+        EXPECT_EQ(button->GetPosition().x, box->GetRect().GetRight() + 1 + 10);
         // The label above its box, the button right of it, each row below the one before.
         EXPECT_LT(label->GetRect().GetBottom(), box->GetPosition().y);
-        EXPECT_GT(button->GetPosition().x, box->GetRect().GetRight());
         if (index > 0)
         {
             EXPECT_GT(label->GetPosition().y, previousBox->GetRect().GetBottom());
@@ -97,10 +98,11 @@ TEST_F(ImageSelectionsPanelTest, EachRowShowsItsImageUnderItsLabelOnceInitialize
 TEST_F(ImageSelectionsPanelTest, EachBrowseButtonFillsOnlyItsOwnRow)
 {
     writeFile("chosen.jpg", "x");
-    CEVImageSelectionsPanelBase* pages[] = {makePage<CEVImageSelections1Panel>(),
-                                            makePage<CEVImageSelections2Panel>()};
-    for (CEVImageSelectionsPanelBase* page : pages)
-        page->initialize(&m_selections);
+    auto* page1 = makePage<CEVImageSelections1Panel>();
+    auto* page2 = makePage<CEVImageSelections2Panel>();
+    page1->initialize(&m_selections);
+    page2->initialize(&m_selections);
+    wxPanel* pages[] = {page1, page2};
     for (const SImageRow& row : imageRows())
     {
         SCOPED_TRACE(int(row.image));

@@ -245,48 +245,56 @@ TEST_F(FileTest, MalformedFilesAreRefusedWithTheFileAndTheReason)
     const std::string goodEntry = "<entry questionID=\"1\" file=\"good.itm\"/>";
     const std::string cases[][3] = {
         {"q", "", "the file is empty"},
-        {"q", truncated, "not a well-formed XML file"},
-        {"q", "just some text", "not a well-formed XML file"},
+        {"q", truncated,
+         "not a well-formed XML file (truncated or damaged): XML parsing error: 'unclosed token' at line 1"},
+        {"q", "just some text",
+         "not a well-formed XML file (truncated or damaged): XML parsing error: 'syntax error' at line 1"},
         {"q", "<assessment version=\"1\"/>", "the root element is <assessment>, expected <question>"},
-        {"q", "<question category=\"trueFalse\" numAnswers=\"2\"/>", "no version attribute"},
-        {"q", "<question version=\"2\" category=\"trueFalse\" numAnswers=\"2\"/>", "version \"2\""},
+        {"q", "<question category=\"trueFalse\" numAnswers=\"2\"/>", "<question> has no version attribute"},
+        {"q", "<question version=\"2\" category=\"trueFalse\" numAnswers=\"2\"/>",
+         "version \"2\" is not supported (version 1 expected)"},
         {"q", "<question version=\"1\" category=\"essay\" numAnswers=\"2\"/>", "unknown category \"essay\""},
-        {"q", "<question version=\"1\" category=\"trueFalse\"/>", "no numAnswers attribute"},
+        {"q", "<question version=\"1\" category=\"trueFalse\"/>", "<question> has no numAnswers attribute"},
         {"q", "<question version=\"1\" category=\"trueFalse\" numAnswers=\"11\"/>",
-         "numAnswers 11 is outside 0 to 10"},
+         "<question> numAnswers 11 is outside 0 to 10"},
         {"q", "<question version=\"1\" category=\"trueFalse\" numAnswers=\"x\"/>",
-         "numAnswers \"x\" is not a number"},
+         "<question> numAnswers \"x\" is not a number"},
         {"q",
          "<question version=\"1\" category=\"trueFalse\" numAnswers=\"2\"><answer "
          "index=\"10\">A</answer></question>",
-         "index 10 is outside 0 to 9"},
+         "<answer> index 10 is outside 0 to 9"},
         {"q",
          "<question version=\"1\" category=\"trueFalse\" numAnswers=\"2\"><correctAnswer "
          "index=\"-1\"/></question>",
-         "index -1 is outside 0 to 9"},
+         "<correctAnswer> index -1 is outside 0 to 9"},
         {"a", assessmentFile(font, "<entry questionID=\"1\" file=\"missing.itm\"/>"),
          "the file of question 1 cannot be loaded: " + path("missing.itm").utf8_string() +
              ": file not found"},
         {"a", assessmentFile(font, "<entry questionID=\"1\" file=\"bad.itm\"/>"),
-         "bad.itm: <question> numAnswers 11"},
-        {"a", assessmentFile(font, "<entry questionID=\"0\" file=\"good.itm\"/>"), "questionID 0 is outside"},
-        {"a", assessmentFile(font, goodEntry + "<entry questionID=\"1\" file=\"other.itm\"/>"), "two files"},
+         "the file of question 1 cannot be loaded: " + path("bad.itm").utf8_string() +
+             ": <question> numAnswers 11 is outside 0 to 10"},
+        {"a", assessmentFile(font, "<entry questionID=\"0\" file=\"good.itm\"/>"), "<entry> questionID 0 is outside 1 to 2147483647"},
+        {"a", assessmentFile(font, goodEntry + "<entry questionID=\"1\" file=\"other.itm\"/>"),
+         "question 1 is given two files: " + path("good.itm").utf8_string() + " and " +
+             path("other.itm").utf8_string()},
         {"a", assessmentFile("<image name=\"sky\" path=\"\"/>", goodEntry), "unknown image \"sky\""},
-        {"a", assessmentFile(fontWith("70000", "false", "#FFFFFF"), goodEntry), "size 70000 is outside"},
-        {"a", assessmentFile(fontWith("20", "yes", "#FFFFFF"), goodEntry), "bold \"yes\""},
+        {"a", assessmentFile(fontWith("70000", "false", "#FFFFFF"), goodEntry),
+         "<font> size 70000 is outside 0 to 65535"},
+        {"a", assessmentFile(fontWith("20", "yes", "#FFFFFF"), goodEntry),
+         "<font> bold \"yes\" is neither true nor false"},
         {"a", assessmentFile(fontWith("20", "false", "nocolour"), goodEntry),
-         "colour \"nocolour\" is not a colour"},
+         "<font> colour \"nocolour\" is not a colour"},
         {"l",
          "<assessments version=\"1\"><assessment file=\"x.eva\"/><assessment "
          "file=\"./x.eva\"/></assessments>",
-         "twice"},
-        {"l", "<assessments version=\"0\"/>", "version \"0\""},
+         "lists " + path("x.eva").utf8_string() + " twice"},
+        {"l", "<assessments version=\"0\"/>", "version \"0\" is not supported (version 1 expected)"},
         {"a", "<assessment version=\"3\"/>", "version \"3\" is not supported (version 1 to 2 expected)"},
         {"a", delivery("timeLimitMinutes=\"0\""), "<delivery> timeLimitMinutes 0 is outside 1 to 1440"},
-        {"a", delivery("timeLimitMinutes=\"1441\""), "timeLimitMinutes 1441 is outside 1 to 1440"},
-        {"a", delivery("attemptsAllowed=\"0\""), "attemptsAllowed 0 is outside 1 to 1000"},
-        {"a", delivery("passMark=\"101\""), "passMark 101 is outside 0 to 100"},
-        {"a", delivery("shuffleAnswers=\"maybe\""), "shuffleAnswers \"maybe\" is neither true nor false"},
+        {"a", delivery("timeLimitMinutes=\"1441\""), "<delivery> timeLimitMinutes 1441 is outside 1 to 1440"},
+        {"a", delivery("attemptsAllowed=\"0\""), "<delivery> attemptsAllowed 0 is outside 1 to 1000"},
+        {"a", delivery("passMark=\"101\""), "<delivery> passMark 101 is outside 0 to 100"},
+        {"a", delivery("shuffleAnswers=\"maybe\""), "<delivery> shuffleAnswers \"maybe\" is neither true nor false"},
     };
 
     for (const auto& row : cases)
@@ -324,8 +332,7 @@ TEST_F(FileTest, MalformedFilesAreRefusedWithTheFileAndTheReason)
             EXPECT_EQ(target.getCount(), 1);
             EXPECT_EQ(target.getListFileName(), "");
         }
-        EXPECT_TRUE(error.StartsWith(file + ": ")) << error;
-        EXPECT_TRUE(error.Contains(wxString::FromUTF8(row[2]))) << error;
+        EXPECT_EQ(error, file + ": " + wxString::FromUTF8(row[2]));
         wxRemoveFile(file);
     }
 
@@ -388,7 +395,7 @@ TEST_F(FileTest, NewAssessmentsGetDistinctFilesAndTheListSurvivesAReload)
     list.setNewAssessmentAttributes(look);
     EXPECT_EQ(list.createNewAssessment("Named"), 2);
     EXPECT_EQ(list.createNewAssessment("Named"), -1) << "an existing file is never overwritten";
-    EXPECT_TRUE(list.getLastError().Contains("already exists")) << list.getLastError();
+    EXPECT_EQ(list.getLastError(), path("lists/Named.eva") + ": already exists");
     const wxString expected[] = {path("lists/Assessment 1.eva"), path("lists/Assessment 2.eva"),
                                  path("lists/Named.eva")};
     for (int i = 0; i < 3; ++i)

@@ -2,25 +2,14 @@
 
 #include <wx/filename.h>
 
-namespace
-{
-// __FILE__ is relative to the build folder when the compiler cache rewrites
-// paths (ccache's base_dir), and the tests change the working directory:
-// made absolute once, at start-up, while it is still the build folder.
-const wxString kBanksFolder = []
-{
-    wxFileName folder = wxFileName::DirName(wxFileName(__FILE__).GetPath() + "/banks");
-    folder.MakeAbsolute();
-    return folder.GetPath();
-}();
-} // namespace
-
 namespace banktest
 {
 
 wxString bankPath(const wxString& name)
 {
-    return kBanksFolder + "/" + name;
+    // From the build, not __FILE__: a compiler cache may hand the compiler a
+    // relative path, which the tests' own working folders would not resolve.
+    return wxString::FromUTF8(EVALON_TEST_BANKS_DIR "/") + name;
 }
 
 SImport importPath(const wxString& path)

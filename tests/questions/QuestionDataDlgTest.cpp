@@ -109,7 +109,6 @@ void expectPanelFillsAndButtonsAtBottomRight(CQuestionDataDlg& dlg)
 TEST(QuestionDataDlgTest, ResizingGrowsThePanelAndKeepsTheButtonsAtTheBottomRight)
 {
     CQuestionDataDlg dlg;
-    EXPECT_TRUE(dlg.HasFlag(wxRESIZE_BORDER));
     auto* panel = dynamic_cast<CQuestionDataPanel*>(dlg.FindWindow("panel"));
     ASSERT_NE(panel, nullptr);
 

@@ -49,33 +49,40 @@ bool setColourDialogChoice(wxColourDialog* dialog, const wxColour& colour)
 
 } // namespace
 
-CExpectDialog<wxFontDialog> expectFontDialog(const wxFont& chosen, std::function<void(wxFontDialog*)> check)
+namespace
 {
-    return CExpectDialog<wxFontDialog>(
-        [=](wxFontDialog* dlg)
+
+// Answers a chooser dialog: runs the check, then cancels when `chosen` is not
+// valid, or lets choose() hand it to the dialog and confirms.
+template <class Dialog, class Value, class Choose>
+CExpectDialog<Dialog> expectChooser(const Value& chosen, std::function<void(Dialog*)> check, Choose choose)
+{
+    return CExpectDialog<Dialog>(
+        [=](Dialog* dlg)
         {
             if (check)
                 check(dlg);
             if (!chosen.IsOk())
                 return int(wxID_CANCEL);
-            // The GTK font dialog copies its choice into the font data only in its
-            // own response handler, which the hook bypasses: callers read this.
-            dlg->GetFontData().SetChosenFont(chosen);
+            choose(dlg, chosen);
             return int(wxID_OK);
         });
+}
+
+} // namespace
+
+CExpectDialog<wxFontDialog> expectFontDialog(const wxFont& chosen, std::function<void(wxFontDialog*)> check)
+{
+    // The GTK font dialog copies its choice into the font data only in its
+    // own response handler, which the hook bypasses: callers read this.
+    return expectChooser(
+        chosen, check, [](wxFontDialog* dlg, const wxFont& font) { dlg->GetFontData().SetChosenFont(font); });
 }
 
 CExpectDialog<wxColourDialog> expectColourDialog(const wxColour& chosen,
                                                  std::function<void(wxColourDialog*)> check)
 {
-    return CExpectDialog<wxColourDialog>(
-        [=](wxColourDialog* dlg)
-        {
-            if (check)
-                check(dlg);
-            if (!chosen.IsOk())
-                return int(wxID_CANCEL);
-            EXPECT_TRUE(setColourDialogChoice(dlg, chosen));
-            return int(wxID_OK);
-        });
+    return expectChooser(chosen, check,
+                         [](wxColourDialog* dlg, const wxColour& colour)
+                         { EXPECT_TRUE(setColourDialogChoice(dlg, colour)); });
 }

@@ -1,8 +1,8 @@
 #include "tests/support/WxTest.h"
 
+#include "external/widgets/WindowPicture.h"
+
 #include <wx/app.h>
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/dir.h>
 #include <wx/ffile.h>
 #include <wx/filename.h>
@@ -167,13 +167,7 @@ wxImage grabWindow(wxWindow* window)
     window->Refresh();
     window->Update();
     pumpEvents();
-    const wxSize size = window->GetClientSize();
-    wxBitmap bitmap(size.x, size.y, 24);
-    wxMemoryDC memory(bitmap);
-    wxClientDC screen(window);
-    memory.Blit(0, 0, size.x, size.y, &screen, 0, 0);
-    memory.SelectObject(wxNullBitmap);
-    return bitmap.ConvertToImage();
+    return grabClientArea(window);
 }
 
 bool coloursNear(const wxColour& a, const wxColour& b, int tolerance)

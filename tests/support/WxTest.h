@@ -78,6 +78,16 @@ CExpectDialog<wxFileDialog> expectFileDialog(const wxString& path,
 namespace evtest
 {
 
+// The direct children of `parent` of type T, in creation order.
+template <class T> std::vector<T*> childrenOf(wxWindow* parent)
+{
+    std::vector<T*> found;
+    for (wxWindow* child : parent->GetChildren())
+        if (T* t = dynamic_cast<T*>(child))
+            found.push_back(t);
+    return found;
+}
+
 // The descendants of `parent` (itself included) with identifier `id` and type T, in creation order.
 template <class T> std::vector<T*> findControls(wxWindow* parent, int id)
 {

@@ -62,11 +62,7 @@ wxImage CViewHost::twoHalves(int width, int height)
 
 std::vector<CVeltoStaticCtrl*> textsOf(wxWindow* panel)
 {
-    std::vector<CVeltoStaticCtrl*> found;
-    for (wxWindow* child : panel->GetChildren())
-        if (auto* text = dynamic_cast<CVeltoStaticCtrl*>(child))
-            found.push_back(text);
-    return found;
+    return evtest::childrenOf<CVeltoStaticCtrl>(panel);
 }
 
 std::vector<int> CViewHost::selectedAnswers()
