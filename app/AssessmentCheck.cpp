@@ -6,6 +6,8 @@
 #include "external/data/QuestionData.h"
 #include "external/widgets/PictureLoader.h"
 
+#include <wx/intl.h>
+
 #include <algorithm>
 #include <map>
 
@@ -59,7 +61,7 @@ void CAssessmentCheck::addPictureProblem(eSeverity severity, CEVImageSelections:
 void CAssessmentCheck::checkQuestions()
 {
     if (m_assessment->getCount() == 0)
-        addPictureProblem(eError, CEVImageSelections::eNoImage, "there are no questions; add one");
+        addPictureProblem(eError, CEVImageSelections::eNoImage, _("there are no questions; add one"));
     std::map<unsigned, wxString> unreadable(m_unreadable.begin(), m_unreadable.end());
     std::map<wxString, unsigned> firstWithKey;
     for (unsigned position = 1; position <= m_assessment->getCount(); ++position)
@@ -69,26 +71,34 @@ void CAssessmentCheck::checkQuestions()
         const CQuestionData* question = m_assessment->getQuestionDataMgr()->getQuestionDataForID(id);
         if (found != unreadable.end() || !question)
         {
-            const wxString reason = found != unreadable.end() ? found->second : "its question is missing";
-            addQuestionProblem(eError, position,
-                               reason + "; remove the entry or point it at another question file");
+            const wxString reason = found != unreadable.end() ? found->second : _("its question is missing");
+            // TRANSLATORS: %s is why the question file of the entry cannot be read.
+            addQuestionProblem(
+                eError, position,
+                wxString::Format(_("%s; remove the entry or point it at another question file"), reason));
             continue;
         }
         wxArrayInt correct;
         question->getCorrectAnswerIndexes(&correct);
         if (correct.empty())
-            addQuestionProblem(eError, position, "no answer is marked correct; mark the right answer");
+            addQuestionProblem(eError, position, _("no answer is marked correct; mark the right answer"));
         else if (takesOneAnswer(*question) && correct.size() > 1)
-            addQuestionProblem(eError, position,
-                               wxString::Format("%u answers are marked correct but the question takes one; "
-                                                "leave one marked or make it a multiple-answer question",
-                                                unsigned(correct.size())));
+            addQuestionProblem(
+                eError, position,
+                wxString::Format(wxPLURAL("%u answers are marked correct but the question takes "
+                                          "one; leave one marked or make it a multiple-answer "
+                                          "question",
+                                          "%u answers are marked correct but the question takes "
+                                          "one; leave one marked or make it a multiple-answer "
+                                          "question",
+                                          unsigned(correct.size())),
+                                 unsigned(correct.size())));
         for (int index : correct)
         {
             if (unsigned(index) >= question->getNumAnswers())
                 addQuestionProblem(eError, position,
-                                   wxString::Format("answer %d is marked correct but is not shown; "
-                                                    "unmark it or raise the number of answers",
+                                   wxString::Format(_("answer %d is marked correct but is not shown; "
+                                                      "unmark it or raise the number of answers"),
                                                     index + 1));
         }
         for (unsigned i = 0; i < question->getNumAnswers(); ++i)
@@ -96,12 +106,13 @@ void CAssessmentCheck::checkQuestions()
             if (question->getAnswer(i).Strip(wxString::both).empty())
                 addQuestionProblem(
                     eError, position,
-                    wxString::Format("answer %u is empty; write it or lower the number of answers", i + 1));
+                    wxString::Format(_("answer %u is empty; write it or lower the number of answers"),
+                                     i + 1));
         }
         const auto same = firstWithKey.emplace(question->textAndAnswersKey(), position);
         if (!same.second)
             addQuestionProblem(eWarning, position,
-                               wxString::Format("the same question and answers as question %u; remove one",
+                               wxString::Format(_("the same question and answers as question %u; remove one"),
                                                 same.first->second));
     }
 }
@@ -115,13 +126,15 @@ void CAssessmentCheck::checkPictures()
         const CImageSelectionsInfo* info = pictures->getImageSelectionsInfoFor(id);
         if (info->getRelativePath().empty())
         {
-            addPictureProblem(eError, id, "no picture is chosen; choose one in Attributes");
+            addPictureProblem(eError, id, _("no picture is chosen; choose one in Attributes"));
             continue;
         }
         wxImage image;
         wxString reason;
         if (!CPictureLoader::load(info->getAbsolutePath(), &image, &reason))
-            addPictureProblem(eError, id, reason + "; choose another picture in Attributes");
+            // TRANSLATORS: %s is why the picture cannot be loaded.
+            addPictureProblem(eError, id,
+                              wxString::Format(_("%s; choose another picture in Attributes"), reason));
     }
 }
 
@@ -134,30 +147,33 @@ void CAssessmentCheck::checkContrast()
             continue;
         const eSeverity severity = measured.ratio < CContrast::kLargeTextRatio ? eError : eWarning;
         const wxString page = measured.questionPosition == 0
-                                  ? wxString("the review page")
-                                  : wxString::Format("question %u", measured.questionPosition);
-        addPictureProblem(severity, measured.background,
-                          wxString::Format("the text colour %s has a contrast of %s with the picture behind "
-                                           "the texts of %s (4.50:1 reads well); choose another colour or "
-                                           "picture in Attributes",
-                                           text.GetAsString(wxC2S_HTML_SYNTAX), ratioText(measured.ratio),
-                                           page));
+                                  ? _("the review page")
+                                  : wxString::Format(_("question %u"), measured.questionPosition);
+        addPictureProblem(
+            severity, measured.background,
+            // TRANSLATORS: %s are a colour (#rrggbb), a ratio (2.10:1) and "question 3" or
+            // "the review page".
+            wxString::Format(_("the text colour %s has a contrast of %s with the picture behind "
+                               "the texts of %s (4.50:1 reads well); choose another colour or "
+                               "picture in Attributes"),
+                             text.GetAsString(wxC2S_HTML_SYNTAX), ratioText(measured.ratio), page));
     }
 }
 
 wxString CAssessmentCheck::placeOf(const SProblem& problem)
 {
     if (problem.questionPosition > 0)
-        return wxString::Format("question %u", problem.questionPosition);
+        return wxString::Format(_("question %u"), problem.questionPosition);
     const CEVImageSelections labelled;
     const CImageSelectionsInfo* picture = labelled.getImageSelectionsInfoFor(problem.picture);
-    return picture ? picture->getLabel() : wxString("assessment");
+    return picture ? picture->getLabel() : _("assessment");
 }
 
 wxString CAssessmentCheck::describe(const SProblem& problem)
 {
-    const wxString severity = problem.severity == eError ? "error" : "warning";
-    return severity + ": " + placeOf(problem) + ": " + problem.text;
+    // TRANSLATORS: %s are where the problem is ("question 3") and what it is.
+    return wxString::Format(problem.severity == eError ? _("error: %s: %s") : _("warning: %s: %s"),
+                            placeOf(problem), problem.text);
 }
 
 wxString CAssessmentCheck::describeAll() const

@@ -3,6 +3,7 @@
 #include "external/data/EVImageSelections.h"
 
 #include <wx/button.h>
+#include <wx/intl.h>
 #include <wx/listctrl.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -46,15 +47,15 @@ bool CAssessmentCheckDlg::createControls()
     m_summary->SetFont(m_summary->GetFont().Bold());
     m_list =
         new wxListCtrl(this, kListID, wxDefaultPosition, wxSize(1040, 280), wxLC_REPORT | wxLC_SINGLE_SEL);
-    m_list->AppendColumn("Severity", wxLIST_FORMAT_LEFT, 80);
-    m_list->AppendColumn("Place", wxLIST_FORMAT_LEFT, 170);
-    m_list->AppendColumn("Problem", wxLIST_FORMAT_LEFT, 780);
-    m_goThereButton = new wxButton(this, kGoThereID, "&Go There");
+    m_list->AppendColumn(_("Severity"), wxLIST_FORMAT_LEFT, 80);
+    m_list->AppendColumn(_("Place"), wxLIST_FORMAT_LEFT, 170);
+    m_list->AppendColumn(_("Problem"), wxLIST_FORMAT_LEFT, 780);
+    m_goThereButton = new wxButton(this, kGoThereID, _("&Go There"));
 
     auto* buttons = new wxBoxSizer(wxHORIZONTAL);
     buttons->Add(m_goThereButton, 0, wxRIGHT, 10);
     buttons->AddStretchSpacer(1);
-    buttons->Add(new wxButton(this, wxID_CANCEL, "&Close"));
+    buttons->Add(new wxButton(this, wxID_CANCEL, _("&Close")));
 
     auto* topSizer = new wxBoxSizer(wxVERTICAL);
     topSizer->Add(m_summary, 0, wxALL | wxEXPAND, 10);
@@ -79,9 +80,11 @@ wxString CAssessmentCheckDlg::summary() const
     const unsigned warnings = unsigned(m_check->getProblems().size()) - errors;
     const wxString counts =
         errors + warnings == 0
-            ? wxString("No problems found.")
-            : wxString::Format("%u %s and %u %s.", errors, errors == 1 ? "error" : "errors", warnings,
-                               warnings == 1 ? "warning" : "warnings");
+            ? _("No problems found.")
+            // TRANSLATORS: %s are "1 error" or "2 errors", then "1 warning" or "2 warnings".
+            : wxString::Format(_("%s and %s."),
+                               wxString::Format(wxPLURAL("%u error", "%u errors", errors), errors),
+                               wxString::Format(wxPLURAL("%u warning", "%u warnings", warnings), warnings));
     return m_intro.empty() ? counts : m_intro + " " + counts;
 }
 
@@ -96,7 +99,7 @@ bool CAssessmentCheckDlg::TransferDataToWindow()
     {
         wxString place = CAssessmentCheck::placeOf(problem);
         place[0] = wxToupper(place[0]);
-        m_list->InsertItem(row, problem.severity == CAssessmentCheck::eError ? "Error" : "Warning");
+        m_list->InsertItem(row, problem.severity == CAssessmentCheck::eError ? _("Error") : _("Warning"));
         m_list->SetItem(row, 1, place);
         m_list->SetItem(row, 2, problem.text);
         ++row;

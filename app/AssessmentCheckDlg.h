@@ -3,6 +3,7 @@
 #include "app/AssessmentCheck.h"
 
 #include <wx/dialog.h>
+#include <wx/intl.h>
 
 class wxButton;
 class wxListCtrl;
@@ -23,7 +24,7 @@ public:
     };
 
     CAssessmentCheckDlg(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY,
-                        const wxString& title = "Check Assessment", const wxPoint& pos = wxDefaultPosition,
+                        const wxString& title = _("Check Assessment"), const wxPoint& pos = wxDefaultPosition,
                         const wxSize& size = wxDefaultSize,
                         long style = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER,
                         const wxString& name = "dialogBox");

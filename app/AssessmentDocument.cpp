@@ -4,6 +4,7 @@
 #include "external/data/QuestionDataSerializer.h"
 
 #include <wx/filename.h>
+#include <wx/intl.h>
 
 bool CAssessmentDocument::open(const wxString& path)
 {
@@ -12,18 +13,18 @@ bool CAssessmentDocument::open(const wxString& path)
     file.MakeAbsolute();
     if (!file.FileExists())
     {
-        m_lastError = wxString::Format("The assessment file %s does not exist.", file.GetFullPath());
+        m_lastError = wxString::Format(_("The assessment file %s does not exist."), file.GetFullPath());
         return false;
     }
     if (!wxSetWorkingDirectory(file.GetPath()))
     {
-        m_lastError = wxString::Format("The folder %s cannot be entered.", file.GetPath());
+        m_lastError = wxString::Format(_("The folder %s cannot be entered."), file.GetPath());
         return false;
     }
     CAssessmentSerializer reader(&m_assessment, file.GetFullPath());
     if (!reader.loadPartially(&m_unreadable))
     {
-        m_lastError = "The assessment cannot be opened.\n" + reader.getLastError();
+        m_lastError = _("The assessment cannot be opened.") + "\n" + reader.getLastError();
         return false;
     }
     m_assessment.getAttributes()->getImageSelections()->updateAbsolutePaths();
@@ -39,7 +40,7 @@ bool CAssessmentDocument::create(const wxString& path, wxString* notice)
     file.MakeAbsolute();
     if (file.FileExists())
     {
-        m_lastError = wxString::Format("The assessment file %s already exists.", file.GetFullPath());
+        m_lastError = wxString::Format(_("The assessment file %s already exists."), file.GetFullPath());
         return false;
     }
     CAssessmentMgr fresh;
@@ -47,7 +48,7 @@ bool CAssessmentDocument::create(const wxString& path, wxString* notice)
     CAssessmentSerializer writer(&fresh, file.GetFullPath());
     if (!writer.store())
     {
-        m_lastError = "The assessment cannot be created.\n" + writer.getLastError();
+        m_lastError = _("The assessment cannot be created.") + "\n" + writer.getLastError();
         return false;
     }
     return open(file.GetFullPath());
@@ -86,7 +87,7 @@ bool CAssessmentDocument::save()
     writer.setQuestionsNotWritten(placeholderIDs());
     if (!writer.storeWithQuestions())
     {
-        m_lastError = "The assessment cannot be saved.\n" + writer.getLastError();
+        m_lastError = _("The assessment cannot be saved.") + "\n" + writer.getLastError();
         return false;
     }
     rememberSavedState();
@@ -148,10 +149,17 @@ wxString CAssessmentDocument::describeUnreadable() const
 {
     if (m_unreadable.empty())
         return wxString();
+    // TRANSLATORS: %s is the assessment's file name, %zu how many of its question files are missing. The
+    // English sentence says "files" for one too; "(missing: ...)" is how the list shows such an entry.
     wxString message = wxString::Format(
-        "%s opened without %zu of its question files. Their entries show as \"(missing: ...)\": "
-        "remove them or point them at another question file (Edit menu); saving keeps them as they are.\n",
+        wxPLURAL(
+            "%s opened without %zu of its question files. Their entries show as \"(missing: ...)\": "
+            "remove them or point them at another question file (Edit menu); saving keeps them as they are.",
+            "%s opened without %zu of its question files. Their entries show as \"(missing: ...)\": "
+            "remove them or point them at another question file (Edit menu); saving keeps them as they are.",
+            m_unreadable.size()),
         wxFileName(m_path).GetFullName(), m_unreadable.size());
+    message << "\n";
     for (const CAssessmentSerializer::SUnreadable& entry : m_unreadable)
         message << "\n" << entry.reason;
     return message;
@@ -163,7 +171,7 @@ bool CAssessmentDocument::pointEntryAt(unsigned index, const wxString& path)
     CAssessmentMgrData* entry = m_assessment.getDataAtIndex(index);
     if (!entry)
     {
-        m_lastError = "No question is selected.";
+        m_lastError = _("No question is selected.");
         return false;
     }
     wxFileName file(path);
@@ -172,7 +180,7 @@ bool CAssessmentDocument::pointEntryAt(unsigned index, const wxString& path)
     CQuestionDataSerializer reader(&question, file.GetFullPath());
     if (!reader.load())
     {
-        m_lastError = "The question file cannot be used.\n" + reader.getLastError();
+        m_lastError = _("The question file cannot be used.") + "\n" + reader.getLastError();
         return false;
     }
     question.setFileNameReference(file.GetFullPath());

@@ -20,6 +20,7 @@
 #include <wx/filedlg.h>
 #include <wx/filehistory.h>
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
@@ -70,21 +71,21 @@ wxEND_EVENT_TABLE()
 namespace
 {
 
-const char kAssessmentFiles[] = "Assessment files (*.eva)|*.eva|All files|*";
+const char kAssessmentFiles[] = wxTRANSLATE("Assessment files (*.eva)|*.eva|All files|*");
 
 // The question list's buttons that change the assessment, and the name of
 // the step each makes.
 struct SPanelAction
 {
     int id;
-    const char* name;
+    const char* name; // translated where shown
 };
 const SPanelAction kPanelActions[] = {
-    {CAssessmentMgrPanel::kCreateButtonID, "Add Question"},
-    {CAssessmentMgrPanel::kRemoveButtonID, "Remove Question"},
-    {CAssessmentMgrPanel::kViewDetailsButtonID, "Edit Question"},
-    {CAssessmentMgrPanel::kMoveUpButtonID, "Move Up"},
-    {CAssessmentMgrPanel::kMoveDownButtonID, "Move Down"},
+    {CAssessmentMgrPanel::kCreateButtonID, wxTRANSLATE("Add Question")},
+    {CAssessmentMgrPanel::kRemoveButtonID, wxTRANSLATE("Remove Question")},
+    {CAssessmentMgrPanel::kViewDetailsButtonID, wxTRANSLATE("Edit Question")},
+    {CAssessmentMgrPanel::kMoveUpButtonID, wxTRANSLATE("Move Up")},
+    {CAssessmentMgrPanel::kMoveDownButtonID, wxTRANSLATE("Move Down")},
 };
 
 } // namespace
@@ -117,8 +118,8 @@ bool CAuthoringFrame::createControls()
     SetMenuBar(createMenuBar());
     m_panel =
         new CAssessmentMgrPanel(this, kPanelID, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, "panel");
-    m_attributesButton = new wxButton(this, kAttributesID, "A&ttributes...");
-    m_takeButton = new wxButton(this, kTakeAssessmentID, "&Take Assessment");
+    m_attributesButton = new wxButton(this, kAttributesID, _("A&ttributes..."));
+    m_takeButton = new wxButton(this, kTakeAssessmentID, _("&Take Assessment"));
     // Bound, not in the table: they are the panel's events, caught before its own table runs.
     m_panel->Bind(wxEVT_BUTTON, &CAuthoringFrame::OnPanelButton, this);
     m_panel->Bind(wxEVT_LIST_ITEM_ACTIVATED, &CAuthoringFrame::OnPanelActivated, this);
@@ -126,8 +127,8 @@ bool CAuthoringFrame::createControls()
     auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);
     buttonRow->AddStretchSpacer(1);
     buttonRow->Add(m_attributesButton, 0, wxALL, 10);
-    buttonRow->Add(new wxButton(this, kDeliveryOptionsID, "&Delivery Options..."), 0, wxALL, 10);
-    buttonRow->Add(new wxButton(this, kResultsID, "&Results..."), 0, wxALL, 10);
+    buttonRow->Add(new wxButton(this, kDeliveryOptionsID, _("&Delivery Options...")), 0, wxALL, 10);
+    buttonRow->Add(new wxButton(this, kResultsID, _("&Results...")), 0, wxALL, 10);
     buttonRow->Add(m_takeButton, 0, wxALL, 10);
 
     auto* topSizer = new wxBoxSizer(wxVERTICAL);
@@ -144,36 +145,36 @@ bool CAuthoringFrame::createControls()
 wxMenuBar* CAuthoringFrame::createMenuBar()
 {
     auto* bar = new wxMenuBar;
-    bar->Append(createFileMenu(), "&File");
-    bar->Append(createEditMenu(), "&Edit");
-    bar->Append(createAssessmentMenu(), "&Assessment");
-    bar->Append(createHelpMenu(), "&Help");
+    bar->Append(createFileMenu(), _("&File"));
+    bar->Append(createEditMenu(), _("&Edit"));
+    bar->Append(createAssessmentMenu(), _("&Assessment"));
+    bar->Append(createHelpMenu(), _("&Help"));
     return bar;
 }
 
 wxMenu* CAuthoringFrame::createFileMenu()
 {
     m_fileMenu = new wxMenu;
-    m_fileMenu->Append(wxID_NEW, "&New...\tCtrl+N");
-    m_fileMenu->Append(wxID_OPEN, "&Open...\tCtrl+O");
-    m_fileMenu->Append(wxID_SAVE, "&Save\tCtrl+S");
-    m_fileMenu->Append(wxID_SAVEAS, "Save &As...\tCtrl+Shift+S");
+    m_fileMenu->Append(wxID_NEW, _("&New...\tCtrl+N"));
+    m_fileMenu->Append(wxID_OPEN, _("&Open...\tCtrl+O"));
+    m_fileMenu->Append(wxID_SAVE, _("&Save\tCtrl+S"));
+    m_fileMenu->Append(wxID_SAVEAS, _("Save &As...\tCtrl+Shift+S"));
     m_fileMenu->AppendSeparator();
     CRecentFiles::use(m_fileMenu);
     m_fileMenu->AppendSeparator();
-    m_fileMenu->Append(wxID_CLOSE, "&Close\tCtrl+W");
-    m_fileMenu->Append(wxID_EXIT, "&Quit\tCtrl+Q");
+    m_fileMenu->Append(wxID_CLOSE, _("&Close\tCtrl+W"));
+    m_fileMenu->Append(wxID_EXIT, _("&Quit\tCtrl+Q"));
     return m_fileMenu;
 }
 
 wxMenu* CAuthoringFrame::createEditMenu()
 {
     auto* menu = new wxMenu;
-    menu->Append(wxID_UNDO, "&Undo\tCtrl+Z");
-    menu->Append(wxID_REDO, "&Redo\tCtrl+Y");
+    menu->Append(wxID_UNDO, _("&Undo\tCtrl+Z"));
+    menu->Append(wxID_REDO, _("&Redo\tCtrl+Y"));
     menu->AppendSeparator();
-    menu->Append(kRemoveQuestionID, "&Remove Question\tDelete");
-    menu->Append(kPointEntryID, "Point Entry at &File...");
+    menu->Append(kRemoveQuestionID, _("&Remove Question\tDelete"));
+    menu->Append(kPointEntryID, _("Point Entry at &File..."));
     m_commands.SetEditMenu(menu);
     m_commands.SetMenuStrings();
     return menu;
@@ -182,25 +183,25 @@ wxMenu* CAuthoringFrame::createEditMenu()
 wxMenu* CAuthoringFrame::createAssessmentMenu()
 {
     auto* menu = new wxMenu;
-    menu->Append(kCheckID, "&Check Assessment\tF7");
-    menu->Append(kTakeAssessmentID, "&Take Assessment\tF5");
+    menu->Append(kCheckID, _("&Check Assessment\tF7"));
+    menu->Append(kTakeAssessmentID, _("&Take Assessment\tF5"));
     menu->AppendSeparator();
-    menu->Append(kAttributesID, "A&ttributes...\tCtrl+T");
-    menu->Append(kLookID, "Use an Installed &Look...");
-    menu->Append(kDeliveryOptionsID, "&Delivery Options...");
+    menu->Append(kAttributesID, _("A&ttributes...\tCtrl+T"));
+    menu->Append(kLookID, _("Use an Installed &Look..."));
+    menu->Append(kDeliveryOptionsID, _("&Delivery Options..."));
     menu->AppendSeparator();
-    menu->Append(kImportQuestionsID, "&Import Questions...");
-    menu->Append(kExportQuestionsID, "&Export Questions...");
+    menu->Append(kImportQuestionsID, _("&Import Questions..."));
+    menu->Append(kExportQuestionsID, _("&Export Questions..."));
     menu->AppendSeparator();
-    menu->Append(kResultsID, "&Results...\tCtrl+R");
+    menu->Append(kResultsID, _("&Results...\tCtrl+R"));
     return menu;
 }
 
 wxMenu* CAuthoringFrame::createHelpMenu()
 {
     auto* menu = new wxMenu;
-    menu->Append(wxID_HELP, "Evalon &Guide\tF1");
-    menu->Append(wxID_ABOUT, "&About Evalon");
+    menu->Append(wxID_HELP, _("Evalon &Guide\tF1"));
+    menu->Append(wxID_ABOUT, _("&About Evalon"));
     return menu;
 }
 
@@ -243,8 +244,8 @@ void CAuthoringFrame::tellUnreadable()
 
 CAuthoringFrame* CAuthoringFrame::createWindow(wxWindow* parent)
 {
-    wxFileDialog dialog(parent, "New Assessment", wxString(), "assessment.eva", kAssessmentFiles,
-                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    wxFileDialog dialog(parent, _("New Assessment"), wxString(), "assessment.eva",
+                        wxGetTranslation(kAssessmentFiles), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
         return nullptr;
     wxString path = dialog.GetPath();
@@ -317,7 +318,7 @@ void CAuthoringFrame::OnPanelButton(wxCommandEvent& event)
         return;
     }
     m_inPanelAction = true;
-    recordChange(action->name, [&] { m_panel->ProcessWindowEventLocally(event); });
+    recordChange(wxGetTranslation(action->name), [&] { m_panel->ProcessWindowEventLocally(event); });
     m_inPanelAction = false;
 }
 
@@ -329,13 +330,13 @@ void CAuthoringFrame::OnPanelActivated(wxListEvent& event)
         return;
     }
     m_inPanelAction = true;
-    recordChange("Edit Question", [&] { m_panel->ProcessWindowEventLocally(event); });
+    recordChange(_("Edit Question"), [&] { m_panel->ProcessWindowEventLocally(event); });
     m_inPanelAction = false;
 }
 
 void CAuthoringFrame::OnAttributes(wxCommandEvent&)
 {
-    recordChange("Attributes",
+    recordChange(_("Attributes"),
                  [this]
                  {
                      CEVAttributesDlg dialog;
@@ -349,15 +350,16 @@ void CAuthoringFrame::OnLook(wxCommandEvent&)
     const wxArrayString looks = CLooks::getNames();
     if (looks.empty())
     {
-        wxMessageBox("No looks are installed.", "Evalon", wxOK | wxICON_INFORMATION, this);
+        wxMessageBox(_("No looks are installed."), "Evalon", wxOK | wxICON_INFORMATION, this);
         return;
     }
-    const int chosen = wxGetSingleChoiceIndex("The font, colour and pictures to present the assessment with:",
-                                              "Use an Installed Look", looks, 0, this);
+    const int chosen =
+        wxGetSingleChoiceIndex(_("The font, colour and pictures to present the assessment with:"),
+                               _("Use an Installed Look"), looks, 0, this);
     if (chosen < 0)
         return;
     recordChange(
-        "Look",
+        _("Look"),
         [&]
         {
             wxString error;
@@ -421,7 +423,7 @@ bool CAuthoringFrame::editDeliveryOptions()
 {
     // A step to undo, as the attributes are.
     bool confirmed = false;
-    recordChange("Delivery Options",
+    recordChange(_("Delivery Options"),
                  [this, &confirmed]
                  {
                      CDeliveryOptionsDlg dialog(this);
@@ -446,7 +448,7 @@ void CAuthoringFrame::OnTakeAssessment(wxCommandEvent&)
     const std::unique_ptr<CAssessmentCheck> check = checkAssessment();
     if (check->hasErrors())
     {
-        showCheck(*check, "The assessment cannot be taken until its errors are fixed.");
+        showCheck(*check, _("The assessment cannot be taken until its errors are fixed."));
         return;
     }
     startTaking();
@@ -483,7 +485,7 @@ void CAuthoringFrame::OnResults(wxCommandEvent&)
 void CAuthoringFrame::OnImportQuestions(wxCommandEvent&)
 {
     recordChange(
-        "Import Questions",
+        _("Import Questions"),
         [this] {
             CQuestionBankActions(this, m_document->getAssessment(), m_document->getPath()).importQuestions();
         });
@@ -536,7 +538,7 @@ void CAuthoringFrame::OnRemoveQuestion(wxCommandEvent&)
     const CQuestionData* question =
         m_document->getAssessment()->getQuestionDataMgr()->getQuestionDataForID(id);
     const wxString questionText = question ? question->getQuestion() : wxString();
-    const wxString ask = wxString::Format("Remove question %d (\"%s\") from the assessment?", index + 1,
+    const wxString ask = wxString::Format(_("Remove question %d (\"%s\") from the assessment?"), index + 1,
                                           questionText.Left(60));
     if (wxMessageBox(ask, "Evalon", wxYES_NO | wxICON_QUESTION, this) != wxYES)
         return;
@@ -550,11 +552,12 @@ void CAuthoringFrame::OnPointEntry(wxCommandEvent&)
     const int index = selectedQuestion();
     if (index < 0 || isTaking())
         return;
-    wxFileDialog dialog(this, "Point Entry at File", wxFileName(m_document->getPath()).GetPath(), wxString(),
-                        "Question files (*.itm)|*.itm|All files|*", wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    wxFileDialog dialog(this, _("Point Entry at File"), wxFileName(m_document->getPath()).GetPath(),
+                        wxString(), _("Question files (*.itm)|*.itm|All files|*"),
+                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK)
         return;
-    recordChange("Point Entry at File",
+    recordChange(_("Point Entry at File"),
                  [&]
                  {
                      if (!m_document->pointEntryAt(unsigned(index), dialog.GetPath()))
@@ -566,7 +569,7 @@ bool CAuthoringFrame::saveDocument()
 {
     const bool saved = m_document->save();
     if (!saved)
-        wxMessageBox(m_document->getLastError() + "\nSave it elsewhere with Save As.", "Evalon",
+        wxMessageBox(m_document->getLastError() + "\n" + _("Save it elsewhere with Save As."), "Evalon",
                      wxOK | wxICON_ERROR, this);
     updateTitle();
     return saved;
@@ -580,8 +583,8 @@ void CAuthoringFrame::OnSave(wxCommandEvent&)
 void CAuthoringFrame::OnSaveAs(wxCommandEvent&)
 {
     const wxFileName current(m_document->getPath());
-    wxFileDialog dialog(this, "Save Assessment As", current.GetPath(), current.GetFullName(),
-                        kAssessmentFiles, wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    wxFileDialog dialog(this, _("Save Assessment As"), current.GetPath(), current.GetFullName(),
+                        wxGetTranslation(kAssessmentFiles), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
         return;
     if (!m_document->saveAs(dialog.GetPath()))
@@ -598,8 +601,8 @@ void CAuthoringFrame::OnNew(wxCommandEvent&)
 
 void CAuthoringFrame::OnOpen(wxCommandEvent&)
 {
-    wxFileDialog dialog(this, "Open Assessment", wxFileName(m_document->getPath()).GetPath(), wxString(),
-                        kAssessmentFiles, wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    wxFileDialog dialog(this, _("Open Assessment"), wxFileName(m_document->getPath()).GetPath(), wxString(),
+                        wxGetTranslation(kAssessmentFiles), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() == wxID_OK)
         openWindow(dialog.GetPath(), this);
 }
@@ -642,7 +645,7 @@ bool CAuthoringFrame::confirmClose(bool canVeto)
 {
     if (!m_document || !m_document->isModified())
         return true;
-    const wxString question = wxString::Format("Save the changes to %s before closing?",
+    const wxString question = wxString::Format(_("Save the changes to %s before closing?"),
                                                wxFileName(m_document->getPath()).GetFullName());
     const int answer =
         wxMessageBox(question, "Evalon", wxYES_NO | (canVeto ? wxCANCEL : 0) | wxICON_QUESTION, this);

@@ -2,6 +2,7 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/intl.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -34,10 +35,11 @@ void CDeliveryOptionsDlg::zeroInit()
 bool CDeliveryOptionsDlg::createControls()
 {
     auto* sizer = new wxBoxSizer(wxVERTICAL);
-    m_shuffleQuestions =
-        new wxCheckBox(this, kShuffleQuestionsID, "Shuffle the &questions: each attempt has an order of its own");
-    m_shuffleAnswers = new wxCheckBox(this, kShuffleAnswersID,
-                                      "Shuffle the &answers of each question (never those of true/false questions)");
+    m_shuffleQuestions = new wxCheckBox(this, kShuffleQuestionsID,
+                                        _("Shuffle the &questions: each attempt has an order of its own"));
+    m_shuffleAnswers =
+        new wxCheckBox(this, kShuffleAnswersID,
+                       _("Shuffle the &answers of each question (never those of true/false questions)"));
     sizer->Add(m_shuffleQuestions, 0, wxLEFT | wxRIGHT | wxTOP, 10);
     sizer->Add(m_shuffleAnswers, 0, wxLEFT | wxRIGHT | wxTOP, 10);
 
@@ -50,9 +52,10 @@ bool CDeliveryOptionsDlg::createControls()
         numbers->Add(new wxStaticText(this, wxID_ANY, hint), 0, wxALIGN_CENTER_VERTICAL);
         return field;
     };
-    m_timeLimit = addNumber(kTimeLimitID, "&Time limit:", "minutes, 1 to 1,440 (empty: none)");
-    m_attempts = addNumber(kAttemptsID, "Attempts &allowed:", "per taker, 1 to 1,000 (empty: unlimited)");
-    m_passMark = addNumber(kPassMarkID, "&Pass mark:", "percent, 0 to 100 (empty: none)");
+    m_timeLimit = addNumber(kTimeLimitID, _("&Time limit:"), _("minutes, 1 to 1,440 (empty: none)"));
+    m_attempts =
+        addNumber(kAttemptsID, _("Attempts &allowed:"), _("per taker, 1 to 1,000 (empty: unlimited)"));
+    m_passMark = addNumber(kPassMarkID, _("&Pass mark:"), _("percent, 0 to 100 (empty: none)"));
     sizer->Add(numbers, 0, wxALL, 10);
     sizer->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 10);
     SetSizerAndFit(sizer);
@@ -93,14 +96,14 @@ bool CDeliveryOptionsDlg::TransferDataFromWindow()
     unsigned minutes = 0, attempts = 0, passMark = 0;
     bool hasLimit = false, hasAttempts = false, hasPassMark = false;
     if (!readNumber(m_timeLimit, 1, CDeliveryOptions::kMaxTimeLimitMinutes,
-                    "The time limit must be a whole number of minutes from 1 to 1,440, or empty for none.",
+                    _("The time limit must be a whole number of minutes from 1 to 1,440, or empty for none."),
                     &minutes, &hasLimit) ||
         !readNumber(m_attempts, 1, CDeliveryOptions::kMaxAttempts,
-                    "The attempts allowed must be a whole number from 1 to 1,000, or empty for unlimited.",
+                    _("The attempts allowed must be a whole number from 1 to 1,000, or empty for unlimited."),
                     &attempts, &hasAttempts) ||
         !readNumber(m_passMark, 0, CDeliveryOptions::kMaxPassMark,
-                    "The pass mark must be a whole number of percent from 0 to 100, or empty for none.", &passMark,
-                    &hasPassMark))
+                    _("The pass mark must be a whole number of percent from 0 to 100, or empty for none."),
+                    &passMark, &hasPassMark))
         return false;
     CDeliveryOptions options;
     options.setShuffleQuestions(m_shuffleQuestions->GetValue());
@@ -134,7 +137,7 @@ bool CDeliveryOptionsDlg::readNumber(wxTextCtrl* field, unsigned min, unsigned m
 
 void CDeliveryOptionsDlg::refuse(wxTextCtrl* field, const wxString& problem)
 {
-    wxMessageBox(problem, "Delivery Options", wxOK | wxICON_WARNING, this);
+    wxMessageBox(problem, _("Delivery Options"), wxOK | wxICON_WARNING, this);
     field->SetFocus();
     field->SelectAll();
 }

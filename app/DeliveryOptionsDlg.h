@@ -3,6 +3,7 @@
 #include "external/data/DeliveryOptions.h"
 
 #include <wx/dialog.h>
+#include <wx/intl.h>
 
 class wxCheckBox;
 class wxTextCtrl;
@@ -21,7 +22,7 @@ public:
     static const int kPassMarkID = 2105;
 
     CDeliveryOptionsDlg(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY,
-                        const wxString& title = "Delivery Options", const wxPoint& pos = wxDefaultPosition,
+                        const wxString& title = _("Delivery Options"), const wxPoint& pos = wxDefaultPosition,
                         const wxSize& size = wxDefaultSize, long style = wxDEFAULT_DIALOG_STYLE,
                         const wxString& name = wxDialogNameStr);
 

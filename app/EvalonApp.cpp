@@ -18,6 +18,7 @@
 
 #include <wx/filename.h>
 #include <wx/image.h>
+#include <wx/intl.h>
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/stdpaths.h>
@@ -45,8 +46,10 @@ bool CEvalonApp::OnInit()
 
     wxString error;
     if (!registerApplication(wxStandardPaths::Get().GetExecutablePath(), &error))
+        // TRANSLATORS: %s is why the registration failed.
         wxLogWarning(
-            "Evalon could not register itself, so the assessment manager cannot open files in it: %s", error);
+            _("Evalon could not register itself, so the assessment manager cannot open files in it: %s"),
+            error);
 
     switch (m_commandLine.getMode())
     {
@@ -89,8 +92,8 @@ bool CEvalonApp::openDocument(const wxString& file)
 
 bool CEvalonApp::createDocument(const wxString& file)
 {
-    const wxString question =
-        wxString::Format("The assessment file %s does not exist. Create it?", wxFileName(file).GetFullPath());
+    const wxString question = wxString::Format(_("The assessment file %s does not exist. Create it?"),
+                                               wxFileName(file).GetFullPath());
     if (wxMessageBox(question, kApplicationName, wxYES_NO | wxICON_QUESTION) != wxYES)
         return false;
     m_document = std::make_unique<CAssessmentDocument>();
@@ -148,7 +151,8 @@ bool CEvalonApp::startTaking(const wxString& file)
     {
         // Nothing can be fixed from here: the list only says what to fix.
         fputs(check.describeAll().utf8_string().c_str(), stderr);
-        reportError("The assessment cannot be taken until its errors are fixed:\n\n" + check.describeAll());
+        reportError(_("The assessment cannot be taken until its errors are fixed:") + "\n\n" +
+                    check.describeAll());
         return false;
     }
     wxString taker = m_commandLine.getTaker();
@@ -183,9 +187,10 @@ bool CEvalonApp::startTaking(const wxString& file)
     return true;
 }
 
-const wxString CEvalonApp::kResumeQuestion =
+// TRANSLATORS: %s is when the attempt started; "No" is the button that starts a new attempt.
+const wxString CEvalonApp::kResumeQuestion = wxTRANSLATE(
     "You have an attempt at this assessment in progress, started %s (UTC). Go on with it, with its answers and "
-    "the time it has left?\n\nNo starts a new attempt.";
+    "the time it has left?\n\nNo starts a new attempt.");
 
 // An attempt in progress (after a crash, or a window closed) is offered
 // first; a new attempt only where the attempts allowed leave one. A store
@@ -203,8 +208,8 @@ bool CEvalonApp::chooseAttempt(CAttemptRecording* recording, unsigned attemptsAl
         wxString started = wxString::FromUTF8(inProgress.m_startedAt);
         started.Replace("T", " ");
         started.Replace("Z", "");
-        const int answer = wxMessageBox(wxString::Format(kResumeQuestion, started), "Evalon",
-                                        wxYES_NO | wxCANCEL | wxYES_DEFAULT | wxICON_QUESTION);
+        const int answer = wxMessageBox(wxString::Format(wxGetTranslation(kResumeQuestion), started),
+                                        "Evalon", wxYES_NO | wxCANCEL | wxYES_DEFAULT | wxICON_QUESTION);
         if (answer == wxCANCEL)
             return false;
         if (answer == wxYES)
@@ -215,8 +220,10 @@ bool CEvalonApp::chooseAttempt(CAttemptRecording* recording, unsigned attemptsAl
     }
     if (attemptsAllowed != 0 && count >= attemptsAllowed)
     {
-        *refusal = wxString::Format("You have made the %u attempt%s this assessment allows.", attemptsAllowed,
-                                    attemptsAllowed == 1 ? "" : "s");
+        *refusal = wxString::Format(wxPLURAL("You have made the %u attempt this assessment allows.",
+                                             "You have made the %u attempts this assessment allows.",
+                                             attemptsAllowed),
+                                    attemptsAllowed);
         return false;
     }
     return true;
@@ -242,7 +249,8 @@ int CEvalonApp::writeSnapshots(const wxString& folder, const wxString& file, con
     const wxString assessmentFile = file.empty() ? CBundledSample::getFile() : file;
     if (assessmentFile.empty())
     {
-        fprintf(stderr, "evalon: the bundled sample assessment is missing; name an assessment file\n");
+        fprintf(stderr, "evalon: %s\n",
+                _("the bundled sample assessment is missing; name an assessment file").utf8_string().c_str());
         return 1;
     }
     CAssessmentDocument document;

@@ -42,6 +42,7 @@ public:
     // `attemptsAllowed` (0: unlimited). False when nothing is to be taken,
     // with the reason in `refusal` unless the taker cancelled.
     static bool chooseAttempt(CAttemptRecording* recording, unsigned attemptsAllowed, wxString* refusal);
+    // In English: shown through wxGetTranslation().
     static const wxString kResumeQuestion;
 
 private:

@@ -4,6 +4,7 @@
 
 #include <wx/aboutdlg.h>
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/msgdlg.h>
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
@@ -46,13 +47,13 @@ void CHelpActions::showGuide(wxWindow* parent)
     const wxString guide = guideFile();
     if (guide.empty())
     {
-        wxMessageBox(wxString::Format("The guide (%s) is not installed.", kGuideFileName), "Evalon",
+        wxMessageBox(wxString::Format(_("The guide (%s) is not installed."), kGuideFileName), "Evalon",
                      wxOK | wxICON_ERROR, parent);
         return;
     }
     const wxString url = wxFileName::FileNameToURL(wxFileName(guide));
     if (!browser()(url))
-        wxMessageBox(wxString::Format("No web browser could open the guide %s.", guide), "Evalon",
+        wxMessageBox(wxString::Format(_("No web browser could open the guide %s."), guide), "Evalon",
                      wxOK | wxICON_ERROR, parent);
 }
 
@@ -61,6 +62,6 @@ void CHelpActions::showAbout(wxWindow* parent)
     wxAboutDialogInfo info;
     info.SetName("Evalon");
     info.SetVersion(CCommandLine::versionNumber());
-    info.SetDescription("Write multiple-choice assessments, take them, and see how takers did.");
+    info.SetDescription(_("Write multiple-choice assessments, take them, and see how takers did."));
     wxAboutBox(info, parent);
 }

@@ -3,6 +3,8 @@
 #include "external/data/EVAttributes.h"
 #include "external/widgets/PictureLoader.h"
 
+#include <wx/intl.h>
+
 bool CImageCache::getImage(CEVAttributes* attributes, CEVImageSelections::imageID id, wxImage* image)
 {
     m_lastError.clear();
@@ -14,13 +16,13 @@ bool CImageCache::getImage(CEVAttributes* attributes, CEVImageSelections::imageI
     const CImageSelectionsInfo* info = attributes->getImageSelections()->getImageSelectionsInfoFor(id);
     if (info == nullptr)
     {
-        m_lastError = wxString::Format("The assessment asks for an unknown picture (%d).", int(id));
+        m_lastError = wxString::Format(_("The assessment asks for an unknown picture (%d)."), int(id));
         return false;
     }
     const wxString path = info->getAbsolutePath();
     if (path.empty())
     {
-        m_lastError = wxString::Format("No picture is chosen for \"%s\".", info->getLabel());
+        m_lastError = wxString::Format(_("No picture is chosen for \"%s\"."), info->getLabel());
         return false;
     }
     auto known = m_images.find(path);
@@ -43,7 +45,7 @@ bool CImageCache::load(const wxString& label, const wxString& path, wxImage* ima
     wxString reason;
     if (!CPictureLoader::load(path, image, &reason))
     {
-        m_lastError = wxString::Format("The picture \"%s\" cannot be loaded.\n%s.", label, reason);
+        m_lastError = wxString::Format(_("The picture \"%s\" cannot be loaded.\n%s."), label, reason);
         return false;
     }
     ++m_numDecoded;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/dialog.h>
+#include <wx/intl.h>
 
 class CImportReport;
 class wxStaticText;
@@ -19,8 +20,8 @@ public:
     };
 
     CImportReportDlg(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY,
-                     const wxString& title = "Question Bank Report", const wxPoint& pos = wxDefaultPosition,
-                     const wxSize& size = wxDefaultSize,
+                     const wxString& title = _("Question Bank Report"),
+                     const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
                      long style = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER,
                      const wxString& name = "dialogBox");
 

@@ -6,6 +6,7 @@
 #include <wx/app.h>
 #include <wx/dir.h>
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/stdpaths.h>
 
 #include <unistd.h>
@@ -68,21 +69,21 @@ bool CLooks::apply(const wxString& name, CEVAttributes* attributes, wxString* er
     const wxString root = getFolder();
     if (root.empty())
     {
-        *error = "No looks are installed (share/evalon/looks is missing).";
+        *error = _("No looks are installed (share/evalon/looks is missing).");
         return false;
     }
     const wxString folder = root + wxFILE_SEP_PATH + name;
     const wxFileName lookFile(folder, kLookFileName);
     if (!lookFile.FileExists())
     {
-        *error = wxString::Format("The look folder %s is missing or has no %s.", folder, kLookFileName);
+        *error = wxString::Format(_("The look folder %s is missing or has no %s."), folder, kLookFileName);
         return false;
     }
     CAssessmentMgr look;
     CAssessmentSerializer reader(&look, lookFile.GetFullPath());
     if (!reader.load())
     {
-        *error = wxString::Format("The look folder %s is damaged: %s", folder, reader.getLastError());
+        *error = wxString::Format(_("The look folder %s is damaged: %s"), folder, reader.getLastError());
         return false;
     }
     CEVImageSelections* pictures = look.getAttributes()->getImageSelections();
@@ -93,7 +94,7 @@ bool CLooks::apply(const wxString& name, CEVAttributes* attributes, wxString* er
         picture.MakeAbsolute(folder);
         if (info->getRelativePath().empty() || !picture.FileExists())
         {
-            *error = wxString::Format("The look folder %s lacks the picture for \"%s\" (%s).", folder,
+            *error = wxString::Format(_("The look folder %s lacks the picture for \"%s\" (%s)."), folder,
                                       info->getLabel(), picture.GetFullPath());
             return false;
         }
@@ -109,6 +110,6 @@ bool CLooks::applyDefault(CEVAttributes* attributes, wxString* notice)
     wxString error;
     if (apply(kDefaultLook, attributes, &error))
         return true;
-    *notice = error + "\nThe new assessment has no pictures: choose them in Attributes.";
+    *notice = error + "\n" + _("The new assessment has no pictures: choose them in Attributes.");
     return false;
 }

@@ -14,6 +14,7 @@
 
 #include <wx/button.h>
 #include <wx/filedlg.h>
+#include <wx/intl.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
@@ -64,8 +65,8 @@ bool CManagerFrame::createControls()
         new CAssessmentsMgrPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, "panel");
     // The buttons join the row of the panel's own buttons, after "View
     // Details"; their clicks travel up to this frame.
-    m_addExistingButton = new wxButton(m_panel, kAddExistingButtonID, "Add &Existing...");
-    m_resultsButton = new wxButton(m_panel, kResultsButtonID, "Re&sults...");
+    m_addExistingButton = new wxButton(m_panel, kAddExistingButtonID, _("Add &Existing..."));
+    m_resultsButton = new wxButton(m_panel, kResultsButtonID, _("Re&sults..."));
     addListPanelButton(m_panel, m_addExistingButton);
     addListPanelButton(m_panel, m_resultsButton);
     // Bound on the button itself, so that it runs before the panel's handling.
@@ -81,20 +82,20 @@ bool CManagerFrame::createControls()
 wxMenuBar* CManagerFrame::createMenuBar()
 {
     m_fileMenu = new wxMenu;
-    m_fileMenu->Append(wxID_NEW, "&New Assessment\tCtrl+N");
-    m_fileMenu->Append(wxID_OPEN, "&Open...\tCtrl+O");
-    m_fileMenu->Append(kAddExistingButtonID, "Add &Existing...");
-    m_fileMenu->Append(kResultsButtonID, "Re&sults...");
+    m_fileMenu->Append(wxID_NEW, _("&New Assessment\tCtrl+N"));
+    m_fileMenu->Append(wxID_OPEN, _("&Open...\tCtrl+O"));
+    m_fileMenu->Append(kAddExistingButtonID, _("Add &Existing..."));
+    m_fileMenu->Append(kResultsButtonID, _("Re&sults..."));
     m_fileMenu->AppendSeparator();
     CRecentFiles::use(m_fileMenu);
     m_fileMenu->AppendSeparator();
-    m_fileMenu->Append(wxID_EXIT, "&Quit\tCtrl+Q");
+    m_fileMenu->Append(wxID_EXIT, _("&Quit\tCtrl+Q"));
     auto* help = new wxMenu;
-    help->Append(wxID_HELP, "Evalon &Guide\tF1");
-    help->Append(wxID_ABOUT, "&About Evalon");
+    help->Append(wxID_HELP, _("Evalon &Guide\tF1"));
+    help->Append(wxID_ABOUT, _("&About Evalon"));
     auto* bar = new wxMenuBar;
-    bar->Append(m_fileMenu, "&File");
-    bar->Append(help, "&Help");
+    bar->Append(m_fileMenu, _("&File"));
+    bar->Append(help, _("&Help"));
     return bar;
 }
 
@@ -108,13 +109,13 @@ bool CManagerFrame::initialize(CAssessmentsMgr* assessmentsMgr)
 void CManagerFrame::OnAddExisting(wxCommandEvent&)
 {
     wxString path;
-    const wxArrayString filters(1, "Evalon Files (*.eva)|*.eva");
-    if (!CCommonGuiUtils::BrowseForFile(false, filters, path, "Add Existing Assessment", wxString(), 1,
+    const wxArrayString filters(1, _("Evalon Files (*.eva)|*.eva"));
+    if (!CCommonGuiUtils::BrowseForFile(false, filters, path, _("Add Existing Assessment"), wxString(), 1,
                                         wxFD_OPEN | wxFD_FILE_MUST_EXIST, this))
         return;
     if (m_assessmentsMgr->addExisting(path) < 0)
     {
-        wxMessageBox(wxString::Format("%s is in the list already.", path), "Evalon",
+        wxMessageBox(wxString::Format(_("%s is in the list already."), path), "Evalon",
                      wxOK | wxICON_INFORMATION, this);
         return;
     }
@@ -136,7 +137,7 @@ void CManagerFrame::OnResults(wxCommandEvent&)
     const wxString file = selectedFile();
     if (file.empty())
     {
-        wxMessageBox("Select an assessment in the list to see how its takers did.", "Evalon",
+        wxMessageBox(_("Select an assessment in the list to see how its takers did."), "Evalon",
                      wxOK | wxICON_INFORMATION, this);
         return;
     }
@@ -170,8 +171,8 @@ void CManagerFrame::OnNew(wxCommandEvent&)
 void CManagerFrame::OnOpen(wxCommandEvent&)
 {
     wxString path;
-    const wxArrayString filters(1, "Evalon Files (*.eva)|*.eva");
-    if (CCommonGuiUtils::BrowseForFile(false, filters, path, "Open Assessment", wxString(), 1,
+    const wxArrayString filters(1, _("Evalon Files (*.eva)|*.eva"));
+    if (CCommonGuiUtils::BrowseForFile(false, filters, path, _("Open Assessment"), wxString(), 1,
                                        wxFD_OPEN | wxFD_FILE_MUST_EXIST, this))
         CAuthoringFrame::openWindow(path, this);
 }

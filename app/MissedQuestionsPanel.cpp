@@ -5,6 +5,7 @@
 #include "external/data/AssessmentMgr.h"
 #include "external/widgets/VeltoStaticCtrl.h"
 
+#include <wx/intl.h>
 #include <wx/toplevel.h>
 
 #include <algorithm>
@@ -61,19 +62,20 @@ bool CMissedQuestionsPanel::initialize(CAssessmentMgr* assessment, CImageCache* 
 
 wxString CMissedQuestionsPanel::markedAnswer(const wxString& text, bool correct, bool chosen)
 {
-    // Words and symbols, so that the marks read without colour.
+    // Words and symbols, so that the marks read without colour; the symbols
+    // stay out of the translated words.
     if (correct && chosen)
-        return text + wxString::FromUTF8("   \u2714 correct answer, and your answer");
+        return text + wxString::FromUTF8("   \u2714 ") + _("correct answer, and your answer");
     if (correct)
-        return text + wxString::FromUTF8("   \u2714 correct answer (not chosen)");
+        return text + wxString::FromUTF8("   \u2714 ") + _("correct answer (not chosen)");
     if (chosen)
-        return text + wxString::FromUTF8("   \u2718 your answer, not correct");
+        return text + wxString::FromUTF8("   \u2718 ") + _("your answer, not correct");
     return text;
 }
 
 wxString CMissedQuestionsPanel::referenceLabel(const wxString& referenceText)
 {
-    return referenceText.empty() ? wxString() : "Reference: " + referenceText;
+    return referenceText.empty() ? wxString() : wxString::Format(_("Reference: %s"), referenceText);
 }
 
 bool CMissedQuestionsPanel::showMissed(unsigned index)
@@ -81,7 +83,7 @@ bool CMissedQuestionsPanel::showMissed(unsigned index)
     m_lastError.clear();
     if (index >= m_missed.size())
     {
-        m_lastError = "No missed question to show.";
+        m_lastError = _("No missed question to show.");
         return false;
     }
     m_shown = index;
@@ -110,8 +112,11 @@ bool CMissedQuestionsPanel::showMissed(unsigned index)
     placeReferenceText();
 
     if (auto* window = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(this)))
-        window->SetTitle(wxString::Format("Evalon: missed question %u of %zu (question %u of %u)", index + 1,
-                                          m_missed.size(), m_missed[index] + 1, m_taking->getNumQuestions()));
+        // TRANSLATORS: the window's title: the missed question shown among the missed ones, then the same
+        // question among all the questions of the test.
+        window->SetTitle(wxString::Format(_("Evalon: missed question %u of %zu (question %u of %u)"),
+                                          index + 1, m_missed.size(), m_missed[index] + 1,
+                                          m_taking->getNumQuestions()));
     FindWindow(kPreviousButtonID)->Show(index > 0);
     FindWindow(kNextButtonID)->Show();
     FindWindow(kNextButtonID)->SetFocus();

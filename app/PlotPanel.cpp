@@ -8,6 +8,7 @@
 #include <wx/dcmemory.h>
 #include <wx/dcsvg.h>
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
 
@@ -127,7 +128,7 @@ bool CPlotPanel::savePng(const wxString& path, wxString* error) const
     wxLogNull quiet;
     if (!bitmap.ConvertToImage().SaveFile(stream, wxBITMAP_TYPE_PNG))
     {
-        *error = wxString::Format("The plot cannot be saved as %s: the PNG could not be made.", path);
+        *error = wxString::Format(_("The plot cannot be saved as %s: the PNG could not be made."), path);
         return false;
     }
     std::string bytes(stream.GetLength(), '\0');
@@ -135,7 +136,8 @@ bool CPlotPanel::savePng(const wxString& path, wxString* error) const
     wxString reason;
     if (!CFileBytes::replace(path, bytes, &reason))
     {
-        *error = wxString::Format("The plot cannot be saved as %s: %s.", path, reason);
+        // TRANSLATORS: %s are the file and the reason it cannot be written.
+        *error = wxString::Format(_("The plot cannot be saved as %s: %s."), path, reason);
         return false;
     }
     return true;
@@ -157,7 +159,7 @@ bool CPlotPanel::saveSvg(const wxString& path, wxString* error) const
     }
     if (!written || !wxRenameFile(temporary, path, true))
     {
-        *error = wxString::Format("The plot cannot be saved as %s: %s.", path, wxSysErrorMsgStr());
+        *error = wxString::Format(_("The plot cannot be saved as %s: %s."), path, wxSysErrorMsgStr());
         if (!temporary.empty())
             wxRemoveFile(temporary);
         return false;

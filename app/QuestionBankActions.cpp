@@ -9,6 +9,7 @@
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/msgdlg.h>
 #include <wx/progdlg.h>
 #include <wx/stopwatch.h>
@@ -22,8 +23,9 @@ const unsigned CQuestionBankActions::kProgressThreshold;
 namespace
 {
 
-const char kImportTitle[] = "Import Questions";
-const char kExportTitle[] = "Export Questions";
+// Translated where shown.
+const char kImportTitle[] = wxTRANSLATE("Import Questions");
+const char kExportTitle[] = wxTRANSLATE("Export Questions");
 
 CQuestionBankActions::CFolderChooser& folderChooser()
 {
@@ -64,11 +66,12 @@ public:
             return true;
         }
         m_sinceUpdate.Start();
-        const wxString message = wxString::Format("%s: %u of %u", stage, done, total);
+        // TRANSLATORS: the stage of an import ("Reading"), then how many of how many items are done.
+        const wxString message = wxString::Format(_("%s: %u of %u"), stage, done, total);
         if (!m_dialog)
         {
             m_dialog = std::make_unique<wxProgressDialog>(
-                kImportTitle, message, static_cast<int>(total), m_parent,
+                wxGetTranslation(kImportTitle), message, static_cast<int>(total), m_parent,
                 wxPD_APP_MODAL | wxPD_AUTO_HIDE | wxPD_CAN_ABORT | wxPD_ELAPSED_TIME | wxPD_REMAINING_TIME);
         }
         else if (newStage)
@@ -108,22 +111,22 @@ bool CQuestionBankActions::chooseFolder(const wxString& message, wxString* path)
 
 bool CQuestionBankActions::chooseImportSource(wxString* path, int* format)
 {
-    wxMessageDialog kind(m_parent, "Import questions from a bank file, or from a folder of QTI items?",
-                         kImportTitle, wxYES_NO | wxCANCEL | wxICON_QUESTION);
-    kind.SetYesNoCancelLabels("&File...", "F&older...", "Cancel");
+    wxMessageDialog kind(m_parent, _("Import questions from a bank file, or from a folder of QTI items?"),
+                         wxGetTranslation(kImportTitle), wxYES_NO | wxCANCEL | wxICON_QUESTION);
+    kind.SetYesNoCancelLabels(_("&File..."), _("F&older..."), _("Cancel"));
     const int answer = kind.ShowModal();
     if (answer == wxID_NO)
     {
         *path = m_folder;
         *format = CQuestionImporter::eQti;
-        return chooseFolder("Choose the folder of QTI items", path);
+        return chooseFolder(_("Choose the folder of QTI items"), path);
     }
     if (answer != wxID_YES)
     {
         return false;
     }
-    wxFileDialog dialog(m_parent, kImportTitle, m_folder, wxString(), CBankFormats::importFilters(),
-                        wxFD_OPEN | wxFD_FILE_MUST_EXIST);
+    wxFileDialog dialog(m_parent, wxGetTranslation(kImportTitle), m_folder, wxString(),
+                        CBankFormats::importFilters(), wxFD_OPEN | wxFD_FILE_MUST_EXIST);
     if (dialog.ShowModal() != wxID_OK)
     {
         return false;
@@ -140,8 +143,11 @@ bool CQuestionBankActions::askAddDuplicates(unsigned duplicates, unsigned read)
         return false;
     }
     const wxString question = wxString::Format(
-        "%u of the %u questions read are already in the assessment. Add them again?", duplicates, read);
-    return wxMessageBox(question, kImportTitle, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, m_parent) == wxYES;
+        wxPLURAL("%u of the %u questions read are already in the assessment. Add them again?",
+                 "%u of the %u questions read are already in the assessment. Add them again?", duplicates),
+        duplicates, read);
+    return wxMessageBox(question, wxGetTranslation(kImportTitle), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION,
+                        m_parent) == wxYES;
 }
 
 bool CQuestionBankActions::importQuestions()
@@ -150,7 +156,7 @@ bool CQuestionBankActions::importQuestions()
     int format = CQuestionImporter::eDetect;
     wxString questionsFolder = m_folder;
     if (!chooseImportSource(&bank, &format) ||
-        !chooseFolder("Choose the folder for the new question files", &questionsFolder))
+        !chooseFolder(_("Choose the folder for the new question files"), &questionsFolder))
     {
         return false;
     }
@@ -167,14 +173,14 @@ bool CQuestionBankActions::importQuestions()
             importer.addToAssessment(m_assessment, questionsFolder);
         }
     }
-    showReport(report, kImportTitle);
+    showReport(report, wxGetTranslation(kImportTitle));
     return report.countTaken() > 0;
 }
 
 bool CQuestionBankActions::exportQuestions()
 {
-    wxFileDialog dialog(m_parent, kExportTitle, m_folder, wxString(), CBankFormats::exportFilters(),
-                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    wxFileDialog dialog(m_parent, wxGetTranslation(kExportTitle), m_folder, wxString(),
+                        CBankFormats::exportFilters(), wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
     {
         return false;
@@ -196,7 +202,7 @@ bool CQuestionBankActions::exportQuestions()
         wxBusyCursor busy;
         written = CQuestionExporter(&report).write(m_assessment, format, path.GetFullPath());
     }
-    showReport(report, kExportTitle);
+    showReport(report, wxGetTranslation(kExportTitle));
     return written;
 }
 

@@ -7,6 +7,7 @@
 #include "interchange/QuestionImporter.h"
 
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/stopwatch.h>
 
 #include <unistd.h>
@@ -63,7 +64,8 @@ bool CQuestionBankTool::CTerminalProgress::operator()(const wxString& stage, uns
     m_sinceUpdate.Start();
     m_stage = stage;
     m_shown = true;
-    std::fprintf(m_terminal, "\r%s: %u of %u\x1b[K", stage.utf8_string().c_str(), done, total);
+    std::fprintf(m_terminal, "\r%s\x1b[K",
+                 wxString::Format(_("%s: %u of %u"), stage, done, total).utf8_string().c_str());
     std::fflush(m_terminal);
     return true;
 }
@@ -120,7 +122,7 @@ int CQuestionBankTool::exportBank(const wxString& assessmentFile, const wxString
     CQuestionExporter::eFormat chosen = CQuestionExporter::eGift;
     if (!CQuestionExporter::parseFormat(format, &chosen))
     {
-        return fail("unknown format '" + format + "'");
+        return fail(wxString::Format(_("unknown format '%s'"), format));
     }
     CAssessmentMgr assessment;
     CAssessmentSerializer serializer(&assessment, absolute(assessmentFile));

@@ -5,6 +5,7 @@
 #include <wx/fileconf.h>
 #include <wx/filehistory.h>
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/log.h>
 #include <wx/menu.h>
 #include <wx/msgdlg.h>
@@ -89,8 +90,9 @@ wxString CRecentFiles::choose(size_t index, wxWindow* window)
         return path;
     history.RemoveFileFromHistory(index);
     save();
-    wxMessageBox(wxString::Format(
-                     "The assessment file %s no longer exists; it is removed from the recent files.", path),
-                 "Evalon", wxOK | wxICON_INFORMATION, window);
+    wxMessageBox(
+        wxString::Format(_("The assessment file %s no longer exists; it is removed from the recent files."),
+                         path),
+        "Evalon", wxOK | wxICON_INFORMATION, window);
     return wxString();
 }

@@ -12,6 +12,7 @@
 #include <wx/app.h>
 #include <wx/filename.h>
 #include <wx/init.h>
+#include <wx/intl.h>
 #include <wx/tokenzr.h>
 
 #include <cstdio>
@@ -49,7 +50,7 @@ int CResultsCommands::run(const CCommandLine& commandLine)
     console->SetAppName("evalon");
     wxInitializer initializer;
     if (!initializer.IsOk())
-        return fail("wxWidgets could not be started");
+        return fail(_("wxWidgets could not be started"));
     if (commandLine.getMode() == CCommandLine::eRecord)
         return record(commandLine.getFile(), commandLine.getTaker(), commandLine.getAnswers(),
                       commandLine.getStore());
@@ -73,14 +74,15 @@ bool CResultsCommands::parseAnswers(const wxString& text, CAssessmentMgr& assess
     const wxArrayString groups = wxStringTokenize(text, ";", wxTOKEN_RET_EMPTY_ALL);
     if (groups.size() != assessment.getCount())
     {
-        *error = wxString::Format("--answers has %zu groups, but the assessment has %u questions", groups.size(),
-                                  assessment.getCount());
+        *error = wxString::Format(_("--answers has %zu groups, but the assessment has %u questions"),
+                                  groups.size(), assessment.getCount());
         return false;
     }
     for (unsigned position = 0; position < groups.size(); ++position)
     {
         const wxString group = groups[position].Strip(wxString::both);
-        const wxString where = wxString::Format("group %u (\"%s\") of --answers", position + 1, group);
+        // TRANSLATORS: where in the --answers option a mistake is: the group's number and its text.
+        const wxString where = wxString::Format(_("group %u (\"%s\") of --answers"), position + 1, group);
         const CQuestionData* question =
             assessment.getQuestionDataMgr()->getQuestionDataForID(assessment.getDataAtIndex(position)->m_questionID);
         std::vector<unsigned> chosen;
@@ -93,21 +95,25 @@ bool CResultsCommands::parseAnswers(const wxString& text, CAssessmentMgr& assess
             const unsigned numAnswers = question ? question->getNumAnswers() : 0;
             if (!trimmed.ToULong(&index) || trimmed.empty() || !wxIsdigit(trimmed[0]) || index >= numAnswers)
             {
-                *error = wxString::Format("%s: \"%s\" is not an answer of question %u, which has answers 0 to %d",
-                                          where, trimmed, position + 1, int(numAnswers) - 1);
+                // TRANSLATORS: the first %s is where in --answers, as "group 2 ("1,7") of --answers".
+                *error = wxString::Format(
+                    _("%s: \"%s\" is not an answer of question %u, which has answers 0 to %d"), where,
+                    trimmed, position + 1, int(numAnswers) - 1);
                 return false;
             }
             if (std::find(chosen.begin(), chosen.end(), unsigned(index)) != chosen.end())
             {
-                *error = wxString::Format("%s: answer %lu is given twice", where, index);
+                *error = wxString::Format(_("%s: answer %lu is given twice"), where, index);
                 return false;
             }
             chosen.push_back(unsigned(index));
         }
         if (chosen.size() > 1 && takesOneAnswer(*question))
         {
-            *error = wxString::Format("%s: question %u takes one answer, but %zu are given", where, position + 1,
-                                      chosen.size());
+            *error = wxString::Format(wxPLURAL("%s: question %u takes one answer, but %zu are given",
+                                               "%s: question %u takes one answer, but %zu are given",
+                                               chosen.size()),
+                                      where, position + 1, chosen.size());
             return false;
         }
         answers->push_back(chosen);
@@ -123,10 +129,10 @@ int CResultsCommands::record(const wxString& assessmentFile, const wxString& tak
     if (!loadAssessment(assessmentFile, &assessment, &error))
         return fail(error);
     if (taker.Strip(wxString::both).empty())
-        return fail("--record needs the taker's name (--taker NAME)");
+        return fail(_("--record needs the taker's name (--taker NAME)"));
     std::vector<std::vector<unsigned>> chosen;
     if (!parseAnswers(answers, assessment, &chosen, &error))
-        return fail(error + "; nothing was stored");
+        return fail(wxString::Format(_("%s; nothing was stored"), error));
 
     CAttempt attempt =
         CAttempt::begin(assessment, assessmentKey(assessmentFile).utf8_string(), taker.utf8_string());
@@ -140,13 +146,20 @@ int CResultsCommands::record(const wxString& assessmentFile, const wxString& tak
     case CResultsRecorder::eStored:
         break;
     case CResultsRecorder::eKeptInOutbox:
-        std::fprintf(stderr, "evalon: %s\n%s\n", recorder.getLastError().c_str(), CResultsRecorder::kOutboxNotice);
+        std::fprintf(stderr, "evalon: %s\n%s\n", recorder.getLastError().c_str(),
+                     wxGetTranslation(CResultsRecorder::kOutboxNotice).utf8_string().c_str());
         break;
     case CResultsRecorder::eLost:
         return fail(wxString::FromUTF8(recorder.getLastError()));
     }
-    std::printf("Recorded attempt %s of %s: score %u%%, %u to review.\n", attempt.m_id.c_str(),
-                attempt.m_taker.c_str(), attempt.m_score, attempt.m_numToReview);
+    // TRANSLATORS: %s are the attempt's id and the taker's name; then the score in percent and how many
+    // questions the taker marked to review.
+    std::printf("%s\n",
+                wxString::Format(_("Recorded attempt %s of %s: score %u%%, %u to review."),
+                                 wxString::FromUTF8(attempt.m_id), wxString::FromUTF8(attempt.m_taker),
+                                 attempt.m_score, attempt.m_numToReview)
+                    .utf8_string()
+                    .c_str());
     return 0;
 }
 
@@ -163,7 +176,11 @@ int CResultsCommands::writeResults(const wxString& assessmentFile, const wxStrin
     std::vector<CAttempt> attempts;
     if (!store->listAttempts(filter, &attempts, &error) || !CResultsCsv::write(attempts, target.utf8_string(), &error))
         return fail(wxString::FromUTF8(error));
-    std::printf("%zu attempts written to %s.\n", attempts.size(), target.utf8_string().c_str());
+    std::printf("%s\n", wxString::Format(wxPLURAL("%zu attempts written to %s.",
+                                                  "%zu attempts written to %s.", attempts.size()),
+                                         attempts.size(), target)
+                            .utf8_string()
+                            .c_str());
     return 0;
 }
 
@@ -183,7 +200,11 @@ int CResultsCommands::writeReport(const wxString& assessmentFile, const wxString
         return fail(wxString::FromUTF8(reason));
     for (const std::string& note : results.getStatistics().notes())
         std::printf("%s\n", note.c_str());
-    std::printf("The statistics of %u attempts written to %s.\n", results.getStatistics().test().m_attempts,
-                target.utf8_string().c_str());
+    const unsigned counted = results.getStatistics().test().m_attempts;
+    std::printf("%s\n", wxString::Format(wxPLURAL("The statistics of %u attempts written to %s.",
+                                                  "The statistics of %u attempts written to %s.", counted),
+                                         counted, target)
+                            .utf8_string()
+                            .c_str());
     return 0;
 }

@@ -12,6 +12,7 @@
 #include <wx/dateevt.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/listctrl.h>
 #include <wx/msgdlg.h>
 #include <wx/notebook.h>
@@ -139,18 +140,18 @@ bool CResultsFrame::createControls()
     m_notes = new wxStaticText(panel, kNotesID, wxString());
 
     auto* commands = new wxBoxSizer(wxHORIZONTAL);
-    commands->Add(new wxButton(panel, kRefreshID, "&Refresh"), 0, wxRIGHT, 10);
+    commands->Add(new wxButton(panel, kRefreshID, _("&Refresh")), 0, wxRIGHT, 10);
     m_includeEarlier = new wxCheckBox(panel, kIncludeEarlierID,
-                                      "Count &earlier versions for the questions that did not change");
+                                      _("Count &earlier versions for the questions that did not change"));
     commands->Add(m_includeEarlier, 0, wxALIGN_CENTER_VERTICAL);
     commands->AddStretchSpacer(1);
-    commands->Add(new wxButton(panel, kExportCsvID, "Export &CSV..."), 0, wxLEFT, 10);
-    commands->Add(new wxButton(panel, kExportHtmlID, "Export &HTML Report..."), 0, wxLEFT, 10);
+    commands->Add(new wxButton(panel, kExportCsvID, _("Export &CSV...")), 0, wxLEFT, 10);
+    commands->Add(new wxButton(panel, kExportHtmlID, _("Export &HTML Report...")), 0, wxLEFT, 10);
 
     m_notebook = new wxNotebook(panel, kNotebookID);
-    m_notebook->AddPage(createAttemptsPage(m_notebook), "Attempts", true);
-    m_notebook->AddPage(createQuestionsPage(m_notebook), "Questions");
-    m_notebook->AddPage(createPlotsPage(m_notebook), "Plots");
+    m_notebook->AddPage(createAttemptsPage(m_notebook), _("Attempts"), true);
+    m_notebook->AddPage(createQuestionsPage(m_notebook), _("Questions"));
+    m_notebook->AddPage(createPlotsPage(m_notebook), _("Plots"));
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(m_summary, 0, wxEXPAND | wxLEFT | wxRIGHT | wxTOP, 10);
@@ -165,9 +166,9 @@ bool CResultsFrame::createControls()
 wxWindow* CResultsFrame::createAttemptsPage(wxWindow* parent)
 {
     auto* page = new wxPanel(parent);
-    m_fromCheck = new wxCheckBox(page, kFromCheckID, "&From");
+    m_fromCheck = new wxCheckBox(page, kFromCheckID, _("&From"));
     m_fromDate = new wxDatePickerCtrl(page, kFromDateID);
-    m_toCheck = new wxCheckBox(page, kToCheckID, "&To");
+    m_toCheck = new wxCheckBox(page, kToCheckID, _("&To"));
     m_toDate = new wxDatePickerCtrl(page, kToDateID);
     auto* filter = new wxBoxSizer(wxHORIZONTAL);
     filter->Add(m_fromCheck, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
@@ -175,11 +176,13 @@ wxWindow* CResultsFrame::createAttemptsPage(wxWindow* parent)
     filter->Add(m_toCheck, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
     filter->Add(m_toDate, 0);
     filter->AddStretchSpacer(1);
-    filter->Add(new wxButton(page, kDeleteAttemptID, "&Delete Attempt..."), 0);
+    filter->Add(new wxButton(page, kDeleteAttemptID, _("&Delete Attempt...")), 0);
 
     wxArrayString headers;
-    for (const char* header : {"Taker", "Submitted", "Duration", "Score", "Status"})
-        headers.push_back(header);
+    for (const char* header :
+         {wxTRANSLATE("Taker"), wxTRANSLATE("Submitted"), wxTRANSLATE("Duration"), wxTRANSLATE("Score"),
+          wxTRANSLATE("Status")})
+        headers.push_back(wxGetTranslation(header));
     m_attempts = new CSortableListCtrl(page, kAttemptsListID, headers, {260, 160, 110, 80, 260});
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
@@ -194,8 +197,10 @@ wxWindow* CResultsFrame::createQuestionsPage(wxWindow* parent)
     auto* page = new wxPanel(parent);
     wxArrayString headers;
     for (const char* header :
-         {"#", "Question", "Attempts", "Facility", "Std. dev.", "Discrimination", "Answers chosen", "Flags"})
-        headers.push_back(header);
+         {wxTRANSLATE("#"), wxTRANSLATE("Question"), wxTRANSLATE("Attempts"), wxTRANSLATE("Facility"),
+          wxTRANSLATE("Std. dev."), wxTRANSLATE("Discrimination"), wxTRANSLATE("Answers chosen"),
+          wxTRANSLATE("Flags")})
+        headers.push_back(wxGetTranslation(header));
     m_questions = new CSortableListCtrl(page, kQuestionsListID, headers, {40, 280, 70, 70, 70, 100, 180, 220},
                                         wxSize(-1, 220));
     m_answerPlot = new CPlotPanel(page, kAnswerPlotID, wxDefaultPosition, wxSize(420, 240),
@@ -233,8 +238,8 @@ wxSizer* CResultsFrame::createSaveButtons(wxWindow* parent, int pngID, int svgID
 {
     auto* row = new wxBoxSizer(wxHORIZONTAL);
     row->AddStretchSpacer(1);
-    row->Add(new wxButton(parent, pngID, "Save as &PNG..."), 0, wxLEFT, 8);
-    row->Add(new wxButton(parent, svgID, "Save as S&VG..."), 0, wxLEFT, 8);
+    row->Add(new wxButton(parent, pngID, _("Save as &PNG...")), 0, wxLEFT, 8);
+    row->Add(new wxButton(parent, svgID, _("Save as S&VG...")), 0, wxLEFT, 8);
     return row;
 }
 
@@ -243,7 +248,7 @@ bool CResultsFrame::initialize(CAssessmentMgr* assessment, const wxString& file,
     m_assessment = assessment;
     m_file = file;
     m_results.reset(new CAssessmentResults(assessment, file, storeUrl));
-    SetTitle("Results of " + wxFileName(file).GetFullName() + " - Evalon");
+    SetTitle(wxString::Format(_("Results of %s"), wxFileName(file).GetFullName()) + " - Evalon");
     const bool read = refresh();
     m_timer.Start(kRefreshInterval);
     return read;
@@ -276,8 +281,11 @@ bool CResultsFrame::TransferDataToWindow()
     showAttempts();
     showQuestions();
     showPlots();
-    SetStatusText(wxString::Format("%s, read at %s; read again every %d seconds.",
-                                   m_results->getStoreDescription(), m_readAt, kRefreshInterval / 1000));
+    const int seconds = kRefreshInterval / 1000;
+    // TRANSLATORS: %s are the results store ("the results store sqlite:...") and the time it was read.
+    SetStatusText(wxString::Format(wxPLURAL("%s, read at %s; read again every %d seconds.",
+                                            "%s, read at %s; read again every %d seconds.", seconds),
+                                   m_results->getStoreDescription(), m_readAt, seconds));
     return true;
 }
 
@@ -292,12 +300,17 @@ void CResultsFrame::showSummary()
 {
     const STestStatistics& test = m_results->getStatistics().test();
     const wxString dot = wxString::FromUTF8("   ·   ");
-    m_summary->SetLabel(wxString::Format("%u submitted attempts", test.m_attempts) + dot + "mean " +
-                        figure(test.m_mean, 1, "%") + dot + "median " + figure(test.m_median, 1, "%") + dot +
-                        "standard deviation " + figure(test.m_standardDeviation, 1, "%") + "\n" + "lowest " +
-                        figure(test.m_lowest, 1, "%") + dot + "highest " + figure(test.m_highest, 1, "%") +
-                        dot + "Cronbach's alpha " + figure(test.m_cronbachAlpha, 3) + dot +
-                        "standard error of measurement " + figure(test.m_standardError, 2) + " questions");
+    // Each figure with its name, translated as a whole; the dots between them are no words.
+    m_summary->SetLabel(
+        wxString::Format(wxPLURAL("%u submitted attempts", "%u submitted attempts", test.m_attempts),
+                         test.m_attempts) +
+        dot + wxString::Format(_("mean %s"), figure(test.m_mean, 1, "%")) + dot +
+        wxString::Format(_("median %s"), figure(test.m_median, 1, "%")) + dot +
+        wxString::Format(_("standard deviation %s"), figure(test.m_standardDeviation, 1, "%")) + "\n" +
+        wxString::Format(_("lowest %s"), figure(test.m_lowest, 1, "%")) + dot +
+        wxString::Format(_("highest %s"), figure(test.m_highest, 1, "%")) + dot +
+        wxString::Format(_("Cronbach's alpha %s"), figure(test.m_cronbachAlpha, 3)) + dot +
+        wxString::Format(_("standard error of measurement %s questions"), figure(test.m_standardError, 2)));
     wxString notes;
     if (m_readFailed)
         notes = m_readError + "\n";
@@ -326,10 +339,11 @@ void CResultsFrame::showAttempts()
         const bool submitted = attempt.m_status == CAttempt::eSubmitted;
         const bool current = attempt.m_assessmentFingerprint == m_results->getFingerprint();
         wxString status = submitted
-                              ? "submitted"
-                              : wxString::Format("in progress, at question %u", attempt.m_currentPage + 1);
+                              ? _("submitted")
+                              : wxString::Format(_("in progress, at question %u"), attempt.m_currentPage + 1);
         if (!current)
-            status += ", earlier version of the assessment";
+            // TRANSLATORS: %s is "submitted" or "in progress, at question 3".
+            status = wxString::Format(_("%s, earlier version of the assessment"), status);
         const long long duration = submitted ? CStatisticsReport::durationSeconds(attempt) : -1;
         CSortableListCtrl::SRow row;
         row.m_key = fromUtf8(attempt.m_id);
@@ -353,7 +367,7 @@ void CResultsFrame::showQuestions()
         CSortableListCtrl::SRow row;
         row.m_key = wxString::Format("%u", question.m_position);
         row.m_cells = {wxString::Format("%u", question.m_position + 1),
-                       question.m_fingerprint.empty() ? wxString("(no question)")
+                       question.m_fingerprint.empty() ? _("(no question)")
                                                       : oneLine(question.m_questionText),
                        wxString::Format("%u", question.m_attempts),
                        figure(question.m_facility, 2),
@@ -399,8 +413,10 @@ void CResultsFrame::showAnswerPlot()
     else
     {
         CStatisticsPlots::SBarChart empty;
-        empty.m_title = "Share of takers choosing each answer";
-        empty.m_emptyText = questions.empty() ? "The assessment has no questions" : "Choose a question above";
+        empty.m_title = _("Share of takers choosing each answer").utf8_string();
+        empty.m_emptyText =
+            (questions.empty() ? _("The assessment has no questions") : _("Choose a question above"))
+                .utf8_string();
         m_answerPlot->setChart(empty);
     }
 }
@@ -445,9 +461,10 @@ void CResultsFrame::OnDeleteAttempt(wxCommandEvent&)
     if (id.empty() || index < 0)
         return;
     const wxString question =
-        wxString::Format("Delete the attempt of %s (%s)?\n\nIts answers are removed from the results store "
-                         "for good and no longer "
-                         "count in the statistics.",
+        // TRANSLATORS: %s are the taker's name and when the attempt was submitted.
+        wxString::Format(_("Delete the attempt of %s (%s)?\n\nIts answers are removed from the results store "
+                           "for good and no longer "
+                           "count in the statistics."),
                          m_attempts->GetItemText(index, 0), m_attempts->GetItemText(index, 1));
     if (wxMessageBox(question, kCaption, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) != wxYES)
         return;
@@ -501,9 +518,10 @@ void CResultsFrame::savePlot(CPlotPanel* plot, bool svg)
 {
     const wxString extension = svg ? "svg" : "png";
     const wxString suggested = wxFileName(m_file).GetName() + "-" + plot->GetName() + "." + extension;
-    wxFileDialog dialog(
-        this, svg ? "Save the Plot as SVG" : "Save the Plot as PNG", wxFileName(m_file).GetPath(), suggested,
-        svg ? "SVG pictures (*.svg)|*.svg" : "PNG pictures (*.png)|*.png", wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+    wxFileDialog dialog(this, svg ? _("Save the Plot as SVG") : _("Save the Plot as PNG"),
+                        wxFileName(m_file).GetPath(), suggested,
+                        svg ? _("SVG pictures (*.svg)|*.svg") : _("PNG pictures (*.png)|*.png"),
+                        wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
         return;
     wxString error;
@@ -524,9 +542,9 @@ void CResultsFrame::OnExportHtml(wxCommandEvent&)
 void CResultsFrame::exportReport(bool html)
 {
     const wxFileName file(m_file);
-    wxFileDialog dialog(this, html ? "Export the HTML Report" : "Export the Statistics as CSV",
+    wxFileDialog dialog(this, html ? _("Export the HTML Report") : _("Export the Statistics as CSV"),
                         file.GetPath(), file.GetName() + (html ? "-report.html" : "-statistics.csv"),
-                        html ? "HTML files (*.html)|*.html" : "CSV files (*.csv)|*.csv",
+                        html ? _("HTML files (*.html)|*.html") : _("CSV files (*.csv)|*.csv"),
                         wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
     if (dialog.ShowModal() != wxID_OK)
         return;
@@ -538,5 +556,5 @@ void CResultsFrame::exportReport(bool html)
                                   file.GetFullName().utf8_string(), path.utf8_string(), &error))
         wxMessageBox(fromUtf8(error), kCaption, wxOK | wxICON_ERROR, this);
     else
-        SetStatusText("Written to " + path + ".");
+        SetStatusText(wxString::Format(_("Written to %s."), path));
 }

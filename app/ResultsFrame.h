@@ -3,6 +3,7 @@
 #include "app/SortableListCtrl.h"
 
 #include <wx/frame.h>
+#include <wx/intl.h>
 #include <wx/timer.h>
 
 #include <memory>
@@ -55,7 +56,7 @@ public:
     // Every how many milliseconds the store is read again.
     static const int kRefreshInterval = 10000;
 
-    CResultsFrame(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY, const wxString& title = "Results",
+    CResultsFrame(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY, const wxString& title = _("Results"),
                   const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxSize(1040, 720),
                   long style = wxDEFAULT_FRAME_STYLE, const wxString& name = "results");
     ~CResultsFrame() override;

@@ -7,6 +7,7 @@
 
 #include <wx/app.h>
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
 
@@ -72,7 +73,7 @@ bool CSnapshotWriter::write()
     m_lastError.clear();
     if (!wxFileName::DirExists(m_folder) && !wxFileName::Mkdir(m_folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL))
     {
-        m_lastError = wxString::Format("The folder %s cannot be created.", m_folder);
+        m_lastError = wxString::Format(_("The folder %s cannot be created."), m_folder);
         return false;
     }
     auto* frame = new CTakeAssessmentFrame();
@@ -136,7 +137,8 @@ bool CSnapshotWriter::resizePage(CTakeAssessmentFrame& frame)
     }
     if (panel->GetClientSize() == wanted)
         return true;
-    m_lastError = wxString::Format("The window cannot be given a client area of %d x %d pixels.", wanted.x, wanted.y);
+    m_lastError = wxString::Format(_("The window cannot be given a client area of %d x %d pixels."), wanted.x,
+                                   wanted.y);
     return false;
 }
 
@@ -148,7 +150,7 @@ bool CSnapshotWriter::savePage(CTakeAssessmentFrame& frame, const wxString& name
     const wxImage picture = grabClientArea(frame.getPanel());
     if (!picture.IsOk() || !picture.SaveFile(file, wxBITMAP_TYPE_PNG))
     {
-        m_lastError = wxString::Format("The picture %s cannot be written.", file);
+        m_lastError = wxString::Format(_("The picture %s cannot be written."), file);
         return false;
     }
     m_files.Add(file);

@@ -7,6 +7,7 @@
 #include "external/data/EVAttributes.h"
 
 #include <wx/accel.h>
+#include <wx/intl.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
 
@@ -33,10 +34,11 @@ long long systemSeconds()
 } // namespace
 
 const wxString CTakeAssessmentFrame::kTimeUpNotice =
-    "The time is up. Your answers were submitted as they were when the time ran out.";
-const wxString CTakeAssessmentFrame::kLeaveFullScreenQuestion = "Leave the full screen and show the test in a window?";
+    wxTRANSLATE("The time is up. Your answers were submitted as they were when the time ran out.");
+const wxString CTakeAssessmentFrame::kLeaveFullScreenQuestion =
+    wxTRANSLATE("Leave the full screen and show the test in a window?");
 const wxString CTakeAssessmentFrame::kLeaveQuestion =
-    "Leave the test now? The answers given so far are kept; the test is not submitted.";
+    wxTRANSLATE("Leave the test now? The answers given so far are kept; the test is not submitted.");
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(CTakeAssessmentFrame, wxFrame)
@@ -110,7 +112,7 @@ bool CTakeAssessmentFrame::initialize(CAssessmentMgr* assessment)
     m_panel->setDeliveryOrder(CDeliveryOrder::forAssessment(*assessment, deliverySeed()));
     if (m_panel->getTaking()->getNumQuestions() == 0)
     {
-        m_lastError = "The assessment has no questions to take.";
+        m_lastError = _("The assessment has no questions to take.");
         return false;
     }
     if (!loadEveryPicture(assessment))
@@ -211,12 +213,12 @@ void CTakeAssessmentFrame::updateClock()
     if (left > 0)
         return;
     m_clockTimer.Stop();
-    m_lastNotice = kTimeUpNotice;
+    m_lastNotice = wxGetTranslation(kTimeUpNotice);
     if (m_missedPanel->IsShown())
         showPanel(m_panel);
     m_panel->submitNow();
     if (m_interactive)
-        wxMessageBox(kTimeUpNotice, "Evalon", wxOK | wxICON_INFORMATION, this);
+        wxMessageBox(m_lastNotice, "Evalon", wxOK | wxICON_INFORMATION, this);
 }
 
 void CTakeAssessmentFrame::OnClockTimer(wxTimerEvent&)
@@ -243,10 +245,10 @@ void CTakeAssessmentFrame::record()
     case CResultsRecorder::eStored:
         break;
     case CResultsRecorder::eKeptInOutbox:
-        tell(CResultsRecorder::kOutboxNotice, wxICON_INFORMATION);
+        tell(wxGetTranslation(CResultsRecorder::kOutboxNotice), wxICON_INFORMATION);
         break;
     case CResultsRecorder::eLost:
-        tell("Your answers could not be kept, neither in the results store nor on this computer. " +
+        tell(_("Your answers could not be kept, neither in the results store nor on this computer.") + " " +
                  m_recording->getLastError(),
              wxICON_ERROR);
         break;
@@ -333,7 +335,8 @@ void CTakeAssessmentFrame::OnClose(wxCloseEvent& event)
         record();
     }
     if (m_interactive && event.CanVeto() && isAttemptInProgress() &&
-        wxMessageBox(kLeaveQuestion, "Evalon", wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) != wxYES)
+        wxMessageBox(wxGetTranslation(kLeaveQuestion), "Evalon", wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION,
+                     this) != wxYES)
     {
         event.Veto();
         return;
@@ -401,7 +404,8 @@ void CTakeAssessmentFrame::OnFinish(wxCommandEvent&)
     // screen by a slip of the finger.
     if (IsFullScreen())
     {
-        if (!m_interactive || wxMessageBox(kLeaveFullScreenQuestion, "Evalon", wxYES_NO | wxICON_QUESTION, this) == wxYES)
+        if (!m_interactive || wxMessageBox(wxGetTranslation(kLeaveFullScreenQuestion), "Evalon",
+                                           wxYES_NO | wxICON_QUESTION, this) == wxYES)
             setFullScreen(false);
         return;
     }

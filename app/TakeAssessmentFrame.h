@@ -51,7 +51,8 @@ public:
     void setInteractive(bool interactive) { m_interactive = interactive; }
 
     // What closing during an attempt asks, what Escape in full screen asks,
-    // and what a taker whose time ran out is told.
+    // and what a taker whose time ran out is told; in English, shown through
+    // wxGetTranslation().
     static const wxString kLeaveQuestion;
     static const wxString kLeaveFullScreenQuestion;
     static const wxString kTimeUpNotice;

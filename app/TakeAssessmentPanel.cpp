@@ -6,6 +6,7 @@
 #include "external/widgets/VeltoCheckedButton.h"
 #include "external/widgets/VeltoStaticCtrl.h"
 
+#include <wx/intl.h>
 #include <wx/toplevel.h>
 
 #include <algorithm>
@@ -14,7 +15,7 @@ wxDEFINE_EVENT(EVT_TAKE_PAGE_FAILED, wxCommandEvent);
 wxDEFINE_EVENT(EVT_TAKE_PAGE_TURNED, wxCommandEvent);
 wxDEFINE_EVENT(EVT_TAKE_REVIEW_MISSED, wxCommandEvent);
 
-const wxString CTakeAssessmentPanel::kSeveralAnswersCue = "Choose all that apply.";
+const wxString CTakeAssessmentPanel::kSeveralAnswersCue = wxTRANSLATE("Choose all that apply.");
 
 namespace
 {
@@ -105,7 +106,7 @@ bool CTakeAssessmentPanel::showCurrentPage()
     m_lastError.clear();
     if (!m_taking)
     {
-        m_lastError = "No assessment to take.";
+        m_lastError = _("No assessment to take.");
         return false;
     }
     if (!showPage())
@@ -150,7 +151,7 @@ bool CTakeAssessmentPanel::showPage()
         CQuestionData* question = m_taking->getCurrentQuestion();
         if (question == nullptr)
         {
-            m_lastError = wxString::Format("Question %u of the assessment is missing.",
+            m_lastError = wxString::Format(_("Question %u of the assessment is missing."),
                                            m_taking->getQuestionIndex() + 1);
             return false;
         }
@@ -159,7 +160,7 @@ bool CTakeAssessmentPanel::showPage()
         m_shownQuestion = m_taking->getOrder().shownQuestion(entry, *question);
         wxString text = getProgressText() + "\n" + question->getQuestion();
         if (question->getCategoryType() == CQuestionData::eMultipleAnswers)
-            text += "\n" + kSeveralAnswersCue;
+            text += "\n" + wxGetTranslation(kSeveralAnswersCue);
         m_shownQuestion.setQuestion(text);
         if (!initializeForQuestion(attributes, &m_shownQuestion))
             return false;
@@ -241,7 +242,8 @@ wxString CTakeAssessmentPanel::getProgressText() const
 {
     if (!m_taking || m_taking->getPage() != CAssessmentTaking::eQuestionPage)
         return wxString();
-    return wxString::Format("Question %u of %u", m_taking->getQuestionIndex() + 1, m_taking->getNumQuestions());
+    return wxString::Format(_("Question %u of %u"), m_taking->getQuestionIndex() + 1,
+                            m_taking->getNumQuestions());
 }
 
 wxString CTakeAssessmentPanel::getUnansweredText() const
@@ -254,9 +256,12 @@ wxString CTakeAssessmentPanel::getUnansweredText() const
         if (m_taking->getAnswers(i).IsEmpty())
             ++unanswered;
     if (unanswered == 0)
-        return wxString::Format("All %u questions are answered.", total);
-    return wxString::Format("%u of the %u questions %s not answered yet.", unanswered, total,
-                            unanswered == 1 ? "is" : "are");
+        return wxString::Format(
+            wxPLURAL("All %u questions are answered.", "All %u questions are answered.", total), total);
+    // TRANSLATORS: how many questions are unanswered, of how many.
+    return wxString::Format(wxPLURAL("%u of the %u questions is not answered yet.",
+                                     "%u of the %u questions are not answered yet.", unanswered),
+                            unanswered, total);
 }
 
 void CTakeAssessmentPanel::showTitle()
@@ -406,10 +411,10 @@ wxString CTakeAssessmentPanel::clockText(long long seconds)
     const long long shown = std::max(0LL, seconds);
     const wxString time = wxString::Format("%lld:%02lld", shown / 60, shown % 60);
     if (shown <= 60)
-        return "Only 1 minute left\n" + time;
+        return _("Only 1 minute left") + "\n" + time;
     if (shown <= 5 * 60)
-        return "Only 5 minutes left\n" + time;
-    return "Time left\n" + time;
+        return _("Only 5 minutes left") + "\n" + time;
+    return _("Time left") + "\n" + time;
 }
 
 void CTakeAssessmentPanel::setSecondsLeft(long long seconds)

@@ -85,6 +85,7 @@ public:
     // The text the submit page shows above its buttons.
     wxString getUnansweredText() const;
 
+    // In English: shown through wxGetTranslation().
     static const wxString kSeveralAnswersCue;
 
     const CAssessmentTaking* getTaking() const { return m_taking.get(); }

@@ -1,6 +1,7 @@
 #include "app/TakerNameDlg.h"
 
 #include <wx/button.h>
+#include <wx/intl.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -25,8 +26,9 @@ void CTakerNameDlg::zeroInit()
 bool CTakerNameDlg::createControls()
 {
     auto* sizer = new wxBoxSizer(wxVERTICAL);
-    sizer->Add(new wxStaticText(this, wxID_ANY, "Your name, as your teacher will see it with your answers:"),
-               0, wxALL, 10);
+    sizer->Add(
+        new wxStaticText(this, wxID_ANY, _("Your name, as your teacher will see it with your answers:")), 0,
+        wxALL, 10);
     m_nameCtrl = new wxTextCtrl(this, kNameID, wxString(), wxDefaultPosition, wxSize(360, -1));
     sizer->Add(m_nameCtrl, 0, wxEXPAND | wxLEFT | wxRIGHT, 10);
     sizer->Add(CreateStdDialogButtonSizer(wxOK | wxCANCEL), 0, wxEXPAND | wxALL, 10);

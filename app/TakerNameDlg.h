@@ -1,6 +1,7 @@
 #pragma once
 
 #include <wx/dialog.h>
+#include <wx/intl.h>
 
 class wxTextCtrl;
 
@@ -11,7 +12,7 @@ class CTakerNameDlg : public wxDialog
 public:
     static const int kNameID = 2001;
 
-    CTakerNameDlg(wxWindow* parent, wxWindowID id = wxID_ANY, const wxString& title = "Your name",
+    CTakerNameDlg(wxWindow* parent, wxWindowID id = wxID_ANY, const wxString& title = _("Your name"),
                   const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
                   long style = wxDEFAULT_DIALOG_STYLE, const wxString& name = wxDialogNameStr);
 

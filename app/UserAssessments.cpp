@@ -5,6 +5,7 @@
 #include <wx/dir.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/stdpaths.h>
 
 const char CUserAssessments::kListFileName[] = "assessments.xml";
@@ -29,7 +30,7 @@ bool CUserAssessments::open(CAssessmentsMgr* manager, const wxString& sampleFile
     const bool firstStart = !wxFileName::FileExists(getListFileName());
     if (!wxFileName::Mkdir(m_folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL))
     {
-        m_lastError = wxString::Format("The folder %s cannot be created.", m_folder);
+        m_lastError = wxString::Format(_("The folder %s cannot be created."), m_folder);
         return false;
     }
     if (!manager->load(getListFileName(), &m_lastError))
@@ -50,7 +51,7 @@ bool CUserAssessments::copySample(const wxString& sampleFile, wxString* copy)
     const wxFileName sample(sampleFile);
     if (!sample.FileExists())
     {
-        m_lastError = wxString::Format("The sample assessment %s is missing.", sampleFile);
+        m_lastError = wxString::Format(_("The sample assessment %s is missing."), sampleFile);
         return false;
     }
     const wxString source = sample.GetPath();
@@ -66,7 +67,7 @@ bool CUserAssessments::copySample(const wxString& sampleFile, wxString* copy)
             continue;
         if (!to.Mkdir(wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL) || !wxCopyFile(file, to.GetFullPath(), false))
         {
-            m_lastError = wxString::Format("The sample cannot be copied to %s.", to.GetFullPath());
+            m_lastError = wxString::Format(_("The sample cannot be copied to %s."), to.GetFullPath());
             return false;
         }
     }

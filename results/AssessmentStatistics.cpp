@@ -2,6 +2,9 @@
 
 #include "external/data/AssessmentMgr.h"
 
+#include <wx/intl.h>
+#include <wx/string.h>
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -31,9 +34,10 @@ double rightCount(const CAttempt& attempt)
                                 [](const SQuestionResult& question) { return question.m_right; }));
 }
 
-std::string plural(size_t count, const char* one, const char* many)
+// The notes are kept as UTF-8, like every text of the results.
+std::string note(const wxString& text)
 {
-    return std::to_string(count) + " " + (count == 1 ? one : many);
+    return text.utf8_string();
 }
 
 // How many of the best third of the takers (by their test score, at least
@@ -174,31 +178,45 @@ CAssessmentStatistics CAssessmentStatistics::compute(const CAttempt& blueprint, 
     {
         if (question.m_fingerprint.empty())
         {
-            statistics.m_notes.push_back("Question " + std::to_string(question.m_position + 1) +
-                                         " names no question of the assessment: it has no figures.");
+            statistics.m_notes.push_back(note(
+                wxString::Format(_("Question %u names no question of the assessment: it has no figures."),
+                                 question.m_position + 1)));
             continue;
         }
         statistics.computeQuestion(question, counted);
     }
 
     if (current.empty())
-        statistics.m_notes.insert(statistics.m_notes.begin(),
-                                  "No attempt of this version of the assessment has been submitted yet.");
+        statistics.m_notes.insert(
+            statistics.m_notes.begin(),
+            note(_("No attempt of this version of the assessment has been submitted yet.")));
     if (inProgress > 0)
-        statistics.m_notes.push_back(plural(inProgress, "attempt is", "attempts are") +
-                                     " still in progress and not counted.");
+        statistics.m_notes.push_back(
+            note(wxString::Format(wxPLURAL("%zu attempt is still in progress and not counted.",
+                                           "%zu attempts are still in progress and not counted.", inProgress),
+                                  inProgress)));
     if (!earlier.empty())
         statistics.m_notes.push_back(
-            options.m_includeEarlierVersions
-                ? plural(earlier.size(), "attempt", "attempts") +
-                      " of earlier versions count for the questions that have not changed since."
-                : plural(earlier.size(), "attempt is", "attempts are") +
-                      " of an earlier version of the assessment (questions changed, added or removed since) and "
-                      "not counted.");
+            note(options.m_includeEarlierVersions
+                     ? wxString::Format(
+                           wxPLURAL("%zu attempt of earlier versions count for the questions that have not "
+                                    "changed since.",
+                                    "%zu attempts of earlier versions count for the questions that have not "
+                                    "changed since.",
+                                    earlier.size()),
+                           earlier.size())
+                     : wxString::Format(
+                           wxPLURAL("%zu attempt is of an earlier version of the assessment (questions "
+                                    "changed, added or removed since) and not counted.",
+                                    "%zu attempts are of an earlier version of the assessment (questions "
+                                    "changed, added or removed since) and not counted.",
+                                    earlier.size()),
+                           earlier.size())));
     if (damaged > 0)
-        statistics.m_notes.push_back(plural(damaged, "attempt does", "attempts do") +
-                                     " not match the assessment's questions and " +
-                                     (damaged == 1 ? "is" : "are") + " not counted.");
+        statistics.m_notes.push_back(note(wxString::Format(
+            wxPLURAL("%zu attempt does not match the assessment's questions and is not counted.",
+                     "%zu attempts do not match the assessment's questions and are not counted.", damaged),
+            damaged)));
     return statistics;
 }
 

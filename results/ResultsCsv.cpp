@@ -2,6 +2,8 @@
 
 #include "external/data/FileBytes.h"
 
+#include <wx/intl.h>
+
 const char CResultsCsv::kHeader[] =
     "attempt_id,taker,submitted_at,score,position,question,answers_chosen,correct_answers,right";
 
@@ -50,7 +52,10 @@ bool CResultsCsv::write(const std::vector<CAttempt>& attempts, const std::string
     wxString reason;
     if (!CFileBytes::replace(wxString::FromUTF8(path.c_str()), format(attempts), &reason))
     {
-        *error = "The results cannot be written to " + path + ": " + reason.utf8_string() + ".";
+        // TRANSLATORS: %s are the file and the reason it cannot be written.
+        *error = wxString::Format(_("The results cannot be written to %s: %s."),
+                                  wxString::FromUTF8(path.c_str()), reason)
+                     .utf8_string();
         return false;
     }
     return true;

@@ -2,10 +2,12 @@
 
 #include "results/StoreUrl.h"
 
+#include <wx/intl.h>
+
 #include <sys/stat.h>
 
-const char CResultsRecorder::kOutboxNotice[] =
-    "The results store cannot be reached, so your answers are kept on this computer and will be sent later.";
+const char CResultsRecorder::kOutboxNotice[] = wxTRANSLATE(
+    "The results store cannot be reached, so your answers are kept on this computer and will be sent later.");
 
 CResultsRecorder::CResultsRecorder(const std::string& storeUrl, const std::string& outboxPath)
     : m_storeUrl(storeUrl), m_outboxPath(outboxPath)

@@ -43,7 +43,8 @@ public:
     /// getLastError(), when it cannot.
     CResultsStore* store();
 
-    /// What the taker is told when their answers went to the outbox.
+    /// What the taker is told when their answers went to the outbox, in
+    /// English: shown through wxGetTranslation().
     static const char kOutboxNotice[];
     /// `outbox.sqlite` in `folder`: the outbox beside the default store.
     static std::string outboxPathIn(const std::string& folder);

@@ -6,12 +6,26 @@
 #include <soci/soci.h>
 #include <soci/sqlite3/soci-sqlite3.h>
 
+#include <wx/intl.h>
+#include <wx/string.h>
+
 #include <algorithm>
 #include <map>
 #include <unordered_map>
 
 namespace
 {
+// The messages are kept as UTF-8, like every text of the results.
+std::string utf8(const wxString& text)
+{
+    return text.utf8_string();
+}
+
+wxString fromUtf8(const std::string& text)
+{
+    return wxString::FromUTF8(text.c_str());
+}
+
 const char kInProgress[] = "in progress";
 const char kSubmitted[] = "submitted";
 // Rows fetched per round trip when reading many attempts.
@@ -180,13 +194,17 @@ bool CSqlResultsStore::open(const CStoreUrl& url, std::string* error)
             *m_session << "SET client_min_messages TO WARNING";
         if ((isPostgreSql() || configureSqlite(&reason)) && CStoreSchema::upgrade(*m_session, isPostgreSql(), &reason))
             return true;
-        *error = "The results store " + m_url.display() + " cannot be used: " + reason + ".";
+        // TRANSLATORS: %s are the store's address and the reason it cannot be used.
+        *error = utf8(
+            wxString::Format(_("The results store %s cannot be used: %s."), shownUrl(), fromUtf8(reason)));
         m_session.reset();
         return false;
     }
     catch (const std::exception& e)
     {
-        *error = failure("be opened", e);
+        // TRANSLATORS: %s are the store's address and the reason it cannot be opened.
+        *error =
+            utf8(wxString::Format(_("The results store %s cannot be opened: %s."), shownUrl(), reasonOf(e)));
         m_session.reset();
         return false;
     }
@@ -199,10 +217,10 @@ bool CSqlResultsStore::configureSqlite(std::string* reason)
     std::string check;
     *m_session << "PRAGMA quick_check(1)", soci::into(check);
     if (check != "ok")
-        throw soci::soci_error("its file is damaged (" + check + ")");
+        throw soci::soci_error(utf8(wxString::Format(_("its file is damaged (%s)"), fromUtf8(check))));
     if (CStoreSchema::isAnotherProgramsSqlite(*m_session))
     {
-        *reason = "it is a database of another program (it has no evalon_schema table)";
+        *reason = utf8(_("it is a database of another program (it has no evalon_schema table)"));
         return false;
     }
     // WAL with FULL synchronisation: a committed attempt survives a power
@@ -210,7 +228,8 @@ bool CSqlResultsStore::configureSqlite(std::string* reason)
     std::string mode;
     *m_session << "PRAGMA journal_mode = WAL", soci::into(mode);
     if (mode != "wal")
-        throw soci::soci_error("its journal cannot be switched to WAL (it stays \"" + mode + "\")");
+        throw soci::soci_error(utf8(
+            wxString::Format(_("its journal cannot be switched to WAL (it stays \"%s\")"), fromUtf8(mode))));
     *m_session << "PRAGMA synchronous = FULL";
     *m_session << "PRAGMA foreign_keys = ON";
     // Another program reading the file (a report) makes a write wait, not fail.
@@ -224,10 +243,15 @@ bool CSqlResultsStore::configureSqlite(std::string* reason)
 
 std::string CSqlResultsStore::describe() const
 {
-    return "the results store " + m_url.display();
+    return utf8(wxString::Format(_("the results store %s"), shownUrl()));
 }
 
-std::string CSqlResultsStore::failure(const std::string& action, const std::exception& reason) const
+wxString CSqlResultsStore::shownUrl() const
+{
+    return fromUtf8(m_url.display());
+}
+
+wxString CSqlResultsStore::reasonOf(const std::exception& reason)
 {
     std::string text = reason.what();
     if (const auto* soci = dynamic_cast<const soci::soci_error*>(&reason))
@@ -235,15 +259,15 @@ std::string CSqlResultsStore::failure(const std::string& action, const std::exce
     while (!text.empty() && (text.back() == '\n' || text.back() == ' ' || text.back() == '.'))
         text.pop_back();
     if (text.empty())
-        text = "it gave no reason (the connection may have been lost)";
-    return "The results store " + m_url.display() + " cannot " + action + ": " + text + ".";
+        return _("it gave no reason (the connection may have been lost)");
+    return fromUtf8(text);
 }
 
 bool CSqlResultsStore::saveAttempt(const CAttempt& attempt, std::string* error)
 {
     if (!m_session)
     {
-        *error = "The results store " + m_url.display() + " is not open.";
+        *error = utf8(wxString::Format(_("The results store %s is not open."), shownUrl()));
         return false;
     }
     try
@@ -265,7 +289,9 @@ bool CSqlResultsStore::saveAttempt(const CAttempt& attempt, std::string* error)
     }
     catch (const std::exception& e)
     {
-        *error = failure("store the attempt of " + attempt.m_taker, e);
+        // TRANSLATORS: %s are the store's address, the taker's name and the reason.
+        *error = utf8(wxString::Format(_("The results store %s cannot store the attempt of %s: %s."),
+                                       shownUrl(), fromUtf8(attempt.m_taker), reasonOf(e)));
         return false;
     }
 }
@@ -370,12 +396,16 @@ bool CSqlResultsStore::loadAttempt(const std::string& id, CAttempt* attempt, std
     }
     catch (const std::exception& e)
     {
-        *error = failure("read the attempt " + id, e);
+        // TRANSLATORS: %s are the store's address, the attempt's id and the reason.
+        *error = utf8(wxString::Format(_("The results store %s cannot read the attempt %s: %s."), shownUrl(),
+                                       fromUtf8(id), reasonOf(e)));
         return false;
     }
     if (attempts.empty() || id.empty())
     {
-        *error = "The results store " + m_url.display() + " has no attempt " + id + ".";
+        // TRANSLATORS: %s are the store's address and an attempt's id.
+        *error =
+            utf8(wxString::Format(_("The results store %s has no attempt %s."), shownUrl(), fromUtf8(id)));
         return false;
     }
     *attempt = std::move(attempts.front());
@@ -392,7 +422,9 @@ bool CSqlResultsStore::listAttempts(const SFilter& filter, std::vector<CAttempt>
     }
     catch (const std::exception& e)
     {
-        *error = failure("read its attempts", e);
+        // TRANSLATORS: %s are the store's address and the reason.
+        *error = utf8(wxString::Format(_("The results store %s cannot read its attempts: %s."), shownUrl(),
+                                       reasonOf(e)));
         attempts->clear();
         return false;
     }
@@ -568,7 +600,9 @@ bool CSqlResultsStore::deleteAttempt(const std::string& id, std::string* error)
     }
     catch (const std::exception& e)
     {
-        *error = failure("delete the attempt " + id, e);
+        // TRANSLATORS: %s are the store's address, the attempt's id and the reason.
+        *error = utf8(wxString::Format(_("The results store %s cannot delete the attempt %s: %s."),
+                                       shownUrl(), fromUtf8(id), reasonOf(e)));
         return false;
     }
 }

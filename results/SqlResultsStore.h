@@ -3,6 +3,8 @@
 #include "results/ResultsStore.h"
 #include "results/StoreUrl.h"
 
+class wxString;
+
 namespace soci
 {
 class session;
@@ -32,8 +34,10 @@ private:
     bool configureSqlite(std::string* reason);
     void writeAttempt(const CAttempt& attempt, bool exists);
     void readAttempts(const SFilter& filter, std::vector<CAttempt>* attempts);
-    // "The results store X cannot <action>: <reason>".
-    std::string failure(const std::string& action, const std::exception& reason) const;
+    // The store's address as the messages name it.
+    wxString shownUrl() const;
+    // What went wrong, as the driver says it, without its closing stop.
+    static wxString reasonOf(const std::exception& reason);
 
     CStoreUrl m_url;
     std::unique_ptr<soci::session> m_session;

@@ -1,5 +1,8 @@
 #include "results/StatisticsPlots.h"
 
+#include <wx/intl.h>
+#include <wx/string.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -39,6 +42,12 @@ std::string tickLabel(double value, int decimals, const std::string& suffix)
     return CAssessmentStatistics::format(value, decimals) + suffix;
 }
 
+// The plots' texts are kept as UTF-8, like every text of the results.
+std::string text(const wxString& translated)
+{
+    return translated.utf8_string();
+}
+
 std::string percentLabel(unsigned count, unsigned total)
 {
     return total == 0 ? std::string() : CAssessmentStatistics::format(100.0 * count / total, 0) + "%";
@@ -53,9 +62,9 @@ std::string CStatisticsPlots::answerLetter(unsigned answer)
 CStatisticsPlots::SBarChart CStatisticsPlots::scoreHistogram(const CAssessmentStatistics& statistics)
 {
     SBarChart chart;
-    chart.m_title = "Takers per score range (%)";
+    chart.m_title = text(_("Takers per score range (%)"));
     SBarChart::SSeries series;
-    series.m_name = "Takers";
+    series.m_name = text(_("Takers"));
     series.m_colour = kBlue;
     const std::vector<unsigned>& bins = statistics.scoreHistogram();
     for (size_t bin = 0; bin < bins.size(); ++bin)
@@ -70,20 +79,20 @@ CStatisticsPlots::SBarChart CStatisticsPlots::scoreHistogram(const CAssessmentSt
     chart.m_tickDecimals = 0;
     chart.m_series.push_back(series);
     if (statistics.test().m_attempts == 0)
-        chart.m_emptyText = "No submitted attempts yet";
+        chart.m_emptyText = text(_("No submitted attempts yet"));
     return chart;
 }
 
 CStatisticsPlots::SBarChart CStatisticsPlots::questionFigures(const CAssessmentStatistics& statistics)
 {
     SBarChart chart;
-    chart.m_title = "Facility and discrimination of each question";
+    chart.m_title = text(_("Facility and discrimination of each question"));
     chart.m_yMin = -1;
     chart.m_yMax = 1;
     chart.m_yStep = 0.5;
     chart.m_tickDecimals = 1;
-    SBarChart::SSeries facility{"Facility", kBlue, {}};
-    SBarChart::SSeries discrimination{"Discrimination", kOrange, {}};
+    SBarChart::SSeries facility{text(_("Facility")), kBlue, {}};
+    SBarChart::SSeries discrimination{text(_("Discrimination")), kOrange, {}};
     for (const SQuestionStatistics& question : statistics.questions())
     {
         chart.m_categories.push_back(std::to_string(question.m_position + 1));
@@ -92,40 +101,43 @@ CStatisticsPlots::SBarChart CStatisticsPlots::questionFigures(const CAssessmentS
     }
     chart.m_series = {facility, discrimination};
     chart.m_guides = {{0.9, "0.9"}, {0.2, "0.2"}};
-    chart.m_guideNote = "above 0.9 too easy; below 0.2 too hard, or low discrimination";
+    chart.m_guideNote = text(_("above 0.9 too easy; below 0.2 too hard, or low discrimination"));
     if (statistics.questions().empty())
-        chart.m_emptyText = "The assessment has no questions";
+        chart.m_emptyText = text(_("The assessment has no questions"));
     else if (statistics.test().m_attempts == 0)
-        chart.m_emptyText = "No submitted attempts yet";
+        chart.m_emptyText = text(_("No submitted attempts yet"));
     return chart;
 }
 
 CStatisticsPlots::SBarChart CStatisticsPlots::answerShares(const SQuestionStatistics& question)
 {
     SBarChart chart;
-    chart.m_title = "Question " + std::to_string(question.m_position + 1) + ": share of takers choosing each answer";
+    chart.m_title = text(
+        wxString::Format(_("Question %u: share of takers choosing each answer"), question.m_position + 1));
     chart.m_tickDecimals = 0;
     chart.m_tickSuffix = "%";
     chart.m_yMax = 100;
     chart.m_yStep = 25;
-    SBarChart::SSeries series{"Takers", kDistractor, {}};
+    SBarChart::SSeries series{text(_("Takers")), kDistractor, {}};
     for (unsigned answer = 0; answer < question.m_answerCounts.size(); ++answer)
     {
         const bool isKey =
             std::find(question.m_correct.begin(), question.m_correct.end(), answer) != question.m_correct.end();
-        chart.m_categories.push_back(answerLetter(answer) + (isKey ? " ✓ key" : ""));
+        // TRANSLATORS: marks the correct answer of a question under its bar.
+        chart.m_categories.push_back(answerLetter(answer) + (isKey ? " ✓ " + text(_("key")) : ""));
         chart.m_categoryColours.push_back(isKey ? kKeyGreen : kDistractor);
         const unsigned count = question.m_answerCounts[answer];
         series.m_values.push_back(question.m_attempts == 0 ? 0.0 : 100.0 * count / question.m_attempts);
         chart.m_valueLabels.push_back(percentLabel(count, question.m_attempts));
     }
-    chart.m_categories.push_back("none");
+    // TRANSLATORS: the bar of the takers who chose no answer.
+    chart.m_categories.push_back(text(_("none")));
     chart.m_categoryColours.push_back(kDistractor);
     series.m_values.push_back(question.m_attempts == 0 ? 0.0 : 100.0 * question.m_unanswered / question.m_attempts);
     chart.m_valueLabels.push_back(percentLabel(question.m_unanswered, question.m_attempts));
     chart.m_series.push_back(series);
     if (question.m_attempts == 0)
-        chart.m_emptyText = "No taker has met this question yet";
+        chart.m_emptyText = text(_("No taker has met this question yet"));
     return chart;
 }
 

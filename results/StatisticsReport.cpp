@@ -7,22 +7,41 @@
 
 #include <wx/datetime.h>
 #include <wx/filename.h>
+#include <wx/intl.h>
 
 #include <algorithm>
-#include <cstdio>
 
 const char CStatisticsReport::kCsvHeader[] =
     "position,question,attempts,facility_index,standard_deviation,discrimination_index,flags";
 
 namespace
 {
-const std::pair<SQuestionStatistics::eFlag, const char*> kFlagTexts[] = {
-    {SQuestionStatistics::eKeyMayBeWrong, "⚠ key may be wrong"},
-    {SQuestionStatistics::eNegativeDiscrimination, "✗ negative discrimination"},
-    {SQuestionStatistics::eLowDiscrimination, "≈ low discrimination"},
-    {SQuestionStatistics::eTooEasy, "▲ too easy"},
-    {SQuestionStatistics::eTooHard, "▼ too hard"},
+// A flag's sign, which every language shows, and its words, translated where shown.
+struct SFlagText
+{
+    SQuestionStatistics::eFlag m_flag;
+    const char* m_sign;
+    const char* m_words;
 };
+
+const SFlagText kFlagTexts[] = {
+    {SQuestionStatistics::eKeyMayBeWrong, "⚠", wxTRANSLATE("key may be wrong")},
+    {SQuestionStatistics::eNegativeDiscrimination, "✗", wxTRANSLATE("negative discrimination")},
+    {SQuestionStatistics::eLowDiscrimination, "≈", wxTRANSLATE("low discrimination")},
+    {SQuestionStatistics::eTooEasy, "▲", wxTRANSLATE("too easy")},
+    {SQuestionStatistics::eTooHard, "▼", wxTRANSLATE("too hard")},
+};
+
+// The report's texts are kept as UTF-8, like every text of the results.
+std::string utf8(const wxString& translated)
+{
+    return translated.utf8_string();
+}
+
+wxString fromUtf8(const std::string& text)
+{
+    return wxString::FromUTF8(text.c_str());
+}
 
 std::string jsonNumber(const TFigure& figure)
 {
@@ -71,9 +90,10 @@ std::string numberCell(const std::string& text)
 std::string CStatisticsReport::flagText(const SQuestionStatistics& question)
 {
     std::string text;
-    for (const auto& [flag, words] : kFlagTexts)
-        if (question.has(flag))
-            text += (text.empty() ? "" : ", ") + std::string(words);
+    for (const SFlagText& flag : kFlagTexts)
+        if (question.has(flag.m_flag))
+            text += (text.empty() ? "" : ", ") + std::string(flag.m_sign) + " " +
+                    utf8(wxGetTranslation(flag.m_words));
     return text;
 }
 
@@ -87,7 +107,8 @@ std::string CStatisticsReport::answerCountText(const SQuestionStatistics& questi
         text += (text.empty() ? "" : " · ") + CStatisticsPlots::answerLetter(answer) + (isKey ? " ✓ " : " ") +
                 std::to_string(question.m_answerCounts[answer]);
     }
-    return text + (text.empty() ? "" : " · ") + "none " + std::to_string(question.m_unanswered);
+    // TRANSLATORS: how many takers chose no answer of the question.
+    return text + (text.empty() ? "" : " · ") + utf8(wxString::Format(_("none %u"), question.m_unanswered));
 }
 
 long long CStatisticsReport::durationSeconds(const CAttempt& attempt)
@@ -104,14 +125,16 @@ std::string CStatisticsReport::durationText(long long seconds)
 {
     if (seconds < 0)
         return "\xE2\x80\x93";
-    char text[48];
+    // No attempt lasts anywhere near the hours an int holds.
+    const int hours = int(seconds / 3600);
+    const int minutes = int(seconds % 3600 / 60);
+    const int rest = int(seconds % 60);
+    // TRANSLATORS: a duration in hours and minutes, in seconds, or in seconds alone.
     if (seconds >= 3600)
-        std::snprintf(text, sizeof text, "%lld h %02lld min", seconds / 3600, seconds % 3600 / 60);
-    else if (seconds >= 60)
-        std::snprintf(text, sizeof text, "%lld min %02lld s", seconds / 60, seconds % 60);
-    else
-        std::snprintf(text, sizeof text, "%lld s", seconds);
-    return text;
+        return utf8(wxString::Format(_("%d h %02d min"), hours, minutes));
+    if (seconds >= 60)
+        return utf8(wxString::Format(_("%d min %02d s"), int(seconds / 60), rest));
+    return utf8(wxString::Format(_("%d s"), rest));
 }
 
 std::string CStatisticsReport::csv(const CAssessmentStatistics& statistics)
@@ -143,14 +166,26 @@ std::string CStatisticsReport::html(const CAssessmentStatistics& statistics, con
 {
     using F = CAssessmentStatistics;
     const STestStatistics& test = statistics.test();
-    std::string text = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
-                       escaped("Results of " + title) + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
-    text += "<h1>" + escaped("Results of " + title) + "</h1>\n";
-    text += "<p class=\"meta\">" +
-            escaped("Written " + wxDateTime::Now().Format("%Y-%m-%d %H:%M").utf8_string() + " · " +
-                 std::to_string(test.m_attempts) + " submitted attempts · " + std::to_string(test.m_questions) +
-                 " questions") +
-            "</p>\n";
+    // TRANSLATORS: the report's heading; %s is the assessment's name.
+    const std::string heading = utf8(wxString::Format(_("Results of %s"), fromUtf8(title)));
+    // TRANSLATORS: the code of this translation's language, as web pages name it ("de", "fr").
+    const std::string language = utf8(_("en"));
+    std::string text = "<!DOCTYPE html>\n<html lang=\"" + escaped(language) +
+                       "\">\n<head>\n<meta charset=\"utf-8\">\n<title>" + escaped(heading) +
+                       "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
+    text += "<h1>" + escaped(heading) + "</h1>\n";
+    // The English line has always said "attempts" and "questions" whatever the
+    // number; the plural forms let the other languages say it right.
+    text +=
+        "<p class=\"meta\">" +
+        escaped(
+            utf8(wxString::Format(_("Written %s"), wxDateTime::Now().Format("%Y-%m-%d %H:%M"))) + " · " +
+            utf8(wxString::Format(wxPLURAL("%u submitted attempts", "%u submitted attempts", test.m_attempts),
+                                  test.m_attempts)) +
+            " · " +
+            utf8(wxString::Format(wxPLURAL("%u questions", "%u questions", test.m_questions),
+                                  test.m_questions))) +
+        "</p>\n";
     if (!statistics.notes().empty())
     {
         text += "<ul class=\"notes\">\n";
@@ -159,31 +194,35 @@ std::string CStatisticsReport::html(const CAssessmentStatistics& statistics, con
         text += "</ul>\n";
     }
 
-    text += "<h2>The test</h2>\n<table>\n";
-    text += "<tr><th>Attempts</th>" + numberCell(std::to_string(test.m_attempts)) + "</tr>\n";
+    text += "<h2>" + escaped(utf8(_("The test"))) + "</h2>\n<table>\n";
+    text += "<tr><th>" + escaped(utf8(_("Attempts"))) + "</th>" +
+            numberCell(std::to_string(test.m_attempts)) + "</tr>\n";
     const std::pair<const char*, std::string> figures[] = {
-        {"Mean score", F::format(test.m_mean, 1) + (test.m_mean ? "%" : "")},
-        {"Median score", F::format(test.m_median, 1) + (test.m_median ? "%" : "")},
-        {"Standard deviation", F::format(test.m_standardDeviation, 1) + (test.m_standardDeviation ? "%" : "")},
-        {"Lowest score", F::format(test.m_lowest, 1) + (test.m_lowest ? "%" : "")},
-        {"Highest score", F::format(test.m_highest, 1) + (test.m_highest ? "%" : "")},
-        {"Cronbach's alpha (KR-20)", F::format(test.m_cronbachAlpha, 3)},
-        {"Standard error of measurement (questions)", F::format(test.m_standardError, 2)},
+        {wxTRANSLATE("Mean score"), F::format(test.m_mean, 1) + (test.m_mean ? "%" : "")},
+        {wxTRANSLATE("Median score"), F::format(test.m_median, 1) + (test.m_median ? "%" : "")},
+        {wxTRANSLATE("Standard deviation"),
+         F::format(test.m_standardDeviation, 1) + (test.m_standardDeviation ? "%" : "")},
+        {wxTRANSLATE("Lowest score"), F::format(test.m_lowest, 1) + (test.m_lowest ? "%" : "")},
+        {wxTRANSLATE("Highest score"), F::format(test.m_highest, 1) + (test.m_highest ? "%" : "")},
+        {wxTRANSLATE("Cronbach's alpha (KR-20)"), F::format(test.m_cronbachAlpha, 3)},
+        {wxTRANSLATE("Standard error of measurement (questions)"), F::format(test.m_standardError, 2)},
     };
     for (const auto& [name, value] : figures)
-        text += std::string("<tr><th>") + escaped(name) + "</th>" + numberCell(value) + "</tr>\n";
+        text += "<tr><th>" + escaped(utf8(wxGetTranslation(name))) + "</th>" + numberCell(value) + "</tr>\n";
     text += "</table>\n";
 
-    text += "<h2>Plots</h2>\n";
+    text += "<h2>" + escaped(utf8(_("Plots"))) + "</h2>\n";
     text += "<div class=\"plot\">" +
             CStatisticsPlots::layOut(CStatisticsPlots::scoreHistogram(statistics), 760, 300).toSvg() + "</div>\n";
     text += "<div class=\"plot\">" +
             CStatisticsPlots::layOut(CStatisticsPlots::questionFigures(statistics), 760, 320).toSvg() + "</div>\n";
 
-    text += "<h2>The questions</h2>\n<table>\n<thead>" +
-            row({"#", "Question", "Attempts", "Facility", "Std. dev.", "Discrimination", "Answers chosen", "Flags"},
-                "th") +
-            "</thead>\n<tbody>\n";
+    text +=
+        "<h2>" + escaped(utf8(_("The questions"))) + "</h2>\n<table>\n<thead>" +
+        row({utf8(_("#")), utf8(_("Question")), utf8(_("Attempts")), utf8(_("Facility")),
+             utf8(_("Std. dev.")), utf8(_("Discrimination")), utf8(_("Answers chosen")), utf8(_("Flags"))},
+            "th") +
+        "</thead>\n<tbody>\n";
     for (const SQuestionStatistics& question : statistics.questions())
         text += "<tr>" + numberCell(std::to_string(question.m_position + 1)) + "<td>" +
                 escaped(question.m_questionText) + "</td>" + numberCell(std::to_string(question.m_attempts)) +
@@ -192,8 +231,9 @@ std::string CStatisticsReport::html(const CAssessmentStatistics& statistics, con
                 "</td><td class=\"flag\">" + escaped(flagText(question)) + "</td></tr>\n";
     text += "</tbody>\n</table>\n";
 
-    text += "<h2>The attempts</h2>\n<table>\n<thead>" +
-            row({"Taker", "Submitted (UTC)", "Duration", "Score"}, "th") + "</thead>\n<tbody>\n";
+    text += "<h2>" + escaped(utf8(_("The attempts"))) + "</h2>\n<table>\n<thead>" +
+            row({utf8(_("Taker")), utf8(_("Submitted (UTC)")), utf8(_("Duration")), utf8(_("Score"))}, "th") +
+            "</thead>\n<tbody>\n";
     for (const CAttempt& attempt : attempts)
         if (attempt.m_status == CAttempt::eSubmitted)
             text += "<tr><td>" + escaped(attempt.m_taker) + "</td><td>" + escaped(attempt.m_submittedAt) + "</td>" +
@@ -217,13 +257,15 @@ bool CStatisticsReport::write(const CAssessmentStatistics& statistics, const std
         text = json(statistics);
     else
     {
-        *error = "The report " + path + " cannot be written: its name must end in .html, .csv or .json.";
+        *error = utf8(wxString::Format(
+            _("The report %s cannot be written: its name must end in .html, .csv or .json."), name));
         return false;
     }
     wxString reason;
     if (!CFileBytes::replace(name, text, &reason))
     {
-        *error = "The report cannot be written to " + path + ": " + reason.utf8_string() + ".";
+        // TRANSLATORS: %s are the file and the reason it cannot be written.
+        *error = utf8(wxString::Format(_("The report cannot be written to %s: %s."), name, reason));
         return false;
     }
     return true;

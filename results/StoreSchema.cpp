@@ -2,6 +2,9 @@
 
 #include <soci/soci.h>
 
+#include <wx/intl.h>
+#include <wx/string.h>
+
 #include <vector>
 
 namespace
@@ -86,8 +89,11 @@ bool CStoreSchema::upgrade(soci::session& sql, bool postgreSql, std::string* rea
         const int version = storedVersion(sql);
         if (version > kVersion)
         {
-            *reason = "it was written by a newer version of evalon (schema version " + std::to_string(version) +
-                      "; this version knows up to " + std::to_string(kVersion) + ")";
+            // TRANSLATORS: the numbers are the store's schema version and the newest one this program knows.
+            *reason = wxString::Format(_("it was written by a newer version of evalon (schema version %d; "
+                                         "this version knows up to %d)"),
+                                       version, kVersion)
+                          .utf8_string();
             return false;
         }
         if (version == kVersion)

@@ -1,11 +1,21 @@
 #include "results/StoreUrl.h"
 
+#include <wx/intl.h>
+#include <wx/string.h>
+
 #include <cctype>
 
 namespace
 {
 const char kSqliteScheme[] = "sqlite:";
 const char* const kPostgreSqlSchemes[] = {"postgresql://", "postgres://"};
+
+// The messages are kept as UTF-8, like every text of the results; %s is
+// the store's address.
+std::string message(const wxString& text, const std::string& url)
+{
+    return wxString::Format(text, wxString::FromUTF8(url.c_str())).utf8_string();
+}
 
 bool startsWith(const std::string& text, const std::string& prefix)
 {
@@ -54,13 +64,14 @@ bool CStoreUrl::parse(const std::string& url, CStoreUrl* parsed, std::string* er
         parsed->m_path = url.substr(sizeof kSqliteScheme - 1);
         if (parsed->m_path.empty())
         {
-            *error = "The results store \"" + url + "\" names no file: write sqlite:PATH.";
+            *error = message(_("The results store \"%s\" names no file: write sqlite:PATH."), url);
             return false;
         }
         // SOCI's SQLite connection string quotes the path in double quotes.
         if (parsed->m_path.find('"') != std::string::npos)
         {
-            *error = "The results store \"" + url + "\" cannot be used: its path holds a double quote.";
+            *error =
+                message(_("The results store \"%s\" cannot be used: its path holds a double quote."), url);
             return false;
         }
         return true;
@@ -105,13 +116,16 @@ bool CStoreUrl::parse(const std::string& url, CStoreUrl* parsed, std::string* er
             const std::string shown = std::string("postgresql://") + (user.empty() ? "" : user + "@") +
                                       parsed->m_host + (parsed->m_port.empty() ? "" : ":" + parsed->m_port) + "/" +
                                       database;
-            *error = "The results store \"" + shown + "\" is not a PostgreSQL URL: write postgresql://user@host:port/dbname.";
+            *error = message(_("The results store \"%s\" is not a PostgreSQL URL: write "
+                               "postgresql://user@host:port/dbname."),
+                             shown);
             return false;
         }
         return true;
     }
-    *error = "The results store \"" + url +
-             "\" is not understood: write sqlite:PATH or postgresql://user@host:port/dbname.";
+    *error = message(_("The results store \"%s\" is not understood: write sqlite:PATH or "
+                       "postgresql://user@host:port/dbname."),
+                     url);
     return false;
 }
 
