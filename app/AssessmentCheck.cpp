@@ -72,9 +72,9 @@ void CAssessmentCheck::checkQuestions()
         if (found != unreadable.end() || !question)
         {
             const wxString reason = found != unreadable.end() ? found->second : _("its question is missing");
-            // TRANSLATORS: %s is why the question file of the entry cannot be read.
             addQuestionProblem(
                 eError, position,
+                // TRANSLATORS: %s is why the question file of the entry cannot be read.
                 wxString::Format(_("%s; remove the entry or point it at another question file"), reason));
             continue;
         }
@@ -132,8 +132,8 @@ void CAssessmentCheck::checkPictures()
         wxImage image;
         wxString reason;
         if (!CPictureLoader::load(info->getAbsolutePath(), &image, &reason))
-            // TRANSLATORS: %s is why the picture cannot be loaded.
             addPictureProblem(eError, id,
+                              // TRANSLATORS: %s is why the picture cannot be loaded.
                               wxString::Format(_("%s; choose another picture in Attributes"), reason));
     }
 }

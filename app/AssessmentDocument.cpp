@@ -149,10 +149,11 @@ wxString CAssessmentDocument::describeUnreadable() const
 {
     if (m_unreadable.empty())
         return wxString();
-    // TRANSLATORS: %s is the assessment's file name, %zu how many of its question files are missing. The
-    // English sentence says "files" for one too; "(missing: ...)" is how the list shows such an entry.
     wxString message = wxString::Format(
         wxPLURAL(
+            // TRANSLATORS: %s is the assessment's file name, %zu how many of its question files are missing.
+            // The English sentence says "files" for one too; "(missing: ...)" is how the list shows such an
+            // entry.
             "%s opened without %zu of its question files. Their entries show as \"(missing: ...)\": "
             "remove them or point them at another question file (Edit menu); saving keeps them as they are.",
             "%s opened without %zu of its question files. Their entries show as \"(missing: ...)\": "

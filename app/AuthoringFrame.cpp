@@ -71,6 +71,7 @@ wxEND_EVENT_TABLE()
 namespace
 {
 
+// TRANSLATORS: a file dialog's choices: each name is followed by its pattern, which stays as it is.
 const char kAssessmentFiles[] = wxTRANSLATE("Assessment files (*.eva)|*.eva|All files|*");
 
 // The question list's buttons that change the assessment, and the name of

@@ -46,8 +46,8 @@ bool CEvalonApp::OnInit()
 
     wxString error;
     if (!registerApplication(wxStandardPaths::Get().GetExecutablePath(), &error))
-        // TRANSLATORS: %s is why the registration failed.
         wxLogWarning(
+            // TRANSLATORS: %s is why the registration failed.
             _("Evalon could not register itself, so the assessment manager cannot open files in it: %s"),
             error);
 
@@ -187,8 +187,8 @@ bool CEvalonApp::startTaking(const wxString& file)
     return true;
 }
 
-// TRANSLATORS: %s is when the attempt started; "No" is the button that starts a new attempt.
 const wxString CEvalonApp::kResumeQuestion = wxTRANSLATE(
+    // TRANSLATORS: %s is when the attempt started; "No" is the button that starts a new attempt.
     "You have an attempt at this assessment in progress, started %s (UTC). Go on with it, with its answers and "
     "the time it has left?\n\nNo starts a new attempt.");
 

@@ -109,6 +109,7 @@ bool CManagerFrame::initialize(CAssessmentsMgr* assessmentsMgr)
 void CManagerFrame::OnAddExisting(wxCommandEvent&)
 {
     wxString path;
+    // TRANSLATORS: a file dialog's choice: the name, then its pattern, which stays as it is.
     const wxArrayString filters(1, _("Evalon Files (*.eva)|*.eva"));
     if (!CCommonGuiUtils::BrowseForFile(false, filters, path, _("Add Existing Assessment"), wxString(), 1,
                                         wxFD_OPEN | wxFD_FILE_MUST_EXIST, this))

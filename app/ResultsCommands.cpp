@@ -95,8 +95,8 @@ bool CResultsCommands::parseAnswers(const wxString& text, CAssessmentMgr& assess
             const unsigned numAnswers = question ? question->getNumAnswers() : 0;
             if (!trimmed.ToULong(&index) || trimmed.empty() || !wxIsdigit(trimmed[0]) || index >= numAnswers)
             {
-                // TRANSLATORS: the first %s is where in --answers, as "group 2 ("1,7") of --answers".
                 *error = wxString::Format(
+                    // TRANSLATORS: the first %s is where in --answers, as "group 2 ("1,7") of --answers".
                     _("%s: \"%s\" is not an answer of question %u, which has answers 0 to %d"), where,
                     trimmed, position + 1, int(numAnswers) - 1);
                 return false;
@@ -152,9 +152,9 @@ int CResultsCommands::record(const wxString& assessmentFile, const wxString& tak
     case CResultsRecorder::eLost:
         return fail(wxString::FromUTF8(recorder.getLastError()));
     }
-    // TRANSLATORS: %s are the attempt's id and the taker's name; then the score in percent and how many
-    // questions the taker marked to review.
     std::printf("%s\n",
+                // TRANSLATORS: %s are the attempt's id and the taker's name; then the score in percent and
+                // how many questions the taker marked to review.
                 wxString::Format(_("Recorded attempt %s of %s: score %u%%, %u to review."),
                                  wxString::FromUTF8(attempt.m_id), wxString::FromUTF8(attempt.m_taker),
                                  attempt.m_score, attempt.m_numToReview)

@@ -218,7 +218,7 @@ void CTakeAssessmentFrame::updateClock()
         showPanel(m_panel);
     m_panel->submitNow();
     if (m_interactive)
-        wxMessageBox(m_lastNotice, "Evalon", wxOK | wxICON_INFORMATION, this);
+        wxMessageBox(wxGetTranslation(kTimeUpNotice), "Evalon", wxOK | wxICON_INFORMATION, this);
 }
 
 void CTakeAssessmentFrame::OnClockTimer(wxTimerEvent&)

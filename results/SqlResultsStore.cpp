@@ -194,16 +194,16 @@ bool CSqlResultsStore::open(const CStoreUrl& url, std::string* error)
             *m_session << "SET client_min_messages TO WARNING";
         if ((isPostgreSql() || configureSqlite(&reason)) && CStoreSchema::upgrade(*m_session, isPostgreSql(), &reason))
             return true;
-        // TRANSLATORS: %s are the store's address and the reason it cannot be used.
         *error = utf8(
+            // TRANSLATORS: %s are the store's address and the reason it cannot be used.
             wxString::Format(_("The results store %s cannot be used: %s."), shownUrl(), fromUtf8(reason)));
         m_session.reset();
         return false;
     }
     catch (const std::exception& e)
     {
-        // TRANSLATORS: %s are the store's address and the reason it cannot be opened.
         *error =
+            // TRANSLATORS: %s are the store's address and the reason it cannot be opened.
             utf8(wxString::Format(_("The results store %s cannot be opened: %s."), shownUrl(), reasonOf(e)));
         m_session.reset();
         return false;
@@ -403,8 +403,8 @@ bool CSqlResultsStore::loadAttempt(const std::string& id, CAttempt* attempt, std
     }
     if (attempts.empty() || id.empty())
     {
-        // TRANSLATORS: %s are the store's address and an attempt's id.
         *error =
+            // TRANSLATORS: %s are the store's address and an attempt's id.
             utf8(wxString::Format(_("The results store %s has no attempt %s."), shownUrl(), fromUtf8(id)));
         return false;
     }

@@ -129,11 +129,13 @@ std::string CStatisticsReport::durationText(long long seconds)
     const int hours = int(seconds / 3600);
     const int minutes = int(seconds % 3600 / 60);
     const int rest = int(seconds % 60);
-    // TRANSLATORS: a duration in hours and minutes, in seconds, or in seconds alone.
     if (seconds >= 3600)
+        // TRANSLATORS: a duration in hours and minutes.
         return utf8(wxString::Format(_("%d h %02d min"), hours, minutes));
     if (seconds >= 60)
+        // TRANSLATORS: a duration in minutes and seconds.
         return utf8(wxString::Format(_("%d min %02d s"), int(seconds / 60), rest));
+    // TRANSLATORS: a duration in seconds.
     return utf8(wxString::Format(_("%d s"), rest));
 }
 
