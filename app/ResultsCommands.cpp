@@ -166,6 +166,11 @@ int CResultsCommands::record(const wxString& assessmentFile, const wxString& tak
 int CResultsCommands::writeResults(const wxString& assessmentFile, const wxString& storeOption,
                                    const wxString& target)
 {
+    // The assessment gives the pass mark the attempts are judged against.
+    CAssessmentMgr assessment;
+    wxString loadError;
+    if (!loadAssessment(assessmentFile, &assessment, &loadError))
+        return fail(loadError);
     std::string error;
     auto store = CResultsStore::open(CResultsSettings::storeUrl(storeOption).utf8_string(), &error);
     if (!store)
@@ -174,7 +179,9 @@ int CResultsCommands::writeResults(const wxString& assessmentFile, const wxStrin
     filter.m_assessmentFile = assessmentKey(assessmentFile).utf8_string();
     filter.m_submittedOnly = true;
     std::vector<CAttempt> attempts;
-    if (!store->listAttempts(filter, &attempts, &error) || !CResultsCsv::write(attempts, target.utf8_string(), &error))
+    if (!store->listAttempts(filter, &attempts, &error) ||
+        !CResultsCsv::write(attempts, target.utf8_string(), &error,
+                            assessment.getDeliveryOptions()->passMark()))
         return fail(wxString::FromUTF8(error));
     std::printf("%s\n", wxString::Format(wxPLURAL("%zu attempts written to %s.",
                                                   "%zu attempts written to %s.", attempts.size()),
@@ -195,8 +202,8 @@ int CResultsCommands::writeReport(const wxString& assessmentFile, const wxString
         return fail(results.getLastError());
     std::string reason;
     if (!CStatisticsReport::write(results.getStatistics(), results.getAttempts(),
-                                  wxFileName(assessmentFile).GetFullName().utf8_string(), target.utf8_string(),
-                                  &reason))
+                                  wxFileName(assessmentFile).GetFullName().utf8_string(),
+                                  target.utf8_string(), &reason, assessment.getDeliveryOptions()->passMark()))
         return fail(wxString::FromUTF8(reason));
     for (const std::string& note : results.getStatistics().notes())
         std::printf("%s\n", note.c_str());

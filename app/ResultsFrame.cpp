@@ -181,9 +181,9 @@ wxWindow* CResultsFrame::createAttemptsPage(wxWindow* parent)
     wxArrayString headers;
     for (const char* header :
          {wxTRANSLATE("Taker"), wxTRANSLATE("Submitted"), wxTRANSLATE("Duration"), wxTRANSLATE("Score"),
-          wxTRANSLATE("Status")})
+          wxTRANSLATE("Status"), wxTRANSLATE("Passed")})
         headers.push_back(wxGetTranslation(header));
-    m_attempts = new CSortableListCtrl(page, kAttemptsListID, headers, {260, 160, 110, 80, 260});
+    m_attempts = new CSortableListCtrl(page, kAttemptsListID, headers, {260, 160, 110, 80, 260, 90});
 
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     sizer->Add(filter, 0, wxEXPAND | wxALL, 8);
@@ -296,6 +296,21 @@ bool CResultsFrame::TransferDataFromWindow()
     return true;
 }
 
+std::optional<unsigned> CResultsFrame::passMark() const
+{
+    return m_assessment ? m_assessment->getDeliveryOptions()->passMark() : std::nullopt;
+}
+
+// The summary's last line with a pass mark: how many of the submitted
+// attempts passed.
+wxString CResultsFrame::passedLine() const
+{
+    const std::optional<unsigned> mark = passMark();
+    if (!mark)
+        return wxString();
+    return "\n" + wxString::FromUTF8(CStatisticsReport::passedText(m_results->getAttempts(), *mark));
+}
+
 void CResultsFrame::showSummary()
 {
     const STestStatistics& test = m_results->getStatistics().test();
@@ -310,7 +325,8 @@ void CResultsFrame::showSummary()
         wxString::Format(_("lowest %s"), figure(test.m_lowest, 1, "%")) + dot +
         wxString::Format(_("highest %s"), figure(test.m_highest, 1, "%")) + dot +
         wxString::Format(_("Cronbach's alpha %s"), figure(test.m_cronbachAlpha, 3)) + dot +
-        wxString::Format(_("standard error of measurement %s questions"), figure(test.m_standardError, 2)));
+        wxString::Format(_("standard error of measurement %s questions"), figure(test.m_standardError, 2)) +
+        passedLine());
     wxString notes;
     if (m_readFailed)
         notes = m_readError + "\n";
@@ -326,6 +342,7 @@ void CResultsFrame::showSummary()
 
 void CResultsFrame::showAttempts()
 {
+    const std::optional<unsigned> mark = passMark();
     std::vector<CSortableListCtrl::SRow> rows;
     const wxDateTime from = m_fromCheck->GetValue() ? m_fromDate->GetValue().GetDateOnly() : wxDateTime();
     const wxDateTime to = m_toCheck->GetValue() ? m_toDate->GetValue().GetDateOnly() : wxDateTime();
@@ -347,13 +364,22 @@ void CResultsFrame::showAttempts()
         const long long duration = submitted ? CStatisticsReport::durationSeconds(attempt) : -1;
         CSortableListCtrl::SRow row;
         row.m_key = fromUtf8(attempt.m_id);
-        row.m_cells = {fromUtf8(attempt.m_taker), when.IsValid() ? shownTime(when) : wxString(),
+        // Against the pass mark of now: attempts keep their score, not the mark.
+        wxString passed;
+        if (mark && submitted)
+            passed = attempt.passed(*mark) ? _("yes") : _("no");
+        row.m_cells = {fromUtf8(attempt.m_taker),
+                       when.IsValid() ? shownTime(when) : wxString(),
                        fromUtf8(CStatisticsReport::durationText(duration)),
                        submitted ? wxString::Format("%u%%", attempt.m_score) : wxString::FromUTF8("–"),
-                       status};
-        row.m_numbers = {kNoNumber, when.IsValid() ? double(when.GetTicks()) : kNoNumber,
+                       status,
+                       passed};
+        row.m_numbers = {kNoNumber,
+                         when.IsValid() ? double(when.GetTicks()) : kNoNumber,
                          duration >= 0 ? double(duration) : kNoNumber,
-                         submitted ? double(attempt.m_score) : kNoNumber, kNoNumber};
+                         submitted ? double(attempt.m_score) : kNoNumber,
+                         kNoNumber,
+                         kNoNumber};
         rows.push_back(row);
     }
     m_attempts->setRows(std::move(rows));
@@ -553,7 +579,7 @@ void CResultsFrame::exportReport(bool html)
         path += html ? ".html" : ".csv";
     std::string error;
     if (!CStatisticsReport::write(m_results->getStatistics(), m_results->getAttempts(),
-                                  file.GetFullName().utf8_string(), path.utf8_string(), &error))
+                                  file.GetFullName().utf8_string(), path.utf8_string(), &error, passMark()))
         wxMessageBox(fromUtf8(error), kCaption, wxOK | wxICON_ERROR, this);
     else
         SetStatusText(wxString::Format(_("Written to %s."), path));

@@ -7,6 +7,7 @@
 #include <wx/timer.h>
 
 #include <memory>
+#include <optional>
 
 class CAssessmentMgr;
 class CAssessmentResults;
@@ -84,6 +85,8 @@ private:
     wxWindow* createPlotsPage(wxWindow* parent);
     wxSizer* createSaveButtons(wxWindow* parent, int pngID, int svgID);
     void showSummary();
+    wxString passedLine() const;
+    std::optional<unsigned> passMark() const;
     void showAttempts();
     void showQuestions();
     void showPlots();

@@ -7,6 +7,7 @@
 #include "external/data/EVAttributes.h"
 
 #include <wx/accel.h>
+#include <wx/display.h>
 #include <wx/intl.h>
 #include <wx/msgdlg.h>
 #include <wx/sizer.h>
@@ -422,7 +423,51 @@ void CTakeAssessmentFrame::OnToggleFullScreen(wxCommandEvent&)
 // background scaled to it.
 void CTakeAssessmentFrame::setFullScreen(bool fullScreen)
 {
+    m_fullScreenNotice.clear();
+    if (fullScreen)
+    {
+        const wxString refusal = fullScreenRefusal(m_panel->minimumClientSize());
+        if (!refusal.empty())
+        {
+            refuseFullScreen(refusal);
+            return;
+        }
+    }
     ShowFullScreen(fullScreen, wxFULLSCREEN_ALL);
+}
+
+// Without its frame the window's client area is the whole screen: the page's
+// minimum must fit in it, or answers and buttons would lie beyond its edge.
+wxString CTakeAssessmentFrame::fullScreenRefusal(const wxSize& minimum) const
+{
+    const int index = wxDisplay::GetFromWindow(this);
+    const wxSize screen = wxDisplay(index == wxNOT_FOUND ? 0u : unsigned(index)).GetGeometry().GetSize();
+    if (minimum.x <= screen.x && minimum.y <= screen.y)
+        return wxString();
+    return wxString::Format(
+        _("This page needs %d x %d pixels in the assessment's font, more than the screen's "
+          "%d x %d, so the test stays in a window."),
+        minimum.x, minimum.y, screen.x, screen.y);
+}
+
+void CTakeAssessmentFrame::refuseFullScreen(const wxString& notice)
+{
+    m_fullScreenNotice = notice;
+    if (IsFullScreen())
+        ShowFullScreen(false, wxFULLSCREEN_ALL);
+    // After the page is set up: this runs in the middle of it.
+    if (m_interactive)
+        CallAfter([this, notice] { wxMessageBox(notice, "Evalon", wxOK | wxICON_INFORMATION, this); });
+}
+
+void CTakeAssessmentFrame::SetMinClientSize(const wxSize& size)
+{
+    wxFrame::SetMinClientSize(size);
+    if (!IsFullScreen())
+        return;
+    const wxString refusal = fullScreenRefusal(size);
+    if (!refusal.empty())
+        refuseFullScreen(refusal);
 }
 
 void CTakeAssessmentFrame::OnPageFailed(wxCommandEvent& event)

@@ -68,7 +68,16 @@ public:
 
     // Fills the screen without the window's frame, the pages scaled to it
     // (F11 switches; Escape asks before leaving it), or back to a window.
+    // A page whose minimum size (see CTakeAssessmentPanel) is larger than
+    // the screen keeps the window, or brings it back when a later page
+    // needs more, and the taker is told why (getFullScreenNotice()).
     void setFullScreen(bool fullScreen);
+    // Why the test is not shown on the full screen; empty when nothing
+    // stood in the way.
+    wxString getFullScreenNotice() const { return m_fullScreenNotice; }
+    // The page sets its minimum at every turn; in full screen it is checked
+    // against the screen.
+    void SetMinClientSize(const wxSize& size) override;
 
     CTakeAssessmentPanel* getPanel() const { return m_panel; }
     CMissedQuestionsPanel* getMissedPanel() const { return m_missedPanel; }
@@ -104,12 +113,17 @@ private:
     void record();
     void tell(const wxString& notice, long icon);
     void showPanel(wxWindow* panel);
+    // The words saying that a page of `minimum` does not fit the screen;
+    // empty when it does.
+    wxString fullScreenRefusal(const wxSize& minimum) const;
+    void refuseFullScreen(const wxString& notice);
 
     CTakeAssessmentPanel* m_panel;
     CMissedQuestionsPanel* m_missedPanel;
     CAssessmentMgr* m_assessment;
     std::unique_ptr<CAttemptRecording> m_recording;
     wxString m_lastNotice;
+    wxString m_fullScreenNotice;
     bool m_toldNotice;
     CImageCache m_images;
     wxString m_lastError;

@@ -5,6 +5,7 @@
 #include "external/data/EVAttributes.h"
 #include "external/widgets/VeltoCheckedButton.h"
 #include "external/widgets/VeltoStaticCtrl.h"
+#include "results/Attempt.h"
 
 #include <wx/intl.h>
 #include <wx/toplevel.h>
@@ -51,6 +52,7 @@ void CTakeAssessmentPanel::zeroInit()
     m_questionText = nullptr;
     m_submitText = nullptr;
     m_clockText = nullptr;
+    m_passText = nullptr;
     m_secondsLeft = -1;
     m_answerTexts.fill(nullptr);
     m_reviewTexts.fill(nullptr);
@@ -78,6 +80,8 @@ bool CTakeAssessmentPanel::createControls()
     m_submitText->Hide();
     m_clockText = new CVeltoStaticCtrl(this, wxID_ANY, wxEmptyString);
     m_clockText->Hide();
+    m_passText = new CVeltoStaticCtrl(this, wxID_ANY, wxEmptyString);
+    m_passText->Hide();
     return true;
 }
 
@@ -132,8 +136,17 @@ bool CTakeAssessmentPanel::showCurrentPage()
         m_clockText->SetForegroundColour(font->getFontColour());
         m_clockText->SetLabel(clockText(m_secondsLeft));
     }
+    m_passText->Show(!getPassText().empty());
+    if (m_passText->IsShown())
+    {
+        // One more line of the review page, in its look.
+        m_passText->SetFont(m_reviewTexts[0]->GetFont());
+        m_passText->SetForegroundColour(m_reviewTexts[0]->GetForegroundColour());
+        m_passText->SetLabel(getPassText());
+    }
     placeNavigationButtons();
     placeSubmitText();
+    placePassText();
     placeClockText();
     keepWindowLargeEnough();
     showTitle();
@@ -236,6 +249,32 @@ void CTakeAssessmentPanel::placeSubmitText()
     const int outside = int(kOutsidePixelMargin);
     m_submitText->setWidth(unsigned(std::max(1, GetClientSize().x - 2 * outside)));
     m_submitText->Move(outside, outside);
+}
+
+// Below the number of questions to review, one gap lower, as wide.
+void CTakeAssessmentPanel::placePassText()
+{
+    if (!m_passText->IsShown())
+        return;
+    const CVeltoStaticCtrl* missed = m_reviewTexts[1];
+    m_passText->setWidth(unsigned(std::max(1, missed->GetSize().x)));
+    m_passText->Move(missed->GetPosition().x,
+                     missed->GetPosition().y + missed->GetSize().y + int(kInterControlPixelMargin));
+}
+
+wxString CTakeAssessmentPanel::getPassText() const
+{
+    if (!m_taking || m_taking->getPage() != CAssessmentTaking::eReviewPage)
+        return wxString();
+    const CDeliveryOptions* options = m_assessment->getDeliveryOptions();
+    if (!options->hasPassMark())
+        return wxString();
+    // The score the review page shows above, against the mark.
+    const unsigned score =
+        CAttempt::scorePercent(m_taking->countMissedQuestions(), m_taking->getNumQuestions());
+    if (score >= options->getPassMark())
+        return wxString::Format(_("Passed: the pass mark is %u%%."), options->getPassMark());
+    return wxString::Format(_("Not passed: the pass mark is %u%%."), options->getPassMark());
 }
 
 wxString CTakeAssessmentPanel::getProgressText() const
@@ -367,10 +406,14 @@ wxSize CTakeAssessmentPanel::minimumReviewPageSize() const
     const SNavigationColumn column = navigationColumn(this, inter);
     const CVeltoStaticCtrl* score = m_reviewTexts[0];
     const CVeltoStaticCtrl* missed = m_reviewTexts[1];
-    const int widest = std::max(score->measureWrapped(0).x, missed->measureWrapped(0).x) + 1;
+    const bool passShown = m_passText->IsShown();
+    const int widest = std::max({score->measureWrapped(0).x, missed->measureWrapped(0).x,
+                                 passShown ? m_passText->measureWrapped(0).x : 0}) +
+                       1;
     const int width = std::max((4 * widest + 2) / 3, 2 * outside + column.width);
-    const int belowTexts =
-        score->GetCharHeight() + inter + missed->measureWrapped(0).y + inter + column.height + outside;
+    const int passHeight = passShown ? m_passText->measureWrapped(0).y + inter : 0;
+    const int belowTexts = score->GetCharHeight() + inter + missed->measureWrapped(0).y + inter + passHeight +
+                           column.height + outside;
     return wxSize(width, (8 * belowTexts + 4) / 5 + 1);
 }
 
@@ -391,6 +434,7 @@ void CTakeAssessmentPanel::OnSize(wxSizeEvent& event)
     CAssessmentViewPanelBase::OnSize(event);
     placeNavigationButtons();
     placeSubmitText();
+    placePassText();
     placeClockText();
 }
 

@@ -84,6 +84,10 @@ public:
     wxString getProgressText() const;
     // The text the submit page shows above its buttons.
     wxString getUnansweredText() const;
+    // What the review page says below the score when the assessment has a
+    // pass mark: passed or not, and the mark; empty elsewhere.
+    wxString getPassText() const;
+    CVeltoStaticCtrl* getPassControl() const { return m_passText; }
 
     // In English: shown through wxGetTranslation().
     static const wxString kSeveralAnswersCue;
@@ -106,6 +110,7 @@ private:
     void focusFirstControl();
     void placeNavigationButtons();
     void placeSubmitText();
+    void placePassText();
     void placeClockText();
     bool showsClock() const;
     // The height the clock takes above the buttons, with its gap; 0 without.
@@ -133,6 +138,7 @@ private:
     CVeltoStaticCtrl* m_questionText;
     CVeltoStaticCtrl* m_submitText;
     CVeltoStaticCtrl* m_clockText;
+    CVeltoStaticCtrl* m_passText;
     long long m_secondsLeft;
     std::array<CVeltoStaticCtrl*, CQuestionData::kMaxAnswers> m_answerTexts;
     std::array<CVeltoStaticCtrl*, 2> m_reviewTexts;

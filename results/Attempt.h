@@ -59,6 +59,9 @@ public:
     /// The score in percent, truncated, and the number of questions to
     /// review, as the review page shows them for `numMissed` of `numQuestions`.
     static unsigned scorePercent(unsigned numMissed, unsigned numQuestions);
+    /// Whether the attempt is submitted with a score of at least `passMark`
+    /// percent (the score as the review page shows it).
+    bool passed(unsigned passMark) const { return m_status == eSubmitted && m_score >= passMark; }
 
     /// The fields, as stored. Times are UTC in ISO 8601 (2026-12-07T02:03:04Z);
     /// the submit time is empty while in progress. The revision counts the

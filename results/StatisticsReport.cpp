@@ -53,7 +53,7 @@ std::string escaped(const std::string& text)
     return CPlotScene::escaped(text);
 }
 
-std::string row(std::initializer_list<std::string> cells, const char* tag = "td")
+std::string row(const std::vector<std::string>& cells, const char* tag = "td")
 {
     std::string text = "<tr>";
     for (const std::string& cell : cells)
@@ -80,6 +80,11 @@ td.number { text-align: right; font-variant-numeric: tabular-nums; }
   thead { display: table-header-group; }
 }
 )";
+
+std::string passedWord(const CAttempt& attempt, unsigned passMark)
+{
+    return (attempt.passed(passMark) ? _("passed") : _("not passed")).utf8_string();
+}
 
 std::string numberCell(const std::string& text)
 {
@@ -163,8 +168,21 @@ std::string CStatisticsReport::json(const CAssessmentStatistics& statistics)
            ", \"standard_error\": " + jsonNumber(test.m_standardError) + "}\n";
 }
 
-std::string CStatisticsReport::html(const CAssessmentStatistics& statistics, const std::vector<CAttempt>& attempts,
-                                    const std::string& title)
+std::string CStatisticsReport::passedText(const std::vector<CAttempt>& attempts, unsigned passMark)
+{
+    unsigned submitted = 0, passed = 0;
+    for (const CAttempt& attempt : attempts)
+        if (attempt.m_status == CAttempt::eSubmitted)
+            ++submitted, passed += attempt.passed(passMark) ? 1 : 0;
+    return wxString::Format(wxPLURAL("%u of %u submitted attempt passed (pass mark %u%%).",
+                                     "%u of %u submitted attempts passed (pass mark %u%%).", submitted),
+                            passed, submitted, passMark)
+        .utf8_string();
+}
+
+std::string CStatisticsReport::html(const CAssessmentStatistics& statistics,
+                                    const std::vector<CAttempt>& attempts, const std::string& title,
+                                    const std::optional<unsigned>& passMark)
 {
     using F = CAssessmentStatistics;
     const STestStatistics& test = statistics.test();
@@ -211,6 +229,9 @@ std::string CStatisticsReport::html(const CAssessmentStatistics& statistics, con
     };
     for (const auto& [name, value] : figures)
         text += "<tr><th>" + escaped(utf8(wxGetTranslation(name))) + "</th>" + numberCell(value) + "</tr>\n";
+    if (passMark)
+        text += "<tr><th>" + escaped(utf8(_("Passed"))) + "</th><td>" + escaped(passedText(attempts, *passMark)) +
+                "</td></tr>\n";
     text += "</table>\n";
 
     text += "<h2>" + escaped(utf8(_("Plots"))) + "</h2>\n";
@@ -233,26 +254,32 @@ std::string CStatisticsReport::html(const CAssessmentStatistics& statistics, con
                 "</td><td class=\"flag\">" + escaped(flagText(question)) + "</td></tr>\n";
     text += "</tbody>\n</table>\n";
 
-    text += "<h2>" + escaped(utf8(_("The attempts"))) + "</h2>\n<table>\n<thead>" +
-            row({utf8(_("Taker")), utf8(_("Submitted (UTC)")), utf8(_("Duration")), utf8(_("Score"))}, "th") +
+    std::vector<std::string> headings = {utf8(_("Taker")), utf8(_("Submitted (UTC)")), utf8(_("Duration")),
+                                          utf8(_("Score"))};
+    if (passMark)
+        headings.push_back(utf8(_("Passed")));
+    text += "<h2>" + escaped(utf8(_("The attempts"))) + "</h2>\n<table>\n<thead>" + row(headings, "th") +
             "</thead>\n<tbody>\n";
     for (const CAttempt& attempt : attempts)
         if (attempt.m_status == CAttempt::eSubmitted)
-            text += "<tr><td>" + escaped(attempt.m_taker) + "</td><td>" + escaped(attempt.m_submittedAt) + "</td>" +
-                    numberCell(durationText(durationSeconds(attempt))) +
-                    numberCell(std::to_string(attempt.m_score) + "%") + "</tr>\n";
+            text += "<tr><td>" + escaped(attempt.m_taker) + "</td><td>" + escaped(attempt.m_submittedAt) +
+                    "</td>" + numberCell(durationText(durationSeconds(attempt))) +
+                    numberCell(std::to_string(attempt.m_score) + "%") +
+                    (passMark ? "<td>" + escaped(passedWord(attempt, *passMark)) + "</td>" : std::string()) +
+                    "</tr>\n";
     text += "</tbody>\n</table>\n</body>\n</html>\n";
     return text;
 }
 
 bool CStatisticsReport::write(const CAssessmentStatistics& statistics, const std::vector<CAttempt>& attempts,
-                              const std::string& title, const std::string& path, std::string* error)
+                              const std::string& title, const std::string& path, std::string* error,
+                              const std::optional<unsigned>& passMark)
 {
     const wxString name = wxString::FromUTF8(path.c_str());
     const wxString extension = wxFileName(name).GetExt().Lower();
     std::string text;
     if (extension == "html" || extension == "htm")
-        text = html(statistics, attempts, title);
+        text = html(statistics, attempts, title, passMark);
     else if (extension == "csv")
         text = csv(statistics);
     else if (extension == "json")

@@ -4,6 +4,7 @@
 #include "results/Attempt.h"
 #include "results/EvalonResultsExport.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,16 +24,20 @@ public:
     static std::string json(const CAssessmentStatistics& statistics);
     /// The whole report: the test's figures, what was left out, the plots
     /// as inline SVG, the questions and the attempts. `title` names the
-    /// assessment.
+    /// assessment. With a pass mark, the test's figures say how many
+    /// submitted attempts passed, and each attempt whether it did.
     static std::string html(const CAssessmentStatistics& statistics, const std::vector<CAttempt>& attempts,
-                            const std::string& title);
+                            const std::string& title, const std::optional<unsigned>& passMark = std::nullopt);
 
     /// Writes the report `path`'s extension chooses (.html/.htm, .csv or
     /// .json) through a temporary file renamed into place. False, with the
     /// reason naming the file, for another extension or when it cannot be
     /// written.
     static bool write(const CAssessmentStatistics& statistics, const std::vector<CAttempt>& attempts,
-                      const std::string& title, const std::string& path, std::string* error);
+                      const std::string& title, const std::string& path, std::string* error,
+                      const std::optional<unsigned>& passMark = std::nullopt);
+    /// "12 of 15 submitted attempts passed (pass mark 60%)."
+    static std::string passedText(const std::vector<CAttempt>& attempts, unsigned passMark);
 
     /// The flags for people, each a symbol and words ("⚠ key may be wrong");
     /// empty when none holds.

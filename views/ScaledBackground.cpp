@@ -33,6 +33,17 @@ std::uint32_t* bufferFor(std::vector<std::uint32_t>& buffer, const wxSize& size)
     return buffer.data();
 }
 
+// The picture whose pixels the source buffer holds, kept referenced so that
+// its data cannot be freed and another picture be given the same address.
+// A picture changes through wxImage's operations by getting data of its own,
+// so the same data means the same pixels; the scaling itself is still done
+// anew on every paint.
+wxImage& convertedSource()
+{
+    static wxImage image;
+    return image;
+}
+
 // pixman works on 32-bit pixels; its bilinear path for them is the fast one.
 void toXrgb(const wxImage& image, std::uint32_t* pixels)
 {
@@ -62,7 +73,11 @@ const std::uint32_t* scaleBilinear(const wxImage& source, const wxSize& size)
 {
     std::uint32_t* from = bufferFor(sourceBuffer(), source.GetSize());
     std::uint32_t* to = bufferFor(scaledBuffer(), size);
-    toXrgb(source, from);
+    if (!convertedSource().IsSameAs(source))
+    {
+        toXrgb(source, from);
+        convertedSource() = source;
+    }
     pixman_image_t* src = pixman_image_create_bits(PIXMAN_x8r8g8b8, source.GetWidth(), source.GetHeight(),
                                                    from, source.GetWidth() * 4);
     pixman_image_t* dst = pixman_image_create_bits(PIXMAN_x8r8g8b8, size.x, size.y, to, size.x * 4);

@@ -4,6 +4,8 @@
 
 #include <wx/string.h>
 
+#include <optional>
+
 /// How an assessment is delivered to its takers: whether the questions and
 /// their answers come in an order of their own for each attempt, a time
 /// limit, how many attempts a taker may make and the mark that passes. A
@@ -35,6 +37,11 @@ public:
     {
         m_hasPassMark = true;
         m_passMark = percent;
+    }
+    /// The pass mark, or none.
+    std::optional<unsigned> passMark() const
+    {
+        return m_hasPassMark ? std::optional<unsigned>(m_passMark) : std::nullopt;
     }
     void clearPassMark()
     {

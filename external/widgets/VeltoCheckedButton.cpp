@@ -67,6 +67,14 @@ void CVeltoCheckedButton::setChecked(bool checked, bool repaintNow)
         Update();
 }
 
+wxVisualAttributes CVeltoCheckedButton::GetDefaultAttributes() const
+{
+    // The same for every button; GTK works them out from its style sheets
+    // each time it is asked, and every paint asks three times.
+    static const wxVisualAttributes defaults = wxControl::GetDefaultAttributes();
+    return defaults;
+}
+
 wxSize CVeltoCheckedButton::DoGetBestSize() const
 {
     return m_cold.IsOk() ? m_cold.GetSize() : wxSize(kFallbackSize, kFallbackSize);

@@ -46,6 +46,8 @@ public:
     bool AcceptsFocus() const override { return true; }
     bool AcceptsFocusFromKeyboard() const override { return true; }
     ///@}
+    /// The theme's defaults, asked of GTK once: every paint asks for them.
+    wxVisualAttributes GetDefaultAttributes() const override;
 
 protected:
     /// The cold picture's size, or kFallbackSize square without one.

@@ -22,11 +22,13 @@ const int kMaxExtent = 32767;
 class CLineWrapper
 {
 public:
-    CLineWrapper(const wxWindow& window, int maxWidth, int maxLines)
+    CLineWrapper(const wxWindow& window, int spaceWidth, int letterWidth, int maxWidth, int maxLines)
         : m_window(window), m_font(window.GetFont()), m_maxWidth(maxWidth), m_maxLines(maxLines),
-          m_spaceWidth(measure(" ")), m_letterWidth(std::max(1, measure(kLetters) / int(strlen(kLetters))))
+          m_spaceWidth(spaceWidth), m_letterWidth(std::max(1, letterWidth))
     {
     }
+
+    static constexpr const char* kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
     wxArrayString wrap(const wxString& text)
     {
@@ -47,7 +49,6 @@ public:
 private:
     // Longer words are not remembered: they are usually cut.
     static const size_t kShortWord = 64;
-    static constexpr const char* kLetters = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
     bool full() const { return int(m_lines.size()) >= m_maxLines; }
 
@@ -76,6 +77,8 @@ private:
     {
         if (end > pos && text[end - 1] == '\r')
             --end;
+        if (fitsWhole(text, pos, end))
+            return;
         size_t indent = 0;
         while (pos < end && text[pos] == ' ')
             ++indent, ++pos;
@@ -98,6 +101,25 @@ private:
         }
         if (!full())
             emitLine();
+    }
+
+    // Most texts on a page are a line long: a paragraph that fits is measured
+    // once, not word by word. Only tried where the average letter says it may
+    // fit, so that a long paragraph is not measured whole in vain.
+    bool fitsWhole(const wxString& text, size_t pos, size_t end)
+    {
+        while (end > pos && text[end - 1] == ' ') // dropped at the end of a line anyway
+            --end;
+        const size_t length = end - pos;
+        if (length == 0 || m_lineHasWords || length > 2 * size_t(m_maxWidth) / size_t(m_letterWidth) + 1)
+            return false;
+        const wxString line = text.substr(pos, length);
+        const int width = measure(line);
+        if (width > m_maxWidth)
+            return false;
+        appendToLine(line, width);
+        emitLine();
+        return true;
     }
 
     void placeWord(const wxString& text, size_t pos, size_t end, size_t blanks)
@@ -241,15 +263,47 @@ CVeltoStaticCtrl::CVeltoStaticCtrl(wxWindow* parent, wxWindowID id, const wxStri
 
 void CVeltoStaticCtrl::setWidth(unsigned width)
 {
-    m_fixedWidth = std::clamp(width, 1u, unsigned(kMaxExtent));
+    const unsigned fixed = std::clamp(width, 1u, unsigned(kMaxExtent));
+    // The label and the font re-wrap at the fixed width themselves, so at an
+    // unchanged width the lines are current: a page turn sets the labels and
+    // then lays them out at the width they already have.
+    if (fixed == m_fixedWidth && m_wrapped)
+    {
+        SetInitialSize(DoGetBestSize());
+        return;
+    }
+    m_fixedWidth = fixed;
     rewrap();
+}
+
+void CVeltoStaticCtrl::measureFont() const
+{
+    if (m_fontLineHeight)
+        return;
+    const wxFont font = GetFont();
+    int x = 0, y = 0;
+    GetTextExtent("Ag", nullptr, &y, nullptr, nullptr, &font);
+    m_fontLineHeight = std::max(1, y);
+    GetTextExtent(" ", &x, nullptr, nullptr, nullptr, &font);
+    m_spaceWidth = x;
+    GetTextExtent(CLineWrapper::kLetters, &x, nullptr, nullptr, nullptr, &font);
+    m_letterWidth = std::max(1, x / int(strlen(CLineWrapper::kLetters)));
+}
+
+wxVisualAttributes CVeltoStaticCtrl::GetDefaultAttributes() const
+{
+    // The same for every text; GTK works them out from its style sheets each
+    // time it is asked, and every paint asks.
+    static const wxVisualAttributes defaults = wxControl::GetDefaultAttributes();
+    return defaults;
 }
 
 wxSize CVeltoStaticCtrl::measureWrapped(unsigned width) const
 {
-    const int lineHeight = std::max(1, GetTextExtent("Ag").y);
+    measureFont();
+    const int lineHeight = m_fontLineHeight;
     const int maxWidth = width ? int(std::min(width, unsigned(kMaxExtent))) : kMaxExtent;
-    CLineWrapper wrapper(*this, maxWidth, kMaxExtent / lineHeight + 1);
+    CLineWrapper wrapper(*this, m_spaceWidth, m_letterWidth, maxWidth, kMaxExtent / lineHeight + 1);
     const wxString label = GetLabel();
     const int lines = label.empty() ? 1 : std::max(1, int(wrapper.wrap(label).size()));
     return wxSize(width ? int(width) : wrapper.widestLine(), lines * lineHeight);
@@ -265,6 +319,7 @@ bool CVeltoStaticCtrl::SetFont(const wxFont& font)
 {
     if (!wxControl::SetFont(font))
         return false;
+    m_fontLineHeight = 0;
     rewrap();
     return true;
 }
@@ -283,13 +338,15 @@ void CVeltoStaticCtrl::rewrap()
 {
     if (!GetHandle()) // SetFont during creation: the label comes next
         return;
-    m_lineHeight = std::max(1, GetTextExtent("Ag").y);
+    measureFont();
+    m_lineHeight = m_fontLineHeight;
     const int maxWidth = m_fixedWidth ? int(m_fixedWidth) : kMaxExtent;
-    CLineWrapper wrapper(*this, maxWidth, kMaxExtent / m_lineHeight + 1);
+    CLineWrapper wrapper(*this, m_spaceWidth, m_letterWidth, maxWidth, kMaxExtent / m_lineHeight + 1);
     // Drawn as given: an '&' is a letter like any other in a text to read.
     const wxString label = GetLabel();
     m_lines = label.empty() ? wxArrayString() : wrapper.wrap(label);
     m_widestLine = wrapper.widestLine();
+    m_wrapped = true;
     InvalidateBestSize();
     SetInitialSize(DoGetBestSize());
     Refresh();

@@ -44,6 +44,8 @@ public:
     bool HasTransparentBackground() override { return true; }
     /// A text to read, not a stop for the keyboard.
     bool AcceptsFocus() const override { return false; }
+    /// The theme's defaults, asked of GTK once: every paint asks for them.
+    wxVisualAttributes GetDefaultAttributes() const override;
 
 protected:
     /// The wrapped text's size.
@@ -51,6 +53,7 @@ protected:
 
 private:
     void rewrap();
+    void measureFont() const;
     void OnPaint(wxPaintEvent& event);
     void OnEraseBackground(wxEraseEvent& event);
 
@@ -58,6 +61,12 @@ private:
     wxArrayString m_lines;
     int m_lineHeight = 1;
     int m_widestLine = 0;
+    bool m_wrapped = false; // the lines are those of the label, font and width
+    // The current font's sizes that every wrap starts from, measured when
+    // first needed; a line height of 0 means not measured yet.
+    mutable int m_fontLineHeight = 0;
+    mutable int m_spaceWidth = 0;
+    mutable int m_letterWidth = 1; // the average letter, for a first guess at a cut
 
     wxDECLARE_EVENT_TABLE();
 };

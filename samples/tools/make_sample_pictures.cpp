@@ -239,13 +239,14 @@ wxImage reviewBackground()
                       {
                           drawCentredText(gc, "Your results", uiFont(44, true), kCream, size.x / 2, 150);
                           // A quiet card behind the score, which the presentation writes at a
-                          // quarter of the width and three eighths of the height.
+                          // quarter of the width and three eighths of the height, with room
+                          // for the third line a pass mark adds.
                           gc.SetBrush(wxBrush(wxColour(22, 36, 78)));
                           gc.SetPen(gc.CreatePen(wxGraphicsPenInfo(wxColour(52, 74, 132)).Width(2)));
-                          gc.DrawRoundedRectangle(size.x / 4 - 50, size.y * 3 / 8 - 40, size.x / 2 + 100, 170,
+                          gc.DrawRoundedRectangle(size.x / 4 - 50, size.y * 3 / 8 - 40, size.x / 2 + 100, 235,
                                                   18);
                           drawCentredText(gc, "Press Next to finish.", uiFont(22, false), kMutedText,
-                                          size.x / 2, size.y * 3 / 8 + 170);
+                                          size.x / 2, size.y * 3 / 8 + 235);
                           drawRingedPlanet(gc, 190, 640, 60);
                       });
 }

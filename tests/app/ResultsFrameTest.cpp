@@ -129,9 +129,13 @@ TEST_F(ResultsFrameTest, AttemptsAreSortedFilteredByDateAndDeletedOnlyWhenTheAut
     store("Ben", 5, 5, 8);
     store("Cy", 8, 6, 61);
     store("Dee", 2, 7, 0, false);
+    document.getAssessment()->getDeliveryOptions()->setPassMark(80);
     openFrame(storeUrl);
     ASSERT_TRUE(attempts && questions);
     screenshot(frame, "results-attempts");
+    // Against the mark of 80%, which Cy's 80% reaches; nothing for an attempt in progress.
+    EXPECT_EQ(column(attempts, 5), (std::vector<wxString>{"yes", "no", "yes", ""}));
+    EXPECT_TRUE(summary().EndsWith("\n2 of 3 submitted attempts passed (pass mark 80%).")) << summary();
 
     EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Ann", "Ben", "Cy", "Dee"})) << "oldest first";
     EXPECT_EQ(column(attempts, 3), (std::vector<wxString>{"100%", "50%", "80%", wxString::FromUTF8("–")}));

@@ -206,10 +206,13 @@ TEST_F(SampleTest, EveryPageIsReadableAndNothingIsCutOffOrOverlapping)
 TEST_F(SampleTest, NothingOverlapsOrLeavesTheWindowAfterAnyResize)
 {
     const wxSize sizes[] = {{640, 480}, {1280, 800}, {300, 200}, {1400, 900}, {900, 1000}, {1000, 500}, {800, 600}};
-    // Without a time limit, and with one, whose clock takes room above the buttons.
+    // Without a time limit, and with one, whose clock takes room above the
+    // buttons, and a pass mark, whose line takes room on the review page.
     for (unsigned minutes : {0u, 30u})
     {
         document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(minutes);
+        if (minutes)
+            document.getAssessment()->getDeliveryOptions()->setPassMark(50);
         auto* frame = new CTakeAssessmentFrame();
         ASSERT_TRUE(frame->initialize(document.getAssessment()));
         frame->Show();

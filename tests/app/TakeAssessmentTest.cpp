@@ -345,6 +345,23 @@ TEST_F(TakeAssessmentTest, NumbersAndLettersChooseTheAnswers)
 // The clock reads a time the test sets: the words change at five minutes and
 // at one, the clock never covers a control, and at zero the attempt is
 // submitted with the answers given, the taker told why.
+// Submitted at once, nothing answered: a score of 0%, which only a mark of 0
+// passes. Without a mark the review says nothing of passing (see above).
+TEST_F(TakeAssessmentTest, TheReviewSaysInWordsWhetherThePassMarkIsReached)
+{
+    const std::pair<unsigned, wxString> marks[] = {{0, "Passed: the pass mark is 0%."},
+                                                   {1, "Not passed: the pass mark is 1%."}};
+    for (const auto& [mark, said] : marks)
+    {
+        document.getAssessment()->getDeliveryOptions()->setPassMark(mark);
+        Panel* panel = openFrame()->getPanel();
+        ASSERT_TRUE(panel->submitNow());
+        EXPECT_EQ(shownTexts(panel),
+                  (std::vector<wxString>{"Your score is 0%", "Number of questions to review: 10", said}));
+        panel->GetParent()->Destroy();
+    }
+}
+
 TEST_F(TakeAssessmentTest, ATimedAttemptShowsTheTimeLeftWarnsInWordsAndSubmitsItselfAtZero)
 {
     document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(10);
@@ -420,6 +437,21 @@ TEST_F(TakeAssessmentTest, FullScreenFillsTheScreenAndEscapeAsksBeforeLeavingIt)
                   expectMessage(CTakeAssessmentFrame::kLeaveFullScreenQuestion, wxID_YES, "Evalon"));
     EXPECT_FALSE(frame->IsFullScreen());
     EXPECT_TRUE(evtest::pumpUntil([&] { return !coversTheScreen(); }));
+
+    // A later page larger than the screen brings the window back, and full
+    // screen is refused while it is shown, each time saying why.
+    frame->setInteractive(false);
+    frame->setFullScreen(true);
+    ASSERT_TRUE(evtest::pumpUntil(coversTheScreen));
+    EXPECT_EQ(frame->getFullScreenNotice(), "");
+    document.getAssessment()->getAttributes()->getFontInfo()->setFontSize(200);
+    panel->goForward();
+    EXPECT_FALSE(frame->IsFullScreen());
+    EXPECT_TRUE(frame->getFullScreenNotice().EndsWith(", so the test stays in a window."))
+        << frame->getFullScreenNotice();
+    frame->setFullScreen(true);
+    EXPECT_FALSE(frame->IsFullScreen());
+    EXPECT_TRUE(frame->getFullScreenNotice().StartsWith("This page needs ")) << frame->getFullScreenNotice();
 }
 
 TEST_F(TakeAssessmentTest, ClosingDuringTheAttemptAsksFirstButNotOnceItIsOver)

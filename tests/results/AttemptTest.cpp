@@ -168,12 +168,19 @@ TEST(ResultsCsv, OneRowPerAttemptAndQuestionQuotedAsRfc4180Says)
     attempt.setAnswers(0, {0});
     attempt.setAnswers(1, {2, 3});
     attempt.submit();
-    const std::string text = CResultsCsv::format({attempt, attempt});
-    const std::string row1 = attempt.m_id + ",\"O'Brien, \"\"Ann\"\"\"," + attempt.m_submittedAt +
-                             ",50,1,\"Which, \"\"exactly\"\",\nis it 1\",0,0,yes\r\n";
-    const std::string row2 = attempt.m_id + ",\"O'Brien, \"\"Ann\"\"\"," + attempt.m_submittedAt +
-                             ",50,2,\"Which, \"\"exactly\"\",\nis it 2\",2 3,1,no\r\n";
-    EXPECT_EQ(std::string(CResultsCsv::kHeader) + "\r\n" + row1 + row2 + row1 + row2, text);
+    // The last column: passed against the pass mark (a score of 50 reaches
+    // a mark of 50), empty without one.
+    const std::pair<std::optional<unsigned>, std::string> passMarks[] = {
+        {std::nullopt, ""}, {50u, "yes"}, {51u, "no"}};
+    for (const auto& [passMark, passed] : passMarks)
+    {
+        const std::string text = CResultsCsv::format({attempt, attempt}, passMark);
+        const std::string row1 = attempt.m_id + ",\"O'Brien, \"\"Ann\"\"\"," + attempt.m_submittedAt +
+                                 ",50,1,\"Which, \"\"exactly\"\",\nis it 1\",0,0,yes," + passed + "\r\n";
+        const std::string row2 = attempt.m_id + ",\"O'Brien, \"\"Ann\"\"\"," + attempt.m_submittedAt +
+                                 ",50,2,\"Which, \"\"exactly\"\",\nis it 2\",2 3,1,no," + passed + "\r\n";
+        EXPECT_EQ(std::string(CResultsCsv::kHeader) + "\r\n" + row1 + row2 + row1 + row2, text);
+    }
 
     restest::CTempFolder folder;
     std::string error;

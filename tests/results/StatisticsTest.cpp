@@ -55,6 +55,11 @@ CAttempt taken(const CAttempt& described, const std::vector<int>& choices)
             question.m_chosen.push_back(unsigned(choices[position]));
         question.m_right = question.m_chosen == question.m_correct;
     }
+    const auto right = std::count_if(attempt.m_questions.begin(), attempt.m_questions.end(),
+                                     [](const SQuestionResult& question) { return question.m_right; });
+    if (!attempt.m_questions.empty())
+        attempt.m_score = CAttempt::scorePercent(unsigned(attempt.m_questions.size() - right),
+                                                 unsigned(attempt.m_questions.size()));
     return attempt;
 }
 
@@ -350,6 +355,19 @@ TEST(StatisticsTest, TheReportsSayWhatTheFiguresSay)
         ++plots;
     EXPECT_EQ(plots, 2u) << "the score and question plots stand inline";
     EXPECT_EQ(html.find("<img"), std::string::npos) << "nothing outside the one file";
+    // Scores 100, 66, 33, 66, 0 against a mark of 66: a score at the mark passes.
+    const std::string marked = CStatisticsReport::html(statistics, attempts, "a.eva", 66u);
+    EXPECT_NE(marked.find("3 of 5 submitted attempts passed (pass mark 66%)."), std::string::npos) << marked;
+    auto count = [&](const std::string& cell)
+    {
+        size_t found = 0;
+        for (size_t at = marked.find(cell); at != std::string::npos; at = marked.find(cell, at + 1))
+            ++found;
+        return found;
+    };
+    EXPECT_EQ(count("<td>passed</td>"), 3u);
+    EXPECT_EQ(count("<td>not passed</td>"), 2u);
+    EXPECT_EQ(html.find("passed"), std::string::npos) << "no pass mark, no word of passing";
 
     restest::CTempFolder folder;
     std::string error;

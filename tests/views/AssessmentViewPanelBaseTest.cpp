@@ -358,6 +358,17 @@ TEST_F(AssessmentViewPanelTest, EraseDrawsTheBackgroundScaledOrNothing)
     const wxImage painted = erase();
     EXPECT_EQ(evtest::pixelAt(painted, 495, 799), *wxRED);
     EXPECT_EQ(evtest::pixelAt(painted, 505, 0), *wxBLUE);
+
+    // Another picture of the same size, then the host's own picture changed:
+    // each erase shows the picture of now, never the pixels of one before.
+    wxImage& submit = host->images[CEVImageSelections::eAnswersSubmittalBackground];
+    submit = host->images[CEVImageSelections::eQuestionBackground].Copy();
+    submit.SetRGB(wxRect(submit.GetSize()), 0, 255, 0);
+    ASSERT_TRUE(host->initializeForSubmit(&attributes));
+    EXPECT_EQ(evtest::pixelAt(erase(), 505, 0), *wxGREEN);
+    submit.SetRGB(wxRect(submit.GetSize()), 255, 255, 0);
+    ASSERT_TRUE(host->initializeForSubmit(&attributes));
+    EXPECT_EQ(evtest::pixelAt(erase(), 505, 0), *wxYELLOW);
 }
 
 // Enlarged a hundred times, a black half and a white half meet in a ramp
