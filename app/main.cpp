@@ -5,6 +5,8 @@
 #include "app/QuestionBankTool.h"
 #include "app/ResultsCommands.h"
 
+#include <wx/translation.h>
+
 #include <cstdio>
 
 wxIMPLEMENT_APP_NO_MAIN(CEvalonApp);
@@ -33,8 +35,11 @@ int main(int argc, char** argv)
     case CCommandLine::eReport:
         return CResultsCommands::run(commandLine);
     case CCommandLine::eMisused:
-        fprintf(stderr, "evalon: %s\nTry 'evalon --help' for more information.\n",
-                commandLine.getError().utf8_string().c_str());
+        fputs(wxString::Format(_("evalon: %s\nTry 'evalon --help' for more information.\n"),
+                               commandLine.getError())
+                  .utf8_string()
+                  .c_str(),
+              stderr);
         return 2;
     default:
         return wxEntry(argc, argv);
