@@ -5,6 +5,7 @@
 #include "app/AssessmentDocument.h"
 #include "app/DeliveryOptionsDlg.h"
 #include "app/HelpActions.h"
+#include "app/HostMessages.h"
 #include "app/Looks.h"
 #include "app/QuestionBankActions.h"
 #include "app/RecentFiles.h"
@@ -22,7 +23,6 @@
 #include <wx/filename.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 
 // clang-format off
@@ -223,7 +223,7 @@ CAuthoringFrame* CAuthoringFrame::openWindow(const wxString& path, wxWindow* par
     auto document = std::make_unique<CAssessmentDocument>();
     if (!document->open(path))
     {
-        wxMessageBox(document->getLastError(), "Evalon", wxOK | wxICON_ERROR, parent);
+        CHostMessages::error(document->getLastError(), parent);
         return nullptr;
     }
     CRecentFiles::add(document->getPath());
@@ -238,7 +238,7 @@ void CAuthoringFrame::tellUnreadable()
 {
     const wxString message = m_document->describeUnreadable();
     if (!message.empty())
-        wxMessageBox(message, "Evalon", wxOK | wxICON_WARNING, this);
+        CHostMessages::warning(message, this);
 }
 
 CAuthoringFrame* CAuthoringFrame::createWindow(wxWindow* parent)
@@ -256,11 +256,11 @@ CAuthoringFrame* CAuthoringFrame::createWindow(wxWindow* parent)
     // it never overwrites one.
     if (!document->create(path, &notice))
     {
-        wxMessageBox(document->getLastError(), "Evalon", wxOK | wxICON_ERROR, parent);
+        CHostMessages::error(document->getLastError(), parent);
         return nullptr;
     }
     if (!notice.empty())
-        wxMessageBox(notice, "Evalon", wxOK | wxICON_WARNING, parent);
+        CHostMessages::warning(notice, parent);
     CRecentFiles::add(document->getPath());
     auto* frame = new CAuthoringFrame();
     frame->initialize(std::move(document));
@@ -349,7 +349,7 @@ void CAuthoringFrame::OnLook(wxCommandEvent&)
     const wxArrayString looks = CLooks::getNames();
     if (looks.empty())
     {
-        wxMessageBox("No looks are installed.", "Evalon", wxOK | wxICON_INFORMATION, this);
+        CHostMessages::information(_("No looks are installed."), this);
         return;
     }
     const int chosen = wxGetSingleChoiceIndex("The font, colour and pictures to present the assessment with:",
@@ -362,7 +362,7 @@ void CAuthoringFrame::OnLook(wxCommandEvent&)
         {
             wxString error;
             if (!CLooks::apply(looks[size_t(chosen)], m_document->getAssessment()->getAttributes(), &error))
-                wxMessageBox(error, "Evalon", wxOK | wxICON_ERROR, this);
+                CHostMessages::error(error, this);
         });
 }
 
@@ -457,7 +457,7 @@ void CAuthoringFrame::startTaking()
     auto* frame = new CTakeAssessmentFrame(this);
     if (!frame->initialize(m_document->getAssessment()))
     {
-        wxMessageBox(frame->getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
+        CHostMessages::error(frame->getLastError(), this);
         frame->Destroy();
         return;
     }
@@ -536,9 +536,9 @@ void CAuthoringFrame::OnRemoveQuestion(wxCommandEvent&)
     const CQuestionData* question =
         m_document->getAssessment()->getQuestionDataMgr()->getQuestionDataForID(id);
     const wxString questionText = question ? question->getQuestion() : wxString();
-    const wxString ask = wxString::Format("Remove question %d (\"%s\") from the assessment?", index + 1,
+    const wxString ask = wxString::Format(_("Remove question %d (\"%s\") from the assessment?"), index + 1,
                                           questionText.Left(60));
-    if (wxMessageBox(ask, "Evalon", wxYES_NO | wxICON_QUESTION, this) != wxYES)
+    if (!CHostMessages::confirm(ask, this))
         return;
     wxCommandEvent remove(wxEVT_BUTTON, CAssessmentMgrPanel::kRemoveButtonID);
     remove.SetEventObject(m_panel->FindWindow(CAssessmentMgrPanel::kRemoveButtonID));
@@ -558,7 +558,7 @@ void CAuthoringFrame::OnPointEntry(wxCommandEvent&)
                  [&]
                  {
                      if (!m_document->pointEntryAt(unsigned(index), dialog.GetPath()))
-                         wxMessageBox(m_document->getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
+                         CHostMessages::error(m_document->getLastError(), this);
                  });
 }
 
@@ -566,8 +566,8 @@ bool CAuthoringFrame::saveDocument()
 {
     const bool saved = m_document->save();
     if (!saved)
-        wxMessageBox(m_document->getLastError() + "\nSave it elsewhere with Save As.", "Evalon",
-                     wxOK | wxICON_ERROR, this);
+        CHostMessages::error(wxString::Format(_("%s\nSave it elsewhere with Save As."), m_document->getLastError()),
+                             this);
     updateTitle();
     return saved;
 }
@@ -585,7 +585,7 @@ void CAuthoringFrame::OnSaveAs(wxCommandEvent&)
     if (dialog.ShowModal() != wxID_OK)
         return;
     if (!m_document->saveAs(dialog.GetPath()))
-        wxMessageBox(m_document->getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
+        CHostMessages::error(m_document->getLastError(), this);
     else
         CRecentFiles::add(m_document->getPath());
     updateTitle();
@@ -642,10 +642,9 @@ bool CAuthoringFrame::confirmClose(bool canVeto)
 {
     if (!m_document || !m_document->isModified())
         return true;
-    const wxString question = wxString::Format("Save the changes to %s before closing?",
+    const wxString question = wxString::Format(_("Save the changes to %s before closing?"),
                                                wxFileName(m_document->getPath()).GetFullName());
-    const int answer =
-        wxMessageBox(question, "Evalon", wxYES_NO | (canVeto ? wxCANCEL : 0) | wxICON_QUESTION, this);
+    const int answer = CHostMessages::ask(question, wxYES_NO | (canVeto ? wxCANCEL : 0), this);
     if (answer == wxCANCEL)
         return false;
     return answer == wxNO || saveDocument() || !canVeto;

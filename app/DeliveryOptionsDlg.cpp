@@ -1,8 +1,9 @@
 #include "app/DeliveryOptionsDlg.h"
 
+#include "app/HostMessages.h"
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -134,7 +135,7 @@ bool CDeliveryOptionsDlg::readNumber(wxTextCtrl* field, unsigned min, unsigned m
 
 void CDeliveryOptionsDlg::refuse(wxTextCtrl* field, const wxString& problem)
 {
-    wxMessageBox(problem, "Delivery Options", wxOK | wxICON_WARNING, this);
+    CHostMessages::warning(problem, this);
     field->SetFocus();
     field->SelectAll();
 }

@@ -1,10 +1,10 @@
 #include "app/HelpActions.h"
 
 #include "app/CommandLine.h"
+#include "app/HostMessages.h"
 
 #include <wx/aboutdlg.h>
 #include <wx/filename.h>
-#include <wx/msgdlg.h>
 #include <wx/stdpaths.h>
 #include <wx/utils.h>
 
@@ -46,14 +46,12 @@ void CHelpActions::showGuide(wxWindow* parent)
     const wxString guide = guideFile();
     if (guide.empty())
     {
-        wxMessageBox(wxString::Format("The guide (%s) is not installed.", kGuideFileName), "Evalon",
-                     wxOK | wxICON_ERROR, parent);
+        CHostMessages::error(wxString::Format(_("The guide (%s) is not installed."), kGuideFileName), parent);
         return;
     }
     const wxString url = wxFileName::FileNameToURL(wxFileName(guide));
     if (!browser()(url))
-        wxMessageBox(wxString::Format("No web browser could open the guide %s.", guide), "Evalon",
-                     wxOK | wxICON_ERROR, parent);
+        CHostMessages::error(wxString::Format(_("No web browser could open the guide %s."), guide), parent);
 }
 
 void CHelpActions::showAbout(wxWindow* parent)

@@ -1,5 +1,6 @@
 #include "app/QuestionBankActions.h"
 
+#include "app/HostMessages.h"
 #include "app/ImportReportDlg.h"
 #include "external/data/AssessmentMgr.h"
 #include "interchange/BankFormats.h"
@@ -9,7 +10,6 @@
 #include <wx/dirdlg.h>
 #include <wx/filedlg.h>
 #include <wx/filename.h>
-#include <wx/msgdlg.h>
 #include <wx/progdlg.h>
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
@@ -108,10 +108,8 @@ bool CQuestionBankActions::chooseFolder(const wxString& message, wxString* path)
 
 bool CQuestionBankActions::chooseImportSource(wxString* path, int* format)
 {
-    wxMessageDialog kind(m_parent, "Import questions from a bank file, or from a folder of QTI items?",
-                         kImportTitle, wxYES_NO | wxCANCEL | wxICON_QUESTION);
-    kind.SetYesNoCancelLabels("&File...", "F&older...", "Cancel");
-    const int answer = kind.ShowModal();
+    const int answer = CHostMessages::choose(_("Import questions from a bank file, or from a folder of QTI items?"),
+                                             _("&File..."), _("F&older..."), m_parent);
     if (answer == wxID_NO)
     {
         *path = m_folder;
@@ -140,8 +138,8 @@ bool CQuestionBankActions::askAddDuplicates(unsigned duplicates, unsigned read)
         return false;
     }
     const wxString question = wxString::Format(
-        "%u of the %u questions read are already in the assessment. Add them again?", duplicates, read);
-    return wxMessageBox(question, kImportTitle, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, m_parent) == wxYES;
+        _("%u of the %u questions read are already in the assessment. Add them again?"), duplicates, read);
+    return CHostMessages::confirm(question, m_parent, true);
 }
 
 bool CQuestionBankActions::importQuestions()

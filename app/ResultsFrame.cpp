@@ -1,6 +1,7 @@
 #include "app/ResultsFrame.h"
 
 #include "app/AssessmentResults.h"
+#include "app/HostMessages.h"
 #include "app/PlotPanel.h"
 #include "assessment/EVAssessmentMgrDataDlg.h"
 #include "external/data/AssessmentMgr.h"
@@ -13,7 +14,6 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/listctrl.h>
-#include <wx/msgdlg.h>
 #include <wx/notebook.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -48,7 +48,6 @@ wxEND_EVENT_TABLE()
 
 namespace
 {
-const char kCaption[] = "Evalon";
 const double kNoNumber = std::nan("");
 
 wxString fromUtf8(const std::string& text)
@@ -445,15 +444,14 @@ void CResultsFrame::OnDeleteAttempt(wxCommandEvent&)
     if (id.empty() || index < 0)
         return;
     const wxString question =
-        wxString::Format("Delete the attempt of %s (%s)?\n\nIts answers are removed from the results store "
-                         "for good and no longer "
-                         "count in the statistics.",
+        wxString::Format(_("Delete the attempt of %s (%s)?\n\nIts answers are removed from the results store "
+                           "for good and no longer count in the statistics."),
                          m_attempts->GetItemText(index, 0), m_attempts->GetItemText(index, 1));
-    if (wxMessageBox(question, kCaption, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) != wxYES)
+    if (!CHostMessages::confirm(question, this, true))
         return;
     if (!m_results->deleteAttempt(id.utf8_string()))
     {
-        wxMessageBox(m_results->getLastError(), kCaption, wxOK | wxICON_ERROR, this);
+        CHostMessages::error(m_results->getLastError(), this);
         return;
     }
     TransferDataToWindow();
@@ -508,7 +506,7 @@ void CResultsFrame::savePlot(CPlotPanel* plot, bool svg)
         return;
     wxString error;
     if (!(svg ? plot->saveSvg(dialog.GetPath(), &error) : plot->savePng(dialog.GetPath(), &error)))
-        wxMessageBox(error, kCaption, wxOK | wxICON_ERROR, this);
+        CHostMessages::error(error, this);
 }
 
 void CResultsFrame::OnExportCsv(wxCommandEvent&)
@@ -536,7 +534,7 @@ void CResultsFrame::exportReport(bool html)
     std::string error;
     if (!CStatisticsReport::write(m_results->getStatistics(), m_results->getAttempts(),
                                   file.GetFullName().utf8_string(), path.utf8_string(), &error))
-        wxMessageBox(fromUtf8(error), kCaption, wxOK | wxICON_ERROR, this);
+        CHostMessages::error(fromUtf8(error), this);
     else
         SetStatusText("Written to " + path + ".");
 }

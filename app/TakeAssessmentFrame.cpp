@@ -1,13 +1,13 @@
 #include "app/TakeAssessmentFrame.h"
 
 #include "app/AttemptRecording.h"
+#include "app/HostMessages.h"
 #include "app/MissedQuestionsPanel.h"
 #include "app/TakeAssessmentPanel.h"
 #include "external/data/AssessmentMgr.h"
 #include "external/data/EVAttributes.h"
 
 #include <wx/accel.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 
 #include <algorithm>
@@ -216,7 +216,7 @@ void CTakeAssessmentFrame::updateClock()
         showPanel(m_panel);
     m_panel->submitNow();
     if (m_interactive)
-        wxMessageBox(kTimeUpNotice, "Evalon", wxOK | wxICON_INFORMATION, this);
+        CHostMessages::information(kTimeUpNotice, this);
 }
 
 void CTakeAssessmentFrame::OnClockTimer(wxTimerEvent&)
@@ -262,7 +262,7 @@ void CTakeAssessmentFrame::tell(const wxString& notice, long icon)
         return;
     m_toldNotice = true;
     if (m_interactive)
-        wxMessageBox(notice, "Evalon", wxOK | icon, this);
+        CHostMessages::show(notice, wxOK | icon, this);
 }
 
 void CTakeAssessmentFrame::showPanel(wxWindow* panel)
@@ -333,7 +333,7 @@ void CTakeAssessmentFrame::OnClose(wxCloseEvent& event)
         record();
     }
     if (m_interactive && event.CanVeto() && isAttemptInProgress() &&
-        wxMessageBox(kLeaveQuestion, "Evalon", wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) != wxYES)
+        !CHostMessages::confirm(kLeaveQuestion, this, true))
     {
         event.Veto();
         return;
@@ -401,7 +401,7 @@ void CTakeAssessmentFrame::OnFinish(wxCommandEvent&)
     // screen by a slip of the finger.
     if (IsFullScreen())
     {
-        if (!m_interactive || wxMessageBox(kLeaveFullScreenQuestion, "Evalon", wxYES_NO | wxICON_QUESTION, this) == wxYES)
+        if (!m_interactive || CHostMessages::confirm(kLeaveFullScreenQuestion, this))
             setFullScreen(false);
         return;
     }
@@ -426,6 +426,6 @@ void CTakeAssessmentFrame::OnPageFailed(wxCommandEvent& event)
     m_lastError = event.GetString();
     if (!m_interactive)
         return;
-    wxMessageBox(m_lastError, "Evalon", wxOK | wxICON_ERROR, this);
+    CHostMessages::error(m_lastError, this);
     Close();
 }
