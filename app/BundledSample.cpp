@@ -1,7 +1,6 @@
 #include "app/BundledSample.h"
 
-#include <wx/filename.h>
-#include <wx/stdpaths.h>
+#include "app/InstalledFiles.h"
 
 namespace
 {
@@ -12,15 +11,9 @@ const char kSampleFileName[] = "solar-system.eva";
 
 wxString CBundledSample::getFile()
 {
-    const wxFileName program(wxStandardPaths::Get().GetExecutablePath());
-    wxFileName installed(program.GetPath() + "/../share/evalon-ui/sample", kSampleFileName);
-    installed.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
-    if (installed.FileExists())
-        return installed.GetFullPath();
+    wxString source;
 #ifdef EVALON_SOURCE_SAMPLE_DIR
-    const wxFileName source(EVALON_SOURCE_SAMPLE_DIR, kSampleFileName);
-    if (source.FileExists())
-        return source.GetFullPath();
+    source = wxString(EVALON_SOURCE_SAMPLE_DIR "/") + kSampleFileName;
 #endif
-    return wxString();
+    return CInstalledFiles::find(wxString("evalon-ui/sample/") + kSampleFileName, source);
 }

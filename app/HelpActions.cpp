@@ -2,10 +2,10 @@
 
 #include "app/CommandLine.h"
 #include "app/HostMessages.h"
+#include "app/InstalledFiles.h"
 
 #include <wx/aboutdlg.h>
 #include <wx/filename.h>
-#include <wx/stdpaths.h>
 #include <wx/utils.h>
 
 namespace
@@ -28,17 +28,11 @@ void CHelpActions::setBrowser(const Browser& replacement)
 
 wxString CHelpActions::guideFile()
 {
-    const wxFileName program(wxStandardPaths::Get().GetExecutablePath());
-    wxFileName installed(program.GetPath() + "/../share/doc/evalon-ui", kGuideFileName);
-    installed.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
-    if (installed.FileExists())
-        return installed.GetFullPath();
+    wxString source;
 #ifdef EVALON_SOURCE_DOCS_DIR
-    const wxFileName source(EVALON_SOURCE_DOCS_DIR, kGuideFileName);
-    if (source.FileExists())
-        return source.GetFullPath();
+    source = wxString(EVALON_SOURCE_DOCS_DIR "/") + kGuideFileName;
 #endif
-    return wxString();
+    return CInstalledFiles::find(wxString("doc/evalon-ui/") + kGuideFileName, source);
 }
 
 void CHelpActions::showGuide(wxWindow* parent)
