@@ -11,9 +11,6 @@ const char kSampleFileName[] = "solar-system.eva";
 
 wxString CBundledSample::getFile()
 {
-    wxString source;
-#ifdef EVALON_SOURCE_SAMPLE_DIR
-    source = wxString(EVALON_SOURCE_SAMPLE_DIR "/") + kSampleFileName;
-#endif
-    return CInstalledFiles::find(wxString("evalon-ui/sample/") + kSampleFileName, source);
+    // The folder of the sources is given by the build (app/CMakeLists.txt).
+    return CInstalledFiles::find("evalon-ui/sample", EVALON_SOURCE_SAMPLE_DIR, kSampleFileName);
 }

@@ -28,11 +28,8 @@ void CHelpActions::setBrowser(const Browser& replacement)
 
 wxString CHelpActions::guideFile()
 {
-    wxString source;
-#ifdef EVALON_SOURCE_DOCS_DIR
-    source = wxString(EVALON_SOURCE_DOCS_DIR "/") + kGuideFileName;
-#endif
-    return CInstalledFiles::find(wxString("doc/evalon-ui/") + kGuideFileName, source);
+    // The folder of the sources is given by the build (app/CMakeLists.txt).
+    return CInstalledFiles::find("doc/evalon-ui", EVALON_SOURCE_DOCS_DIR, kGuideFileName);
 }
 
 void CHelpActions::showGuide(wxWindow* parent)

@@ -19,13 +19,14 @@ wxString CInstalledFiles::programFolder()
     return wxFileName(wxString::FromUTF8(path)).GetPath();
 }
 
-wxString CInstalledFiles::find(const wxString& below, const wxString& fallback)
+wxString CInstalledFiles::find(const wxString& folder, const wxString& buildFolder, const wxString& name)
 {
-    wxFileName installed(programFolder() + "/../share/" + below);
+    const wxString below = name.empty() ? wxString() : "/" + name;
+    wxFileName installed(programFolder() + "/../share/" + folder + below);
     installed.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
     if (wxFileName::Exists(installed.GetFullPath()))
         return installed.GetFullPath();
-    if (!fallback.empty() && wxFileName::Exists(fallback))
-        return fallback;
+    if (wxFileName::Exists(buildFolder + below))
+        return buildFolder + below;
     return wxString();
 }

@@ -11,8 +11,9 @@ public:
     // The folder of the running program; also for the commands that run
     // without the toolkit (--import), before any application object exists.
     static wxString programFolder();
-    // The absolute path of `below` under the installation's share/ folder
-    // ("evalon-ui/sample/x.eva") when that file or folder exists; else
-    // `fallback` when it exists (may be empty); else empty.
-    static wxString find(const wxString& below, const wxString& fallback);
+    // The absolute path of `name` in `folder` below the installation's
+    // share/ ("evalon-ui/sample"), else in the build's `buildFolder`: the
+    // first that exists, or empty. An empty `name` looks for the folder.
+    static wxString find(const wxString& folder, const wxString& buildFolder,
+                         const wxString& name = wxString());
 };

@@ -18,11 +18,8 @@ const char kLookFileName[] = "look.eva";
 
 wxString CLooks::getFolder()
 {
-    wxString built;
-#ifdef EVALON_BUILD_LOOKS_DIR
-    built = EVALON_BUILD_LOOKS_DIR;
-#endif
-    return CInstalledFiles::find("evalon/looks", built);
+    // The build's copy of the looks is given by the build (app/CMakeLists.txt).
+    return CInstalledFiles::find("evalon/looks", EVALON_BUILD_LOOKS_DIR);
 }
 
 wxArrayString CLooks::getNames()
