@@ -147,7 +147,7 @@ wxMenuBar* CAuthoringFrame::createMenuBar()
     bar->Append(createFileMenu(), "&File");
     bar->Append(createEditMenu(), "&Edit");
     bar->Append(createAssessmentMenu(), "&Assessment");
-    bar->Append(createHelpMenu(), "&Help");
+    bar->Append(CHelpActions::createMenu(), _("&Help"));
     return bar;
 }
 
@@ -193,14 +193,6 @@ wxMenu* CAuthoringFrame::createAssessmentMenu()
     menu->Append(kExportQuestionsID, "&Export Questions...");
     menu->AppendSeparator();
     menu->Append(kResultsID, "&Results...\tCtrl+R");
-    return menu;
-}
-
-wxMenu* CAuthoringFrame::createHelpMenu()
-{
-    auto* menu = new wxMenu;
-    menu->Append(wxID_HELP, "Evalon &Guide\tF1");
-    menu->Append(wxID_ABOUT, "&About Evalon");
     return menu;
 }
 

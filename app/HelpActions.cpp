@@ -6,6 +6,7 @@
 
 #include <wx/aboutdlg.h>
 #include <wx/filename.h>
+#include <wx/menu.h>
 #include <wx/utils.h>
 
 namespace
@@ -30,6 +31,14 @@ wxString CHelpActions::guideFile()
 {
     // The folder of the sources is given by the build (app/CMakeLists.txt).
     return CInstalledFiles::find("doc/evalon-ui", EVALON_SOURCE_DOCS_DIR, kGuideFileName);
+}
+
+wxMenu* CHelpActions::createMenu()
+{
+    auto* menu = new wxMenu;
+    menu->Append(wxID_HELP, _("Evalon &Guide\tF1"));
+    menu->Append(wxID_ABOUT, _("&About Evalon"));
+    return menu;
 }
 
 void CHelpActions::showGuide(wxWindow* parent)

@@ -89,12 +89,9 @@ wxMenuBar* CManagerFrame::createMenuBar()
     CRecentFiles::use(m_fileMenu);
     m_fileMenu->AppendSeparator();
     m_fileMenu->Append(wxID_EXIT, "&Quit\tCtrl+Q");
-    auto* help = new wxMenu;
-    help->Append(wxID_HELP, "Evalon &Guide\tF1");
-    help->Append(wxID_ABOUT, "&About Evalon");
     auto* bar = new wxMenuBar;
     bar->Append(m_fileMenu, "&File");
-    bar->Append(help, "&Help");
+    bar->Append(CHelpActions::createMenu(), _("&Help"));
     return bar;
 }
 
