@@ -52,10 +52,12 @@ bool CAssessmentCheckDlg::createControls()
     m_list->AppendColumn(_("Problem"), wxLIST_FORMAT_LEFT, 780);
     m_goThereButton = new wxButton(this, kGoThereID, _("&Go There"));
 
-    auto* buttons = new wxBoxSizer(wxHORIZONTAL);
-    buttons->Add(m_goThereButton, 0, wxRIGHT, 10);
-    buttons->AddStretchSpacer(1);
-    buttons->Add(new wxButton(this, wxID_CANCEL, _("&Close")));
+    // Close is the dialog's Cancel, placed where the platform puts it; Go
+    // There, which is not a standard role, goes first at the left.
+    auto* buttons = new wxStdDialogButtonSizer();
+    buttons->SetCancelButton(new wxButton(this, wxID_CANCEL, _("&Close")));
+    buttons->Realize();
+    buttons->Insert(0, m_goThereButton, 0, wxRIGHT, 10);
 
     auto* topSizer = new wxBoxSizer(wxVERTICAL);
     topSizer->Add(m_summary, 0, wxALL | wxEXPAND, 10);

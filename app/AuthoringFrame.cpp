@@ -5,6 +5,7 @@
 #include "app/AssessmentDocument.h"
 #include "app/DeliveryOptionsDlg.h"
 #include "app/HelpActions.h"
+#include "app/HostMessages.h"
 #include "app/Looks.h"
 #include "app/QuestionBankActions.h"
 #include "app/RecentFiles.h"
@@ -23,7 +24,6 @@
 #include <wx/intl.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 
 // clang-format off
@@ -149,7 +149,7 @@ wxMenuBar* CAuthoringFrame::createMenuBar()
     bar->Append(createFileMenu(), _("&File"));
     bar->Append(createEditMenu(), _("&Edit"));
     bar->Append(createAssessmentMenu(), _("&Assessment"));
-    bar->Append(createHelpMenu(), _("&Help"));
+    bar->Append(CHelpActions::createMenu(), _("&Help"));
     return bar;
 }
 
@@ -198,14 +198,6 @@ wxMenu* CAuthoringFrame::createAssessmentMenu()
     return menu;
 }
 
-wxMenu* CAuthoringFrame::createHelpMenu()
-{
-    auto* menu = new wxMenu;
-    menu->Append(wxID_HELP, _("Evalon &Guide\tF1"));
-    menu->Append(wxID_ABOUT, _("&About Evalon"));
-    return menu;
-}
-
 bool CAuthoringFrame::initialize(CAssessmentDocument* document)
 {
     m_document = document;
@@ -225,7 +217,7 @@ CAuthoringFrame* CAuthoringFrame::openWindow(const wxString& path, wxWindow* par
     auto document = std::make_unique<CAssessmentDocument>();
     if (!document->open(path))
     {
-        wxMessageBox(document->getLastError(), "Evalon", wxOK | wxICON_ERROR, parent);
+        CHostMessages::error(document->getLastError(), parent);
         return nullptr;
     }
     CRecentFiles::add(document->getPath());
@@ -240,7 +232,7 @@ void CAuthoringFrame::tellUnreadable()
 {
     const wxString message = m_document->describeUnreadable();
     if (!message.empty())
-        wxMessageBox(message, "Evalon", wxOK | wxICON_WARNING, this);
+        CHostMessages::warning(message, this);
 }
 
 CAuthoringFrame* CAuthoringFrame::createWindow(wxWindow* parent)
@@ -258,11 +250,11 @@ CAuthoringFrame* CAuthoringFrame::createWindow(wxWindow* parent)
     // it never overwrites one.
     if (!document->create(path, &notice))
     {
-        wxMessageBox(document->getLastError(), "Evalon", wxOK | wxICON_ERROR, parent);
+        CHostMessages::error(document->getLastError(), parent);
         return nullptr;
     }
     if (!notice.empty())
-        wxMessageBox(notice, "Evalon", wxOK | wxICON_WARNING, parent);
+        CHostMessages::warning(notice, parent);
     CRecentFiles::add(document->getPath());
     auto* frame = new CAuthoringFrame();
     frame->initialize(std::move(document));
@@ -351,7 +343,7 @@ void CAuthoringFrame::OnLook(wxCommandEvent&)
     const wxArrayString looks = CLooks::getNames();
     if (looks.empty())
     {
-        wxMessageBox(_("No looks are installed."), "Evalon", wxOK | wxICON_INFORMATION, this);
+        CHostMessages::information(_("No looks are installed."), this);
         return;
     }
     const int chosen =
@@ -365,7 +357,7 @@ void CAuthoringFrame::OnLook(wxCommandEvent&)
         {
             wxString error;
             if (!CLooks::apply(looks[size_t(chosen)], m_document->getAssessment()->getAttributes(), &error))
-                wxMessageBox(error, "Evalon", wxOK | wxICON_ERROR, this);
+                CHostMessages::error(error, this);
         });
 }
 
@@ -460,7 +452,7 @@ void CAuthoringFrame::startTaking()
     auto* frame = new CTakeAssessmentFrame(this);
     if (!frame->initialize(m_document->getAssessment()))
     {
-        wxMessageBox(frame->getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
+        CHostMessages::error(frame->getLastError(), this);
         frame->Destroy();
         return;
     }
@@ -541,7 +533,7 @@ void CAuthoringFrame::OnRemoveQuestion(wxCommandEvent&)
     const wxString questionText = question ? question->getQuestion() : wxString();
     const wxString ask = wxString::Format(_("Remove question %d (\"%s\") from the assessment?"), index + 1,
                                           questionText.Left(60));
-    if (wxMessageBox(ask, "Evalon", wxYES_NO | wxICON_QUESTION, this) != wxYES)
+    if (!CHostMessages::confirm(ask, this))
         return;
     wxCommandEvent remove(wxEVT_BUTTON, CAssessmentMgrPanel::kRemoveButtonID);
     remove.SetEventObject(m_panel->FindWindow(CAssessmentMgrPanel::kRemoveButtonID));
@@ -562,7 +554,7 @@ void CAuthoringFrame::OnPointEntry(wxCommandEvent&)
                  [&]
                  {
                      if (!m_document->pointEntryAt(unsigned(index), dialog.GetPath()))
-                         wxMessageBox(m_document->getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
+                         CHostMessages::error(m_document->getLastError(), this);
                  });
 }
 
@@ -570,8 +562,8 @@ bool CAuthoringFrame::saveDocument()
 {
     const bool saved = m_document->save();
     if (!saved)
-        wxMessageBox(m_document->getLastError() + "\n" + _("Save it elsewhere with Save As."), "Evalon",
-                     wxOK | wxICON_ERROR, this);
+        CHostMessages::error(wxString::Format(_("%s\nSave it elsewhere with Save As."), m_document->getLastError()),
+                             this);
     updateTitle();
     return saved;
 }
@@ -589,7 +581,7 @@ void CAuthoringFrame::OnSaveAs(wxCommandEvent&)
     if (dialog.ShowModal() != wxID_OK)
         return;
     if (!m_document->saveAs(dialog.GetPath()))
-        wxMessageBox(m_document->getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
+        CHostMessages::error(m_document->getLastError(), this);
     else
         CRecentFiles::add(m_document->getPath());
     updateTitle();
@@ -648,8 +640,7 @@ bool CAuthoringFrame::confirmClose(bool canVeto)
         return true;
     const wxString question = wxString::Format(_("Save the changes to %s before closing?"),
                                                wxFileName(m_document->getPath()).GetFullName());
-    const int answer =
-        wxMessageBox(question, "Evalon", wxYES_NO | (canVeto ? wxCANCEL : 0) | wxICON_QUESTION, this);
+    const int answer = CHostMessages::ask(question, wxYES_NO | (canVeto ? wxCANCEL : 0), this);
     if (answer == wxCANCEL)
         return false;
     return answer == wxNO || saveDocument() || !canVeto;

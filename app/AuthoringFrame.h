@@ -89,7 +89,6 @@ private:
     wxMenu* createFileMenu();
     wxMenu* createEditMenu();
     wxMenu* createAssessmentMenu();
-    wxMenu* createHelpMenu();
     bool isTaking() const { return m_takeFrame.get() != nullptr; }
     bool saveDocument();
     // Asks whether to save unsaved changes; false when the author would

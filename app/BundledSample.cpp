@@ -1,7 +1,6 @@
 #include "app/BundledSample.h"
 
-#include <wx/filename.h>
-#include <wx/stdpaths.h>
+#include "app/InstalledFiles.h"
 
 namespace
 {
@@ -12,15 +11,6 @@ const char kSampleFileName[] = "solar-system.eva";
 
 wxString CBundledSample::getFile()
 {
-    const wxFileName program(wxStandardPaths::Get().GetExecutablePath());
-    wxFileName installed(program.GetPath() + "/../share/evalon-ui/sample", kSampleFileName);
-    installed.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
-    if (installed.FileExists())
-        return installed.GetFullPath();
-#ifdef EVALON_SOURCE_SAMPLE_DIR
-    const wxFileName source(EVALON_SOURCE_SAMPLE_DIR, kSampleFileName);
-    if (source.FileExists())
-        return source.GetFullPath();
-#endif
-    return wxString();
+    // The folder of the sources is given by the build (app/CMakeLists.txt).
+    return CInstalledFiles::find("evalon-ui/sample", EVALON_SOURCE_SAMPLE_DIR, kSampleFileName);
 }

@@ -12,7 +12,7 @@ class wxCmdLineParser;
 // Works before the toolkit starts (no display, no application object).
 //
 // To add an option: a row in kOptions (CommandLine.cpp) naming the field its
-// value goes to. To add a mode: an eMode value, a row in kModes saying which
+// value goes to, and its name in kEveryMode when it goes with every mode. To add a mode: an eMode value, a row in kModes saying which
 // option starts it and what goes with it, and its case where the host starts
 // the modes (main.cpp for those without a window, CEvalonApp::OnInit for the
 // others). The usage text is generated from both tables.
@@ -63,6 +63,10 @@ public:
     // The client size of --size; wxDefaultSize when none was given.
     wxSize getPageSize() const;
 
+    // The language of the interface (--lang, e.g. "de"); empty for the
+    // system's.
+    wxString language;
+
     static wxString usage();
     static wxString version();
     // The version number alone ("0.1.0").
@@ -104,6 +108,7 @@ private:
     };
     static const SOption kOptions[];
     static const SMode kModes[];
+    static const char kEveryMode[];
 
     static void describe(wxCmdLineParser* parser);
     static wxString modeSynopsis(const SMode& mode);

@@ -1,9 +1,10 @@
 #include "app/DeliveryOptionsDlg.h"
 
+#include "app/HostMessages.h"
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/intl.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -137,7 +138,7 @@ bool CDeliveryOptionsDlg::readNumber(wxTextCtrl* field, unsigned min, unsigned m
 
 void CDeliveryOptionsDlg::refuse(wxTextCtrl* field, const wxString& problem)
 {
-    wxMessageBox(problem, _("Delivery Options"), wxOK | wxICON_WARNING, this);
+    CHostMessages::warning(problem, this);
     field->SetFocus();
     field->SelectAll();
 }

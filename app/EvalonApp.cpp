@@ -4,6 +4,7 @@
 #include "app/AttemptRecording.h"
 #include "app/AuthoringFrame.h"
 #include "app/BundledSample.h"
+#include "app/HostMessages.h"
 #include "app/Looks.h"
 #include "app/ManagerFrame.h"
 #include "app/RecentFiles.h"
@@ -20,7 +21,6 @@
 #include <wx/image.h>
 #include <wx/intl.h>
 #include <wx/log.h>
-#include <wx/msgdlg.h>
 #include <wx/stdpaths.h>
 
 #include <cstdio>
@@ -78,7 +78,7 @@ int CEvalonApp::OnRun()
 
 void CEvalonApp::reportError(const wxString& message)
 {
-    wxMessageBox(message, kApplicationName, wxOK | wxICON_ERROR);
+    CHostMessages::error(message);
 }
 
 bool CEvalonApp::openDocument(const wxString& file)
@@ -92,9 +92,9 @@ bool CEvalonApp::openDocument(const wxString& file)
 
 bool CEvalonApp::createDocument(const wxString& file)
 {
-    const wxString question = wxString::Format(_("The assessment file %s does not exist. Create it?"),
-                                               wxFileName(file).GetFullPath());
-    if (wxMessageBox(question, kApplicationName, wxYES_NO | wxICON_QUESTION) != wxYES)
+    const wxString question =
+        wxString::Format(_("The assessment file %s does not exist. Create it?"), wxFileName(file).GetFullPath());
+    if (!CHostMessages::confirm(question))
         return false;
     m_document = std::make_unique<CAssessmentDocument>();
     wxString notice;
@@ -104,7 +104,7 @@ bool CEvalonApp::createDocument(const wxString& file)
         return false;
     }
     if (!notice.empty())
-        wxMessageBox(notice, kApplicationName, wxOK | wxICON_WARNING);
+        CHostMessages::warning(notice);
     return true;
 }
 
@@ -208,8 +208,8 @@ bool CEvalonApp::chooseAttempt(CAttemptRecording* recording, unsigned attemptsAl
         wxString started = wxString::FromUTF8(inProgress.m_startedAt);
         started.Replace("T", " ");
         started.Replace("Z", "");
-        const int answer = wxMessageBox(wxString::Format(wxGetTranslation(kResumeQuestion), started),
-                                        "Evalon", wxYES_NO | wxCANCEL | wxYES_DEFAULT | wxICON_QUESTION);
+        const int answer =
+            CHostMessages::ask(wxString::Format(wxGetTranslation(kResumeQuestion), started), wxYES_NO | wxCANCEL);
         if (answer == wxCANCEL)
             return false;
         if (answer == wxYES)

@@ -1,12 +1,13 @@
 #include "app/HelpActions.h"
 
 #include "app/CommandLine.h"
+#include "app/HostMessages.h"
+#include "app/InstalledFiles.h"
 
 #include <wx/aboutdlg.h>
 #include <wx/filename.h>
 #include <wx/intl.h>
-#include <wx/msgdlg.h>
-#include <wx/stdpaths.h>
+#include <wx/menu.h>
 #include <wx/utils.h>
 
 namespace
@@ -29,17 +30,16 @@ void CHelpActions::setBrowser(const Browser& replacement)
 
 wxString CHelpActions::guideFile()
 {
-    const wxFileName program(wxStandardPaths::Get().GetExecutablePath());
-    wxFileName installed(program.GetPath() + "/../share/doc/evalon-ui", kGuideFileName);
-    installed.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
-    if (installed.FileExists())
-        return installed.GetFullPath();
-#ifdef EVALON_SOURCE_DOCS_DIR
-    const wxFileName source(EVALON_SOURCE_DOCS_DIR, kGuideFileName);
-    if (source.FileExists())
-        return source.GetFullPath();
-#endif
-    return wxString();
+    // The folder of the sources is given by the build (app/CMakeLists.txt).
+    return CInstalledFiles::find("doc/evalon-ui", EVALON_SOURCE_DOCS_DIR, kGuideFileName);
+}
+
+wxMenu* CHelpActions::createMenu()
+{
+    auto* menu = new wxMenu;
+    menu->Append(wxID_HELP, _("Evalon &Guide\tF1"));
+    menu->Append(wxID_ABOUT, _("&About Evalon"));
+    return menu;
 }
 
 void CHelpActions::showGuide(wxWindow* parent)
@@ -47,14 +47,12 @@ void CHelpActions::showGuide(wxWindow* parent)
     const wxString guide = guideFile();
     if (guide.empty())
     {
-        wxMessageBox(wxString::Format(_("The guide (%s) is not installed."), kGuideFileName), "Evalon",
-                     wxOK | wxICON_ERROR, parent);
+        CHostMessages::error(wxString::Format(_("The guide (%s) is not installed."), kGuideFileName), parent);
         return;
     }
     const wxString url = wxFileName::FileNameToURL(wxFileName(guide));
     if (!browser()(url))
-        wxMessageBox(wxString::Format(_("No web browser could open the guide %s."), guide), "Evalon",
-                     wxOK | wxICON_ERROR, parent);
+        CHostMessages::error(wxString::Format(_("No web browser could open the guide %s."), guide), parent);
 }
 
 void CHelpActions::showAbout(wxWindow* parent)

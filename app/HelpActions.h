@@ -4,10 +4,11 @@
 
 #include <functional>
 
+class wxMenu;
 class wxWindow;
 
-// The Help menu's two actions, the same in every window: the authoring guide
-// in the web browser and the About box.
+// The Help menu and its two actions, the same in every window: the authoring
+// guide in the web browser and the About box.
 class CHelpActions
 {
 public:
@@ -23,4 +24,8 @@ public:
     static void showAbout(wxWindow* parent);
 
     static void setBrowser(const Browser& browser);
+
+    // The menu: wxID_HELP for showGuide, wxID_ABOUT for showAbout, which the
+    // window's event table handles.
+    static wxMenu* createMenu();
 };

@@ -1,15 +1,12 @@
 #include "app/Looks.h"
 
+#include "app/InstalledFiles.h"
 #include "external/data/AssessmentMgr.h"
 #include "external/data/AssessmentSerializer.h"
 
-#include <wx/app.h>
 #include <wx/dir.h>
 #include <wx/filename.h>
 #include <wx/intl.h>
-#include <wx/stdpaths.h>
-
-#include <unistd.h>
 
 const char CLooks::kDefaultLook[] = "default";
 
@@ -18,33 +15,12 @@ namespace
 
 const char kLookFileName[] = "look.eva";
 
-// The program's folder, also for the commands that run without the toolkit
-// (--import), before any application object exists to ask.
-wxString programFolder()
-{
-    if (wxTheApp)
-        return wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
-    char path[4096];
-    const ssize_t length = readlink("/proc/self/exe", path, sizeof(path) - 1);
-    if (length <= 0)
-        return wxString();
-    path[length] = '\0';
-    return wxFileName(wxString::FromUTF8(path)).GetPath();
-}
-
 } // namespace
 
 wxString CLooks::getFolder()
 {
-    wxFileName installed = wxFileName::DirName(programFolder() + "/../share/evalon/looks");
-    installed.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
-    if (installed.DirExists())
-        return installed.GetPath();
-#ifdef EVALON_BUILD_LOOKS_DIR
-    if (wxFileName::DirExists(EVALON_BUILD_LOOKS_DIR))
-        return EVALON_BUILD_LOOKS_DIR;
-#endif
-    return wxString();
+    // The build's copy of the looks is given by the build (app/CMakeLists.txt).
+    return CInstalledFiles::find("evalon/looks", EVALON_BUILD_LOOKS_DIR);
 }
 
 wxArrayString CLooks::getNames()
@@ -56,10 +32,8 @@ wxArrayString CLooks::getNames()
         return names;
     wxString name;
     for (bool found = dir.GetFirst(&name, wxString(), wxDIR_DIRS); found; found = dir.GetNext(&name))
-    {
         if (wxFileName(folder + wxFILE_SEP_PATH + name, kLookFileName).FileExists())
             names.Add(name);
-    }
     names.Sort();
     return names;
 }

@@ -2,6 +2,7 @@
 
 #include "app/AuthoringFrame.h"
 #include "app/HelpActions.h"
+#include "app/HostMessages.h"
 #include "app/RecentFiles.h"
 #include "app/ResultsFrame.h"
 #include "app/ResultsSettings.h"
@@ -17,7 +18,6 @@
 #include <wx/intl.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 
 // clang-format off
@@ -90,12 +90,9 @@ wxMenuBar* CManagerFrame::createMenuBar()
     CRecentFiles::use(m_fileMenu);
     m_fileMenu->AppendSeparator();
     m_fileMenu->Append(wxID_EXIT, _("&Quit\tCtrl+Q"));
-    auto* help = new wxMenu;
-    help->Append(wxID_HELP, _("Evalon &Guide\tF1"));
-    help->Append(wxID_ABOUT, _("&About Evalon"));
     auto* bar = new wxMenuBar;
     bar->Append(m_fileMenu, _("&File"));
-    bar->Append(help, _("&Help"));
+    bar->Append(CHelpActions::createMenu(), _("&Help"));
     return bar;
 }
 
@@ -116,12 +113,11 @@ void CManagerFrame::OnAddExisting(wxCommandEvent&)
         return;
     if (m_assessmentsMgr->addExisting(path) < 0)
     {
-        wxMessageBox(wxString::Format(_("%s is in the list already."), path), "Evalon",
-                     wxOK | wxICON_INFORMATION, this);
+        CHostMessages::information(wxString::Format(_("%s is in the list already."), path), this);
         return;
     }
     if (!m_assessmentsMgr->getLastError().empty())
-        wxMessageBox(m_assessmentsMgr->getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
+        CHostMessages::error(m_assessmentsMgr->getLastError(), this);
     m_panel->reloadListCtrl();
 }
 
@@ -138,15 +134,14 @@ void CManagerFrame::OnResults(wxCommandEvent&)
     const wxString file = selectedFile();
     if (file.empty())
     {
-        wxMessageBox(_("Select an assessment in the list to see how its takers did."), "Evalon",
-                     wxOK | wxICON_INFORMATION, this);
+        CHostMessages::information(_("Select an assessment in the list to see how its takers did."), this);
         return;
     }
     auto assessment = std::make_unique<CAssessmentMgr>();
     CAssessmentSerializer serializer(assessment.get(), file);
     if (!serializer.load())
     {
-        wxMessageBox(serializer.getLastError(), "Evalon", wxOK | wxICON_ERROR, this);
+        CHostMessages::error(serializer.getLastError(), this);
         return;
     }
     auto* frame = new CResultsFrame(this);
@@ -157,7 +152,7 @@ void CManagerFrame::OnResults(wxCommandEvent&)
 void CManagerFrame::OnCreate(wxCommandEvent& event)
 {
     if (!m_newAssessmentNotice.empty())
-        wxMessageBox(m_newAssessmentNotice, "Evalon", wxOK | wxICON_WARNING, this);
+        CHostMessages::warning(m_newAssessmentNotice, this);
     event.Skip();
 }
 

@@ -1,5 +1,6 @@
 #include "app/QuestionBankActions.h"
 
+#include "app/HostMessages.h"
 #include "app/ImportReportDlg.h"
 #include "external/data/AssessmentMgr.h"
 #include "interchange/BankFormats.h"
@@ -10,7 +11,6 @@
 #include <wx/filedlg.h>
 #include <wx/filename.h>
 #include <wx/intl.h>
-#include <wx/msgdlg.h>
 #include <wx/progdlg.h>
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
@@ -111,10 +111,8 @@ bool CQuestionBankActions::chooseFolder(const wxString& message, wxString* path)
 
 bool CQuestionBankActions::chooseImportSource(wxString* path, int* format)
 {
-    wxMessageDialog kind(m_parent, _("Import questions from a bank file, or from a folder of QTI items?"),
-                         wxGetTranslation(kImportTitle), wxYES_NO | wxCANCEL | wxICON_QUESTION);
-    kind.SetYesNoCancelLabels(_("&File..."), _("F&older..."), _("Cancel"));
-    const int answer = kind.ShowModal();
+    const int answer = CHostMessages::choose(_("Import questions from a bank file, or from a folder of QTI items?"),
+                                             _("&File..."), _("F&older..."), m_parent);
     if (answer == wxID_NO)
     {
         *path = m_folder;
@@ -146,8 +144,7 @@ bool CQuestionBankActions::askAddDuplicates(unsigned duplicates, unsigned read)
         wxPLURAL("%u of the %u questions read are already in the assessment. Add them again?",
                  "%u of the %u questions read are already in the assessment. Add them again?", duplicates),
         duplicates, read);
-    return wxMessageBox(question, wxGetTranslation(kImportTitle), wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION,
-                        m_parent) == wxYES;
+    return CHostMessages::confirm(question, m_parent, true);
 }
 
 bool CQuestionBankActions::importQuestions()

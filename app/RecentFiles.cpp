@@ -1,5 +1,6 @@
 #include "app/RecentFiles.h"
 
+#include "app/HostMessages.h"
 #include "external/widgets/ShellFileTypes.h"
 
 #include <wx/fileconf.h>
@@ -8,7 +9,6 @@
 #include <wx/intl.h>
 #include <wx/log.h>
 #include <wx/menu.h>
-#include <wx/msgdlg.h>
 
 #include <memory>
 
@@ -90,9 +90,8 @@ wxString CRecentFiles::choose(size_t index, wxWindow* window)
         return path;
     history.RemoveFileFromHistory(index);
     save();
-    wxMessageBox(
-        wxString::Format(_("The assessment file %s no longer exists; it is removed from the recent files."),
-                         path),
-        "Evalon", wxOK | wxICON_INFORMATION, window);
+    CHostMessages::information(
+        wxString::Format(_("The assessment file %s no longer exists; it is removed from the recent files."), path),
+        window);
     return wxString();
 }

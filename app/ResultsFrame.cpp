@@ -1,6 +1,7 @@
 #include "app/ResultsFrame.h"
 
 #include "app/AssessmentResults.h"
+#include "app/HostMessages.h"
 #include "app/PlotPanel.h"
 #include "assessment/EVAssessmentMgrDataDlg.h"
 #include "external/data/AssessmentMgr.h"
@@ -14,7 +15,6 @@
 #include <wx/filename.h>
 #include <wx/intl.h>
 #include <wx/listctrl.h>
-#include <wx/msgdlg.h>
 #include <wx/notebook.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
@@ -49,7 +49,6 @@ wxEND_EVENT_TABLE()
 
 namespace
 {
-const char kCaption[] = "Evalon";
 const double kNoNumber = std::nan("");
 
 wxString fromUtf8(const std::string& text)
@@ -489,14 +488,13 @@ void CResultsFrame::OnDeleteAttempt(wxCommandEvent&)
     const wxString question =
         // TRANSLATORS: %s are the taker's name and when the attempt was submitted.
         wxString::Format(_("Delete the attempt of %s (%s)?\n\nIts answers are removed from the results store "
-                           "for good and no longer "
-                           "count in the statistics."),
+                           "for good and no longer count in the statistics."),
                          m_attempts->GetItemText(index, 0), m_attempts->GetItemText(index, 1));
-    if (wxMessageBox(question, kCaption, wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION, this) != wxYES)
+    if (!CHostMessages::confirm(question, this, true))
         return;
     if (!m_results->deleteAttempt(id.utf8_string()))
     {
-        wxMessageBox(m_results->getLastError(), kCaption, wxOK | wxICON_ERROR, this);
+        CHostMessages::error(m_results->getLastError(), this);
         return;
     }
     TransferDataToWindow();
@@ -552,7 +550,7 @@ void CResultsFrame::savePlot(CPlotPanel* plot, bool svg)
         return;
     wxString error;
     if (!(svg ? plot->saveSvg(dialog.GetPath(), &error) : plot->savePng(dialog.GetPath(), &error)))
-        wxMessageBox(error, kCaption, wxOK | wxICON_ERROR, this);
+        CHostMessages::error(error, this);
 }
 
 void CResultsFrame::OnExportCsv(wxCommandEvent&)
@@ -580,7 +578,7 @@ void CResultsFrame::exportReport(bool html)
     std::string error;
     if (!CStatisticsReport::write(m_results->getStatistics(), m_results->getAttempts(),
                                   file.GetFullName().utf8_string(), path.utf8_string(), &error, passMark()))
-        wxMessageBox(fromUtf8(error), kCaption, wxOK | wxICON_ERROR, this);
+        CHostMessages::error(fromUtf8(error), this);
     else
         SetStatusText(wxString::Format(_("Written to %s."), path));
 }

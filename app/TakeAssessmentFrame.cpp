@@ -1,6 +1,7 @@
 #include "app/TakeAssessmentFrame.h"
 
 #include "app/AttemptRecording.h"
+#include "app/HostMessages.h"
 #include "app/MissedQuestionsPanel.h"
 #include "app/TakeAssessmentPanel.h"
 #include "external/data/AssessmentMgr.h"
@@ -9,7 +10,6 @@
 #include <wx/accel.h>
 #include <wx/display.h>
 #include <wx/intl.h>
-#include <wx/msgdlg.h>
 #include <wx/sizer.h>
 
 #include <algorithm>
@@ -219,7 +219,7 @@ void CTakeAssessmentFrame::updateClock()
         showPanel(m_panel);
     m_panel->submitNow();
     if (m_interactive)
-        wxMessageBox(wxGetTranslation(kTimeUpNotice), "Evalon", wxOK | wxICON_INFORMATION, this);
+        CHostMessages::information(wxGetTranslation(kTimeUpNotice), this);
 }
 
 void CTakeAssessmentFrame::OnClockTimer(wxTimerEvent&)
@@ -265,7 +265,7 @@ void CTakeAssessmentFrame::tell(const wxString& notice, long icon)
         return;
     m_toldNotice = true;
     if (m_interactive)
-        wxMessageBox(notice, "Evalon", wxOK | icon, this);
+        CHostMessages::show(notice, wxOK | icon, this);
 }
 
 void CTakeAssessmentFrame::showPanel(wxWindow* panel)
@@ -336,8 +336,7 @@ void CTakeAssessmentFrame::OnClose(wxCloseEvent& event)
         record();
     }
     if (m_interactive && event.CanVeto() && isAttemptInProgress() &&
-        wxMessageBox(wxGetTranslation(kLeaveQuestion), "Evalon", wxYES_NO | wxNO_DEFAULT | wxICON_QUESTION,
-                     this) != wxYES)
+        !CHostMessages::confirm(wxGetTranslation(kLeaveQuestion), this, true))
     {
         event.Veto();
         return;
@@ -405,8 +404,7 @@ void CTakeAssessmentFrame::OnFinish(wxCommandEvent&)
     // screen by a slip of the finger.
     if (IsFullScreen())
     {
-        if (!m_interactive || wxMessageBox(wxGetTranslation(kLeaveFullScreenQuestion), "Evalon",
-                                           wxYES_NO | wxICON_QUESTION, this) == wxYES)
+        if (!m_interactive || CHostMessages::confirm(wxGetTranslation(kLeaveFullScreenQuestion), this))
             setFullScreen(false);
         return;
     }
@@ -475,6 +473,6 @@ void CTakeAssessmentFrame::OnPageFailed(wxCommandEvent& event)
     m_lastError = event.GetString();
     if (!m_interactive)
         return;
-    wxMessageBox(m_lastError, "Evalon", wxOK | wxICON_ERROR, this);
+    CHostMessages::error(m_lastError, this);
     Close();
 }

@@ -6,6 +6,7 @@
 #include "app/ResultsCommands.h"
 
 #include <wx/intl.h>
+#include <wx/translation.h>
 
 #include <cstdio>
 
@@ -35,8 +36,11 @@ int main(int argc, char** argv)
     case CCommandLine::eReport:
         return CResultsCommands::run(commandLine);
     case CCommandLine::eMisused:
-        fprintf(stderr, "evalon: %s\n%s\n", commandLine.getError().utf8_string().c_str(),
-                _("Try 'evalon --help' for more information.").utf8_string().c_str());
+        fputs(wxString::Format(_("evalon: %s\nTry 'evalon --help' for more information.\n"),
+                               commandLine.getError())
+                  .utf8_string()
+                  .c_str(),
+              stderr);
         return 2;
     default:
         return wxEntry(argc, argv);

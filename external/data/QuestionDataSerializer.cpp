@@ -31,6 +31,7 @@ const wxString kNumAnswers = "numAnswers";
 const wxString kText = "text";
 const wxString kAnswer = "answer";
 const wxString kCorrectAnswer = "correctAnswer";
+const wxString kPinnedAnswer = "pinnedAnswer";
 const wxString kIndex = "index";
 const wxString kReference = "reference";
 
@@ -79,7 +80,7 @@ bool CQuestionDataSerializer::store()
     for (unsigned index = 0; index < CQuestionData::kMaxAnswers; ++index)
     {
         if (m_question->isAnswerPinned(index))
-            addElement(root, "pinnedAnswer")->AddAttribute(kIndex, number(static_cast<int>(index)));
+            addElement(root, kPinnedAnswer)->AddAttribute(kIndex, number(static_cast<int>(index)));
     }
     addElement(root, kReference, m_question->getReferenceText());
     return writeDocument(*document);
@@ -155,7 +156,7 @@ bool CQuestionDataSerializer::load()
             }
             correct.Add(static_cast<int>(index));
         }
-        else if (name == "pinnedAnswer")
+        else if (name == kPinnedAnswer)
         {
             if (!readLong(child, "index", 0, lastIndex, &index))
             {

@@ -85,7 +85,26 @@ TEST(CommandLineTest, TakingMayFillTheScreen)
     EXPECT_EQ(line.getError(), "");
     EXPECT_EQ(line.getMode(), CCommandLine::eTake);
     EXPECT_TRUE(line.getFullScreen());
-    EXPECT_EQ(parse({"--snapshot", "out", "--full-screen"}).getError(), "--full-screen does not go with --snapshot");
+    EXPECT_EQ(parse({"--snapshot", "out", "--full-screen"}).getError(),
+              "--full-screen does not go with --snapshot");
+}
+
+TEST(CommandLineTest, LanguageGoesWithEveryMode)
+{
+    const std::pair<std::vector<const char*>, CCommandLine::eMode> lines[] = {
+        {{"--lang", "de"}, CCommandLine::eManage},
+        {{"--lang=de", "quiz.eva"}, CCommandLine::eAuthor},
+        {{"--help", "--lang", "de"}, CCommandLine::eHelp},
+        {{"--import", "b.gift", "--lang", "de", "--into", "a.eva"}, CCommandLine::eImport},
+    };
+    for (const auto& [arguments, mode] : lines)
+    {
+        const CCommandLine line = parse(arguments);
+        EXPECT_EQ(line.getError(), "") << testing::PrintToString(arguments);
+        EXPECT_EQ(line.getMode(), mode);
+        EXPECT_EQ(line.language, "de");
+    }
+    EXPECT_EQ(parse({"--take", "quiz.eva"}).language, "");
 }
 
 TEST(CommandLineTest, RefusesMisuseWithItsReason)
@@ -101,7 +120,8 @@ TEST(CommandLineTest, RefusesMisuseWithItsReason)
         {{"--snapshot", "out", "a.eva", "b.eva"}, "Unexpected parameter 'b.eva'"},
         {{"--take", "a.eva", "--snapshot", "out"}, "--snapshot does not go with --take"},
         {{"--take", "a.eva", "--take", "b.eva"}, "--take is given twice"},
-        {{"--snapshot", "out", "--size", "1920"}, "--size needs WIDTHxHEIGHT from 320x240 to 7680x4320, not '1920'"},
+        {{"--snapshot", "out", "--size", "1920"},
+         "--size needs WIDTHxHEIGHT from 320x240 to 7680x4320, not '1920'"},
         {{"--snapshot", "out", "--size", "100x100"},
          "--size needs WIDTHxHEIGHT from 320x240 to 7680x4320, not '100x100'"},
         {{"--snapshot", "out", "--size", "+640x480"},
@@ -131,7 +151,7 @@ TEST(CommandLineTest, RefusesMisuseWithItsReason)
 TEST(CommandLineTest, UsageListsEveryModeAndOption)
 {
     const wxString usage = CCommandLine::usage();
-    EXPECT_TRUE(usage.StartsWith("Usage: evalon [-h] [--version] [--take <str>]")) << usage;
+    EXPECT_TRUE(usage.StartsWith("Usage: evalon [-h] [--version] [--lang <str>] [--take <str>]")) << usage;
     for (const char* synopsis :
          {"  evalon\n      manage your list of assessment files", "  evalon FILE\n",
           "  evalon --take FILE [--taker NAME] [--store URL] [--full-screen]\n",

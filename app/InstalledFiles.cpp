@@ -1,0 +1,32 @@
+#include "app/InstalledFiles.h"
+
+#include <wx/app.h>
+#include <wx/filename.h>
+#include <wx/stdpaths.h>
+
+#include <unistd.h>
+
+wxString CInstalledFiles::programFolder()
+{
+    // wxStandardPaths needs an application object.
+    if (wxTheApp)
+        return wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
+    char path[4096];
+    const ssize_t length = readlink("/proc/self/exe", path, sizeof(path) - 1);
+    if (length <= 0)
+        return wxString();
+    path[length] = '\0';
+    return wxFileName(wxString::FromUTF8(path)).GetPath();
+}
+
+wxString CInstalledFiles::find(const wxString& folder, const wxString& buildFolder, const wxString& name)
+{
+    const wxString below = name.empty() ? wxString() : "/" + name;
+    wxFileName installed(programFolder() + "/../share/" + folder + below);
+    installed.Normalize(wxPATH_NORM_DOTS | wxPATH_NORM_ABSOLUTE);
+    if (wxFileName::Exists(installed.GetFullPath()))
+        return installed.GetFullPath();
+    if (wxFileName::Exists(buildFolder + below))
+        return buildFolder + below;
+    return wxString();
+}
