@@ -3,7 +3,6 @@
 
 #include "app/AssessmentDocument.h"
 #include "app/AttemptRecording.h"
-#include "app/CommandLine.h"
 #include "app/EvalonApp.h"
 #include "app/MissedQuestionsPanel.h"
 #include "app/TakeAssessmentFrame.h"
@@ -24,36 +23,10 @@ namespace
 
 using Panel = CAssessmentViewPanelBase;
 
-CVeltoCheckedButton* button(wxWindow* panel, int id)
-{
-    return evtest::findControl<CVeltoCheckedButton>(panel, id);
-}
-
-std::vector<int> checkedAnswers(wxWindow* panel)
-{
-    std::vector<int> checked;
-    for (int i = 0; i < 10; ++i)
-        if (button(panel, Panel::kFirstAnswerButtonID + i)->isChecked())
-            checked.push_back(i);
-    return checked;
-}
-
-std::vector<wxString> shownTexts(wxWindow* panel)
-{
-    std::vector<wxString> texts;
-    for (wxWindow* child : panel->GetChildren())
-        if (dynamic_cast<CVeltoStaticCtrl*>(child) && child->IsShown())
-            texts.push_back(child->GetLabel());
-    return texts;
-}
-
-// Saves what the window shows when EVALON_SCREENSHOTS names a folder.
-void screenshot(wxWindow* window, const char* name)
-{
-    wxString folder;
-    if (wxGetEnv("EVALON_SCREENSHOTS", &folder))
-        evtest::grabWindow(window).SaveFile(folder + "/" + name + ".png", wxBITMAP_TYPE_PNG);
-}
+using apptest::button;
+using apptest::checkedAnswers;
+using apptest::clickAnswer;
+using apptest::shownTexts;
 
 class ResultsHostTest : public evtest::CTempDirTest
 {
@@ -77,19 +50,7 @@ protected:
         return frame;
     }
 
-    void clickAnswer(wxWindow* panel, int index)
-    {
-        CVeltoCheckedButton* answer = button(panel, Panel::kFirstAnswerButtonID + index);
-        ASSERT_TRUE(answer->IsShown());
-        answer->setChecked(!answer->isChecked(), false);
-        evtest::clickButton(answer);
-    }
-
-    void next(wxWindow* panel, int id = Panel::kNextButtonID)
-    {
-        ASSERT_TRUE(button(panel, id)->IsShown()) << id;
-        evtest::clickButton(button(panel, id));
-    }
+    void next(wxWindow* panel, int id = Panel::kNextButtonID) { apptest::clickNavigation(panel, id); }
 
     // Answers every question right but the second (Venus for Mercury) and
     // the third (none), then submits.
@@ -130,7 +91,6 @@ TEST_F(ResultsHostTest, TheMissedQuestionsAreReviewedByMouseAndKeyboard)
     CMissedQuestionsPanel* missed = frame->getMissedPanel();
     takeWithTwoMissed(panel);
     EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"Your score is 80%", "Number of questions to review: 2"}));
-    screenshot(frame, "review");
 
     next(panel);
     ASSERT_TRUE(missed->IsShown());
@@ -152,7 +112,6 @@ TEST_F(ResultsHostTest, TheMissedQuestionsAreReviewedByMouseAndKeyboard)
     EXPECT_EQ(checkedAnswers(missed), std::vector<int>{2});
     EXPECT_FALSE(button(missed, Panel::kPreviousButtonID)->IsShown());
     EXPECT_EQ(frame->GetTitle(), "Evalon: missed question 1 of 2 (question 2 of 10)");
-    screenshot(frame, "missed-1");
 
     // The taker's answers cannot be changed here.
     clickAnswer(missed, 0);
@@ -163,7 +122,6 @@ TEST_F(ResultsHostTest, TheMissedQuestionsAreReviewedByMouseAndKeyboard)
     EXPECT_EQ(missed->getShownIndex(), 1u);
     EXPECT_EQ(checkedAnswers(missed), std::vector<int>{});
     EXPECT_TRUE(button(missed, Panel::kPreviousButtonID)->IsShown());
-    screenshot(frame, "missed-2");
 
     // The keyboard moves as the buttons do, through the window's keys.
     frame->Raise();
@@ -343,45 +301,10 @@ TEST_F(ResultsHostTest, TheNameDialogOffersTheLastNameAndNeedsOne)
         name->ChangeValue(wxString::FromUTF8("  Zo\u00eb \u05e9\u05dc\u05d5\u05dd  "));
         dlg->UpdateWindowUI(wxUPDATE_UI_RECURSE);
         EXPECT_TRUE(dlg->FindWindow(wxID_OK)->IsEnabled());
-        screenshot(dlg, "name");
         return evtest::pressDialogButton(dlg, wxID_OK);
     };
     wxTEST_DIALOG(EXPECT_EQ(dialog.ShowModal(), wxID_OK), CExpectDialog<CTakerNameDlg>(script));
     EXPECT_EQ(dialog.getName(), wxString::FromUTF8("Zo\u00eb \u05e9\u05dc\u05d5\u05dd"));
-}
-
-TEST(ResultsCommandLine, ReadsTheResultsOptions)
-{
-    auto parse = [](const std::vector<const char*>& arguments)
-    {
-        wxArrayString list;
-        for (const char* argument : arguments)
-            list.Add(argument);
-        return CCommandLine::parse(list);
-    };
-    CCommandLine line = parse({"--take", "q.eva", "--taker", "Ann", "--store", "sqlite:/r.sqlite"});
-    EXPECT_EQ(line.getMode(), CCommandLine::eTake);
-    EXPECT_EQ(line.getTaker(), "Ann");
-    EXPECT_EQ(line.getStore(), "sqlite:/r.sqlite");
-    line = parse({"--record", "q.eva", "--taker", "Bo", "--answers", "0;1,2;;3"});
-    EXPECT_EQ(line.getMode(), CCommandLine::eRecord);
-    EXPECT_EQ(line.getAnswers(), "0;1,2;;3");
-    line = parse({"--results", "q.eva", "--to", "r.CSV"});
-    EXPECT_EQ(line.getMode(), CCommandLine::eResults);
-    EXPECT_EQ(line.getTarget(), "r.CSV");
-
-    const std::pair<std::vector<const char*>, const char*> misuses[] = {
-        {{"--record", "q.eva", "--taker", "Bo"}, "--record needs --taker NAME and --answers ANSWERS"},
-        {{"--results", "q.eva", "--to", "r.txt"}, "--results writes CSV: --to needs a .csv file, not 'r.txt'"},
-        {{"--results", "q.eva"}, "--results needs --to PATH.csv"},
-        {{"--export", "q.eva", "--format", "gift", "--to", "x", "--taker", "A"}, "--taker does not go with --export"},
-    };
-    for (const auto& [arguments, error] : misuses)
-    {
-        line = parse(arguments);
-        EXPECT_EQ(line.getMode(), CCommandLine::eMisused);
-        EXPECT_EQ(line.getError(), error);
-    }
 }
 
 using ResultsProgramTest = apptest::CProgramTest;
