@@ -49,17 +49,6 @@ TEST_F(QuestionDataPanelTest, LoadsEveryFieldAndStoresItBackExactly)
     EXPECT_TRUE(m_question == original);
 }
 
-TEST_F(QuestionDataPanelTest, FewerThanTwoAnswersShowTheDefaultCount)
-{
-    for (int count : {0, 1})
-    {
-        m_question.setNumAnswers(count);
-        m_panel->initialize(&m_question);
-        EXPECT_EQ(m_probe.shownCount(), "5") << count;
-        EXPECT_EQ(m_probe.enabledPairs(), "1111100000") << count;
-    }
-}
-
 TEST_F(QuestionDataPanelTest, TrueFalseFixesTheCountAndWritesItsAnswersOnlyWhenChosen)
 {
     // Loaded: the stored texts stay as they are.
