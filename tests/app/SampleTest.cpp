@@ -1,10 +1,12 @@
 #include "app/AssessmentCheck.h"
 #include "app/AssessmentDocument.h"
+#include "app/Contrast.h"
 #include "app/EvalonApp.h"
 #include "app/SnapshotWriter.h"
 #include "app/TakeAssessmentFrame.h"
 #include "app/TakeAssessmentPanel.h"
 #include "external/widgets/ShellFileTypes.h"
+#include "external/widgets/VeltoStaticCtrl.h"
 #include "tests/app/TestAssessments.h"
 #include "tests/support/WxTest.h"
 
@@ -104,6 +106,20 @@ TEST_F(SampleTest, CoversTheCategoriesAndAnswerCountsWithReferencesAndPassesTheC
     CAssessmentCheck check(assessment);
     check.setMeasureContrast(true);
     EXPECT_TRUE(check.run().empty()) << check.describeAll();
+    // The submit page, which the check does not lay out, measured the same way.
+    CTakeAssessmentFrame frame;
+    ASSERT_TRUE(frame.initialize(assessment)) << frame.getLastError();
+    while (frame.getPanel()->getTaking()->getPage() != CAssessmentTaking::eSubmitPage)
+        frame.getPanel()->goForward();
+    const wxImage submit = picture(CEVImageSelections::eAnswersSubmittalBackground);
+    for (wxWindow* shown : shownControls(frame.getPanel()))
+    {
+        if (auto* text = dynamic_cast<CVeltoStaticCtrl*>(shown))
+        {
+            EXPECT_GE(CContrast::ratioOver(submit, text->GetRect(), text->GetForegroundColour()), 4.5)
+                << text->GetLabel();
+        }
+    }
 }
 
 // Whatever sizes the test taker gives the window, on every page, the window
