@@ -21,49 +21,6 @@ protected:
     CAssessmentMgr assessment;
 };
 
-TEST_F(AssessmentTakingTest, PagesComeInOrderAndOfferTheirMoves)
-{
-    CAssessmentTaking taking(&assessment);
-    struct SStep
-    {
-        CAssessmentTaking::ePage page;
-        unsigned question;
-        bool previous, next, submit;
-    };
-    const SStep forward[] = {
-        {CAssessmentTaking::eQuestionPage, 0, false, true, false},
-        {CAssessmentTaking::eQuestionPage, 1, true, true, false},
-        {CAssessmentTaking::eQuestionPage, 2, true, true, false},
-        {CAssessmentTaking::eSubmitPage, 2, true, false, true},
-    };
-    for (const SStep& step : forward)
-    {
-        EXPECT_EQ(taking.getPage(), step.page);
-        EXPECT_EQ(taking.getQuestionIndex(), step.question);
-        EXPECT_EQ(taking.canGoPrevious(), step.previous);
-        EXPECT_EQ(taking.canGoNext(), step.next);
-        EXPECT_EQ(taking.canSubmit(), step.submit);
-        if (step.page == CAssessmentTaking::eQuestionPage)
-        {
-            EXPECT_TRUE(taking.goNext());
-        }
-    }
-    EXPECT_FALSE(taking.goNext());
-
-    EXPECT_TRUE(taking.goPrevious()); // back from the submit page to the last question
-    EXPECT_EQ(taking.getPage(), CAssessmentTaking::eQuestionPage);
-    EXPECT_EQ(taking.getQuestionIndex(), 2u);
-    EXPECT_TRUE(taking.goNext());
-
-    EXPECT_TRUE(taking.submit());
-    EXPECT_EQ(taking.getPage(), CAssessmentTaking::eReviewPage);
-    EXPECT_FALSE(taking.canGoPrevious()); // submitted answers are final
-    EXPECT_FALSE(taking.goPrevious());
-    EXPECT_TRUE(taking.goNext());
-    EXPECT_EQ(taking.getPage(), CAssessmentTaking::eCongratulationsPage);
-    EXPECT_FALSE(taking.canGoPrevious() || taking.canGoNext() || taking.canSubmit());
-}
-
 TEST_F(AssessmentTakingTest, RightMeansExactlyTheCorrectAnswers)
 {
     CAssessmentTaking taking(&assessment);

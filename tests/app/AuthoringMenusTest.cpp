@@ -109,14 +109,16 @@ TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
              evtest::selectListItem(list, 0);
              clickPanelButton(CAssessmentMgrPanel::kMoveDownButtonID);
          }},
-        {"remove with Delete",
+        {"remove with Delete, after a No",
          [&]
          {
              evtest::selectListItem(list, 2);
-             wxTEST_DIALOG(sendMenu(CAuthoringFrame::kRemoveQuestionID),
-                           expectMessage("Remove question 3 (\"" + question(3)->getQuestion().Left(60) +
-                                             "\") from the assessment?",
-                                         wxID_YES));
+             const wxString ask =
+                 "Remove question 3 (\"" + question(3)->getQuestion().Left(60) + "\") from the assessment?";
+             wxTEST_DIALOG(sendMenu(CAuthoringFrame::kRemoveQuestionID), expectMessage(ask, wxID_NO));
+             EXPECT_EQ(list->GetItemCount(), 10);
+             EXPECT_FALSE(frame->getCommands()->CanUndo());
+             wxTEST_DIALOG(sendMenu(CAuthoringFrame::kRemoveQuestionID), expectMessage(ask, wxID_YES));
          }},
         {"attributes",
          [&]
@@ -154,15 +156,6 @@ TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
     // The question file the addition wrote is the author's: undoing keeps it.
     EXPECT_TRUE(wxFileExists(added));
     EXPECT_TRUE(frame->getCommands()->CanRedo());
-}
-
-TEST_F(AuthoringMenusTest, DeleteAsksFirstAndNoKeepsTheQuestion)
-{
-    evtest::selectListItem(list, 0);
-    wxTEST_DIALOG(sendMenu(CAuthoringFrame::kRemoveQuestionID),
-                  expectMessage("Remove question 1 (\"The Sun is a star.\") from the assessment?", wxID_NO));
-    EXPECT_EQ(list->GetItemCount(), 10);
-    EXPECT_FALSE(frame->getCommands()->CanUndo());
 }
 
 TEST_F(AuthoringMenusTest, TakeIsRefusedWithTheCheckListWhichLeadsToTheQuestion)

@@ -53,6 +53,9 @@ TEST(CommandLineTest, ReadsEveryModeAndItsValues)
          "",
          "QTI30",
          "pkg"},
+        {{"--results", "q.eva", "--to", "r.CSV"}, CCommandLine::eResults, "q.eva", "", "", "", "r.CSV"},
+        {{"--record", "q.eva", "--taker", "Bo", "--answers", "0;1,2;;3"}, CCommandLine::eRecord, "q.eva", "", "",
+         "", ""},
     };
     for (const SReading& reading : readings)
     {
@@ -78,8 +81,12 @@ TEST(CommandLineTest, SnapshotsTakeAPageSize)
     EXPECT_EQ(parse({"--snapshot", "out", "--size", "320x240"}).getPageSize(), wxSize(320, 240));
 }
 
-TEST(CommandLineTest, TakingMayFillTheScreen)
+TEST(CommandLineTest, TakingMayFillTheScreenAndTakersAndStoresAreNamed)
 {
+    const CCommandLine named = parse({"--take", "q.eva", "--taker", "Ann", "--store", "sqlite:/r.sqlite"});
+    EXPECT_EQ(named.getTaker(), "Ann");
+    EXPECT_EQ(named.getStore(), "sqlite:/r.sqlite");
+    EXPECT_EQ(parse({"--record", "q.eva", "--taker", "Bo", "--answers", "0;1,2;;3"}).getAnswers(), "0;1,2;;3");
     EXPECT_FALSE(parse({"--take", "quiz.eva"}).getFullScreen());
     const CCommandLine line = parse({"--take", "quiz.eva", "--full-screen"});
     EXPECT_EQ(line.getError(), "");
@@ -137,6 +144,10 @@ TEST(CommandLineTest, RefusesMisuseWithItsReason)
         {{"--export", "a.eva", "--to", "a.gift"}, "--export needs --format FORMAT and --to PATH"},
         {{"--export", "a.eva", "--format", "pdf", "--to", "a.pdf"},
          "unknown format 'pdf' (gift, moodle, qti21, qti30 or csv)"},
+        {{"--record", "q.eva", "--taker", "Bo"}, "--record needs --taker NAME and --answers ANSWERS"},
+        {{"--results", "q.eva", "--to", "r.txt"}, "--results writes CSV: --to needs a .csv file, not 'r.txt'"},
+        {{"--results", "q.eva"}, "--results needs --to PATH.csv"},
+        {{"--export", "q.eva", "--format", "gift", "--to", "x", "--taker", "A"}, "--taker does not go with --export"},
     };
     for (const auto& [arguments, reason] : misuses)
     {

@@ -9,19 +9,11 @@
 #include "tests/support/WxTest.h"
 
 #include <wx/button.h>
-#include <wx/ffile.h>
 #include <wx/filename.h>
 #include <wx/listctrl.h>
 
 namespace
 {
-
-wxString readFile(const wxString& file)
-{
-    wxString content;
-    wxFFile(file, "rb").ReadAll(&content);
-    return content;
-}
 
 class ManagerTest : public evtest::CTempDirTest
 {
@@ -65,7 +57,7 @@ TEST_F(ManagerTest, TheSampleCopyNeverOverwritesTheUsersFiles)
     CUserAssessments user(userFolder());
     CAssessmentsMgr list;
     ASSERT_TRUE(user.open(&list, apptest::sampleFile()));
-    EXPECT_EQ(readFile(mine), "my own work");
+    EXPECT_EQ(evtest::readFile(mine), "my own work");
     EXPECT_TRUE(wxFileExists(path("Documents/Evalon/solar-system/pictures/next-hot.jpg")));
 }
 
@@ -91,7 +83,8 @@ TEST_F(ManagerTest, AddExistingListsAChosenFileOnce)
     auto* rows = evtest::findControl<wxListCtrl>(frame, CAssessmentsMgrPanel::kListCtrlID);
     ASSERT_EQ(rows->GetItemCount(), 2);
     EXPECT_EQ(rows->GetItemText(1, 1), "quiz.eva");
-    EXPECT_TRUE(readFile(path("assessments.xml")).Contains("quiz.eva")); // kept for the next run
+    // Kept for the next run.
+    EXPECT_NE(evtest::readFile(path("assessments.xml")).find("quiz.eva"), std::string::npos);
 
     wxTEST_DIALOG(evtest::clickButton(add), expectFileDialog(existing),
                   expectMessage(existing + " is in the list already."));
@@ -129,11 +122,6 @@ TEST_F(ManagerTest, ADocumentTellsUnsavedChangesAndSavesThem)
         "Changed.");
 }
 
-} // namespace
-
-namespace
-{
-
 TEST_F(ManagerTest, ResultsOpensForTheSelectedAssessmentAndAsksForOneWithoutASelection)
 {
     CUserAssessments user(userFolder());
@@ -162,11 +150,6 @@ TEST_F(ManagerTest, ResultsOpensForTheSelectedAssessmentAndAsksForOneWithoutASel
     frame->Destroy();
     evtest::pumpEvents();
 }
-
-} // namespace
-
-namespace
-{
 
 // The manager's File > New is the panel's Create: the new file gets the
 // attributes the host set (the default look); without them it says why.

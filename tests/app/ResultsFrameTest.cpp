@@ -22,20 +22,7 @@
 namespace
 {
 
-void screenshot(wxWindow* window, const char* name)
-{
-    wxString folder;
-    if (wxGetEnv("EVALON_SCREENSHOTS", &folder))
-        evtest::grabWindow(window).SaveFile(folder + "/" + name + ".png", wxBITMAP_TYPE_PNG);
-}
-
-std::vector<wxString> column(wxListCtrl* list, int index)
-{
-    std::vector<wxString> texts;
-    for (long row = 0; row < list->GetItemCount(); ++row)
-        texts.push_back(list->GetItemText(row, index));
-    return texts;
-}
+using evtest::columnTexts;
 
 void clickColumn(wxListCtrl* list, int index)
 {
@@ -132,14 +119,13 @@ TEST_F(ResultsFrameTest, AttemptsAreSortedFilteredByDateAndDeletedOnlyWhenTheAut
     document.getAssessment()->getDeliveryOptions()->setPassMark(80);
     openFrame(storeUrl);
     ASSERT_TRUE(attempts && questions);
-    screenshot(frame, "results-attempts");
     // Against the mark of 80%, which Cy's 80% reaches; nothing for an attempt in progress.
-    EXPECT_EQ(column(attempts, 5), (std::vector<wxString>{"yes", "no", "yes", ""}));
+    EXPECT_EQ(columnTexts(attempts, 5), (std::vector<wxString>{"yes", "no", "yes", ""}));
     EXPECT_TRUE(summary().EndsWith("\n2 of 3 submitted attempts passed (pass mark 80%).")) << summary();
 
-    EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Ann", "Ben", "Cy", "Dee"})) << "oldest first";
-    EXPECT_EQ(column(attempts, 3), (std::vector<wxString>{"100%", "50%", "80%", wxString::FromUTF8("–")}));
-    EXPECT_EQ(column(attempts, 2), (std::vector<wxString>{"25 min 00 s", "8 min 00 s", "1 h 01 min",
+    EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Ann", "Ben", "Cy", "Dee"})) << "oldest first";
+    EXPECT_EQ(columnTexts(attempts, 3), (std::vector<wxString>{"100%", "50%", "80%", wxString::FromUTF8("–")}));
+    EXPECT_EQ(columnTexts(attempts, 2), (std::vector<wxString>{"25 min 00 s", "8 min 00 s", "1 h 01 min",
                                                           wxString::FromUTF8("–")}));
     EXPECT_EQ(attempts->GetItemText(3, 4), "in progress, at question 1");
     EXPECT_TRUE(summary().StartsWith("3 submitted attempts")) << summary();
@@ -147,17 +133,17 @@ TEST_F(ResultsFrameTest, AttemptsAreSortedFilteredByDateAndDeletedOnlyWhenTheAut
     EXPECT_EQ(notes(), "1 attempt is still in progress and not counted.");
 
     clickColumn(attempts, 3);
-    EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Ben", "Cy", "Ann", "Dee"})) << "by score, unscored last";
+    EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Ben", "Cy", "Ann", "Dee"})) << "by score, unscored last";
     clickColumn(attempts, 3);
-    EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Dee", "Ann", "Cy", "Ben"})) << "turned round";
+    EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Dee", "Ann", "Cy", "Ben"})) << "turned round";
     clickColumn(attempts, 2);
-    EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Ben", "Ann", "Cy", "Dee"})) << "by duration";
+    EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Ben", "Ann", "Cy", "Dee"})) << "by duration";
 
     // Only what was submitted (or started, in progress) from 5 December on.
     auto* from = evtest::findControl<wxDatePickerCtrl>(frame, CResultsFrame::kFromDateID);
     from->SetValue(wxDateTime(5, wxDateTime::Dec, 2026));
     evtest::clickCheckBox(evtest::findControl<wxCheckBox>(frame, CResultsFrame::kFromCheckID), true);
-    EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Ben", "Cy", "Dee"}));
+    EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Ben", "Cy", "Dee"}));
     evtest::clickCheckBox(evtest::findControl<wxCheckBox>(frame, CResultsFrame::kFromCheckID), false);
     EXPECT_EQ(attempts->GetItemCount(), 4);
 
@@ -171,7 +157,7 @@ TEST_F(ResultsFrameTest, AttemptsAreSortedFilteredByDateAndDeletedOnlyWhenTheAut
     wxTEST_DIALOG(evtest::clickButton(remove), expectMessage(question, wxID_NO, "Evalon"));
     EXPECT_EQ(attempts->GetItemCount(), 4);
     wxTEST_DIALOG(evtest::clickButton(remove), expectMessage(question, wxID_YES, "Evalon"));
-    EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Ann", "Cy", "Dee"}));
+    EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Ann", "Cy", "Dee"}));
     EXPECT_TRUE(summary().StartsWith("2 submitted attempts")) << "the statistics leave it out at once";
     std::string error;
     CAttempt gone;
@@ -186,10 +172,9 @@ TEST_F(ResultsFrameTest, TheQuestionsShowTheirFiguresAndTheChosenQuestionsAnswer
     store("Cy", 8, 3);
     openFrame(storeUrl);
     showPage(1);
-    screenshot(frame, "results-questions");
     ASSERT_EQ(questions->GetItemCount(), 10);
     EXPECT_EQ(questions->GetItemText(0, 1), "The Sun is a star.");
-    EXPECT_EQ(column(questions, 3)[0], "1.00") << "everybody got the first right";
+    EXPECT_EQ(columnTexts(questions, 3)[0], "1.00") << "everybody got the first right";
     EXPECT_EQ(questions->GetItemText(0, 7), wxString::FromUTF8("▲ too easy"));
     EXPECT_EQ(questions->GetItemText(8, 3), "0.33");
     EXPECT_EQ(questions->GetItemText(0, 6), wxString::FromUTF8("A ✓ 3 · B 0 · none 0"));
@@ -213,7 +198,7 @@ TEST_F(ResultsFrameTest, TheQuestionsShowTheirFiguresAndTheChosenQuestionsAnswer
     // Sorting by facility puts the hardest first; the selection stays.
     clickColumn(questions, 3);
     EXPECT_EQ(questions->GetItemText(questions->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 0), "9");
-    EXPECT_EQ(column(questions, 3).front(), "0.33");
+    EXPECT_EQ(columnTexts(questions, 3).front(), "0.33");
 }
 
 TEST_F(ResultsFrameTest, ThePlotsAreDrawnAtTheirSizeAndSavedAsPngAndSvg)
@@ -227,7 +212,6 @@ TEST_F(ResultsFrameTest, ThePlotsAreDrawnAtTheirSizeAndSavedAsPngAndSvg)
     auto* histogram = dynamic_cast<CPlotPanel*>(frame->FindWindow(CResultsFrame::kHistogramPlotID));
     ASSERT_TRUE(histogram);
     evtest::pumpEvents();
-    screenshot(frame, "results-plots");
 
     // Three takers in three score ranges: three bars of the plot's blue.
     const wxImage shown = evtest::grabWindow(histogram);
@@ -277,7 +261,7 @@ TEST_F(ResultsFrameTest, AStoreThatCannotBeReadIsNamedAndRefreshReadsAgain)
     EXPECT_EQ(attempts->GetItemCount(), 0);
     store("Ann", 10, 1);
     evtest::clickButton(frame->FindWindow(CResultsFrame::kRefreshID));
-    EXPECT_EQ(column(attempts, 0), (std::vector<wxString>{"Ann"}));
+    EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Ann"}));
     EXPECT_TRUE(notes().empty());
 }
 

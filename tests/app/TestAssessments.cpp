@@ -3,6 +3,9 @@
 #include "app/BundledSample.h"
 #include "app/UserAssessments.h"
 #include "assessment/AssessmentMgrPanel.h"
+#include "external/widgets/VeltoCheckedButton.h"
+#include "external/widgets/VeltoStaticCtrl.h"
+#include "views/AssessmentViewPanelBase.h"
 
 #include <wx/utils.h>
 
@@ -35,6 +38,44 @@ wxArrayInt indexes(std::initializer_list<int> values)
 wxString sampleFile()
 {
     return CBundledSample::getFile();
+}
+
+CVeltoCheckedButton* button(wxWindow* panel, int id)
+{
+    return evtest::findControl<CVeltoCheckedButton>(panel, id);
+}
+
+std::vector<int> checkedAnswers(wxWindow* panel)
+{
+    std::vector<int> checked;
+    for (int i = 0; i < 10; ++i)
+        if (button(panel, CAssessmentViewPanelBase::kFirstAnswerButtonID + i)->isChecked())
+            checked.push_back(i);
+    return checked;
+}
+
+std::vector<wxString> shownTexts(wxWindow* panel)
+{
+    std::vector<wxString> texts;
+    // The texts are made with wxID_ANY, which the toolkit turns into ids of its own.
+    for (wxWindow* child : panel->GetChildren())
+        if (dynamic_cast<CVeltoStaticCtrl*>(child) && child->IsShown())
+            texts.push_back(child->GetLabel());
+    return texts;
+}
+
+void clickAnswer(wxWindow* panel, int index)
+{
+    CVeltoCheckedButton* answer = button(panel, CAssessmentViewPanelBase::kFirstAnswerButtonID + index);
+    ASSERT_TRUE(answer->IsShown()) << "answer " << index;
+    answer->setChecked(!answer->isChecked(), false);
+    evtest::clickButton(answer);
+}
+
+void clickNavigation(wxWindow* panel, int id)
+{
+    ASSERT_TRUE(button(panel, id)->IsShown()) << id;
+    evtest::clickButton(button(panel, id));
 }
 
 void CAuthoringTest::SetUp()

@@ -7,6 +7,8 @@
 
 #include <wx/listctrl.h>
 
+class CVeltoCheckedButton;
+
 #include <initializer_list>
 #include <vector>
 
@@ -23,6 +25,17 @@ wxArrayInt indexes(std::initializer_list<int> values);
 
 // The bundled sample's assessment file (in the source tree).
 wxString sampleFile();
+
+// A page of the taker's window (or the review of missed questions) as the
+// taker sees and uses it: its buttons by identifier, the answers checked,
+// the texts shown in creation order.
+CVeltoCheckedButton* button(wxWindow* panel, int id);
+std::vector<int> checkedAnswers(wxWindow* panel);
+std::vector<wxString> shownTexts(wxWindow* panel);
+// As the real button does: toggle, then tell the panel.
+void clickAnswer(wxWindow* panel, int index);
+// Presses a navigation button, which must be shown.
+void clickNavigation(wxWindow* panel, int id);
 
 // A copy of the sample open in the authoring window.
 class CAuthoringTest : public evtest::CTempDirTest

@@ -63,13 +63,7 @@ protected:
         panel->initialize(&mgr);
         panel->reloadListCtrl();
     }
-    std::vector<wxString> column(int col) const
-    {
-        std::vector<wxString> texts;
-        for (long row = 0; row < list->GetItemCount(); ++row)
-            texts.push_back(list->GetItemText(row, col));
-        return texts;
-    }
+    std::vector<wxString> column(int col) const { return evtest::columnTexts(list, col); }
     void click(int id) { evtest::clickButton(panel->FindWindow(id)); }
     // A letter for each enabled button: Create, Remove, View Details, Up, Down.
     std::string enabled()
@@ -90,7 +84,6 @@ protected:
 
 TEST_F(AssessmentMgrPanelTest, HeadingsRowsAndButtonsFollowTheAssessmentAndTheSelection)
 {
-    EXPECT_TRUE(list->InReportView() && list->HasFlag(wxLC_SINGLE_SEL));
     for (const auto& [col, expected] : {std::pair{0, "Question ID 90"}, {1, "Question Data 355"}}) // of 450
     {
         wxListItem heading;
@@ -154,7 +147,7 @@ TEST_F(AssessmentMgrPanelTest, ViewDetailsAndActivationOpenTheSelectedEntry)
     const auto entryDialog = [&](CEVAssessmentMgrDataDlg* dlg)
     {
         evtest::showAsModal(dlg);
-        EXPECT_EQ(dlg->FindWindow(0)->GetLabel(), wxString::Format("%d", ids[1]));
+        EXPECT_EQ(dlg->FindWindow(CEVAssessmentMgrDataDlg::kQuestionIDTextID)->GetLabel(), wxString::Format("%d", ids[1]));
         return evtest::pressDialogButton(dlg, wxID_OK);
     };
     evtest::selectListItem(list, 1);

@@ -10,6 +10,8 @@
 namespace
 {
 
+using Dlg = CEVAssessmentMgrDataDlg;
+
 const wxString kSave = "The QuestionData has been changed.  Would you like to save these changes back to the "
                        "referenced .itm file?";
 
@@ -30,10 +32,10 @@ protected:
         entryDlg.initialize(&mgr, entry);
         evtest::showAsModal(&entryDlg);
     }
-    static wxString shownID(wxDialog& entryDlg) { return entryDlg.FindWindow(0)->GetLabel(); }
+    static wxString shownID(wxDialog& entryDlg) { return entryDlg.FindWindow(Dlg::kQuestionIDTextID)->GetLabel(); }
     static wxString shownFile(wxDialog& entryDlg)
     {
-        return dynamic_cast<wxTextCtrl*>(entryDlg.FindWindow(1))->GetValue();
+        return dynamic_cast<wxTextCtrl*>(entryDlg.FindWindow(Dlg::kFileNameTextID))->GetValue();
     }
     static void press(wxDialog& entryDlg, int id) { evtest::clickButton(entryDlg.FindWindow(id)); }
     wxString storedText() { return mgr.getQuestionDataMgr()->getQuestionDataForID(id)->getQuestion(); }
@@ -63,14 +65,14 @@ TEST_F(EVAssessmentMgrDataDlgTest, ShowsTheEntryAndCopesWithoutOneOrItsQuestion)
 {
     EXPECT_EQ(shownID(dlg), wxString::Format("%d", id));
     EXPECT_EQ(shownFile(dlg), file);
-    EXPECT_FALSE(dynamic_cast<wxTextCtrl*>(dlg.FindWindow(1))->IsEditable());
+    EXPECT_FALSE(dynamic_cast<wxTextCtrl*>(dlg.FindWindow(Dlg::kFileNameTextID))->IsEditable());
 
     CEVAssessmentMgrDataDlg empty;
     open(empty, nullptr);
     EXPECT_EQ(shownID(empty), "10");
     EXPECT_EQ(shownFile(empty), "");
-    press(empty, 2); // no dialog at all: the fallback hook would fail the test
-    press(empty, 3);
+    press(empty, Dlg::kEditQuestionButtonID); // no dialog at all: the fallback hook would fail the test
+    press(empty, Dlg::kTestViewButtonID);
 
     CAssessmentMgrData staleEntry(-7);
     CEVAssessmentMgrDataDlg stale;
@@ -78,26 +80,26 @@ TEST_F(EVAssessmentMgrDataDlgTest, ShowsTheEntryAndCopesWithoutOneOrItsQuestion)
     EXPECT_EQ(shownID(stale), "-7");
     EXPECT_EQ(shownFile(stale), "");
     const wxString missing = "Question -7 was not found in this assessment.";
-    wxTEST_DIALOG(press(stale, 2), expectMessage(missing, wxID_OK, "Missing Question"));
-    wxTEST_DIALOG(press(stale, 3), expectMessage(missing, wxID_OK, "Missing Question"));
+    wxTEST_DIALOG(press(stale, Dlg::kEditQuestionButtonID), expectMessage(missing, wxID_OK, "Missing Question"));
+    wxTEST_DIALOG(press(stale, Dlg::kTestViewButtonID), expectMessage(missing, wxID_OK, "Missing Question"));
 }
 
 TEST_F(EVAssessmentMgrDataDlgTest, EditsReachTheQuestionOnOkAndItsFileOnlyOnYes)
 {
-    wxTEST_DIALOG(press(dlg, 2), editQuestion("Cancelled", wxID_CANCEL));
+    wxTEST_DIALOG(press(dlg, Dlg::kEditQuestionButtonID), editQuestion("Cancelled", wxID_CANCEL));
     EXPECT_EQ(storedText(), "Which planet is largest?");
 
     // OK counts as a change even without an edit.
-    wxTEST_DIALOG(press(dlg, 2), editQuestion(""), expectMessage(kSave, wxID_NO, "Save to ITM File"));
-    wxTEST_DIALOG(press(dlg, 2), editQuestion("Kept in memory"), expectMessage(kSave, wxID_NO));
+    wxTEST_DIALOG(press(dlg, Dlg::kEditQuestionButtonID), editQuestion(""), expectMessage(kSave, wxID_NO, "Save to ITM File"));
+    wxTEST_DIALOG(press(dlg, Dlg::kEditQuestionButtonID), editQuestion("Kept in memory"), expectMessage(kSave, wxID_NO));
     EXPECT_EQ(storedText(), "Kept in memory");
     EXPECT_EQ(questionInFile(file), "Which planet is largest?");
 
-    wxTEST_DIALOG(press(dlg, 2), editQuestion("Saved"), expectMessage(kSave, wxID_YES));
+    wxTEST_DIALOG(press(dlg, Dlg::kEditQuestionButtonID), editQuestion("Saved"), expectMessage(kSave, wxID_YES));
     EXPECT_EQ(questionInFile(file), "Saved");
 
     ASSERT_TRUE(wxRemoveFile(file));
-    wxTEST_DIALOG(press(dlg, 2), editQuestion("Not saved"), expectMessage(kSave, wxID_YES),
+    wxTEST_DIALOG(press(dlg, Dlg::kEditQuestionButtonID), editQuestion("Not saved"), expectMessage(kSave, wxID_YES),
                   expectMessage("ERROR: The referenced file name does not exist at location:\n" + file +
                                     "\nUnable to save data to file name.",
                                 wxID_OK, "Invalid Reference File"));
@@ -113,17 +115,17 @@ TEST_F(EVAssessmentMgrDataDlgTest, TestViewPreviewsTheQuestionOrSaysWhyNot)
         wxWindow* panel = evtest::findControl<CEVTestViewPanel>(preview, 0);
         EXPECT_EQ(panel->GetChildren().GetFirst()->GetData()->GetLabel(), "Which planet is largest?");
         // Two answers: the third is hidden, which only a complete set-up does.
-        EXPECT_FALSE(evtest::findControl<wxWindow>(panel, 2)->IsShown());
+        EXPECT_FALSE(evtest::findControl<wxWindow>(panel, CEVTestViewPanel::kFirstAnswerButtonID + 2)->IsShown());
         return int(wxID_CANCEL);
     };
-    wxTEST_DIALOG(press(dlg, 3), CExpectDialog<CEVTestViewDlg>(preview));
+    wxTEST_DIALOG(press(dlg, Dlg::kTestViewButtonID), CExpectDialog<CEVTestViewDlg>(preview));
 
     info(CEVImageSelections::eNextHot)->setRelativePath("pictures/gone.png");
     CEVAttributes expected = *mgr.getAttributes();
     expected.getImageSelections()->updateAbsolutePaths();
     wxString reasons;
     ASSERT_FALSE(expected.validateData(&reasons));
-    wxTEST_DIALOG(press(dlg, 3),
+    wxTEST_DIALOG(press(dlg, Dlg::kTestViewButtonID),
                   expectMessage("An error was detected and the TestView dialog cannot be displayed.\n"
                                 "Modify the attributes for this assessment and try again.\n\n" +
                                     reasons,
@@ -134,7 +136,7 @@ TEST_F(EVAssessmentMgrDataDlgTest, TestViewPreviewsTheQuestionOrSaysWhyNot)
     ASSERT_TRUE(wxSetWorkingDirectory(path("gone")));
     ASSERT_TRUE(wxFileName::Rmdir(path("gone")));
     evtest::CLogCapture log;
-    press(dlg, 3);
+    press(dlg, Dlg::kTestViewButtonID);
 }
 
 } // namespace

@@ -60,7 +60,7 @@ protected:
         other.Show();
         otherText->SetFocus();
         evtest::pumpUntil([&] { return wxWindow::FindFocus() == otherText; });
-        evtest::clickButton(evtest::findControl<wxButton>(&dlg, 1));
+        evtest::clickButton(evtest::findControl<wxButton>(&dlg, CAssessmentsMgrDataDlg::kModifyButtonID));
         evtest::pumpEvents();
         wxWindow* focus = wxWindow::FindFocus();
         return focus && wxGetTopLevelParent(focus) == &dlg;
@@ -74,14 +74,14 @@ TEST_F(AssessmentsMgrDataDlgTest, ShowsTheFullPathOnceShownAndFitsToIt)
     CAssessmentsMgrData entry(fileName);
     CAssessmentsMgrDataDlg dlg;
     dlg.initialize(nullptr, &entry);
-    Texts labels; // the caption, then the file name (id 0), empty until shown
+    Texts labels; // the caption, then the file name, empty until shown
     for (wxWindow* child : dlg.GetChildren())
         if (auto* text = dynamic_cast<wxStaticText*>(child))
             labels.push_back(text->GetLabelText());
     EXPECT_EQ(labels, (Texts{"Evalon File Name:", ""}));
 
     evtest::showAsModal(&dlg);
-    auto* label = evtest::findControl<wxStaticText>(&dlg, 0);
+    auto* label = evtest::findControl<wxStaticText>(&dlg, CAssessmentsMgrDataDlg::kFileNameTextID);
     EXPECT_EQ(label->GetLabelText(), fileName);
     EXPECT_LE(label->GetRect().GetRight(), dlg.GetClientSize().x);
     EXPECT_GE(dlg.GetMinClientSize().x, label->GetBestSize().x);
@@ -97,10 +97,10 @@ TEST_F(AssessmentsMgrDataDlgTest, WithoutAnEntryShowsNothingAndModifyDoesNothing
     dlg.initialize(nullptr, nullptr);
     const wxSize before = dlg.GetSize();
     evtest::showAsModal(&dlg);
-    EXPECT_EQ(evtest::findControl<wxStaticText>(&dlg, 0)->GetLabelText(), "");
+    EXPECT_EQ(evtest::findControl<wxStaticText>(&dlg, CAssessmentsMgrDataDlg::kFileNameTextID)->GetLabelText(), "");
     EXPECT_EQ(dlg.GetSize(), before);
     evtest::CLogCapture log;
-    evtest::clickButton(evtest::findControl<wxButton>(&dlg, 1));
+    evtest::clickButton(evtest::findControl<wxButton>(&dlg, CAssessmentsMgrDataDlg::kModifyButtonID));
     EXPECT_EQ(log.textsAt(wxLOG_Message), Texts{});
     EXPECT_EQ(receivedArgs(), "(not started)");
 }

@@ -9,20 +9,11 @@
 #include "external/data/QuestionDataSerializer.h"
 
 #include <wx/dir.h>
-#include <wx/ffile.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
 
 namespace
 {
-std::string readAll(const wxString& path)
-{
-    wxFFile file(path, "rb");
-    wxString text;
-    file.ReadAll(&text, wxConvUTF8);
-    return text.utf8_string();
-}
-
 CQuestionData sampleQuestion(int category, const wxString& file)
 {
     CQuestionData question;
@@ -93,7 +84,7 @@ TEST_F(FileTest, QuestionFilesReadBackExactlyInEveryCategory)
         CQuestionData read;
         CQuestionDataSerializer reader(&read, file);
         ASSERT_TRUE(reader.load()) << reader.getLastError();
-        EXPECT_TRUE(read == written) << readAll(file);
+        EXPECT_TRUE(read == written) << evtest::readFile(file);
     }
     // An empty question survives too.
     CQuestionData empty;
@@ -111,7 +102,7 @@ TEST_F(FileTest, AssessmentReadsBackWithItsQuestionsAndRelativeQuestionPaths)
     CAssessmentSerializer writer(&written, path("a/test.eva"));
     ASSERT_TRUE(writer.storeWithQuestions()) << writer.getLastError();
 
-    const std::string text = readAll(path("a/test.eva"));
+    const std::string text = evtest::readFile(path("a/test.eva"));
     EXPECT_EQ(wxString::FromUTF8(text), CAssessmentSerializer::toText(written, path("a/test.eva")));
     EXPECT_NE(text.find("encoding=\"UTF-8\""), std::string::npos) << text;
     EXPECT_NE(text.find("file=\"q/seven.itm\""), std::string::npos) << text;
@@ -205,7 +196,7 @@ TEST_F(FileTest, DeliveryOptionsReadBackAndAFileWithoutThemStaysVersionOne)
         *assessment.getDeliveryOptions() = options;
         CAssessmentSerializer writer(&assessment, path("a/test.eva"));
         ASSERT_TRUE(writer.storeWithQuestions()) << writer.getLastError();
-        const std::string text = readAll(path("a/test.eva"));
+        const std::string text = evtest::readFile(path("a/test.eva"));
         EXPECT_NE(text.find(written), std::string::npos) << text;
         EXPECT_EQ(text.find("<delivery") == std::string::npos, options.isDefault()) << text;
 
@@ -361,10 +352,10 @@ TEST_F(FileTest, AFailedWriteReturnsFalseAndLeavesTheOldFileIntact)
     writeFile(longName, "old content");
     CQuestionDataSerializer tooLong(&question, path(longName));
     EXPECT_FALSE(tooLong.store());
-    EXPECT_EQ(readAll(path(longName)), "old content");
+    EXPECT_EQ(evtest::readFile(path(longName)), "old content");
     CAssessmentMgr assessment;
     EXPECT_FALSE(CAssessmentSerializer(&assessment, path(longName)).store());
-    EXPECT_EQ(readAll(path(longName)), "old content");
+    EXPECT_EQ(evtest::readFile(path(longName)), "old content");
 
     // An assessment whose question has no file is not written at all.
     CQuestionData noFileQuestion;
@@ -421,5 +412,5 @@ TEST_F(FileTest, NewAssessmentsGetDistinctFilesAndTheListSurvivesAReload)
     ASSERT_EQ(reloaded.getCount(), 2);
     EXPECT_EQ(reloaded.getDataAtIndex(0)->getAssessmentFileName(), expected[1]);
     EXPECT_EQ(reloaded.getDataAtIndex(1)->getAssessmentFileName(), expected[2]);
-    EXPECT_NE(readAll(path("lists/list.xml")).find("file=\"Named.eva\""), std::string::npos);
+    EXPECT_NE(evtest::readFile(path("lists/list.xml")).find("file=\"Named.eva\""), std::string::npos);
 }

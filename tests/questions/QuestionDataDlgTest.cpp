@@ -67,9 +67,14 @@ TEST(QuestionDataDlgTest, OkWithoutEditsStillWritesEveryFieldLoadedWhenShown)
     CQuestionData question = sampleQuestion();
     CQuestionDataDlg dlg;
     dlg.initialize(&question);
-    // Changed after initialize: showing the dialog loads the question again.
+    // Changed after initialize: showing the dialog loads the question again,
+    // and fewer than two answers show the default count.
     question.setNumAnswers(1);
-    const auto seeFiveAnswers = [](const CQuestionEditorProbe& probe) { EXPECT_EQ(probe.shownCount(), "5"); };
+    const auto seeFiveAnswers = [](const CQuestionEditorProbe& probe)
+    {
+        EXPECT_EQ(probe.shownCount(), "5");
+        EXPECT_EQ(probe.enabledPairs(), "1111100000");
+    };
     EXPECT_EQ(runDialog(dlg, seeFiveAnswers, pressing(wxID_OK)), wxID_OK);
 
     // The count shown is written back; every other field is as it was.

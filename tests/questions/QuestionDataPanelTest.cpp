@@ -28,7 +28,6 @@ TEST_F(QuestionDataPanelTest, StartsEmptyWithTheChoiceItemsAndNoSelection)
     EXPECT_EQ(wxJoin(m_probe.countChoice()->GetStrings(), ' '), "2 3 4 5 6 7 8 9 10");
     EXPECT_EQ(m_probe.categoryChoice()->GetSelection(), wxNOT_FOUND);
     EXPECT_EQ(m_probe.countChoice()->GetSelection(), wxNOT_FOUND);
-    EXPECT_TRUE(m_probe.questionText()->IsMultiLine() && m_probe.referenceText()->IsMultiLine());
     EXPECT_EQ(m_probe.checks(), "..........");
 }
 
@@ -48,17 +47,6 @@ TEST_F(QuestionDataPanelTest, LoadsEveryFieldAndStoresItBackExactly)
     // Box 7 is checked though disabled and is stored too; nothing is trimmed.
     ASSERT_TRUE(m_panel->TransferDataFromWindow());
     EXPECT_TRUE(m_question == original);
-}
-
-TEST_F(QuestionDataPanelTest, FewerThanTwoAnswersShowTheDefaultCount)
-{
-    for (int count : {0, 1})
-    {
-        m_question.setNumAnswers(count);
-        m_panel->initialize(&m_question);
-        EXPECT_EQ(m_probe.shownCount(), "5") << count;
-        EXPECT_EQ(m_probe.enabledPairs(), "1111100000") << count;
-    }
 }
 
 TEST_F(QuestionDataPanelTest, TrueFalseFixesTheCountAndWritesItsAnswersOnlyWhenChosen)

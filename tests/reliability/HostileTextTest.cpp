@@ -3,12 +3,12 @@
 // go through a question file and onto a question page without a crash, a
 // hang or a file that no longer loads.
 #include "tests/support/WxTest.h"
+#include "tests/views/ViewHost.h"
 
 #include "external/data/EVAttributes.h"
 #include "external/data/QuestionData.h"
 #include "external/data/QuestionDataSerializer.h"
 #include "external/widgets/VeltoStaticCtrl.h"
-#include "views/AssessmentViewPanelBase.h"
 
 #include <wx/frame.h>
 
@@ -105,32 +105,13 @@ TEST_F(HostileTextFileTest, QuestionFilesKeepEveryTextAFileCanHold)
     }
 }
 
-// A presentation host serving plain pictures from memory.
-class CPlainHost : public CAssessmentViewPanelBase
-{
-public:
-    explicit CPlainHost(wxWindow* parent) : CAssessmentViewPanelBase(parent) {}
-
-protected:
-    void handlePreviousButtonClicked() override {}
-    void handleNextButtonClicked() override {}
-    void handleSubmitButtonClicked() override {}
-    bool getImageForID(CEVAttributes*, CEVImageSelections::imageID id, wxImage* image) override
-    {
-        const bool background = id == CEVImageSelections::eQuestionBackground;
-        *image = wxImage(background ? 400 : 60, background ? 300 : 40);
-        image->SetRGB(wxRect(image->GetSize()), 20, 20, 120);
-        return true;
-    }
-};
-
 class HostileTextPageTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         frame = new wxFrame(nullptr, wxID_ANY, "hostile", wxPoint(0, 0));
-        host = new CPlainHost(frame);
+        host = new CViewHost(frame);
         frame->SetClientSize(1000, 800);
         frame->Show();
         attributes.getFontInfo()->setFontSize(16);
@@ -154,7 +135,7 @@ protected:
     }
 
     wxFrame* frame = nullptr;
-    CPlainHost* host = nullptr;
+    CViewHost* host = nullptr;
     CEVAttributes attributes;
 };
 

@@ -122,6 +122,23 @@ void activateListItem(wxListCtrl* list, long index)
     list->GetEventHandler()->ProcessEvent(event);
 }
 
+std::vector<wxString> columnTexts(wxListCtrl* list, int column)
+{
+    std::vector<wxString> texts;
+    for (long row = 0; row < list->GetItemCount(); ++row)
+        texts.push_back(list->GetItemText(row, column));
+    return texts;
+}
+
+std::string readFile(const wxString& path)
+{
+    wxFFile file(path, "rb");
+    std::string bytes(file.IsOpened() ? size_t(file.Length()) : 0, '\0');
+    if (!bytes.empty() && file.Read(&bytes[0], bytes.size()) != bytes.size())
+        bytes.clear();
+    return bytes;
+}
+
 void pumpEvents()
 {
     wxTheApp->Yield(true);

@@ -122,6 +122,8 @@ void selectChoice(wxChoice* choice, int selection);
 void clickCheckBox(wxCheckBox* box, bool checked);
 void selectListItem(wxListCtrl* list, long index, bool selected = true);
 void activateListItem(wxListCtrl* list, long index);
+// The texts of a report list's column, row by row.
+std::vector<wxString> columnTexts(wxListCtrl* list, int column);
 
 // Runs pending events and idle handlers once.
 void pumpEvents();
@@ -140,6 +142,8 @@ wxColour pixelAt(const wxImage& image, int x, int y);
 wxImage solidImage(int width, int height, const wxColour& colour);
 // A PNG whose header declares `width` x `height`, with image data that does not decode.
 std::string pngDeclaring(unsigned long width, unsigned long height);
+// A file's bytes, as they are on disk; empty when it cannot be read.
+std::string readFile(const wxString& path);
 
 // Collects what goes to wxLog while it lives (the previous target is restored).
 class CLogCapture : public wxLog

@@ -49,11 +49,11 @@ protected:
     // The question text, the ten answer texts, then score and missed-questions.
     std::vector<CVeltoStaticCtrl*> texts() { return textsOf(host); }
     CVeltoCheckedButton* button(int id) { return evtest::findControl<CVeltoCheckedButton>(host, id); }
-    CVeltoCheckedButton* answerButton(int index) { return button(1000 + index); }
+    CVeltoCheckedButton* answerButton(int index) { return button(CViewHost::kFirstAnswerButtonID + index); }
     std::vector<bool> checkedStates()
     {
         std::vector<bool> states;
-        for (int id = 1000; id <= 1012; ++id)
+        for (int id = CViewHost::kFirstAnswerButtonID; id <= CViewHost::kSubmitButtonID; ++id)
             states.push_back(button(id)->isChecked());
         return states;
     }
@@ -72,7 +72,7 @@ protected:
     }
     void showNavigation()
     {
-        for (int id = 1010; id <= 1012; ++id)
+        for (int id = CViewHost::kPreviousButtonID; id <= CViewHost::kSubmitButtonID; ++id)
             button(id)->Show();
     }
 
@@ -101,7 +101,7 @@ TEST_F(AssessmentViewPanelTest, QuestionPageShowsTheQuestionAndItsAnswersOnly)
             // Every answer text gets its label, whatever the number of answers.
             EXPECT_EQ(all[1 + i]->GetLabel(), wxString::Format("answer %d", i + 1));
         }
-        for (int id = 1010; id <= 1012; ++id)
+        for (int id = CViewHost::kPreviousButtonID; id <= CViewHost::kSubmitButtonID; ++id)
             EXPECT_FALSE(button(id)->IsShown()) << id;
         EXPECT_FALSE(all[11]->IsShown());
         EXPECT_FALSE(all[12]->IsShown());
@@ -124,7 +124,7 @@ TEST_F(AssessmentViewPanelTest, OtherPagesShowTheirTextsOnlyAndKeepTheAnswers)
     ASSERT_TRUE(host->initializeForSubmit(&attributes));
     EXPECT_EQ(shown(), 0);
     EXPECT_FALSE(answerButton(0)->IsShown());
-    EXPECT_FALSE(button(1011)->IsShown());
+    EXPECT_FALSE(button(CViewHost::kNextButtonID)->IsShown());
     EXPECT_EQ(host->selectedAnswers(), (std::vector<int>{0, 2}));
 
     ASSERT_TRUE(host->initializeForReview(&attributes, 1, 4));
@@ -195,7 +195,7 @@ TEST_F(AssessmentViewPanelTest, ButtonSelectionFromCodeCountsAsTheLastClick)
 
     // Unchecking from code also makes the button the last clicked one.
     host->setButtonSelection(10, true, false);
-    EXPECT_TRUE(button(1010)->isChecked());
+    EXPECT_TRUE(button(CViewHost::kPreviousButtonID)->isChecked());
     host->setButtonSelection(10, false, true);
     clickAnswer(2);
     EXPECT_EQ(host->selectedAnswers(), (std::vector<int>{1, 2}));
@@ -206,18 +206,18 @@ TEST_F(AssessmentViewPanelTest, NavigationButtonsReachTheHostOnce)
     ASSERT_TRUE(showQuestion());
     showNavigation();
     clickAnswer(0);
-    evtest::clickButton(button(1011));
-    evtest::clickButton(button(1010));
-    evtest::clickButton(button(1012));
+    evtest::clickButton(button(CViewHost::kNextButtonID));
+    evtest::clickButton(button(CViewHost::kPreviousButtonID));
+    evtest::clickButton(button(CViewHost::kSubmitButtonID));
     EXPECT_EQ(host->navigation, (std::vector<std::string>{"next", "previous", "submit"}));
     EXPECT_EQ(host->selectedAnswers(), std::vector<int>{0});
 
     // Their enabled state is the host's: enabled unless it says otherwise.
     host->nextEnabled = false;
     host->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-    EXPECT_FALSE(button(1011)->IsEnabled());
-    EXPECT_TRUE(button(1010)->IsEnabled());
-    EXPECT_TRUE(button(1012)->IsEnabled());
+    EXPECT_FALSE(button(CViewHost::kNextButtonID)->IsEnabled());
+    EXPECT_TRUE(button(CViewHost::kPreviousButtonID)->IsEnabled());
+    EXPECT_TRUE(button(CViewHost::kSubmitButtonID)->IsEnabled());
 }
 
 TEST_F(AssessmentViewPanelTest, AMissingPictureFailsThePageAndLeavesThePanelPainting)
@@ -293,9 +293,9 @@ TEST_F(AssessmentViewPanelTest, QuestionLayoutPlacesEveryControlFromTheMargins)
 
     // Previous 40, next 50, submit 30 high; next is the widest at 120. The
     // column ends 50 pixels above the bottom: 590 + 40 + 20 + 50 + 20 + 30 = 750.
-    EXPECT_EQ(button(1010)->GetPosition(), wxPoint(830, 590));
-    EXPECT_EQ(button(1011)->GetPosition(), wxPoint(830, 650));
-    EXPECT_EQ(button(1012)->GetPosition(), wxPoint(830, 720));
+    EXPECT_EQ(button(CViewHost::kPreviousButtonID)->GetPosition(), wxPoint(830, 590));
+    EXPECT_EQ(button(CViewHost::kNextButtonID)->GetPosition(), wxPoint(830, 650));
+    EXPECT_EQ(button(CViewHost::kSubmitButtonID)->GetPosition(), wxPoint(830, 720));
 }
 
 TEST_F(AssessmentViewPanelTest, ResizingReappliesTheLayoutOfTheMode)
@@ -303,7 +303,7 @@ TEST_F(AssessmentViewPanelTest, ResizingReappliesTheLayoutOfTheMode)
     ASSERT_TRUE(showQuestion());
     resizeClient(wxSize(1200, 900));
     EXPECT_EQ(texts()[0]->GetSize().x, 1100);
-    EXPECT_EQ(button(1012)->GetPosition(), wxPoint(1030, 820));
+    EXPECT_EQ(button(CViewHost::kSubmitButtonID)->GetPosition(), wxPoint(1030, 820));
 
     // The review starts a quarter in and three eighths down.
     ASSERT_TRUE(host->initializeForReview(&attributes, 1, 4));
@@ -335,7 +335,11 @@ TEST_F(AssessmentViewPanelTest, DisplaySizeFollowsTheBackground)
     EXPECT_EQ(frame->GetPosition(), wxPoint(0, 0));
 }
 
-TEST_F(AssessmentViewPanelTest, EraseDrawsTheBackgroundScaledOrNothing)
+// Before any page there is no background and nothing is drawn, not even the
+// toolkit's. Then a black half and a white half, enlarged a hundred times,
+// meet in a ramp (nearest-neighbour scaling would give a hard step), and the
+// edges keep the picture's own colours rather than fading.
+TEST_F(AssessmentViewPanelTest, EraseDrawsTheBackgroundScaledBilinearlyOrNothing)
 {
     wxBitmap bitmap(1000, 800, 24);
     wxMemoryDC dc(bitmap);
@@ -351,44 +355,14 @@ TEST_F(AssessmentViewPanelTest, EraseDrawsTheBackgroundScaledOrNothing)
         dc.SelectObject(bitmap);
         return image;
     };
-
-    // No page yet, so no background: nothing is drawn, not even the toolkit's.
     EXPECT_EQ(evtest::pixelAt(erase(), 500, 400), *wxWHITE);
-    ASSERT_TRUE(showQuestion());
-    const wxImage painted = erase();
-    EXPECT_EQ(evtest::pixelAt(painted, 495, 799), *wxRED);
-    EXPECT_EQ(evtest::pixelAt(painted, 505, 0), *wxBLUE);
 
-    // Another picture of the same size, then the host's own picture changed:
-    // each erase shows the picture of now, never the pixels of one before.
-    wxImage& submit = host->images[CEVImageSelections::eAnswersSubmittalBackground];
-    submit = host->images[CEVImageSelections::eQuestionBackground].Copy();
-    submit.SetRGB(wxRect(submit.GetSize()), 0, 255, 0);
-    ASSERT_TRUE(host->initializeForSubmit(&attributes));
-    EXPECT_EQ(evtest::pixelAt(erase(), 505, 0), *wxGREEN);
-    submit.SetRGB(wxRect(submit.GetSize()), 255, 255, 0);
-    ASSERT_TRUE(host->initializeForSubmit(&attributes));
-    EXPECT_EQ(evtest::pixelAt(erase(), 505, 0), *wxYELLOW);
-}
-
-// Enlarged a hundred times, a black half and a white half meet in a ramp
-// (nearest-neighbour scaling would give a hard step), and the edges keep the
-// picture's own colours rather than fading.
-TEST_F(AssessmentViewPanelTest, TheBackgroundIsScaledBilinearly)
-{
     wxImage halves = evtest::solidImage(10, 8, *wxBLACK);
     halves.SetRGB(wxRect(5, 0, 5, 8), 255, 255, 255);
     host->images[CEVImageSelections::eQuestionBackground] = halves;
     ASSERT_TRUE(showQuestion());
     ASSERT_EQ(host->GetClientSize(), wxSize(1000, 800));
-    wxBitmap bitmap(1000, 800, 24);
-    wxMemoryDC dc(bitmap);
-    wxEraseEvent event(host->GetId(), &dc);
-    event.SetEventObject(host);
-    host->ProcessWindowEvent(event);
-    dc.SelectObject(wxNullBitmap);
-    const wxImage painted = bitmap.ConvertToImage();
-
+    const wxImage painted = erase();
     const std::pair<int, int> levels[] = {{0, 0}, {440, 0}, {475, 64}, {500, 128}, {525, 191}, {560, 255}, {999, 255}};
     for (const auto& [x, level] : levels)
     {
@@ -396,6 +370,17 @@ TEST_F(AssessmentViewPanelTest, TheBackgroundIsScaledBilinearly)
         EXPECT_NEAR(pixel.Red(), level, 6) << "x " << x;
         EXPECT_EQ(pixel.Red(), pixel.Blue()) << "x " << x;
     }
+
+    // Another picture of the same size, then the host's own picture changed:
+    // each erase shows the picture of now, never the pixels of one before.
+    wxImage& submit = host->images[CEVImageSelections::eAnswersSubmittalBackground];
+    submit = halves.Copy();
+    submit.SetRGB(wxRect(submit.GetSize()), 0, 255, 0);
+    ASSERT_TRUE(host->initializeForSubmit(&attributes));
+    EXPECT_EQ(evtest::pixelAt(erase(), 505, 0), *wxGREEN);
+    submit.SetRGB(wxRect(submit.GetSize()), 255, 255, 0);
+    ASSERT_TRUE(host->initializeForSubmit(&attributes));
+    EXPECT_EQ(evtest::pixelAt(erase(), 505, 0), *wxYELLOW);
 }
 
 TEST_F(AssessmentViewPanelTest, PageIsPaintedScaledWithTextsAndButtonsOverIt)

@@ -13,6 +13,8 @@
 namespace
 {
 
+using Panel = CEVTestViewPanel;
+
 // The preview in a 1000 x 800 client area, its pictures on disk as an author's
 // attributes name them; the hot and checked pictures are not chosen.
 class EVTestViewPanelTest : public evtest::CTempDirTest
@@ -81,7 +83,7 @@ TEST_F(EVTestViewPanelTest, ShowsTheQuestionItsAnswersAndInertNavigation)
     }
     // Buttons take the size of their cold pictures.
     EXPECT_EQ(button(0)->GetSize(), wxSize(40, 40));
-    EXPECT_EQ(button(11)->GetSize(), wxSize(120, 50));
+    EXPECT_EQ(button(Panel::kNextButtonID)->GetSize(), wxSize(120, 50));
 
     // A one-answer question keeps the last answer clicked (a click toggles the
     // button, then tells the panel); the navigation buttons do nothing.
@@ -91,7 +93,7 @@ TEST_F(EVTestViewPanelTest, ShowsTheQuestionItsAnswersAndInertNavigation)
         button(id)->setChecked(true, false);
         evtest::clickButton(button(id));
     }
-    for (int id : {10, 11, 12})
+    for (int id : {Panel::kPreviousButtonID, Panel::kNextButtonID, Panel::kSubmitButtonID})
     {
         EXPECT_TRUE(button(id)->IsShown()) << id;
         evtest::clickButton(button(id));
@@ -148,7 +150,7 @@ TEST_F(EVTestViewPanelTest, LaysOutAndPaintsTheQuestionPageAtAnySize)
 
     resizeClient(wxSize(1200, 900));
     EXPECT_EQ(texts[0]->GetSize().x, 1100);
-    EXPECT_EQ(button(12)->GetPosition(), wxPoint(1030, 820));
+    EXPECT_EQ(button(Panel::kSubmitButtonID)->GetPosition(), wxPoint(1030, 820));
     EXPECT_TRUE(panel->initializeDisplaySize(frame));
     EXPECT_TRUE(evtest::pumpUntil([&] { return frame->GetClientSize() == wxSize(200, 100); }));
 }

@@ -2,7 +2,6 @@
 
 #include "external/widgets/PictureLoader.h"
 
-#include <wx/ffile.h>
 #include <wx/filefn.h>
 
 #include <unistd.h>
@@ -28,14 +27,6 @@ std::string jpegDeclaring(unsigned width, unsigned height)
 const std::string kGif("GIF89a\x02\x00\x01\x00\x80\x00\x00\xff\x00\x00\x00\x00\xff"
                        "\x2c\x00\x00\x00\x00\x02\x00\x01\x00\x00\x02\x02\x44\x0a\x00;",
                        35);
-
-std::string readBytes(const wxString& file)
-{
-    wxFFile in(file, "rb");
-    std::string bytes(static_cast<size_t>(in.Length()), '\0');
-    in.Read(&bytes[0], bytes.size());
-    return bytes;
-}
 
 // Loads `file` and expects a refusal whose reason names the file and
 // contains `reason`; the image handed in stays as it was, and nothing is
@@ -108,7 +99,7 @@ TEST_F(PictureLoaderTest, RefusesTruncatedPictures)
     {
         const std::string whole = wxString(name).EndsWith("gif")
                                       ? kGif
-                                      : readBytes(writeImage(name, 60, 40, wxColour(30, 90, 200)));
+                                      : evtest::readFile(writeImage(name, 60, 40, wxColour(30, 90, 200)));
         for (size_t length : {whole.size() / 2, whole.size() - 1, size_t(20)})
             expectRefused(writeFile(name, whole.substr(0, length)), "truncated or damaged");
     }
@@ -116,11 +107,11 @@ TEST_F(PictureLoaderTest, RefusesTruncatedPictures)
 
 TEST_F(PictureLoaderTest, RefusesCorruptPicturesAndOtherFiles)
 {
-    std::string png = readBytes(writeImage("c.png", 60, 40, wxColour(30, 90, 200)));
+    std::string png = evtest::readFile(writeImage("c.png", 60, 40, wxColour(30, 90, 200)));
     png[png.find("IDAT") + 8] ^= 0x55; // breaks the compressed data and its checksum
     expectRefused(writeFile("c.png", png), "is damaged and cannot be decoded");
 
-    std::string jpeg = readBytes(writeImage("c.jpg", 60, 40, wxColour(30, 90, 200)));
+    std::string jpeg = evtest::readFile(writeImage("c.jpg", 60, 40, wxColour(30, 90, 200)));
     const size_t frame = jpeg.find("\xFF\xC0");
     ASSERT_NE(frame, std::string::npos);
     jpeg[frame + 9] = 9; // nine colour components in a three-component frame
