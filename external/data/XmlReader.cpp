@@ -51,16 +51,17 @@ public:
     }
 
 private:
-    // The tree keeps each name once, so its address stands for it.
+    // Names repeat throughout a document: each is converted once. The keys
+    // view the tree's text, which outlives the maker.
     const wxString& converted(std::string_view name)
     {
-        auto found = m_names.find(name.data());
+        auto found = m_names.find(name);
         if (found == m_names.end())
-            found = m_names.emplace(name.data(), CXmlTree::toText(name)).first;
+            found = m_names.emplace(name, CXmlTree::toText(name)).first;
         return found->second;
     }
 
-    std::unordered_map<const char*, wxString> m_names;
+    std::unordered_map<std::string_view, wxString> m_names;
 };
 
 } // namespace

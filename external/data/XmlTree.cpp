@@ -2,27 +2,68 @@
 
 #include <expat.h>
 
+#include <algorithm>
 #include <cstring>
-#include <unordered_map>
+
+namespace
+{
+// One expat parser per thread, reset for each document rather than made
+// anew: making one allocates its hash tables and buffers, which for ten
+// thousand small documents cost as much as parsing them.
+class CReusedParser
+{
+public:
+    CReusedParser() : m_parser(XML_ParserCreate(nullptr)) {}
+    ~CReusedParser() { XML_ParserFree(m_parser); }
+    CReusedParser(const CReusedParser&) = delete;
+    CReusedParser& operator=(const CReusedParser&) = delete;
+
+    // The parser, ready for a new document; null when expat has no memory.
+    XML_Parser fresh()
+    {
+        if (m_parser == nullptr || (m_used && XML_ParserReset(m_parser, nullptr) != XML_TRUE))
+        {
+            XML_ParserFree(m_parser);
+            m_parser = XML_ParserCreate(nullptr);
+        }
+        m_used = true;
+        return m_parser;
+    }
+
+private:
+    XML_Parser m_parser;
+    bool m_used = false;
+};
+
+} // namespace
 
 // Builds the tree from expat's events: a node is appended when its start tag
-// is read, linked after its elder sibling through the list of open elements;
-// a text is gathered whole and stored when the next tag comes.
+// is read, linked after its elder sibling through the list of open elements.
+// Names, texts and attribute values are copied one after another into the
+// tree's text; a text run, reported by expat in pieces, is appended as it
+// comes and becomes a node when the next tag begins.
 class CXmlTree::CBuilder
 {
 public:
-    explicit CBuilder(CXmlTree* tree) : m_tree(tree), m_parser(XML_ParserCreate(nullptr))
-    {
-        XML_SetUserData(m_parser, this);
-        XML_SetElementHandler(m_parser, onStart, onEnd);
-        XML_SetCharacterDataHandler(m_parser, onText);
-    }
-    ~CBuilder() { XML_ParserFree(m_parser); }
+    explicit CBuilder(CXmlTree* tree) : m_tree(tree) {}
     CBuilder(const CBuilder&) = delete;
     CBuilder& operator=(const CBuilder&) = delete;
 
     bool parse(const std::string& bytes, wxString* error)
     {
+        thread_local CReusedParser reused;
+        m_parser = reused.fresh();
+        if (m_parser == nullptr)
+        {
+            *error = "out of memory";
+            return false;
+        }
+        XML_SetUserData(m_parser, this);
+        XML_SetElementHandler(m_parser, onStart, onEnd);
+        XML_SetCharacterDataHandler(m_parser, onText);
+        // Names and texts take about as many bytes as the document.
+        m_tree->m_texts.reserve(std::min(bytes.size(), kMaxBytes));
+        m_tree->m_nodes.reserve(bytes.size() / 32 + 1);
         if (bytes.size() > kMaxBytes ||
             XML_Parse(m_parser, bytes.data(), static_cast<int>(bytes.size()), XML_TRUE) != XML_STATUS_OK)
         {
@@ -41,7 +82,7 @@ public:
 private:
     // Offsets are 32 bits; files are refused long before (256 MiB), and
     // entities that expand to more are stopped here.
-    static const size_t kMaxBytes = size_t(1) << 30;
+    static constexpr size_t kMaxBytes = size_t(1) << 30;
 
     struct SOpen
     {
@@ -56,15 +97,19 @@ private:
     static void XMLCALL onEnd(void* self, const XML_Char*) { static_cast<CBuilder*>(self)->end(); }
     static void XMLCALL onText(void* self, const XML_Char* text, int length)
     {
-        auto* builder = static_cast<CBuilder*>(self);
-        if (builder->m_text.empty())
-            builder->m_textLine = builder->line();
-        builder->m_text.append(text, static_cast<size_t>(length));
-        if (builder->m_text.size() > kMaxBytes)
+        static_cast<CBuilder*>(self)->addText(text, static_cast<size_t>(length));
+    }
+
+    void addText(const XML_Char* text, size_t length)
+    {
+        if (!m_inText)
         {
-            builder->m_tooLarge = true;
-            XML_StopParser(builder->m_parser, XML_FALSE);
+            m_inText = true;
+            m_textBegin = textOffset();
+            m_textLine = line();
         }
+        if (!tooLarge(length))
+            m_tree->m_texts.append(text, length);
     }
 
     void start(const XML_Char* name, const XML_Char** attributes)
@@ -76,22 +121,19 @@ private:
             return;
         }
         flushText();
-        if (m_tree->m_texts.size() > kMaxBytes)
-        {
-            m_tooLarge = true;
-            XML_StopParser(m_parser, XML_FALSE);
-            return;
-        }
         SNode element;
-        element.m_name = internedName(name);
         element.m_line = line();
+        element.m_name = textOffset();
+        element.m_nameLength = static_cast<std::uint32_t>(keep(name));
         element.m_begin = static_cast<std::uint32_t>(m_tree->m_attributes.size());
         for (const XML_Char** attribute = attributes; *attribute != nullptr; attribute += 2)
         {
-            const size_t length = std::strlen(attribute[1]);
-            m_tree->m_attributes.push_back(SAttribute{internedName(attribute[0]), textOffset(),
-                                                      static_cast<std::uint32_t>(length)});
-            m_tree->m_texts.append(attribute[1], length);
+            SAttribute kept;
+            kept.m_name = textOffset();
+            kept.m_nameLength = static_cast<std::uint32_t>(keep(attribute[0]));
+            kept.m_begin = textOffset();
+            kept.m_length = static_cast<std::uint32_t>(keep(attribute[1]));
+            m_tree->m_attributes.push_back(kept);
         }
         element.m_length = static_cast<std::uint32_t>(m_tree->m_attributes.size()) - element.m_begin;
         // expat allows one root element only, so the root is node 0.
@@ -105,21 +147,41 @@ private:
         m_open.pop_back();
     }
 
-    // The text gathered since the last tag, as one node of the open element.
+    // The text run since the last tag, as one node of the open element;
+    // outside the root it is dropped.
     void flushText()
     {
-        if (m_text.empty())
+        if (!m_inText)
             return;
-        if (!m_open.empty())
+        m_inText = false;
+        if (m_open.empty() || m_tooLarge)
         {
-            SNode text;
-            text.m_begin = textOffset();
-            text.m_length = static_cast<std::uint32_t>(m_text.size());
-            text.m_line = static_cast<std::uint32_t>(m_textLine);
-            m_tree->m_texts += m_text;
-            append(text);
+            m_tree->m_texts.resize(m_textBegin);
+            return;
         }
-        m_text.clear();
+        SNode text;
+        text.m_begin = m_textBegin;
+        text.m_length = textOffset() - m_textBegin;
+        text.m_line = static_cast<std::uint32_t>(m_textLine);
+        append(text);
+    }
+
+    // Copies a name or value into the tree's text; its length.
+    size_t keep(const XML_Char* text)
+    {
+        const size_t length = std::strlen(text);
+        if (!tooLarge(length))
+            m_tree->m_texts.append(text, length);
+        return length;
+    }
+
+    bool tooLarge(size_t adding)
+    {
+        if (m_tooLarge || m_tree->m_texts.size() + adding <= kMaxBytes)
+            return m_tooLarge;
+        m_tooLarge = true;
+        XML_StopParser(m_parser, XML_FALSE);
+        return true;
     }
 
     std::uint32_t append(const SNode& node)
@@ -139,29 +201,14 @@ private:
     }
 
     std::uint32_t textOffset() const { return static_cast<std::uint32_t>(m_tree->m_texts.size()); }
-
-    // Element and attribute names repeat throughout a document: each is kept once.
-    std::uint32_t internedName(const XML_Char* name)
-    {
-        const std::string_view key(name);
-        auto found = m_names.find(key);
-        if (found == m_names.end())
-        {
-            // The map's keys view the tree's copy: expat's text lives only while it is parsed.
-            const std::string& kept = m_tree->m_names.emplace_back(key);
-            found = m_names.emplace(kept, static_cast<std::uint32_t>(m_tree->m_names.size() - 1)).first;
-        }
-        return found->second;
-    }
-
     int line() const { return static_cast<int>(XML_GetCurrentLineNumber(m_parser)); }
 
     CXmlTree* m_tree;
-    XML_Parser m_parser;
+    XML_Parser m_parser = nullptr;
+    bool m_inText = false;
+    std::uint32_t m_textBegin = 0;
     int m_textLine = 0;
-    std::unordered_map<std::string_view, std::uint32_t> m_names;
     std::vector<SOpen> m_open;
-    std::string m_text;
     bool m_tooDeep = false;
     bool m_tooLarge = false;
 };
@@ -188,7 +235,7 @@ wxString CXmlTree::toText(std::string_view utf8)
 
 bool CXmlTree::CNode::isElement() const
 {
-    return m_tree != nullptr && node().m_name != kNone;
+    return m_tree != nullptr && node().m_nameLength > 0;
 }
 
 bool CXmlTree::CNode::is(std::string_view localName) const
@@ -205,7 +252,7 @@ bool CXmlTree::CNode::is(std::string_view localName) const
 
 std::string_view CXmlTree::CNode::name() const
 {
-    return isElement() ? std::string_view(m_tree->m_names[node().m_name]) : std::string_view();
+    return isElement() ? m_tree->view(node().m_name, node().m_nameLength) : std::string_view();
 }
 
 std::string_view CXmlTree::CNode::localName() const
@@ -222,8 +269,7 @@ unsigned CXmlTree::CNode::line() const
 
 std::string_view CXmlTree::CNode::text() const
 {
-    return isText() ? std::string_view(m_tree->m_texts).substr(node().m_begin, node().m_length)
-                    : std::string_view();
+    return isText() ? m_tree->view(node().m_begin, node().m_length) : std::string_view();
 }
 
 CXmlTree::CNode CXmlTree::CNode::firstChild() const
@@ -262,8 +308,8 @@ std::string_view CXmlTree::CNode::attribute(std::string_view name) const
     for (std::uint32_t at = element.m_begin; at < element.m_begin + element.m_length; ++at)
     {
         const SAttribute& attribute = m_tree->m_attributes[at];
-        if (m_tree->m_names[attribute.m_name] == name)
-            return std::string_view(m_tree->m_texts).substr(attribute.m_begin, attribute.m_length);
+        if (m_tree->view(attribute.m_name, attribute.m_nameLength) == name)
+            return m_tree->view(attribute.m_begin, attribute.m_length);
     }
     return std::string_view();
 }
@@ -275,7 +321,8 @@ bool CXmlTree::CNode::hasAttribute(std::string_view name) const
     const SNode& element = node();
     for (std::uint32_t at = element.m_begin; at < element.m_begin + element.m_length; ++at)
     {
-        if (m_tree->m_names[m_tree->m_attributes[at].m_name] == name)
+        const SAttribute& attribute = m_tree->m_attributes[at];
+        if (m_tree->view(attribute.m_name, attribute.m_nameLength) == name)
             return true;
     }
     return false;

@@ -5,38 +5,40 @@
 #include <wx/string.h>
 
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 /// An XML document parsed with expat's events into a compact tree that is
-/// only read: nodes, attributes and texts in a few flat arrays, names and
-/// texts kept as the UTF-8 expat gives, so that reading ten thousand small
-/// documents allocates a handful of blocks each instead of a toolkit object
-/// and a wide string per node and attribute. Texts and CDATA sections become
+/// only read: nodes and attributes in two flat arrays, their names and texts
+/// in one string, as the UTF-8 expat gives, so that reading ten thousand
+/// small documents allocates a handful of blocks each instead of a toolkit
+/// object and a wide string per node and attribute. Texts and CDATA sections become
 /// one text node per run, white space between elements is kept, comments and
 /// processing instructions are left out, and every node knows its line. The
 /// encoding is the one the XML declaration names (UTF-8, UTF-16, ISO-8859-1
 /// or US-ASCII), UTF-8 by default.
 class EVALON_DATA_EXPORT CXmlTree
 {
-    static const std::uint32_t kNone = UINT32_MAX;
-    /// One node in the array; a text node has no name.
+    static constexpr std::uint32_t kNone = UINT32_MAX;
+    /// One node in the array; a text node has no name. Names and texts are
+    /// offsets and lengths in the tree's text.
     struct SNode
     {
-        std::uint32_t m_name = kNone; ///< index into the names; kNone for a text
+        std::uint32_t m_name = 0;
+        std::uint32_t m_nameLength = 0; ///< 0 for a text: XML has no empty names
         std::uint32_t m_firstChild = kNone;
         std::uint32_t m_next = kNone;
-        std::uint32_t m_begin = 0;  ///< a text's offset in the texts, an element's first attribute
+        std::uint32_t m_begin = 0;  ///< a text's offset, an element's first attribute
         std::uint32_t m_length = 0; ///< a text's length, an element's number of attributes
         std::uint32_t m_line = 0;
     };
-    /// One attribute: its name and where its value stands in the texts.
+    /// One attribute: where its name and value stand in the tree's text.
     struct SAttribute
     {
         std::uint32_t m_name;
+        std::uint32_t m_nameLength;
         std::uint32_t m_begin;
         std::uint32_t m_length;
     };
@@ -81,8 +83,8 @@ public:
             for (std::uint32_t at = node().m_begin; at < node().m_begin + node().m_length; ++at)
             {
                 const SAttribute& attribute = m_tree->m_attributes[at];
-                visit(std::string_view(m_tree->m_names[attribute.m_name]),
-                      std::string_view(m_tree->m_texts).substr(attribute.m_begin, attribute.m_length));
+                visit(m_tree->view(attribute.m_name, attribute.m_nameLength),
+                      m_tree->view(attribute.m_begin, attribute.m_length));
             }
         }
 
@@ -110,14 +112,18 @@ public:
     /// How deep elements may nest: far beyond any file of ours or a question
     /// bank's XHTML, and shallow enough for readers that recurse (and for
     /// the toolkit's node tree, which frees its children recursively).
-    static const unsigned kMaxDepth = 100;
+    static constexpr unsigned kMaxDepth = 100;
 
 private:
     class CBuilder;
 
+    std::string_view view(std::uint32_t begin, std::uint32_t length) const
+    {
+        return std::string_view(m_texts.data() + begin, length);
+    }
+
     std::vector<SNode> m_nodes;
     std::vector<SAttribute> m_attributes;
-    std::deque<std::string> m_names; ///< each element and attribute name once
-    std::string m_texts;             ///< texts and attribute values, one after another
+    std::string m_texts; ///< names, texts and attribute values, one after another
 };
 
