@@ -2,6 +2,8 @@
 
 #include "interchange/BankItem.h"
 
+#include <wx/intl.h>
+
 #include <algorithm>
 #include <map>
 
@@ -445,7 +447,7 @@ void CHtmlText::addChangesTo(CBankItem* item) const
         {
             tags += (tags.empty() ? "" : ", ") + tag;
         }
-        item->addChange("HTML reduced to text (" + tags + " dropped)");
+        item->addChange(wxString::Format(_("HTML reduced to text (%s dropped)"), tags));
     }
     if (!m_droppedMedia.empty())
     {
@@ -462,7 +464,7 @@ void CHtmlText::addChangesTo(CBankItem* item) const
                 media += (media.empty() ? "" : ", ") + source;
             }
         }
-        item->addChange("pictures and media dropped: " + media);
+        item->addChange(wxString::Format(_("pictures and media dropped: %s"), media));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "interchange/ItemMapper.h"
 #include "interchange/XmlInput.h"
 
+#include <wx/intl.h>
 #include <wx/xml/xml.h>
 
 namespace
@@ -72,18 +73,18 @@ void readAnswers(const CNode& question, CMoodleTexts& texts, CBankItem* item)
             continue;
         }
         double weight = 0;
-        const wxString fraction = node.hasAttribute("fraction") ? CXmlTree::toText(node.attribute("fraction"))
-                                                                : wxString("0");
+        const wxString fraction =
+            node.hasAttribute("fraction") ? CXmlTree::toText(node.attribute("fraction")) : wxString("0");
         if (!CItemMapper::parseWeight(fraction, &weight))
         {
-            item->m_refusal = wxString::Format("answer %s: fraction \"%s\" is not a number",
+            item->m_refusal = wxString::Format(_("answer %s: fraction \"%s\" is not a number"),
                                                CItemMapper::letter(item->m_answers.size()), fraction);
             return;
         }
         item->addAnswer(texts.text(node), weight);
         if (!isEmptyText(node.child("feedback")))
         {
-            item->addChange("answer feedback dropped");
+            item->addChange(_("answer feedback dropped"));
         }
     }
 }
@@ -95,14 +96,14 @@ void noteDroppedFeedback(const CNode& question, CBankItem* item)
     {
         if (!isEmptyText(question.child(name)))
         {
-            item->addChange("feedback for right, partly right and wrong responses dropped");
+            item->addChange(_("feedback for right, partly right and wrong responses dropped"));
         }
     }
     for (CNode node = question.firstChild(); node; node = node.next())
     {
         if (node.isElement() && node.localName() == "hint" && !isEmptyText(node))
         {
-            item->addChange("hints dropped");
+            item->addChange(_("hints dropped"));
         }
     }
 }
@@ -117,8 +118,9 @@ void readQuestion(const CNode& question, const wxString& type, CBankItem* item)
     }
     if (type != "multichoice" && type != "truefalse")
     {
-        item->m_refusal = type.empty() ? wxString("the question has no type")
-                                       : "a question of type \"" + type + "\", not multiple choice";
+        item->m_refusal = type.empty()
+                              ? _("the question has no type")
+                              : wxString::Format(_("a question of type \"%s\", not multiple choice"), type);
         return;
     }
     item->m_feedback = texts.text(question.child("generalfeedback"));
@@ -179,8 +181,8 @@ void CMoodleXmlFormat::read(const std::string& bytes, const wxString& file, std:
     if (quiz.localName() != "quiz")
     {
         report->add(CImportReport::eRefused, CItemSource(file, quiz.line()),
-                    "not a Moodle XML file: the root element is <" + CXmlTree::toText(quiz.name()) +
-                        ">, expected <quiz>");
+                    wxString::Format(_("not a Moodle XML file: the root element is <%s>, expected <quiz>"),
+                                     CXmlTree::toText(quiz.name())));
         return;
     }
     for (CNode node = quiz.firstChild(); node; node = node.next())
@@ -194,12 +196,14 @@ void CMoodleXmlFormat::read(const std::string& bytes, const wxString& file, std:
         if (type == "category")
         {
             const wxString path = CXmlTree::toText(node.child("category").child("text").content());
-            report->add(CImportReport::eNotice, CItemSource(file, line), "bank category not kept: " + path);
+            report->add(CImportReport::eNotice, CItemSource(file, line),
+                        wxString::Format(_("bank category not kept: %s"), path));
             continue;
         }
         items->emplace_back();
         CBankItem* item = &items->back();
-        item->m_source = CItemSource(file, line, wxString(), CXmlInput::trimmedContent(node.child("name").child("text")));
+        item->m_source =
+            CItemSource(file, line, wxString(), CXmlInput::trimmedContent(node.child("name").child("text")));
         readQuestion(node, type, item);
     }
 }

@@ -8,6 +8,7 @@
 #include "interchange/XmlInput.h"
 
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/xml/xml.h>
 
 #include <dirent.h>
@@ -110,7 +111,7 @@ public:
         const CNode body = child(m_root, "itemBody");
         if (!body)
         {
-            m_item->m_refusal = "it has no item body";
+            m_item->m_refusal = _("it has no item body");
             return;
         }
         std::vector<CNode> interactions;
@@ -123,17 +124,20 @@ public:
         }
         if (interactions.empty())
         {
-            m_item->m_refusal = "it has no interaction";
+            m_item->m_refusal = _("it has no interaction");
         }
         else if (interactions.size() > 1)
         {
-            m_item->m_refusal =
-                wxString::Format("it has %u interactions; only items with one choice interaction are read",
-                                 static_cast<unsigned>(interactions.size()));
+            m_item->m_refusal = wxString::Format(
+                wxPLURAL("it has %u interaction; only items with one choice interaction are read",
+                         "it has %u interactions; only items with one choice interaction are read",
+                         static_cast<unsigned>(interactions.size())),
+                static_cast<unsigned>(interactions.size()));
         }
         else if (!interaction.is(name("choiceInteraction")))
         {
-            m_item->m_refusal = "a " + CXmlTree::toText(interaction.localName()) + " item, not multiple choice";
+            m_item->m_refusal = wxString::Format(_("a %s item, not multiple choice"),
+                                                 CXmlTree::toText(interaction.localName()));
         }
         else
         {
@@ -171,8 +175,10 @@ private:
     bool isInteraction(const CNode& node) const
     {
         const std::string_view local = node.localName();
-        auto endsWith = [local](std::string_view end)
-        { return local.size() >= end.size() && local.compare(local.size() - end.size(), end.size(), end) == 0; };
+        auto endsWith = [local](std::string_view end) {
+            return local.size() >= end.size() &&
+                   local.compare(local.size() - end.size(), end.size(), end) == 0;
+        };
         if (m_version == CQtiFormat::eQti21)
         {
             return endsWith("Interaction");
@@ -204,7 +210,7 @@ private:
     {
         if (isElement(node, "feedbackInline") || isElement(node, "feedbackBlock"))
         {
-            m_item->addChange("feedback for particular responses dropped");
+            m_item->addChange(_("feedback for particular responses dropped"));
             return true;
         }
         return false;
@@ -336,14 +342,14 @@ private:
         const std::string_view usedTemplate = processingTemplate();
         if (usedTemplate == "match_correct")
         {
-            *why = "its response processing (match_correct) compares the response with a correct response "
-                   "the item does not give";
+            *why = _("its response processing (match_correct) compares the response with a correct response "
+                     "the item does not give");
             return right;
         }
         if (usedTemplate == "map_response")
         {
-            *why = "its response processing (map_response) scores by a mapping that gives no choice a "
-                   "positive value";
+            *why = _("its response processing (map_response) scores by a mapping that gives no choice a "
+                     "positive value");
             return right;
         }
         if (const CNode processing = child(m_root, "responseProcessing"))
@@ -352,7 +358,7 @@ private:
         }
         if (right.empty())
         {
-            *why = "no correct response, score mapping or response processing names a right choice";
+            *why = _("no correct response, score mapping or response processing names a right choice");
         }
         return right;
     }
@@ -375,7 +381,8 @@ private:
         {
             double value = 0;
             if (isElement(entry, "mapEntry") &&
-                CItemMapper::parseWeight(CXmlTree::toText(attribute(entry, "mappedValue")), &value) && value > 0)
+                CItemMapper::parseWeight(CXmlTree::toText(attribute(entry, "mappedValue")), &value) &&
+                value > 0)
             {
                 right.emplace(attribute(entry, "mapKey"));
             }
@@ -388,7 +395,7 @@ private:
         const CNode declaration = responseDeclaration(attribute(interaction, "responseIdentifier"));
         if (!declaration)
         {
-            m_item->m_refusal = "its interaction has no response declaration";
+            m_item->m_refusal = _("its interaction has no response declaration");
             return;
         }
         wxString noKey;
@@ -410,11 +417,12 @@ private:
         }
         if (!noKey.empty() && !m_item->m_answers.empty())
         {
-            m_item->m_refusal = "it has no correct answer: " + noKey;
+            m_item->m_refusal = wxString::Format(_("it has no correct answer: %s"), noKey);
         }
         for (const std::string& unknown : right)
         {
-            m_item->addChange("the correct response names \"" + CXmlTree::toText(unknown) + "\", which is no choice");
+            m_item->addChange(wxString::Format(_("the correct response names \"%s\", which is no choice"),
+                                               CXmlTree::toText(unknown)));
         }
         // Without a cardinality the number of choices allowed decides (1 when not given).
         const std::string_view cardinality = attribute(declaration, "cardinality");
@@ -445,7 +453,9 @@ private:
         }
         if (count > 1)
         {
-            m_item->addChange(wxString::Format("%u feedbacks joined into the reference text", count));
+            m_item->addChange(wxString::Format(wxPLURAL("%u feedback joined into the reference text",
+                                                        "%u feedbacks joined into the reference text", count),
+                                               count));
         }
     }
 
@@ -668,8 +678,9 @@ void CQtiFormat::read(const std::string& bytes, const wxString& file, std::vecto
     const bool is21 = rootName == "assessmentItem";
     if (!is21 && rootName != "qti-assessment-item")
     {
-        report->add(CImportReport::eRefused, CItemSource(file, root.line()),
-                    "not a QTI item: the root element is <" + CXmlTree::toText(root.name()) + ">");
+        report->add(
+            CImportReport::eRefused, CItemSource(file, root.line()),
+            wxString::Format(_("not a QTI item: the root element is <%s>"), CXmlTree::toText(root.name())));
         return;
     }
     items->emplace_back();

@@ -4,20 +4,21 @@
 #include "external/data/XmlWriter.h"
 #include "interchange/ImportReport.h"
 
+#include <wx/intl.h>
 #include <wx/xml/xml.h>
 
 std::unique_ptr<CXmlTree> CXmlInput::parse(const std::string& bytes, wxString* error)
 {
     if (bytes.empty())
     {
-        *error = "the file is empty";
+        *error = _("the file is empty");
         return nullptr;
     }
     wxString detail;
     std::unique_ptr<CXmlTree> document = CXmlTree::parse(bytes, &detail);
     if (!document)
     {
-        *error = "not well-formed XML: " + detail;
+        *error = wxString::Format(_("not well-formed XML: %s"), detail);
     }
     return document;
 }

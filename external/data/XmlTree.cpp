@@ -1,5 +1,7 @@
 #include "external/data/XmlTree.h"
 
+#include <wx/intl.h>
+
 #include <expat.h>
 
 #include <algorithm>
@@ -55,7 +57,7 @@ public:
         m_parser = reused.fresh();
         if (m_parser == nullptr)
         {
-            *error = "out of memory";
+            *error = _("out of memory");
             return false;
         }
         XML_SetUserData(m_parser, this);
@@ -69,9 +71,9 @@ public:
         {
             wxString reason = wxString::FromUTF8(XML_ErrorString(XML_GetErrorCode(m_parser)));
             if (m_tooDeep)
-                reason = wxString::Format("elements nested more than %u deep", kMaxDepth);
+                reason = wxString::Format(_("elements nested more than %u deep"), kMaxDepth);
             else if (bytes.size() > kMaxBytes || m_tooLarge)
-                reason = "more than 1 GiB of text";
+                reason = _("more than 1 GiB of text");
             *error = wxString::Format("'%s' at line %lu", reason,
                                       static_cast<unsigned long>(XML_GetCurrentLineNumber(m_parser)));
             return false;
