@@ -14,11 +14,11 @@
 /// only read: nodes and attributes in two flat arrays, their names and texts
 /// in one string, as the UTF-8 expat gives, so that reading ten thousand
 /// small documents allocates a handful of blocks each instead of a toolkit
-/// object and a wide string per node and attribute. Texts and CDATA sections become
-/// one text node per run, white space between elements is kept, comments and
-/// processing instructions are left out, and every node knows its line. The
-/// encoding is the one the XML declaration names (UTF-8, UTF-16, ISO-8859-1
-/// or US-ASCII), UTF-8 by default.
+/// object and a wide string per node and attribute. Texts and CDATA sections
+/// become one text node per run, white space between elements is kept,
+/// comments and processing instructions are left out, and every node knows
+/// its line. The encoding is the one the XML declaration names (UTF-8,
+/// UTF-16, ISO-8859-1 or US-ASCII), UTF-8 by default.
 class EVALON_DATA_EXPORT CXmlTree
 {
     static constexpr std::uint32_t kNone = UINT32_MAX;
