@@ -2,6 +2,7 @@
 
 #include "interchange/ItemMapper.h"
 
+#include <wx/intl.h>
 #include <wx/tokenzr.h>
 
 namespace
@@ -91,15 +92,17 @@ public:
         const int index = letter.length() == 1 ? m_letters.Find(letter[0]) : wxNOT_FOUND;
         if (letter.empty())
         {
-            m_item.m_refusal = "it has no correct answer (ANSWER: names no letter)";
+            m_item.m_refusal = _("it has no correct answer (ANSWER: names no letter)");
         }
         else if (index == wxNOT_FOUND && letter.find_first_of(",; ") != wxString::npos)
         {
-            m_item.m_refusal = "ANSWER: " + letter + " names several answers; Aiken questions have one";
+            m_item.m_refusal =
+                wxString::Format(_("ANSWER: %s names several answers; Aiken questions have one"), letter);
         }
         else if (index == wxNOT_FOUND)
         {
-            m_item.m_refusal = "it has no correct answer (ANSWER: " + letter + " names no answer)";
+            m_item.m_refusal =
+                wxString::Format(_("it has no correct answer (ANSWER: %s names no answer)"), letter);
         }
         else
         {
@@ -113,7 +116,8 @@ public:
     {
         if (m_open)
         {
-            m_item.m_refusal = m_item.m_answers.empty() ? "it has no answers" : "it has no ANSWER: line";
+            m_item.m_refusal =
+                m_item.m_answers.empty() ? _("it has no answers") : _("it has no ANSWER: line");
             finish();
         }
     }

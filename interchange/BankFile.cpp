@@ -4,6 +4,7 @@
 #include <wx/file.h>
 #include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/log.h>
 
 #include <algorithm>
@@ -20,7 +21,7 @@ bool CBankFile::decodeUtf8(const std::string& bytes, wxString* text, wxString* e
     *text = wxString::FromUTF8(bytes.data() + skip, bytes.size() - skip);
     if (text->empty() && bytes.size() > skip)
     {
-        *error = "not UTF-8 text";
+        *error = _("not UTF-8 text");
         return false;
     }
     return true;

@@ -1,18 +1,23 @@
 #include "interchange/BankFormats.h"
 
+#include <wx/intl.h>
+
 #include <set>
 
 namespace
 {
 
 const std::vector<CBankFormats::SFormat> kFormats = {
-    {"gift", "GIFT", "*.gift;*.txt", CQuestionImporter::eGift, true, CQuestionExporter::eGift, "gift"},
-    {"moodle", "Moodle XML", "*.xml", CQuestionImporter::eMoodleXml, true, CQuestionExporter::eMoodleXml,
-     "xml"},
-    {"qti21", "QTI 2.1", "*.xml;*.zip", CQuestionImporter::eQti, true, CQuestionExporter::eQti21, ""},
-    {"qti30", "QTI 3.0", "*.xml;*.zip", CQuestionImporter::eQti, true, CQuestionExporter::eQti30, ""},
-    {"aiken", "Aiken", "*.txt", CQuestionImporter::eAiken, false, CQuestionExporter::eGift, ""},
-    {"csv", "CSV", "*.csv", CQuestionImporter::eCsv, true, CQuestionExporter::eCsv, "csv"},
+    {"gift", wxTRANSLATE("GIFT"), "*.gift;*.txt", CQuestionImporter::eGift, true, CQuestionExporter::eGift,
+     "gift"},
+    {"moodle", wxTRANSLATE("Moodle XML"), "*.xml", CQuestionImporter::eMoodleXml, true,
+     CQuestionExporter::eMoodleXml, "xml"},
+    {"qti21", wxTRANSLATE("QTI 2.1"), "*.xml;*.zip", CQuestionImporter::eQti, true, CQuestionExporter::eQti21,
+     ""},
+    {"qti30", wxTRANSLATE("QTI 3.0"), "*.xml;*.zip", CQuestionImporter::eQti, true, CQuestionExporter::eQti30,
+     ""},
+    {"aiken", wxTRANSLATE("Aiken"), "*.txt", CQuestionImporter::eAiken, false, CQuestionExporter::eGift, ""},
+    {"csv", wxTRANSLATE("CSV"), "*.csv", CQuestionImporter::eCsv, true, CQuestionExporter::eCsv, "csv"},
 };
 
 wxString filter(const wxString& label, const wxString& patterns)
@@ -37,8 +42,8 @@ std::vector<const CBankFormats::SFormat*> importChoices()
 
 wxString importLabel(const CBankFormats::SFormat& format)
 {
-    return format.m_reader == CQuestionImporter::eQti ? wxString("QTI item or package")
-                                                      : wxString(format.m_label);
+    return format.m_reader == CQuestionImporter::eQti ? _("QTI item or package")
+                                                      : wxGetTranslation(format.m_label);
 }
 
 } // namespace
@@ -89,14 +94,13 @@ wxString CBankFormats::writtenWords()
 {
     const std::vector<const SFormat*> formats = writtenFormats();
     wxString words;
-    for (size_t index = 0; index < formats.size(); ++index)
+    for (size_t index = 0; index + 1 < formats.size(); ++index)
     {
-        words += (index == 0                    ? ""
-                  : index + 1 == formats.size() ? " or "
-                                                : ", ") +
-                 wxString(formats[index]->m_word);
+        words += (index == 0 ? "" : ", ") + wxString(formats[index]->m_word);
     }
-    return words;
+    // TRANSLATORS: the last two of a list, such as "gift, moodle or csv"
+    return formats.size() < 2 ? words + formats.back()->m_word
+                              : wxString::Format(_("%s or %s"), words, formats.back()->m_word);
 }
 
 wxString CBankFormats::readLabels()
@@ -106,7 +110,7 @@ wxString CBankFormats::readLabels()
     {
         labels += (labels.empty() ? "" : ", ") + importLabel(*format) + " (" + format->m_patterns + ")";
     }
-    return labels + ", or a zip of them";
+    return wxString::Format(_("%s, or a zip of them"), labels);
 }
 
 wxString CBankFormats::importFilters()
@@ -123,12 +127,12 @@ wxString CBankFormats::importFilters()
             }
         }
     }
-    wxString filters = filter("Question banks", every);
+    wxString filters = filter(_("Question banks"), every);
     for (const SFormat* format : importChoices())
     {
         filters += "|" + filter(importLabel(*format), format->m_patterns);
     }
-    return filters + "|" + filter("All files", "*");
+    return filters + "|" + filter(_("All files"), "*");
 }
 
 CQuestionImporter::eFormat CBankFormats::importFilterFormat(int index)
@@ -144,9 +148,10 @@ wxString CBankFormats::exportFilters()
     for (const SFormat* format : writtenFormats())
     {
         // QTI is written to a folder, which no pattern names.
+        const wxString label = wxGetTranslation(format->m_label);
         const wxString filterText = *format->m_extension
-                                        ? filter(format->m_label, "*." + wxString(format->m_extension))
-                                        : wxString(format->m_label) + " package (a folder)|*";
+                                        ? filter(label, "*." + wxString(format->m_extension))
+                                        : wxString::Format(_("%s package (a folder)"), label) + "|*";
         filters += (filters.empty() ? "" : "|") + filterText;
     }
     return filters;

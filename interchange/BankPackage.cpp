@@ -3,6 +3,7 @@
 #include "interchange/ImportReport.h"
 
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
 #include <wx/zipstrm.h>
@@ -59,7 +60,7 @@ wxString unsafeName(const std::string& raw)
     const wxString name = wxString::FromUTF8(raw.data(), raw.size());
     if (raw.empty() || raw[0] == '/' || raw[0] == '\\' || (raw.size() > 1 && raw[1] == ':'))
     {
-        return "the package names a file by an absolute path (" + name + ")";
+        return wxString::Format(_("the package names a file by an absolute path (%s)"), name);
     }
     wxString parts = name;
     parts.Replace("\\", "/");
@@ -67,7 +68,7 @@ wxString unsafeName(const std::string& raw)
     {
         if (part == "..")
         {
-            return "the package names a file outside itself (" + name + ")";
+            return wxString::Format(_("the package names a file outside itself (%s)"), name);
         }
     }
     return wxString();
@@ -78,7 +79,7 @@ bool listFiles(const std::string& bytes, std::vector<SListed>* files, wxString* 
 {
     if (bytes.size() < kEndRecordSize)
     {
-        *why = "the package is damaged: it has no central directory";
+        *why = _("the package is damaged: it has no central directory");
         return false;
     }
     // The end record is followed by a comment of at most 65535 bytes.
@@ -94,20 +95,21 @@ bool listFiles(const std::string& bytes, std::vector<SListed>* files, wxString* 
     }
     if (end == std::string::npos)
     {
-        *why = "the package is damaged: it has no central directory";
+        *why = _("the package is damaged: it has no central directory");
         return false;
     }
     const uint32_t count = read16(bytes, end + 10);
     const uint32_t offset = read32(bytes, end + 16);
     if (count == 0xFFFF || offset == 0xFFFFFFFF)
     {
-        *why = "the package is a ZIP64 archive, which is not read";
+        *why = _("the package is a ZIP64 archive, which is not read");
         return false;
     }
     if (count > CBankPackage::kMaxFiles)
     {
-        *why = wxString::Format("the package holds %u files, more than the %u allowed", count,
-                                CBankPackage::kMaxFiles);
+        *why = wxString::Format(wxPLURAL("the package holds %u file, more than the %u allowed",
+                                         "the package holds %u files, more than the %u allowed", count),
+                                count, CBankPackage::kMaxFiles);
         return false;
     }
     size_t at = offset;
@@ -115,14 +117,14 @@ bool listFiles(const std::string& bytes, std::vector<SListed>* files, wxString* 
     {
         if (at + kEntryHeaderSize > end || read32(bytes, at) != kDirectoryEntry)
         {
-            *why = "the package is damaged: its central directory is cut short";
+            *why = _("the package is damaged: its central directory is cut short");
             return false;
         }
         const size_t nameLength = read16(bytes, at + 28);
         const size_t skip = kEntryHeaderSize + nameLength + read16(bytes, at + 30) + read16(bytes, at + 32);
         if (at + skip > end)
         {
-            *why = "the package is damaged: its central directory is cut short";
+            *why = _("the package is damaged: its central directory is cut short");
             return false;
         }
         files->push_back(SListed{bytes.substr(at + kEntryHeaderSize, nameLength), read32(bytes, at + 24),
@@ -145,15 +147,19 @@ bool checkLimits(const std::vector<SListed>& files, wxString* why)
         }
         if (file.m_encrypted)
         {
-            *why = "the package is encrypted (" + wxString::FromUTF8(file.m_rawName) + ")";
+            *why = wxString::Format(_("the package is encrypted (%s)"), wxString::FromUTF8(file.m_rawName));
             return false;
         }
         total += file.m_size;
     }
     if (total > CBankPackage::kMaxUnpackedBytes)
     {
-        *why = wxString::Format("the package unpacks to %llu bytes, more than the %llu MiB allowed", total,
-                                CBankPackage::kMaxUnpackedBytes >> 20);
+        // Plural rules look at the last digits only.
+        const unsigned pluralCount = static_cast<unsigned>(total % 1000000000u);
+        *why = wxString::Format(wxPLURAL("the package unpacks to %llu byte, more than the %llu MiB allowed",
+                                         "the package unpacks to %llu bytes, more than the %llu MiB allowed",
+                                         pluralCount),
+                                total, CBankPackage::kMaxUnpackedBytes >> 20);
         return false;
     }
     return true;
@@ -202,7 +208,7 @@ bool CBankPackage::unpack(const std::string& bytes, const wxString& file, std::v
         if (isArchiveName(name))
         {
             report->add(CImportReport::eNotice, CItemSource(file + "/" + name, 0),
-                        "not read: archives inside a package are not opened");
+                        _("not read: archives inside a package are not opened"));
         }
     }
     wxLogNull quiet; // a damaged stream is reported below
@@ -223,7 +229,8 @@ bool CBankPackage::unpack(const std::string& bytes, const wxString& file, std::v
         {
             members->clear();
             report->add(CImportReport::eRefused, CItemSource(file, 0),
-                        "the package is damaged: " + name + " does not unpack as its directory says");
+                        wxString::Format(
+                            _("the package is damaged: %s does not unpack as its directory says"), name));
             return false;
         }
         members->push_back(std::move(member));
@@ -232,7 +239,7 @@ bool CBankPackage::unpack(const std::string& bytes, const wxString& file, std::v
     {
         members->clear();
         report->add(CImportReport::eRefused, CItemSource(file, 0),
-                    "the package is damaged and cannot be unpacked");
+                    _("the package is damaged and cannot be unpacked"));
         return false;
     }
     return true;

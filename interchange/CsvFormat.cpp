@@ -3,6 +3,8 @@
 #include "interchange/ImportReport.h"
 #include "interchange/ItemMapper.h"
 
+#include <wx/intl.h>
+
 #include <map>
 
 namespace
@@ -52,7 +54,7 @@ public:
                     if (m_at < m_text.length() && m_text[m_at] != ',' && m_text[m_at] != '\r' &&
                         m_text[m_at] != '\n')
                     {
-                        record->m_error = "text follows the closing quote of a field";
+                        record->m_error = _("text follows the closing quote of a field");
                     }
                 }
                 else
@@ -86,7 +88,7 @@ public:
         }
         if (quoted)
         {
-            record->m_error = "a quoted field is not closed before the end of the file";
+            record->m_error = _("a quoted field is not closed before the end of the file");
         }
         record->m_fields.push_back(field);
         return true;
@@ -166,8 +168,8 @@ public:
             else if (!name.empty())
             {
                 report->add(CImportReport::eNotice, CItemSource(file, header.m_line),
-                            "column \"" + trimmed(header.m_fields[index]) +
-                                "\" is not one of ours: its values are not kept");
+                            wxString::Format(_("column \"%s\" is not one of ours: its values are not kept"),
+                                             trimmed(header.m_fields[index])));
             }
         }
         return m_named.count("QUESTION") > 0 && (m_named.count("CORRECT") > 0 || !m_rightLetters.empty()) &&
@@ -228,7 +230,7 @@ bool readLetters(const wxString& field, std::vector<unsigned>* indexes, wxString
         }
         else if (c != ',' && c != ';' && c != ' ' && c != '/' && c != '\t')
         {
-            *error = "the correct letters \"" + field + "\" are not letters A to J";
+            *error = wxString::Format(_("the correct letters \"%s\" are not letters A to J"), field);
             return false;
         }
     }
@@ -255,14 +257,15 @@ void readRow(const SRecord& record, const CCsvColumns& columns, CBankItem* item)
         {
             if (!record.m_fields[index].empty())
             {
-                item->addChange("values beyond the last column dropped");
+                item->addChange(_("values beyond the last column dropped"));
             }
         }
     }
     item->m_declaredCategory = categoryOf(columns.field(record, "CATEGORY"));
     if (item->m_declaredCategory == -2)
     {
-        item->m_refusal = "unknown category \"" + trimmed(columns.field(record, "CATEGORY")) + "\"";
+        item->m_refusal =
+            wxString::Format(_("unknown category \"%s\""), trimmed(columns.field(record, "CATEGORY")));
         return;
     }
     std::map<unsigned, wxString> answers = columns.answers(record);
@@ -287,7 +290,8 @@ void readRow(const SRecord& record, const CCsvColumns& columns, CBankItem* item)
         // Without answers the mapping refuses the row for that reason.
         if (index >= count && count > 0)
         {
-            item->m_refusal = "the correct letter " + CItemMapper::letter(index) + " names no answer";
+            item->m_refusal =
+                wxString::Format(_("the correct letter %s names no answer"), CItemMapper::letter(index));
             return;
         }
         if (index < count)
@@ -347,8 +351,9 @@ void CCsvFormat::read(const wxString& text, const wxString& file, std::vector<CB
     if (record.m_fields.empty() || !layout.read(record, file, report))
     {
         report->add(CImportReport::eRefused, CItemSource(file, record.m_line),
-                    "the first line is not the header of our columns: " + wxJoin(columns(), ',', '\0') +
-                        " (or of questionname,questiontext,A,B,...,Answer 1,Answer 2...)");
+                    wxString::Format(_("the first line is not the header of our columns: %s (or of %s)"),
+                                     wxJoin(columns(), ',', '\0'),
+                                     "questionname,questiontext,A,B,...,Answer 1,Answer 2..."));
         return;
     }
     while (reader.next(&record))

@@ -4,6 +4,7 @@
 #include "interchange/ImportReport.h"
 #include "interchange/ItemMapper.h"
 
+#include <wx/intl.h>
 #include <wx/tokenzr.h>
 
 namespace
@@ -103,7 +104,7 @@ void readTrueFalse(const wxString& head, const wxString& feedbacks, CBankItem* i
     item->addAnswer("False", isTrue ? 0 : 100);
     if (!trimmed(feedbacks).empty())
     {
-        item->addChange("answer feedback dropped");
+        item->addChange(_("answer feedback dropped"));
     }
 }
 
@@ -114,7 +115,7 @@ void readChoices(const wxString& block, CGiftTexts& texts, CBankItem* item)
     at = std::min(at, tilde);
     if (!trimmed(block.Left(at)).empty())
     {
-        item->m_refusal = "the answer block does not start with = or ~";
+        item->m_refusal = _("the answer block does not start with = or ~");
         return;
     }
     item->m_cardinality =
@@ -131,8 +132,9 @@ void readChoices(const wxString& block, CGiftTexts& texts, CBankItem* item)
             const size_t close = answer.find('%', 1);
             if (close == wxString::npos || !CItemMapper::parseWeight(answer.Mid(1, close - 1), &weight))
             {
-                item->m_refusal = "the weight of answer " + CItemMapper::letter(item->m_answers.size()) +
-                                  " is not a number between % signs";
+                item->m_refusal =
+                    wxString::Format(_("the weight of answer %s is not a number between %% signs"),
+                                     CItemMapper::letter(item->m_answers.size()));
                 return;
             }
             answer = answer.Mid(close + 1);
@@ -141,7 +143,7 @@ void readChoices(const wxString& block, CGiftTexts& texts, CBankItem* item)
         answer = splitAt(answer, "#", &feedback);
         if (!trimmed(feedback).empty())
         {
-            item->addChange("answer feedback dropped");
+            item->addChange(_("answer feedback dropped"));
         }
         item->addAnswer(texts.text(answer), weight);
     }
@@ -153,12 +155,12 @@ void readBlock(wxString block, CGiftTexts& texts, CBankItem* item)
     block = trimmed(block);
     if (block.empty())
     {
-        item->m_refusal = "it has no answers (an essay question)";
+        item->m_refusal = _("it has no answers (an essay question)");
         return;
     }
     if (block.StartsWith("#"))
     {
-        item->m_refusal = "a numerical question, not multiple choice";
+        item->m_refusal = _("a numerical question, not multiple choice");
         return;
     }
     wxString feedbacks;
@@ -173,11 +175,11 @@ void readBlock(wxString block, CGiftTexts& texts, CBankItem* item)
     }
     else if (findUnescaped(block, "->") != wxString::npos)
     {
-        item->m_refusal = "a matching question, not multiple choice";
+        item->m_refusal = _("a matching question, not multiple choice");
     }
     else
     {
-        item->m_refusal = "a short-answer question, not multiple choice";
+        item->m_refusal = _("a short-answer question, not multiple choice");
     }
 }
 
@@ -190,7 +192,7 @@ void readQuestion(wxString text, CBankItem* item)
         const size_t end = findUnescaped(text, "::", 2);
         if (end == wxString::npos)
         {
-            item->m_refusal = "the title is not closed with ::";
+            item->m_refusal = _("the title is not closed with ::");
             return;
         }
         item->m_source.m_title = trimmed(CGiftFormat::unescape(text.Mid(2, end - 2)));
@@ -208,8 +210,8 @@ void readQuestion(wxString text, CBankItem* item)
         {
             item->m_source.m_title = CItemSource::titleFromText(item->m_text);
         }
-        item->m_refusal = open == wxString::npos ? "a description, not a question (it has no answer block)"
-                                                 : "the answer block opened with { is not closed with }";
+        item->m_refusal = open == wxString::npos ? _("a description, not a question (it has no answer block)")
+                                                 : _("the answer block opened with { is not closed with }");
         return;
     }
     item->m_text = texts.text(text.Left(open), false);
@@ -217,7 +219,7 @@ void readQuestion(wxString text, CBankItem* item)
     if (!rest.empty())
     {
         item->m_text += " _____ " + rest;
-        item->addChange("the answers stood inside the text: a blank marks their place");
+        item->addChange(_("the answers stood inside the text: a blank marks their place"));
     }
     if (item->m_source.m_title.empty())
     {
@@ -253,7 +255,7 @@ public:
         if (m_lines.empty() && content.StartsWith("$CATEGORY:"))
         {
             m_report->add(CImportReport::eNotice, CItemSource(m_file, number),
-                          "bank category not kept: " + trimmed(content.Mid(10)));
+                          wxString::Format(_("bank category not kept: %s"), trimmed(content.Mid(10))));
             return;
         }
         if (m_lines.empty())

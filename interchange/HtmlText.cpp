@@ -2,7 +2,7 @@
 
 #include "interchange/BankItem.h"
 
-#include <wx/xml/xml.h>
+#include <wx/intl.h>
 
 #include <algorithm>
 #include <map>
@@ -28,8 +28,6 @@ const wxString kPreformatted = "pre";
 const wxString kCell = "td";
 const wxString kHeaderCell = "th";
 const wxString kObject = "object";
-const wxString kData = "data";
-const wxString kSource = "src";
 
 bool isSpace(wxUniChar c)
 {
@@ -409,21 +407,21 @@ wxString CHtmlText::reduce(const wxString& html)
     return endText();
 }
 
-void CHtmlText::walk(const wxXmlNode* parent, const std::function<bool(const wxXmlNode*)>& skip)
+void CHtmlText::walk(const CXmlTree::CNode& parent, const std::function<bool(const CXmlTree::CNode&)>& skip)
 {
-    for (const wxXmlNode* node = parent->GetChildren(); node != nullptr; node = node->GetNext())
+    for (CXmlTree::CNode node = parent.firstChild(); node; node = node.next())
     {
-        if (node->GetType() == wxXML_TEXT_NODE || node->GetType() == wxXML_CDATA_SECTION_NODE)
+        if (node.isText())
         {
-            addCharacters(node->GetContent());
+            addCharacters(CXmlTree::toText(node.text()));
             continue;
         }
-        if (node->GetType() != wxXML_ELEMENT_NODE || (skip && skip(node)))
+        if (skip && skip(node))
         {
             continue;
         }
-        const wxString name = withoutPrefix(node->GetName());
-        const wxString source = node->GetAttribute(name == kObject ? kData : kSource);
+        const wxString name = CXmlTree::toText(node.localName()).Lower();
+        const wxString source = CXmlTree::toText(node.attribute(name == kObject ? "data" : "src"));
         if (!openElement(name, source))
         {
             walk(node, skip);
@@ -432,7 +430,8 @@ void CHtmlText::walk(const wxXmlNode* parent, const std::function<bool(const wxX
     }
 }
 
-wxString CHtmlText::reduceChildren(const wxXmlNode* parent, const std::function<bool(const wxXmlNode*)>& skip)
+wxString CHtmlText::reduceChildren(const CXmlTree::CNode& parent,
+                                   const std::function<bool(const CXmlTree::CNode&)>& skip)
 {
     beginText();
     walk(parent, skip);
@@ -448,7 +447,7 @@ void CHtmlText::addChangesTo(CBankItem* item) const
         {
             tags += (tags.empty() ? "" : ", ") + tag;
         }
-        item->addChange("HTML reduced to text (" + tags + " dropped)");
+        item->addChange(wxString::Format(_("HTML reduced to text (%s dropped)"), tags));
     }
     if (!m_droppedMedia.empty())
     {
@@ -465,7 +464,7 @@ void CHtmlText::addChangesTo(CBankItem* item) const
                 media += (media.empty() ? "" : ", ") + source;
             }
         }
-        item->addChange("pictures and media dropped: " + media);
+        item->addChange(wxString::Format(_("pictures and media dropped: %s"), media));
     }
 }
 

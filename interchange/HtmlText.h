@@ -2,6 +2,8 @@
 
 #include "interchange/EvalonInterchangeExport.h"
 
+#include "external/data/XmlTree.h"
+
 #include <wx/arrstr.h>
 #include <wx/string.h>
 
@@ -9,7 +11,6 @@
 #include <set>
 
 class CBankItem;
-class wxXmlNode;
 
 /// Reduces HTML to the plain text our questions hold: tags removed, character
 /// references decoded, white space collapsed as a browser would, paragraphs,
@@ -27,8 +28,8 @@ public:
     wxString reduce(const wxString& html);
     /// The content of an element of an XML document that holds XHTML (QTI).
     /// Children for which `skip` returns true are left out with all they hold.
-    wxString reduceChildren(const wxXmlNode* parent,
-                            const std::function<bool(const wxXmlNode*)>& skip = nullptr);
+    wxString reduceChildren(const CXmlTree::CNode& parent,
+                            const std::function<bool(const CXmlTree::CNode&)>& skip = nullptr);
 
     /// Notes a picture or media file the bank holds beside the text (Moodle
     /// XML's embedded files), dropped as well.
@@ -50,7 +51,7 @@ private:
     /// Returns whether the element's content is to be skipped (media, scripts).
     bool openElement(const wxString& name, const wxString& source);
     void closeElement(const wxString& name);
-    void walk(const wxXmlNode* parent, const std::function<bool(const wxXmlNode*)>& skip);
+    void walk(const CXmlTree::CNode& parent, const std::function<bool(const CXmlTree::CNode&)>& skip);
     bool isBlock(const wxString& name) const;
 
     std::set<wxString> m_extraBlocks;

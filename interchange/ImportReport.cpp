@@ -1,5 +1,7 @@
 #include "interchange/ImportReport.h"
 
+#include <wx/intl.h>
+
 #include <algorithm>
 
 CImportReport::CImportReport(const wxString& verb) : m_verb(verb)
@@ -54,24 +56,34 @@ unsigned CImportReport::count(eKind kind) const
 wxString CImportReport::summary() const
 {
     const unsigned taken = countTaken();
-    wxString text = wxString::Format(taken == 1 ? "%u question %s" : "%u questions %s", taken, m_verb);
-    if (count(eChanged) > 0)
+    const unsigned changed = count(eChanged);
+    const unsigned refused = count(eRefused);
+    // TRANSLATORS: %s is the verb the report was made with: "imported" or "exported"
+    const wxString done =
+        wxString::Format(wxPLURAL("%u question %s", "%u questions %s", taken), taken, m_verb);
+    const wxString notTaken = wxString::Format(wxPLURAL("%u refused", "%u refused", refused), refused);
+    if (changed > 0)
     {
-        text += wxString::Format(" (%u of them changed)", count(eChanged));
+        // TRANSLATORS: "12 questions imported (2 of them changed), 1 refused."
+        return wxString::Format(
+            _("%s (%s), %s."), done,
+            wxString::Format(wxPLURAL("%u of them changed", "%u of them changed", changed), changed),
+            notTaken);
     }
-    text += wxString::Format(", %u refused.", count(eRefused));
-    return text;
+    // TRANSLATORS: "12 questions imported, 1 refused."
+    return wxString::Format(_("%s, %s."), done, notTaken);
 }
 
 wxString CImportReport::entryText(const SEntry& entry) const
 {
-    static const char* const kLabels[] = {"", "changed", "refused", "note"};
+    static const char* const kLabels[] = {"", wxTRANSLATE("changed"), wxTRANSLATE("refused"),
+                                          wxTRANSLATE("note")};
     const wxString text = entry.m_source.describe() + ": ";
     if (entry.m_kind == eImported)
     {
         return text + m_verb;
     }
-    return text + kLabels[entry.m_kind] + ": " + entry.m_message;
+    return text + wxGetTranslation(kLabels[entry.m_kind]) + ": " + entry.m_message;
 }
 
 wxString CImportReport::toText() const

@@ -5,6 +5,7 @@
 #include "interchange/ItemSource.h"
 
 #include <wx/arrstr.h>
+#include <wx/intl.h>
 
 #include <vector>
 
@@ -34,7 +35,7 @@ public:
 
     /// `verb` names what happened to the questions taken over: "imported",
     /// "exported".
-    explicit CImportReport(const wxString& verb = "imported");
+    explicit CImportReport(const wxString& verb = _("imported"));
 
     /// Appends an entry and returns its index.
     size_t add(eKind kind, const CItemSource& source, const wxString& message = wxString());

@@ -2,6 +2,8 @@
 
 #include "external/data/XMLSerializer.h"
 
+#include <wx/intl.h>
+
 #include <algorithm>
 #include <cmath>
 
@@ -46,11 +48,13 @@ bool weightsArePlain(const CBankItem& item, bool multiple)
 wxString letters(const std::vector<unsigned>& indexes)
 {
     wxString text;
-    for (size_t at = 0; at < indexes.size(); ++at)
+    for (size_t at = 0; at + 1 < indexes.size(); ++at)
     {
-        text += (at == 0 ? "" : at + 1 == indexes.size() ? " and " : ", ") + CItemMapper::letter(indexes[at]);
+        text += (at == 0 ? "" : ", ") + CItemMapper::letter(indexes[at]);
     }
-    return text;
+    const wxString last = indexes.empty() ? wxString() : CItemMapper::letter(indexes.back());
+    // TRANSLATORS: the last two answer letters of a list, such as "A, B and D"
+    return text.empty() ? last : wxString::Format(_("%s and %s"), text, last);
 }
 
 } // namespace
@@ -66,12 +70,14 @@ bool CItemMapper::toQuestion(const CBankItem& item, CQuestionData* question, wxA
     const size_t count = item.m_answers.size();
     if (count == 0)
     {
-        *why = "it has no answers";
+        *why = _("it has no answers");
         return false;
     }
     if (count > CQuestionData::kMaxAnswers)
     {
-        *why = wxString::Format("it has %u answers; a question holds at most %u",
+        *why = wxString::Format(wxPLURAL("it has %u answer; a question holds at most %u",
+                                         "it has %u answers; a question holds at most %u",
+                                         static_cast<unsigned>(count)),
                                 static_cast<unsigned>(count), CQuestionData::kMaxAnswers);
         return false;
     }
@@ -87,7 +93,7 @@ bool CItemMapper::toQuestion(const CBankItem& item, CQuestionData* question, wxA
     }
     if (right.empty())
     {
-        *why = "it has no correct answer";
+        *why = _("it has no correct answer");
         return false;
     }
 
@@ -115,10 +121,13 @@ bool CItemMapper::toQuestion(const CBankItem& item, CQuestionData* question, wxA
                      [&](unsigned i) { return near(item.m_answers[i].m_weight, best); });
         if (bestOnes.size() > 1)
         {
-            *why = wxString::Format("answers %s are each %s, but only one answer may be chosen: "
-                                    "a one-answer question cannot hold that key",
-                                    letters(bestOnes),
-                                    best >= 100 || near(best, 100) ? "fully right" : "equally right");
+            *why = wxString::Format(
+                best >= 100 || near(best, 100)
+                    ? _("answers %s are each fully right, but only one answer may be chosen: "
+                        "a one-answer question cannot hold that key")
+                    : _("answers %s are each equally right, but only one answer may be chosen: "
+                        "a one-answer question cannot hold that key"),
+                letters(bestOnes));
             return false;
         }
         const unsigned chosen = bestOnes.front();
@@ -128,7 +137,7 @@ bool CItemMapper::toQuestion(const CBankItem& item, CQuestionData* question, wxA
             std::vector<unsigned> others;
             std::copy_if(right.begin(), right.end(), std::back_inserter(others),
                          [chosen](unsigned i) { return i != chosen; });
-            found.Add(wxString::Format("one answer only can be right: answer %s is kept as right, %s not",
+            found.Add(wxString::Format(_("one answer only can be right: answer %s is kept as right, %s not"),
                                        letter(chosen), letters(others)));
         }
         category = CQuestionData::eSingleAnswer;
@@ -138,20 +147,20 @@ bool CItemMapper::toQuestion(const CBankItem& item, CQuestionData* question, wxA
             if (answers[0].CmpNoCase(kTrue) != 0)
             {
                 correct[0] = 1 - correct[0];
-                found.Add("answers put in the order True, False");
+                found.Add(_("answers put in the order True, False"));
             }
             answers = {kTrue, kFalse};
         }
         else if (declared == CQuestionData::eTrueFalse)
         {
-            found.Add("the answers are not True and False: taken as a single-answer question");
+            found.Add(_("the answers are not True and False: taken as a single-answer question"));
         }
     }
     if (right.size() == 1 || multiple)
     {
         if (!weightsArePlain(item, multiple))
         {
-            found.Add("weights mapped: an answer with a positive weight is right, any other wrong");
+            found.Add(_("weights mapped: an answer with a positive weight is right, any other wrong"));
         }
     }
 
@@ -174,7 +183,7 @@ bool CItemMapper::toQuestion(const CBankItem& item, CQuestionData* question, wxA
     }
     if (leftOut)
     {
-        found.Add("control characters left out (a question file cannot hold them)");
+        found.Add(_("control characters left out (a question file cannot hold them)"));
     }
     mapped.setCategoryType(category);
     mapped.setCorrectAnswerIndexes(&correct);

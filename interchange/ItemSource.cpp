@@ -1,6 +1,7 @@
 #include "interchange/ItemSource.h"
 
 #include <wx/arrstr.h>
+#include <wx/intl.h>
 
 namespace
 {
@@ -16,15 +17,15 @@ wxString CItemSource::describe() const
     }
     if (m_line > 0)
     {
-        parts.Add(wxString::Format("line %u", m_line));
+        parts.Add(wxString::Format(_("line %u"), m_line));
     }
     if (!m_item.empty())
     {
-        parts.Add("item \"" + m_item + "\"");
+        parts.Add(wxString::Format(_("item \"%s\""), m_item));
     }
     if (!m_title.empty())
     {
-        parts.Add("\"" + m_title + "\"");
+        parts.Add(wxString::Format(_("\"%s\""), m_title));
     }
     wxString text;
     for (const wxString& part : parts)

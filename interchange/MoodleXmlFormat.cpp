@@ -5,12 +5,15 @@
 #include "interchange/ItemMapper.h"
 #include "interchange/XmlInput.h"
 
+#include <wx/intl.h>
 #include <wx/xml/xml.h>
 
 namespace
 {
 
 const wxString kPlainText = "plain_text";
+
+using CNode = CXmlTree::CNode;
 
 // Reads the texts of one question according to their format attribute.
 class CMoodleTexts
@@ -22,30 +25,33 @@ public:
     CMoodleTexts& operator=(const CMoodleTexts&) = delete;
 
     // The <text> of `node` (questiontext, answer, generalfeedback...).
-    wxString text(const wxXmlNode* node)
+    wxString text(const CNode& node)
     {
-        if (node == nullptr)
+        if (!node)
         {
             return wxString();
         }
-        for (const wxXmlNode* file = node->GetChildren(); file != nullptr; file = file->GetNext())
+        for (CNode file = node.firstChild(); file; file = file.next())
         {
-            if (file->GetType() == wxXML_ELEMENT_NODE && CXmlInput::localName(file) == "file")
+            if (file.isElement() && file.localName() == "file")
             {
-                m_html.addDroppedMedia(file->GetAttribute("name", "<file>"));
+                m_html.addDroppedMedia(file.hasAttribute("name") ? CXmlTree::toText(file.attribute("name"))
+                                                                 : wxString("<file>"));
             }
         }
-        const wxString text = CXmlInput::content(CXmlInput::child(node, "text"));
-        const wxString format = node->GetAttribute("format", "moodle_auto_format");
-        if (format == kPlainText || format == "markdown")
+        const std::string content = node.child("text").content();
+        const std::string_view format =
+            node.hasAttribute("format") ? node.attribute("format") : std::string_view("moodle_auto_format");
+        if (format == "plain_text" || format == "markdown")
         {
-            return text;
+            return CXmlTree::toText(content);
         }
+        const wxString text = CXmlTree::toText(content);
         if (format == "html" || CHtmlText::looksLikeHtml(text))
         {
             return m_html.reduce(text);
         }
-        return wxString(text).Trim(true).Trim(false);
+        return CXmlTree::toText(CXmlInput::trimmed(content));
     }
 
 private:
@@ -53,72 +59,72 @@ private:
     CHtmlText m_html;
 };
 
-bool isEmptyText(const wxXmlNode* node)
+bool isEmptyText(const CNode& node)
 {
-    return wxString(CXmlInput::content(CXmlInput::child(node, "text"))).Trim(true).Trim(false).empty();
+    return CXmlInput::trimmed(node.child("text").content()).empty();
 }
 
-void readAnswers(const wxXmlNode* question, CMoodleTexts& texts, CBankItem* item)
+void readAnswers(const CNode& question, CMoodleTexts& texts, CBankItem* item)
 {
-    for (const wxXmlNode* node = question->GetChildren(); node != nullptr; node = node->GetNext())
+    for (CNode node = question.firstChild(); node; node = node.next())
     {
-        if (node->GetType() != wxXML_ELEMENT_NODE || CXmlInput::localName(node) != "answer")
+        if (!node.isElement() || node.localName() != "answer")
         {
             continue;
         }
         double weight = 0;
-        const wxString fraction = node->GetAttribute("fraction", "0");
+        const wxString fraction =
+            node.hasAttribute("fraction") ? CXmlTree::toText(node.attribute("fraction")) : wxString("0");
         if (!CItemMapper::parseWeight(fraction, &weight))
         {
-            item->m_refusal = wxString::Format("answer %s: fraction \"%s\" is not a number",
+            item->m_refusal = wxString::Format(_("answer %s: fraction \"%s\" is not a number"),
                                                CItemMapper::letter(item->m_answers.size()), fraction);
             return;
         }
         item->addAnswer(texts.text(node), weight);
-        if (!isEmptyText(CXmlInput::child(node, "feedback")))
+        if (!isEmptyText(node.child("feedback")))
         {
-            item->addChange("answer feedback dropped");
+            item->addChange(_("answer feedback dropped"));
         }
     }
 }
 
 // Feedback and hints our questions have no place for.
-void noteDroppedFeedback(const wxXmlNode* question, CBankItem* item)
+void noteDroppedFeedback(const CNode& question, CBankItem* item)
 {
     for (const char* name : {"correctfeedback", "partiallycorrectfeedback", "incorrectfeedback"})
     {
-        if (!isEmptyText(CXmlInput::child(question, name)))
+        if (!isEmptyText(question.child(name)))
         {
-            item->addChange("feedback for right, partly right and wrong responses dropped");
+            item->addChange(_("feedback for right, partly right and wrong responses dropped"));
         }
     }
-    for (const wxXmlNode* node = question->GetChildren(); node != nullptr; node = node->GetNext())
+    for (CNode node = question.firstChild(); node; node = node.next())
     {
-        if (node->GetType() == wxXML_ELEMENT_NODE && CXmlInput::localName(node) == "hint" &&
-            !isEmptyText(node))
+        if (node.isElement() && node.localName() == "hint" && !isEmptyText(node))
         {
-            item->addChange("hints dropped");
+            item->addChange(_("hints dropped"));
         }
     }
 }
 
-void readQuestion(const wxXmlNode* question, const wxString& type, CBankItem* item)
+void readQuestion(const CNode& question, const wxString& type, CBankItem* item)
 {
     CMoodleTexts texts(item);
-    item->m_text = texts.text(CXmlInput::child(question, "questiontext"));
+    item->m_text = texts.text(question.child("questiontext"));
     if (item->m_source.m_title.empty())
     {
         item->m_source.m_title = CItemSource::titleFromText(item->m_text);
     }
     if (type != "multichoice" && type != "truefalse")
     {
-        item->m_refusal = type.empty() ? wxString("the question has no type")
-                                       : "a question of type \"" + type + "\", not multiple choice";
+        item->m_refusal = type.empty()
+                              ? _("the question has no type")
+                              : wxString::Format(_("a question of type \"%s\", not multiple choice"), type);
         return;
     }
-    item->m_feedback = texts.text(CXmlInput::child(question, "generalfeedback"));
-    const wxString single =
-        CXmlInput::content(CXmlInput::child(question, "single")).Trim(true).Trim(false).Lower();
+    item->m_feedback = texts.text(question.child("generalfeedback"));
+    const wxString single = CXmlInput::trimmedContent(question.child("single")).Lower();
     item->m_cardinality = type == "multichoice" && (single == "false" || single == "0") ? CBankItem::eMultiple
                                                                                         : CBankItem::eSingle;
     readAnswers(question, texts, item);
@@ -166,37 +172,38 @@ wxXmlNode* writeQuestion(wxXmlNode* quiz, wxXmlNode* last, const CExportItem& it
 void CMoodleXmlFormat::read(const std::string& bytes, const wxString& file, std::vector<CBankItem>* items,
                             CImportReport* report)
 {
-    std::unique_ptr<wxXmlDocument> document = CXmlInput::parseBank(bytes, file, report);
+    std::unique_ptr<CXmlTree> document = CXmlInput::parseBank(bytes, file, report);
     if (!document)
     {
         return;
     }
-    const wxXmlNode* quiz = document->GetRoot();
-    if (CXmlInput::localName(quiz) != "quiz")
+    const CNode quiz = document->root();
+    if (quiz.localName() != "quiz")
     {
-        report->add(CImportReport::eRefused, CItemSource(file, static_cast<unsigned>(quiz->GetLineNumber())),
-                    "not a Moodle XML file: the root element is <" + quiz->GetName() + ">, expected <quiz>");
+        report->add(CImportReport::eRefused, CItemSource(file, quiz.line()),
+                    wxString::Format(_("not a Moodle XML file: the root element is <%s>, expected <quiz>"),
+                                     CXmlTree::toText(quiz.name())));
         return;
     }
-    for (const wxXmlNode* node = quiz->GetChildren(); node != nullptr; node = node->GetNext())
+    for (CNode node = quiz.firstChild(); node; node = node.next())
     {
-        if (node->GetType() != wxXML_ELEMENT_NODE || CXmlInput::localName(node) != "question")
+        if (!node.isElement() || node.localName() != "question")
         {
             continue;
         }
-        const wxString type = node->GetAttribute("type");
-        const unsigned line = static_cast<unsigned>(node->GetLineNumber());
+        const wxString type = CXmlTree::toText(node.attribute("type"));
+        const unsigned line = node.line();
         if (type == "category")
         {
-            const wxString path =
-                CXmlInput::content(CXmlInput::child(CXmlInput::child(node, "category"), "text"));
-            report->add(CImportReport::eNotice, CItemSource(file, line), "bank category not kept: " + path);
+            const wxString path = CXmlTree::toText(node.child("category").child("text").content());
+            report->add(CImportReport::eNotice, CItemSource(file, line),
+                        wxString::Format(_("bank category not kept: %s"), path));
             continue;
         }
         items->emplace_back();
         CBankItem* item = &items->back();
-        const wxString name = CXmlInput::content(CXmlInput::child(CXmlInput::child(node, "name"), "text"));
-        item->m_source = CItemSource(file, line, wxString(), wxString(name).Trim(true).Trim(false));
+        item->m_source =
+            CItemSource(file, line, wxString(), CXmlInput::trimmedContent(node.child("name").child("text")));
         readQuestion(node, type, item);
     }
 }

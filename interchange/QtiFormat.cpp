@@ -8,6 +8,7 @@
 #include "interchange/XmlInput.h"
 
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/xml/xml.h>
 
 #include <dirent.h>
@@ -62,21 +63,19 @@ wxString kebab(const wxString& name)
 }
 
 // A name of version 2.1 as `version` spells it, made once per thread and
-// name: the reader asks for the same few names at every node, and converting
-// a literal to a wxString goes through the locale's conversion each time.
-// Keyed by the literal's address, which is the same at every call of a site.
-const wxString& spelled(const char* name21, CQtiFormat::eVersion version, bool isElement)
+// name: the reader asks for the same few names at every node. Keyed by the
+// literal's address, which is the same at every call of a site.
+const std::string& spelled(const char* name21, CQtiFormat::eVersion version, bool isElement)
 {
-    thread_local std::unordered_map<const char*, wxString> made[2][2];
-    std::unordered_map<const char*, wxString>& names = made[version][isElement ? 1 : 0];
+    thread_local std::unordered_map<const char*, std::string> made[2][2];
+    std::unordered_map<const char*, std::string>& names = made[version][isElement ? 1 : 0];
     auto found = names.find(name21);
     if (found == names.end())
     {
         const wxString name = wxString::FromAscii(name21);
-        found = names
-                    .emplace(name21, isElement ? CQtiFormat::element(name, version)
-                                               : CQtiFormat::attribute(name, version))
-                    .first;
+        const wxString spelling =
+            isElement ? CQtiFormat::element(name, version) : CQtiFormat::attribute(name, version);
+        found = names.emplace(name21, spelling.ToStdString()).first;
     }
     return found->second;
 }
@@ -90,11 +89,16 @@ wxString fileNameText(const std::string& name)
     return ascii ? wxString::FromAscii(name.data(), name.size()) : wxString(name.c_str(), *wxConvFileName);
 }
 
-// Reads one item of either version into a bank item.
+using CNode = CXmlTree::CNode;
+using CIdentifiers = std::set<std::string, std::less<>>;
+
+// Reads one item of either version into a bank item. Names and identifiers
+// are compared as the UTF-8 the tree holds; only what the item keeps becomes
+// a wxString.
 class CQtiItemReader
 {
 public:
-    CQtiItemReader(const wxXmlNode* root, CQtiFormat::eVersion version, CBankItem* item)
+    CQtiItemReader(const CNode& root, CQtiFormat::eVersion version, CBankItem* item)
         : m_root(root), m_version(version), m_item(item), m_html(extraBlocks(version))
     {
     }
@@ -104,34 +108,36 @@ public:
 
     void read()
     {
-        const wxXmlNode* body = child(m_root, "itemBody");
-        if (body == nullptr)
+        const CNode body = child(m_root, "itemBody");
+        if (!body)
         {
-            m_item->m_refusal = "it has no item body";
+            m_item->m_refusal = _("it has no item body");
             return;
         }
-        std::vector<const wxXmlNode*> interactions;
+        std::vector<CNode> interactions;
         findInteractions(body, &interactions);
-        const wxXmlNode* interaction = interactions.size() == 1 ? interactions.front() : nullptr;
-        m_item->m_text =
-            m_html.reduceChildren(body, [this](const wxXmlNode* node) { return skipInBody(node); });
+        const CNode interaction = interactions.size() == 1 ? interactions.front() : CNode();
+        m_item->m_text = m_html.reduceChildren(body, [this](const CNode& node) { return skipInBody(node); });
         if (m_item->m_source.m_title.empty())
         {
             m_item->m_source.m_title = CItemSource::titleFromText(m_item->m_text);
         }
         if (interactions.empty())
         {
-            m_item->m_refusal = "it has no interaction";
+            m_item->m_refusal = _("it has no interaction");
         }
         else if (interactions.size() > 1)
         {
-            m_item->m_refusal =
-                wxString::Format("it has %u interactions; only items with one choice interaction are read",
-                                 static_cast<unsigned>(interactions.size()));
+            m_item->m_refusal = wxString::Format(
+                wxPLURAL("it has %u interaction; only items with one choice interaction are read",
+                         "it has %u interactions; only items with one choice interaction are read",
+                         static_cast<unsigned>(interactions.size())),
+                static_cast<unsigned>(interactions.size()));
         }
-        else if (!CXmlInput::hasLocalName(interaction, name("choiceInteraction")))
+        else if (!interaction.is(name("choiceInteraction")))
         {
-            m_item->m_refusal = "a " + CXmlInput::localName(interaction) + " item, not multiple choice";
+            m_item->m_refusal = wxString::Format(_("a %s item, not multiple choice"),
+                                                 CXmlTree::toText(interaction.localName()));
         }
         else
         {
@@ -158,40 +164,33 @@ private:
         return blocks;
     }
 
-    const wxString& name(const char* name21) const { return spelled(name21, m_version, true); }
-    wxString attribute(const wxXmlNode* node, const char* name21) const
+    const std::string& name(const char* name21) const { return spelled(name21, m_version, true); }
+    std::string_view attribute(const CNode& node, const char* name21) const
     {
-        return node->GetAttribute(spelled(name21, m_version, false));
+        return node.attribute(spelled(name21, m_version, false));
     }
-    const wxXmlNode* child(const wxXmlNode* parent, const char* name21) const
-    {
-        return CXmlInput::child(parent, name(name21));
-    }
-    bool isElement(const wxXmlNode* node, const char* name21) const
-    {
-        return node->GetType() == wxXML_ELEMENT_NODE && CXmlInput::hasLocalName(node, name(name21));
-    }
+    CNode child(const CNode& parent, const char* name21) const { return parent.child(name(name21)); }
+    bool isElement(const CNode& node, const char* name21) const { return node.is(name(name21)); }
 
-    bool isInteraction(const wxXmlNode* node) const
+    bool isInteraction(const CNode& node) const
     {
-        static const wxString kEnd21 = "Interaction";
-        static const wxString kStart30 = "qti-";
-        static const wxString kEnd30 = "-interaction";
-        const wxString& full = node->GetName();
+        const std::string_view local = node.localName();
+        auto endsWith = [local](std::string_view end) {
+            return local.size() >= end.size() &&
+                   local.compare(local.size() - end.size(), end.size(), end) == 0;
+        };
         if (m_version == CQtiFormat::eQti21)
         {
-            return full.EndsWith(kEnd21);
+            return endsWith("Interaction");
         }
-        const size_t colon = full.rfind(':');
-        const size_t start = colon == wxString::npos ? 0 : colon + 1;
-        return full.compare(start, kStart30.length(), kStart30) == 0 && full.EndsWith(kEnd30);
+        return local.compare(0, 4, "qti-") == 0 && endsWith("-interaction");
     }
 
-    void findInteractions(const wxXmlNode* parent, std::vector<const wxXmlNode*>* found) const
+    void findInteractions(const CNode& parent, std::vector<CNode>* found) const
     {
-        for (const wxXmlNode* node = parent->GetChildren(); node != nullptr; node = node->GetNext())
+        for (CNode node = parent.firstChild(); node; node = node.next())
         {
-            if (node->GetType() != wxXML_ELEMENT_NODE)
+            if (!node.isElement())
             {
                 continue;
             }
@@ -207,27 +206,27 @@ private:
     }
 
     // Feedback tied to particular responses has no place in our questions.
-    bool skipFeedback(const wxXmlNode* node)
+    bool skipFeedback(const CNode& node)
     {
         if (isElement(node, "feedbackInline") || isElement(node, "feedbackBlock"))
         {
-            m_item->addChange("feedback for particular responses dropped");
+            m_item->addChange(_("feedback for particular responses dropped"));
             return true;
         }
         return false;
     }
 
-    bool skipInBody(const wxXmlNode* node)
+    bool skipInBody(const CNode& node)
     {
         return isElement(node, "simpleChoice") || skipFeedback(node) ||
                (isInteraction(node) && !isElement(node, "choiceInteraction"));
     }
 
-    const wxXmlNode* responseDeclaration(const wxString& identifier) const
+    CNode responseDeclaration(std::string_view identifier) const
     {
-        const wxXmlNode* only = nullptr;
+        CNode only;
         unsigned count = 0;
-        for (const wxXmlNode* node = m_root->GetChildren(); node != nullptr; node = node->GetNext())
+        for (CNode node = m_root.firstChild(); node; node = node.next())
         {
             if (isElement(node, "responseDeclaration"))
             {
@@ -239,42 +238,37 @@ private:
                 ++count;
             }
         }
-        return count == 1 ? only : nullptr;
+        return count == 1 ? only : CNode();
     }
 
-    // The values of a `baseValue`, or of a `multiple` of them.
-    std::set<wxString> baseValues(const wxXmlNode* node) const
+    // The values of a `baseValue`, or of a `multiple` of them, added to `values`.
+    void addBaseValues(const CNode& node, CIdentifiers* values) const
     {
-        std::set<wxString> values;
         if (isElement(node, "baseValue"))
         {
-            values.insert(CXmlInput::content(node).Trim(true).Trim(false));
+            values->emplace(CXmlInput::trimmed(node.content()));
         }
         else if (isElement(node, "multiple") || isElement(node, "ordered"))
         {
-            for (const wxXmlNode* part = node->GetChildren(); part; part = part->GetNext())
+            for (CNode part = node.firstChild(); part; part = part.next())
             {
-                const std::set<wxString> inner = baseValues(part);
-                values.insert(inner.begin(), inner.end());
+                addBaseValues(part, values);
             }
         }
-        return values;
     }
 
     // Whether a branch of a response condition gives SCORE a positive value.
-    bool setsPositiveScore(const wxXmlNode* branch) const
+    bool setsPositiveScore(const CNode& branch) const
     {
-        for (const wxXmlNode* node = branch->GetChildren(); node; node = node->GetNext())
+        for (CNode node = branch.firstChild(); node; node = node.next())
         {
-            static const wxString kScore = "SCORE";
-            if (!isElement(node, "setOutcomeValue") || attribute(node, "identifier") != kScore)
+            if (!isElement(node, "setOutcomeValue") || attribute(node, "identifier") != "SCORE")
             {
                 continue;
             }
             double score = 0;
-            const wxXmlNode* value = child(node, "baseValue");
-            if (value && CItemMapper::parseWeight(CXmlInput::content(value).Trim(true).Trim(false), &score) &&
-                score > 0)
+            const CNode value = child(node, "baseValue");
+            if (value && CItemMapper::parseWeight(CXmlInput::trimmedContent(value), &score) && score > 0)
             {
                 return true;
             }
@@ -285,34 +279,32 @@ private:
     // The choices of the common hand-written response processing: a branch
     // that matches the response against a value (or a `multiple` of them)
     // and sets a positive SCORE.
-    std::set<wxString> matchedChoices(const wxXmlNode* processing, const wxString& response) const
+    CIdentifiers matchedChoices(const CNode& processing, std::string_view response) const
     {
-        for (const wxXmlNode* condition = processing->GetChildren(); condition;
-             condition = condition->GetNext())
+        for (CNode condition = processing.firstChild(); condition; condition = condition.next())
         {
             if (!isElement(condition, "responseCondition"))
             {
                 continue;
             }
-            for (const wxXmlNode* branch = condition->GetChildren(); branch; branch = branch->GetNext())
+            for (CNode branch = condition.firstChild(); branch; branch = branch.next())
             {
                 if (!isElement(branch, "responseIf") && !isElement(branch, "responseElseIf"))
                 {
                     continue;
                 }
-                const wxXmlNode* match = child(branch, "match");
-                if (match == nullptr || !setsPositiveScore(branch))
+                const CNode match = child(branch, "match");
+                if (!match || !setsPositiveScore(branch))
                 {
                     continue;
                 }
                 bool ofResponse = false;
-                std::set<wxString> values;
-                for (const wxXmlNode* operand = match->GetChildren(); operand; operand = operand->GetNext())
+                CIdentifiers values;
+                for (CNode operand = match.firstChild(); operand; operand = operand.next())
                 {
                     ofResponse = ofResponse || (isElement(operand, "variable") &&
                                                 attribute(operand, "identifier") == response);
-                    const std::set<wxString> found = baseValues(operand);
-                    values.insert(found.begin(), found.end());
+                    addBaseValues(operand, &values);
                 }
                 if (ofResponse && !values.empty())
                 {
@@ -320,113 +312,121 @@ private:
                 }
             }
         }
-        return std::set<wxString>();
+        return CIdentifiers();
     }
 
     // The name of the standard response processing template the item uses
     // ("match_correct", "map_response"); empty for none or its own.
-    wxString processingTemplate() const
+    std::string_view processingTemplate() const
     {
-        const wxXmlNode* processing = child(m_root, "responseProcessing");
-        const wxString uri = processing ? attribute(processing, "template") : wxString();
-        return uri.AfterLast('/').BeforeFirst('.');
+        std::string_view uri = attribute(child(m_root, "responseProcessing"), "template");
+        const size_t slash = uri.rfind('/');
+        if (slash != std::string_view::npos)
+        {
+            uri.remove_prefix(slash + 1);
+        }
+        return uri.substr(0, uri.find('.'));
     }
 
     // The identifiers of the right choices: the correct response, or else
     // the choices the score mapping gives a positive value, or else those the
     // response processing scores. Empty, with the reason in `why`, when none
     // of them names a right choice.
-    std::set<wxString> rightChoices(const wxXmlNode* declaration, wxString* why) const
+    CIdentifiers rightChoices(const CNode& declaration, wxString* why) const
     {
-        std::set<wxString> right = declaredChoices(declaration);
+        CIdentifiers right = declaredChoices(declaration);
         if (!right.empty())
         {
             return right;
         }
-        const wxString usedTemplate = processingTemplate();
+        const std::string_view usedTemplate = processingTemplate();
         if (usedTemplate == "match_correct")
         {
-            *why = "its response processing (match_correct) compares the response with a correct response "
-                   "the item does not give";
+            *why = _("its response processing (match_correct) compares the response with a correct response "
+                     "the item does not give");
             return right;
         }
         if (usedTemplate == "map_response")
         {
-            *why = "its response processing (map_response) scores by a mapping that gives no choice a "
-                   "positive value";
+            *why = _("its response processing (map_response) scores by a mapping that gives no choice a "
+                     "positive value");
             return right;
         }
-        if (const wxXmlNode* processing = child(m_root, "responseProcessing"))
+        if (const CNode processing = child(m_root, "responseProcessing"))
         {
             right = matchedChoices(processing, attribute(declaration, "identifier"));
         }
         if (right.empty())
         {
-            *why = "no correct response, score mapping or response processing names a right choice";
+            *why = _("no correct response, score mapping or response processing names a right choice");
         }
         return right;
     }
 
-    std::set<wxString> declaredChoices(const wxXmlNode* declaration) const
+    CIdentifiers declaredChoices(const CNode& declaration) const
     {
-        std::set<wxString> right;
-        if (const wxXmlNode* correct = child(declaration, "correctResponse"))
+        CIdentifiers right;
+        if (const CNode correct = child(declaration, "correctResponse"))
         {
-            for (const wxXmlNode* value = correct->GetChildren(); value != nullptr; value = value->GetNext())
+            for (CNode value = correct.firstChild(); value; value = value.next())
             {
                 if (isElement(value, "value"))
                 {
-                    right.insert(CXmlInput::content(value).Trim(true).Trim(false));
+                    right.emplace(CXmlInput::trimmed(value.content()));
                 }
             }
             return right;
         }
-        const wxXmlNode* mapping = child(declaration, "mapping");
-        for (const wxXmlNode* entry = mapping ? mapping->GetChildren() : nullptr; entry;
-             entry = entry->GetNext())
+        for (CNode entry = child(declaration, "mapping").firstChild(); entry; entry = entry.next())
         {
             double value = 0;
             if (isElement(entry, "mapEntry") &&
-                CItemMapper::parseWeight(attribute(entry, "mappedValue"), &value) && value > 0)
+                CItemMapper::parseWeight(CXmlTree::toText(attribute(entry, "mappedValue")), &value) &&
+                value > 0)
             {
-                right.insert(attribute(entry, "mapKey"));
+                right.emplace(attribute(entry, "mapKey"));
             }
         }
         return right;
     }
 
-    void readChoices(const wxXmlNode* interaction)
+    void readChoices(const CNode& interaction)
     {
-        const wxXmlNode* declaration = responseDeclaration(attribute(interaction, "responseIdentifier"));
-        if (declaration == nullptr)
+        const CNode declaration = responseDeclaration(attribute(interaction, "responseIdentifier"));
+        if (!declaration)
         {
-            m_item->m_refusal = "its interaction has no response declaration";
+            m_item->m_refusal = _("its interaction has no response declaration");
             return;
         }
         wxString noKey;
-        std::set<wxString> right = rightChoices(declaration, &noKey);
-        for (const wxXmlNode* choice = interaction->GetChildren(); choice != nullptr;
-             choice = choice->GetNext())
+        CIdentifiers right = rightChoices(declaration, &noKey);
+        for (CNode choice = interaction.firstChild(); choice; choice = choice.next())
         {
             if (isElement(choice, "simpleChoice"))
             {
-                const wxString identifier = attribute(choice, "identifier");
-                const wxString text = m_html.reduceChildren(choice, [this](const wxXmlNode* node)
-                                                            { return skipFeedback(node); });
-                m_item->addAnswer(text, right.erase(identifier) > 0 ? 100 : 0);
+                const auto chosen = right.find(attribute(choice, "identifier"));
+                const bool isRight = chosen != right.end();
+                if (isRight)
+                {
+                    right.erase(chosen);
+                }
+                const wxString text =
+                    m_html.reduceChildren(choice, [this](const CNode& node) { return skipFeedback(node); });
+                m_item->addAnswer(text, isRight ? 100 : 0);
             }
         }
         if (!noKey.empty() && !m_item->m_answers.empty())
         {
-            m_item->m_refusal = "it has no correct answer: " + noKey;
+            m_item->m_refusal = wxString::Format(_("it has no correct answer: %s"), noKey);
         }
-        for (const wxString& unknown : right)
+        for (const std::string& unknown : right)
         {
-            m_item->addChange("the correct response names \"" + unknown + "\", which is no choice");
+            m_item->addChange(wxString::Format(_("the correct response names \"%s\", which is no choice"),
+                                               CXmlTree::toText(unknown)));
         }
         // Without a cardinality the number of choices allowed decides (1 when not given).
-        const wxString cardinality = attribute(declaration, "cardinality");
-        const wxString maxText = attribute(interaction, "maxChoices");
+        const std::string_view cardinality = attribute(declaration, "cardinality");
+        const wxString maxText = CXmlTree::toText(attribute(interaction, "maxChoices"));
         long maxChoices = 1;
         if (!maxText.empty() && !maxText.ToLong(&maxChoices))
         {
@@ -439,7 +439,7 @@ private:
     void readFeedback()
     {
         unsigned count = 0;
-        for (const wxXmlNode* node = m_root->GetChildren(); node != nullptr; node = node->GetNext())
+        for (CNode node = m_root.firstChild(); node; node = node.next())
         {
             if (isElement(node, "modalFeedback"))
             {
@@ -453,11 +453,13 @@ private:
         }
         if (count > 1)
         {
-            m_item->addChange(wxString::Format("%u feedbacks joined into the reference text", count));
+            m_item->addChange(wxString::Format(wxPLURAL("%u feedback joined into the reference text",
+                                                        "%u feedbacks joined into the reference text", count),
+                                               count));
         }
     }
 
-    const wxXmlNode* m_root;
+    CNode m_root;
     CQtiFormat::eVersion m_version;
     CBankItem* m_item;
     CHtmlText m_html;
@@ -666,28 +668,26 @@ wxString CQtiFormat::fileName(const CExportItem& item)
 void CQtiFormat::read(const std::string& bytes, const wxString& file, std::vector<CBankItem>* items,
                       CImportReport* report)
 {
-    std::unique_ptr<wxXmlDocument> document = CXmlInput::parseBank(bytes, file, report);
+    std::unique_ptr<CXmlTree> document = CXmlInput::parseBank(bytes, file, report);
     if (!document)
     {
         return;
     }
-    const wxXmlNode* root = document->GetRoot();
-    static const wxString kRoot21 = element("assessmentItem", eQti21);
-    static const wxString kRoot30 = element("assessmentItem", eQti30);
-    static const wxString kIdentifier = "identifier";
-    static const wxString kTitle = "title";
-    const wxString rootName = CXmlInput::localName(root);
-    if (rootName != kRoot21 && rootName != kRoot30)
+    const CNode root = document->root();
+    const std::string_view rootName = root.localName();
+    const bool is21 = rootName == "assessmentItem";
+    if (!is21 && rootName != "qti-assessment-item")
     {
-        report->add(CImportReport::eRefused, CItemSource(file, static_cast<unsigned>(root->GetLineNumber())),
-                    "not a QTI item: the root element is <" + root->GetName() + ">");
+        report->add(
+            CImportReport::eRefused, CItemSource(file, root.line()),
+            wxString::Format(_("not a QTI item: the root element is <%s>"), CXmlTree::toText(root.name())));
         return;
     }
-    const eVersion version = rootName == kRoot21 ? eQti21 : eQti30;
     items->emplace_back();
     CBankItem* item = &items->back();
-    item->m_source = CItemSource(file, 0, root->GetAttribute(kIdentifier), root->GetAttribute(kTitle));
-    CQtiItemReader(root, version, item).read();
+    item->m_source = CItemSource(file, 0, CXmlTree::toText(root.attribute("identifier")),
+                                 CXmlTree::toText(root.attribute("title")));
+    CQtiItemReader(root, is21 ? eQti21 : eQti30, item).read();
 }
 
 wxArrayString CQtiFormat::itemOrder(const std::string& manifest, const wxArrayString& names)
@@ -696,22 +696,22 @@ wxArrayString CQtiFormat::itemOrder(const std::string& manifest, const wxArraySt
     std::set<wxString> listed{"imsmanifest.xml"};
     wxArrayString order;
     wxString error;
-    std::unique_ptr<wxXmlDocument> document = manifest.empty() ? nullptr : CXmlInput::parse(manifest, &error);
-    const wxXmlNode* resources = document ? CXmlInput::child(document->GetRoot(), "resources") : nullptr;
-    for (const wxXmlNode* node = resources ? resources->GetChildren() : nullptr; node; node = node->GetNext())
+    std::unique_ptr<CXmlTree> document = manifest.empty() ? nullptr : CXmlInput::parse(manifest, &error);
+    const CNode resources = document ? document->root().child("resources") : CNode();
+    for (CNode node = resources.firstChild(); node; node = node.next())
     {
-        if (node->GetType() != wxXML_ELEMENT_NODE || CXmlInput::localName(node) != "resource")
+        if (!node.isElement() || node.localName() != "resource")
         {
             continue;
         }
         // The manifest's names are relative to the package's root ("./q1.xml" is "q1.xml").
-        wxString name = node->GetAttribute("href");
+        wxString name = CXmlTree::toText(node.attribute("href"));
         name.Replace("\\", "/");
         while (name.StartsWith("./", &name))
         {
         }
-        if (node->GetAttribute("type").StartsWith("imsqti_item") && present.count(name) > 0 &&
-            listed.count(name) == 0)
+        const std::string_view type = node.attribute("type");
+        if (type.compare(0, 11, "imsqti_item") == 0 && present.count(name) > 0 && listed.count(name) == 0)
         {
             order.Add(name);
         }

@@ -12,6 +12,7 @@
 #include "interchange/QuestionImporter.h"
 
 #include <wx/filename.h>
+#include <wx/intl.h>
 
 namespace
 {
@@ -27,22 +28,22 @@ wxArrayString differences(const CQuestionData& a, const CQuestionData& b)
     wxArrayString fields;
     if (a.getQuestion() != b.getQuestion())
     {
-        fields.Add("question text");
+        fields.Add(_("question text"));
     }
     if (a.getNumAnswers() != b.getNumAnswers())
     {
-        fields.Add("number of answers");
+        fields.Add(_("number of answers"));
     }
     for (unsigned index = 0; index < std::min(a.getNumAnswers(), b.getNumAnswers()); ++index)
     {
         if (a.getAnswer(index) != b.getAnswer(index))
         {
-            fields.Add("answer " + CItemMapper::letter(index));
+            fields.Add(wxString::Format(_("answer %s"), CItemMapper::letter(index)));
         }
     }
     if (a.getCategoryType() != b.getCategoryType())
     {
-        fields.Add("category");
+        fields.Add(_("category"));
     }
     wxArrayInt rightA;
     wxArrayInt rightB;
@@ -50,11 +51,11 @@ wxArrayString differences(const CQuestionData& a, const CQuestionData& b)
     b.getCorrectAnswerIndexes(&rightB);
     if (rightA != rightB)
     {
-        fields.Add("correct answers");
+        fields.Add(_("correct answers"));
     }
     if (a.getReferenceText() != b.getReferenceText())
     {
-        fields.Add("reference text");
+        fields.Add(_("reference text"));
     }
     return fields;
 }
@@ -83,7 +84,7 @@ wxString CQuestionExporter::formatKey(eFormat format)
 
 wxString CQuestionExporter::formatLabel(eFormat format)
 {
-    return CBankFormats::written(format).m_label;
+    return wxGetTranslation(CBankFormats::written(format).m_label);
 }
 
 wxString CQuestionExporter::extension(eFormat format)
@@ -98,23 +99,23 @@ std::vector<CExportItem> CQuestionExporter::collect(CAssessmentMgr* assessment, 
     {
         const CQuestionData* question = assessment->getQuestionDataMgr()->getQuestionDataForID(
             assessment->getDataAtIndex(index)->m_questionID);
-        CItemSource source(wxString(), 0, wxString::Format("entry %u", index + 1));
+        CItemSource source(wxString(), 0, wxString::Format(_("entry %u"), index + 1));
         source.m_title = question ? wxFileName(question->getFileNameReference()).GetName() : wxString();
         if (source.m_title.empty())
         {
-            source.m_title = wxString::Format("Question %u", index + 1);
+            source.m_title = wxString::Format(_("Question %u"), index + 1);
         }
         if (question == nullptr)
         {
-            m_report->add(CImportReport::eRefused, source, "the entry names no question");
+            m_report->add(CImportReport::eRefused, source, _("the entry names no question"));
         }
         else if (question->getNumAnswers() == 0)
         {
-            m_report->add(CImportReport::eRefused, source, "it has no answers");
+            m_report->add(CImportReport::eRefused, source, _("it has no answers"));
         }
         else if (!CItemMapper::hasCorrectAnswer(*question))
         {
-            m_report->add(CImportReport::eRefused, source, "it has no correct answer");
+            m_report->add(CImportReport::eRefused, source, _("it has no correct answer"));
         }
         else
         {
@@ -147,7 +148,7 @@ bool CQuestionExporter::writeFiles(const std::vector<CExportItem>& items, eForma
     const CQtiFormat::eVersion version = format == eQti21 ? CQtiFormat::eQti21 : CQtiFormat::eQti30;
     if (!CBankFile::makeFolder(path))
     {
-        *error = "the folder cannot be created";
+        *error = _("the folder cannot be created");
         return false;
     }
     for (const CExportItem& item : items)
@@ -181,8 +182,11 @@ void CQuestionExporter::checkReadBack(const std::vector<CExportItem>& items,
         wxString why;
         if (index >= readBack.size() || !CItemMapper::toQuestion(readBack[index], &question, &changes, &why))
         {
-            m_report->addChange(entries[index], "it does not read back from " + formatLabel(format) +
-                                                    (why.empty() ? wxString() : ": " + why));
+            m_report->addChange(
+                entries[index],
+                why.empty()
+                    ? wxString::Format(_("it does not read back from %s"), formatLabel(format))
+                    : wxString::Format(_("it does not read back from %s: %s"), formatLabel(format), why));
             continue;
         }
         const wxArrayString fields = differences(*items[index].m_question, question);
@@ -193,7 +197,8 @@ void CQuestionExporter::checkReadBack(const std::vector<CExportItem>& items,
             {
                 names += (names.empty() ? "" : ", ") + field;
             }
-            m_report->addChange(entries[index], formatLabel(format) + " does not keep exactly: " + names);
+            m_report->addChange(entries[index], wxString::Format(_("%s does not keep exactly: %s"),
+                                                                 formatLabel(format), names));
         }
     }
 }
@@ -204,7 +209,8 @@ bool CQuestionExporter::write(CAssessmentMgr* assessment, eFormat format, const 
     const std::vector<CExportItem> items = collect(assessment, &entries);
     if (items.empty())
     {
-        m_report->add(CImportReport::eNotice, CItemSource(path, 0), "no question to write: nothing written");
+        m_report->add(CImportReport::eNotice, CItemSource(path, 0),
+                      _("no question to write: nothing written"));
         return false;
     }
     std::vector<std::string> outputs;
@@ -213,7 +219,7 @@ bool CQuestionExporter::write(CAssessmentMgr* assessment, eFormat format, const 
     {
         for (size_t entry : entries)
         {
-            m_report->refuse(entry, "not written: " + path + ": " + error);
+            m_report->refuse(entry, wxString::Format(_("not written: %s: %s"), path, error));
         }
         return false;
     }

@@ -15,6 +15,7 @@
 
 #include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/intl.h>
 #include <wx/log.h>
 
 #include <algorithm>
@@ -27,8 +28,6 @@ namespace
 {
 
 const size_t kMaxFileNameLength = 50;
-const wxString kStopped = "the import was stopped before this question";
-const wxString kWriting = "Writing question files";
 
 // How many "ANSWER:" lines a text has (Aiken), and how many answer blocks
 // in braces (GIFT): "{" then "=", "~", "T", "F", "#" or "}".
@@ -205,7 +204,7 @@ bool CQuestionImporter::readBank(const std::string& bytes, eFormat format, const
     if (CBankPackage::isPackage(bytes))
     {
         m_report->add(CImportReport::eNotice, CItemSource(file, 0),
-                      "not read: archives inside a package are not opened");
+                      _("not read: archives inside a package are not opened"));
         return false;
     }
     if (format == eDetect)
@@ -215,7 +214,8 @@ bool CQuestionImporter::readBank(const std::string& bytes, eFormat format, const
     if (format == eDetect)
     {
         m_report->add(CImportReport::eRefused, CItemSource(file, 0),
-                      "the format cannot be told: the banks read are " + CBankFormats::readLabels());
+                      wxString::Format(_("the format cannot be told: the banks read are %s"),
+                                       CBankFormats::readLabels()));
         return false;
     }
     const size_t before = m_questions.size();
@@ -224,7 +224,7 @@ bool CQuestionImporter::readBank(const std::string& bytes, eFormat format, const
     readItems(bytes, format, file, &items, m_report);
     if (items.empty() && m_report->entries().size() == entriesBefore)
     {
-        m_report->add(CImportReport::eNotice, CItemSource(file, 0), "the file holds no questions");
+        m_report->add(CImportReport::eNotice, CItemSource(file, 0), _("the file holds no questions"));
     }
     mapItems(items);
     return m_questions.size() > before;
@@ -245,9 +245,10 @@ bool CQuestionImporter::readPackage(const std::string& bytes, eFormat format, co
     if (manifest == members.end() && format != eQti)
     {
         // Banks zipped with their media: each bank file read as it is.
+        const wxString reading = _("Reading");
         for (unsigned index = 0; index < members.size(); ++index)
         {
-            if (!progress("Reading", index, static_cast<unsigned>(members.size())))
+            if (!progress(reading, index, static_cast<unsigned>(members.size())))
             {
                 return stop();
             }
@@ -266,9 +267,10 @@ bool CQuestionImporter::readPackage(const std::string& bytes, eFormat format, co
         }
         const wxArrayString items =
             CQtiFormat::itemOrder(manifest == members.end() ? std::string() : manifest->m_bytes, names);
+        const wxString reading = _("Reading");
         for (unsigned index = 0; index < items.size(); ++index)
         {
-            if (!progress("Reading", index, static_cast<unsigned>(items.size())))
+            if (!progress(reading, index, static_cast<unsigned>(items.size())))
             {
                 return stop();
             }
@@ -279,7 +281,7 @@ bool CQuestionImporter::readPackage(const std::string& bytes, eFormat format, co
     }
     if (m_questions.size() == before && m_report->entries().size() == entriesBefore)
     {
-        m_report->add(CImportReport::eRefused, CItemSource(file, 0), "the package holds no question bank");
+        m_report->add(CImportReport::eRefused, CItemSource(file, 0), _("the package holds no question bank"));
     }
     return m_questions.size() > before;
 }
@@ -288,10 +290,11 @@ bool CQuestionImporter::stop()
 {
     m_stopped = true;
     m_report->add(CImportReport::eNotice, CItemSource(m_bank, 0),
-                  "the import was stopped: nothing was imported");
+                  _("the import was stopped: nothing was imported"));
+    const wxString stoppedBefore = _("the import was stopped before this question");
     for (const CImportedQuestion& imported : m_questions)
     {
-        m_report->refuse(imported.m_reportEntry, kStopped);
+        m_report->refuse(imported.m_reportEntry, stoppedBefore);
     }
     m_questions.clear();
     return false;
@@ -319,14 +322,15 @@ bool CQuestionImporter::readFolder(const wxString& folder)
     if (files.empty())
     {
         m_report->add(CImportReport::eRefused, CItemSource(shown(folder), 0),
-                      "the folder holds no QTI item files");
+                      _("the folder holds no QTI item files"));
         return false;
     }
     const size_t before = m_questions.size();
     m_questions.reserve(before + files.size());
+    const wxString reading = _("Reading");
     for (size_t index = 0; index < files.size(); ++index)
     {
-        if (!progress("Reading", static_cast<unsigned>(index), static_cast<unsigned>(files.size())))
+        if (!progress(reading, static_cast<unsigned>(index), static_cast<unsigned>(files.size())))
         {
             return stop();
         }
@@ -370,7 +374,7 @@ bool CQuestionImporter::read(const wxString& path, eFormat format)
         m_report->add(CImportReport::eRefused, CItemSource(shown(path), 0), error);
         return false;
     }
-    if (!progress("Reading", 0, 1))
+    if (!progress(_("Reading"), 0, 1))
     {
         return stop();
     }
@@ -441,7 +445,8 @@ unsigned CQuestionImporter::addToAssessment(CAssessmentMgr* assessment, const wx
     {
         for (const CImportedQuestion& imported : m_questions)
         {
-            m_report->refuse(imported.m_reportEntry, "the folder " + folder + " cannot be created");
+            m_report->refuse(imported.m_reportEntry,
+                             wxString::Format(_("the folder %s cannot be created"), folder));
         }
         return 0;
     }
@@ -451,10 +456,11 @@ unsigned CQuestionImporter::addToAssessment(CAssessmentMgr* assessment, const wx
     std::vector<CQuestionData> written;
     std::set<wxString> known = keysIn(*assessment);
     const unsigned total = static_cast<unsigned>(m_questions.size());
+    const wxString writing = _("Writing question files");
     for (unsigned index = 0; index < total; ++index)
     {
         const CImportedQuestion& imported = m_questions[index];
-        if (!progress(kWriting, index, total))
+        if (!progress(writing, index, total))
         {
             removeWritten(written, made);
             stop();
@@ -462,7 +468,7 @@ unsigned CQuestionImporter::addToAssessment(CAssessmentMgr* assessment, const wx
         }
         if (!known.insert(imported.m_question.textAndAnswersKey()).second && !m_addDuplicates)
         {
-            m_report->refuse(imported.m_reportEntry, "already in the assessment");
+            m_report->refuse(imported.m_reportEntry, _("already in the assessment"));
             continue;
         }
         const wxString file = fileNameFor(imported.m_source.m_title);
@@ -479,13 +485,14 @@ unsigned CQuestionImporter::addToAssessment(CAssessmentMgr* assessment, const wx
         CQuestionDataSerializer serializer(&question, fullPath);
         if (!serializer.store())
         {
-            m_report->refuse(imported.m_reportEntry,
-                             "the question file cannot be written: " + serializer.getLastError());
+            m_report->refuse(
+                imported.m_reportEntry,
+                wxString::Format(_("the question file cannot be written: %s"), serializer.getLastError()));
             continue;
         }
         written.push_back(std::move(question));
     }
-    progress(kWriting, total, total);
+    progress(writing, total, total);
     for (CQuestionData& question : written)
     {
         CAssessmentMgrData entry(assessment->getQuestionDataMgr()->addQuestion(question));

@@ -1,33 +1,33 @@
 #include "interchange/XmlInput.h"
 
 #include "external/data/XMLSerializer.h"
-#include "external/data/XmlReader.h"
 #include "external/data/XmlWriter.h"
 #include "interchange/ImportReport.h"
 
+#include <wx/intl.h>
 #include <wx/xml/xml.h>
 
-std::unique_ptr<wxXmlDocument> CXmlInput::parse(const std::string& bytes, wxString* error)
+std::unique_ptr<CXmlTree> CXmlInput::parse(const std::string& bytes, wxString* error)
 {
     if (bytes.empty())
     {
-        *error = "the file is empty";
+        *error = _("the file is empty");
         return nullptr;
     }
     wxString detail;
-    std::unique_ptr<wxXmlDocument> document = CXmlReader::parse(bytes, &detail);
+    std::unique_ptr<CXmlTree> document = CXmlTree::parse(bytes, &detail);
     if (!document)
     {
-        *error = "not well-formed XML: " + detail;
+        *error = wxString::Format(_("not well-formed XML: %s"), detail);
     }
     return document;
 }
 
-std::unique_ptr<wxXmlDocument> CXmlInput::parseBank(const std::string& bytes, const wxString& file,
-                                                    CImportReport* report)
+std::unique_ptr<CXmlTree> CXmlInput::parseBank(const std::string& bytes, const wxString& file,
+                                               CImportReport* report)
 {
     wxString error;
-    std::unique_ptr<wxXmlDocument> document = parse(bytes, &error);
+    std::unique_ptr<CXmlTree> document = parse(bytes, &error);
     if (!document)
     {
         report->add(CImportReport::eRefused, CItemSource(file, 0), error);
@@ -45,48 +45,20 @@ wxString CXmlInput::xmlText(const wxString& text)
     return CXMLSerializer::storableText(text);
 }
 
-wxString CXmlInput::localName(const wxXmlNode* node)
+std::string_view CXmlInput::trimmed(std::string_view text)
 {
-    return node->GetName().AfterLast(':');
+    const char* const kSpace = " \t\n\v\f\r";
+    const size_t first = text.find_first_not_of(kSpace);
+    if (first == std::string_view::npos)
+    {
+        return std::string_view();
+    }
+    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
 }
 
-bool CXmlInput::hasLocalName(const wxXmlNode* node, const wxString& name)
+wxString CXmlInput::trimmedContent(const CXmlTree::CNode& node)
 {
-    const wxString& full = node->GetName();
-    if (full.length() < name.length())
-    {
-        return false;
-    }
-    const size_t prefixLength = full.length() - name.length();
-    return full.compare(prefixLength, name.length(), name) == 0 &&
-           (prefixLength == 0 || full[prefixLength - 1] == ':');
-}
-
-const wxXmlNode* CXmlInput::child(const wxXmlNode* parent, const wxString& name)
-{
-    for (const wxXmlNode* node = parent ? parent->GetChildren() : nullptr; node != nullptr;
-         node = node->GetNext())
-    {
-        if (node->GetType() == wxXML_ELEMENT_NODE && hasLocalName(node, name))
-        {
-            return node;
-        }
-    }
-    return nullptr;
-}
-
-wxString CXmlInput::content(const wxXmlNode* node)
-{
-    wxString text;
-    for (const wxXmlNode* part = node ? node->GetChildren() : nullptr; part != nullptr;
-         part = part->GetNext())
-    {
-        if (part->GetType() == wxXML_TEXT_NODE || part->GetType() == wxXML_CDATA_SECTION_NODE)
-        {
-            text += part->GetContent();
-        }
-    }
-    return text;
+    return CXmlTree::toText(trimmed(node.content()));
 }
 
 wxXmlNode* CXmlInput::addElement(wxXmlNode* parent, const wxString& name, const wxString& text)

@@ -2,29 +2,36 @@
 
 #include "interchange/EvalonInterchangeExport.h"
 
+#include "external/data/XmlTree.h"
+
 #include <wx/string.h>
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 class CImportReport;
 class wxXmlDocument;
 class wxXmlNode;
 
-/// Reading and writing the XML bank formats with wx's XML classes: parsing
-/// (expat's, through CXmlReader) that gives the parser's complaint as a reason
-/// for the report, and small look-ups that ignore namespace prefixes.
+/// Reading and writing the XML bank formats: parsing into our compact tree
+/// (expat's, through CXmlTree) that gives the parser's complaint as a reason
+/// for the report; writing with wx's XML classes.
 class EVALON_INTERCHANGE_EXPORT CXmlInput
 {
 public:
     /// Parses `bytes` (UTF-8 unless the XML declaration names UTF-16,
     /// ISO-8859-1 or US-ASCII), keeping white space. Null, with `error` naming the line and
     /// the parser's complaint, when the text is not well-formed XML.
-    static std::unique_ptr<wxXmlDocument> parse(const std::string& bytes, wxString* error);
+    static std::unique_ptr<CXmlTree> parse(const std::string& bytes, wxString* error);
     /// parse() for a bank file named `file`: null, with the file refused in
     /// `report` for the parser's reason, when it is not well-formed XML.
-    static std::unique_ptr<wxXmlDocument> parseBank(const std::string& bytes, const wxString& file,
-                                                    CImportReport* report);
+    static std::unique_ptr<CXmlTree> parseBank(const std::string& bytes, const wxString& file,
+                                               CImportReport* report);
+    /// `text` without the white space wxString::Trim removes at either end.
+    static std::string_view trimmed(std::string_view text);
+    /// The content of `node` (see CXmlTree::CNode::content), trimmed, as a wxString.
+    static wxString trimmedContent(const CXmlTree::CNode& node);
     /// The document as UTF-8 bytes, indented; carriage returns in texts as
     /// character references, so that they survive the parser's line-end
     /// normalisation.
@@ -33,15 +40,6 @@ public:
     /// other than tab, line feed and carriage return; unpaired surrogates).
     static wxString xmlText(const wxString& text);
 
-    /// The element name without a namespace prefix.
-    static wxString localName(const wxXmlNode* node);
-    /// Whether `node` is called `name` (a name without a prefix), its own
-    /// prefix ignored; unlike comparing localName(), copies nothing.
-    static bool hasLocalName(const wxXmlNode* node, const wxString& name);
-    /// The first child element called `name` (prefix ignored); null when none.
-    static const wxXmlNode* child(const wxXmlNode* parent, const wxString& name);
-    /// The text and CDATA content directly inside `node`, joined.
-    static wxString content(const wxXmlNode* node);
     /// Appends an element, with `text` (made XML-safe) as its content when not empty.
     static wxXmlNode* addElement(wxXmlNode* parent, const wxString& name, const wxString& text = wxString());
     /// Appends an element right after `last`, the parent's last child (null

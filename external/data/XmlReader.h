@@ -9,7 +9,7 @@
 
 class wxXmlDocument;
 
-/// Parses XML into the toolkit's document tree with expat's events, in time
+/// Parses XML into the toolkit's document tree by way of CXmlTree, in time
 /// proportional to the size of the text (wxXmlDocument::Load is quadratic in
 /// the length of a text and in the number of siblings). Texts and CDATA
 /// sections become one text node per run, white space between elements is

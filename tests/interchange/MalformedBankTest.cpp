@@ -36,6 +36,14 @@ const SDamaged kDamaged[] = {
     {"qti-truncated", CQuestionImporter::eQti, "<assessmentItem identifier=\"x\"><itemBody>",
      "not well-formed XML"},
     {"qti-root", CQuestionImporter::eQti, "<assessmentTest identifier=\"t\"/>", "not a QTI item"},
+    {"qti-deep", CQuestionImporter::eQti,
+     [] {
+         std::string item = "<assessmentItem><itemBody>";
+         for (int depth = 0; depth < 200; ++depth)
+             item += "<div>";
+         return item;
+     }(),
+     "elements nested more than 100 deep"},
     {"qti-no-body", CQuestionImporter::eQti, "<qti-assessment-item identifier=\"x\"/>",
      "it has no item body"},
     {"qti-no-declaration", CQuestionImporter::eQti,
