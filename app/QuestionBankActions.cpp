@@ -193,7 +193,7 @@ bool CQuestionBankActions::exportQuestions()
     {
         path.SetFullName(path.GetFullName() + "." + extension);
     }
-    CImportReport report("exported");
+    CImportReport report(CImportReport::eExport);
     bool written = false;
     {
         wxBusyCursor busy;

@@ -130,7 +130,7 @@ int CQuestionBankTool::exportBank(const wxString& assessmentFile, const wxString
     {
         return fail(serializer.getLastError());
     }
-    CImportReport report("exported");
+    CImportReport report(CImportReport::eExport);
     const bool written = CQuestionExporter(&report).write(&assessment, chosen, absolute(target));
     print(report);
     return written && !report.hasRefusals() ? 0 : 1;

@@ -455,7 +455,7 @@ void CTakeAssessmentFrame::refuseFullScreen(const wxString& notice)
         ShowFullScreen(false, wxFULLSCREEN_ALL);
     // After the page is set up: this runs in the middle of it.
     if (m_interactive)
-        CallAfter([this, notice] { wxMessageBox(notice, "Evalon", wxOK | wxICON_INFORMATION, this); });
+        CallAfter([this, notice] { CHostMessages::information(notice, this); });
 }
 
 void CTakeAssessmentFrame::SetMinClientSize(const wxSize& size)

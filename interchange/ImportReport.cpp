@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-CImportReport::CImportReport(const wxString& verb) : m_verb(verb)
+CImportReport::CImportReport(eWork work) : m_work(work)
 {
 }
 
@@ -58,9 +58,11 @@ wxString CImportReport::summary() const
     const unsigned taken = countTaken();
     const unsigned changed = count(eChanged);
     const unsigned refused = count(eRefused);
-    // TRANSLATORS: %s is the verb the report was made with: "imported" or "exported"
+    // Whole phrases per kind of work, so that each language can make the verb agree with the number.
     const wxString done =
-        wxString::Format(wxPLURAL("%u question %s", "%u questions %s", taken), taken, m_verb);
+        m_work == eImport
+            ? wxString::Format(wxPLURAL("%u question imported", "%u questions imported", taken), taken)
+            : wxString::Format(wxPLURAL("%u question exported", "%u questions exported", taken), taken);
     const wxString notTaken = wxString::Format(wxPLURAL("%u refused", "%u refused", refused), refused);
     if (changed > 0)
     {
@@ -81,7 +83,7 @@ wxString CImportReport::entryText(const SEntry& entry) const
     const wxString text = entry.m_source.describe() + ": ";
     if (entry.m_kind == eImported)
     {
-        return text + m_verb;
+        return text + (m_work == eImport ? _("imported") : _("exported"));
     }
     return text + wxGetTranslation(kLabels[entry.m_kind]) + ": " + entry.m_message;
 }

@@ -33,9 +33,14 @@ public:
         wxString m_message;   ///< the changes or the reason; empty for eImported
     };
 
-    /// `verb` names what happened to the questions taken over: "imported",
-    /// "exported".
-    explicit CImportReport(const wxString& verb = _("imported"));
+    /// What the report tells of: questions read into an assessment, or written out to a bank.
+    enum eWork
+    {
+        eImport,
+        eExport
+    };
+
+    explicit CImportReport(eWork work = eImport);
 
     /// Appends an entry and returns its index.
     size_t add(eKind kind, const CItemSource& source, const wxString& message = wxString());
@@ -63,6 +68,6 @@ public:
     wxString entryText(const SEntry& entry) const;
 
 private:
-    wxString m_verb;
+    eWork m_work;
     std::vector<SEntry> m_entries;
 };

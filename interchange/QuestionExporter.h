@@ -28,7 +28,7 @@ public:
         eCsv
     };
 
-    /// `report` should be made with the verb "exported".
+    /// `report` should be made for CImportReport::eExport.
     explicit CQuestionExporter(CImportReport* report);
 
     /// Writes to the file `path`; for QTI `path` is a folder (created when

@@ -206,7 +206,7 @@ TEST_F(QtiPackageTest, ItemsAndManifestOfEachVersion)
     for (const auto& version : versions)
     {
         const wxString folder = path(CQuestionExporter::formatKey(version.m_format));
-        CImportReport report("exported");
+        CImportReport report(CImportReport::eExport);
         ASSERT_TRUE(CQuestionExporter(&report).write(&assessment, version.m_format, folder));
         wxArrayString files;
         wxDir::GetAllFiles(folder, &files);

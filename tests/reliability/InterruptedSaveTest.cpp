@@ -116,7 +116,7 @@ protected:
     void exportVersion(int variant)
     {
         const wxString aside = path(wxString::Format("exported-%d", variant));
-        CImportReport report("exported");
+        CImportReport report(CImportReport::eExport);
         CQuestionExporter exporter(&report);
         ASSERT_TRUE(exporter.write(&m_versions[variant], CQuestionExporter::eGift, aside + ".gift") &&
                     exporter.write(&m_versions[variant], CQuestionExporter::eQti21, aside))

@@ -38,7 +38,7 @@ void save(const wxString& folder, int generation)
     CAssessmentSerializer writer(&assessment, savevariants::assessmentFile(folder));
     if (!writer.storeWithQuestions())
         fail(writer.getLastError());
-    CImportReport report("exported");
+    CImportReport report(CImportReport::eExport);
     CQuestionExporter exporter(&report);
     if (!exporter.write(&assessment, CQuestionExporter::eGift, savevariants::giftExport(folder)) ||
         !exporter.write(&assessment, CQuestionExporter::eQti21, savevariants::qtiExport(folder)))
