@@ -51,6 +51,8 @@ const CCommandLine::SOption CCommandLine::kOptions[] = {
     {"store", nullptr, "URL", &CCommandLine::m_store,
      "the results store: sqlite:PATH or postgresql://user@host:port/dbname "
      "(default: the configured one, else results.sqlite in the user's data folder)"},
+    {"lang", nullptr, "CODE", &CCommandLine::language,
+     "the language of the texts, such as de or fr (default: the system's; English when there is no catalog)"},
 };
 
 // A mode without an option is chosen by whether FILE is given.
@@ -221,7 +223,9 @@ wxString CCommandLine::strayOption(const SMode& mode, const std::map<wxString, w
 {
     for (const auto& [name, value] : values)
     {
-        if ((mode.option && name == mode.option) || contains(mode.needs, name) || contains(mode.allows, name))
+        // --lang goes with every mode.
+        if ((mode.option && name == mode.option) || contains(mode.needs, name) || contains(mode.allows, name) ||
+            name == "lang")
             continue;
         if (mode.option)
             return wxString::Format("--%s does not go with --%s", name, mode.option);

@@ -63,6 +63,9 @@ public:
     // The client size of --size; wxDefaultSize when none was given.
     wxSize getPageSize() const;
 
+    // The language of --lang (a code: "de", "fr_CA"); empty for the system's.
+    wxString language;
+
     static wxString usage();
     static wxString version();
     // The version number alone ("0.1.0").

@@ -21,6 +21,9 @@
 #include <wx/log.h>
 #include <wx/msgdlg.h>
 #include <wx/stdpaths.h>
+#include <wx/uilocale.h>
+
+#include <clocale>
 
 #include <cstdio>
 
@@ -42,6 +45,10 @@ bool CEvalonApp::OnInit()
     SetAppDisplayName(kApplicationName);
     wxInitAllImageHandlers();
     m_commandLine = CCommandLine::parse(argc, argv);
+    // Dates and the toolkit's own formats as the user's locale has them; the
+    // numbers written with printf formats into files keep their point.
+    wxUILocale::UseDefault();
+    setlocale(LC_NUMERIC, "C");
 
     wxString error;
     if (!registerApplication(wxStandardPaths::Get().GetExecutablePath(), &error))

@@ -4,6 +4,7 @@
 #include "app/EvalonApp.h"
 #include "app/QuestionBankTool.h"
 #include "app/ResultsCommands.h"
+#include "external/data/Translations.h"
 
 #include <cstdio>
 
@@ -14,6 +15,10 @@ int main(int argc, char** argv)
     // Answered before the toolkit starts, so that they work without a display
     // (question banks are imported and exported without one too).
     const CCommandLine commandLine = CCommandLine::parse(argc, argv);
+    // Before any text is made, for the modes without a window too; the
+    // library's windows find the translations set and keep them. A language
+    // without a catalog stays English.
+    CTranslations::useLanguage(commandLine.language);
     switch (commandLine.getMode())
     {
     case CCommandLine::eHelp:

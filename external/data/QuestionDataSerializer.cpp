@@ -1,5 +1,6 @@
 #include "external/data/QuestionDataSerializer.h"
 
+#include <wx/translation.h>
 #include <wx/xml/xml.h>
 
 #include <string>
@@ -52,7 +53,7 @@ bool CQuestionDataSerializer::store()
 {
     if (m_question == nullptr)
     {
-        return fail("no question to write");
+        return fail(_("no question to write"));
     }
     std::unique_ptr<wxXmlDocument> document = newDocument(kQuestionRoot, kFormatVersion);
     wxXmlNode* root = document->GetRoot();
@@ -89,7 +90,7 @@ bool CQuestionDataSerializer::load()
 {
     if (m_question == nullptr)
     {
-        return fail("no question to read into");
+        return fail(_("no question to read into"));
     }
     std::unique_ptr<wxXmlDocument> document = readDocument("question", kFormatVersion);
     if (!document)
@@ -106,7 +107,7 @@ bool CQuestionDataSerializer::load()
     }
     if (!question.setCategoryType(categoryForKey(category)))
     {
-        return fail(wxString::Format("unknown category \"%s\"", category));
+        return fail(wxString::Format(_("unknown category \"%s\""), category));
     }
     long numAnswers = 0;
     if (!readLong(root, "numAnswers", 0, CQuestionData::kMaxAnswers, &numAnswers))
@@ -142,7 +143,7 @@ bool CQuestionDataSerializer::load()
             }
             if (answerSeen[index])
             {
-                return fail(wxString::Format("answer %ld is given twice", index));
+                return fail(wxString::Format(_("answer %ld is given twice"), index));
             }
             answerSeen[index] = true;
             question.setAnswer(static_cast<unsigned>(index), child->GetNodeContent());

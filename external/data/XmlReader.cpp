@@ -1,5 +1,6 @@
 #include "external/data/XmlReader.h"
 
+#include <wx/translation.h>
 #include <wx/xml/xml.h>
 
 #include <expat.h>
@@ -62,9 +63,9 @@ public:
         if (XML_Parse(m_parser, bytes.data(), static_cast<int>(bytes.size()), XML_TRUE) != XML_STATUS_OK)
         {
             const wxString reason = m_tooDeep
-                                        ? wxString::Format("elements nested more than %d deep", kMaxDepth)
+                                        ? wxString::Format(_("elements nested more than %d deep"), kMaxDepth)
                                         : wxString::FromUTF8(XML_ErrorString(XML_GetErrorCode(m_parser)));
-            *error = wxString::Format("'%s' at line %lu", reason,
+            *error = wxString::Format(_("'%s' at line %lu"), reason,
                                       static_cast<unsigned long>(XML_GetCurrentLineNumber(m_parser)));
             return nullptr;
         }
