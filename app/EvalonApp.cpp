@@ -14,6 +14,7 @@
 #include "app/TakerNameDlg.h"
 #include "app/UserAssessments.h"
 #include "external/data/AssessmentsMgr.h"
+#include "external/data/Translations.h"
 #include "external/widgets/ShellFileTypes.h"
 
 #include <wx/filename.h>
@@ -49,6 +50,9 @@ bool CEvalonApp::OnInit()
     // numbers written with printf formats into files keep their point.
     wxUILocale::UseDefault();
     setlocale(LC_NUMERIC, "C");
+    // Before any window: the library's windows find the translations set and
+    // keep them. A language without a catalog stays English.
+    CTranslations::useLanguage(m_commandLine.language);
 
     wxString error;
     if (!registerApplication(wxStandardPaths::Get().GetExecutablePath(), &error))

@@ -4,7 +4,6 @@
 #include "app/EvalonApp.h"
 #include "app/QuestionBankTool.h"
 #include "app/ResultsCommands.h"
-#include "external/data/Translations.h"
 
 #include <cstdio>
 
@@ -15,10 +14,6 @@ int main(int argc, char** argv)
     // Answered before the toolkit starts, so that they work without a display
     // (question banks are imported and exported without one too).
     const CCommandLine commandLine = CCommandLine::parse(argc, argv);
-    // Before any text is made, for the modes without a window too; the
-    // library's windows find the translations set and keep them. A language
-    // without a catalog stays English.
-    CTranslations::useLanguage(commandLine.language);
     switch (commandLine.getMode())
     {
     case CCommandLine::eHelp:

@@ -62,8 +62,10 @@ bool CFileBytes::read(const wxString& path, std::string* bytes, wxString* error,
     else if (static_cast<unsigned long long>(facts.st_size) > maxBytes)
     {
         ok = false;
-        *error = wxString::Format(_("the file is %llu bytes, more than the %llu MiB allowed"),
-                                  static_cast<unsigned long long>(facts.st_size), maxBytes >> 20);
+        const auto size = static_cast<unsigned long long>(facts.st_size);
+        *error = wxString::Format(wxPLURAL("the file is %llu byte, more than the %llu MiB allowed",
+                                           "the file is %llu bytes, more than the %llu MiB allowed", size),
+                                  size, maxBytes >> 20);
     }
     else
     {

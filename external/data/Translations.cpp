@@ -28,8 +28,7 @@ wxString libraryFolder()
     return wxFileName(wxString::FromUTF8(info.dli_fname)).GetPath();
 }
 
-// Read from the system rather than from wxStandardPaths, which needs the
-// application object: the host chooses its language before it starts.
+// The folder of the running program, whichever host it is.
 wxString programFolder()
 {
     char* path = realpath("/proc/self/exe", nullptr);
@@ -73,7 +72,9 @@ bool CTranslations::useLanguage(const wxString& language)
         translations->SetLanguage(language);
     // Stock buttons and the file and font dialogs: the toolkit's own catalog.
     translations->AddStdCatalog();
-    const bool found = translations->AddCatalog(kCatalogName);
+    // The English texts are the messages themselves: no catalog to find.
+    const bool english = language == "en" || language.StartsWith("en_");
+    const bool found = translations->AddCatalog(kCatalogName) || english;
     wxTranslations::Set(translations);
     return found;
 }

@@ -18,7 +18,9 @@ public:
     /// For a host that leaves the choice to us: makes the toolkit's and our
     /// catalog in `language` (a code such as "de" or "fr_CA"; empty: the
     /// system's) the active translations, replacing any. Returns whether a
-    /// catalog of ours was found for it; English needs none.
+    /// catalog of ours was found for it (true for an English code, which
+    /// needs none). Needs the
+    /// application object (the toolkit looks catalogs up through it).
     static bool useLanguage(const wxString& language);
 
     /// Called by the library's windows before they make their controls: does
