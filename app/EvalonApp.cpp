@@ -15,6 +15,7 @@
 #include "app/TakerNameDlg.h"
 #include "app/UserAssessments.h"
 #include "external/data/AssessmentsMgr.h"
+#include "external/data/Translations.h"
 #include "external/widgets/ShellFileTypes.h"
 
 #include <wx/filename.h>
@@ -22,6 +23,9 @@
 #include <wx/intl.h>
 #include <wx/log.h>
 #include <wx/stdpaths.h>
+#include <wx/uilocale.h>
+
+#include <clocale>
 
 #include <cstdio>
 
@@ -43,6 +47,13 @@ bool CEvalonApp::OnInit()
     SetAppDisplayName(kApplicationName);
     wxInitAllImageHandlers();
     m_commandLine = CCommandLine::parse(argc, argv);
+    // Dates and the toolkit's own formats as the user's locale has them; the
+    // numbers written with printf formats into files keep their point.
+    wxUILocale::UseDefault();
+    setlocale(LC_NUMERIC, "C");
+    // Before any window: the library's windows find the translations set and
+    // keep them. A language without a catalog stays English.
+    CTranslations::useLanguage(m_commandLine.language);
 
     wxString error;
     if (!registerApplication(wxStandardPaths::Get().GetExecutablePath(), &error))

@@ -5,6 +5,7 @@
 #include "app/ResultsSettings.h"
 #include "external/data/AssessmentMgr.h"
 #include "external/data/AssessmentSerializer.h"
+#include "external/data/Translations.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsRecorder.h"
 #include "results/StatisticsReport.h"
@@ -51,6 +52,7 @@ int CResultsCommands::run(const CCommandLine& commandLine)
     wxInitializer initializer;
     if (!initializer.IsOk())
         return fail(_("wxWidgets could not be started"));
+    CTranslations::useLanguage(commandLine.language);
     if (commandLine.getMode() == CCommandLine::eRecord)
         return record(commandLine.getFile(), commandLine.getTaker(), commandLine.getAnswers(),
                       commandLine.getStore());

@@ -3,6 +3,7 @@
 #include "assessment/EVAssessmentMgrDataDlg.h"
 #include "external/data/AssessmentMgr.h"
 #include "external/data/QuestionDataSerializer.h"
+#include "external/data/Translations.h"
 #include "external/widgets/CommonGuiUtils.h"
 #include "external/widgets/ListCtrlHelpers.h"
 #include "questions/QuestionDataDlg.h"
@@ -11,6 +12,7 @@
 #include <wx/filedlg.h>
 #include <wx/listctrl.h>
 #include <wx/msgdlg.h>
+#include <wx/translation.h>
 
 wxBEGIN_EVENT_TABLE(CAssessmentMgrPanel, wxPanel)
     EVT_BUTTON(CAssessmentMgrPanel::kCreateButtonID, CAssessmentMgrPanel::OnCreateNew)
@@ -27,6 +29,7 @@ CAssessmentMgrPanel::CAssessmentMgrPanel(wxWindow* parent, int id, const wxPoint
                                          long style, const wxString& name)
     : wxPanel(parent, id, pos, size, style, name)
 {
+    CTranslations::useSystemLanguageUnlessChosen();
     zeroInit();
     createControls();
 }
@@ -50,17 +53,17 @@ void CAssessmentMgrPanel::zeroInit()
 bool CAssessmentMgrPanel::createControls()
 {
     m_listCtrl = createListPanelControls(this, kListCtrlID,
-                                         {{{&m_createButton, kCreateButtonID, "&Create"},
-                                           {&m_removeButton, kRemoveButtonID, "&Remove"},
-                                           {&m_viewDetailsButton, kViewDetailsButtonID, "&View Details"}},
-                                          {{&m_moveUpButton, kMoveUpButtonID, "Move &Up"},
-                                           {&m_moveDownButton, kMoveDownButtonID, "Move &Down"}}});
+                                         {{{&m_createButton, kCreateButtonID, _("&Create")},
+                                           {&m_removeButton, kRemoveButtonID, _("&Remove")},
+                                           {&m_viewDetailsButton, kViewDetailsButtonID, _("&View Details")}},
+                                          {{&m_moveUpButton, kMoveUpButtonID, _("Move &Up")},
+                                           {&m_moveDownButton, kMoveDownButtonID, _("Move &Down")}}});
     return createListCtrlHeader();
 }
 
 bool CAssessmentMgrPanel::createListCtrlHeader()
 {
-    insertListColumns(m_listCtrl, {{"Question ID", 20}, {"Question Data", 79}});
+    insertListColumns(m_listCtrl, {{_("Question ID"), 20}, {_("Question Data"), 79}});
     return true;
 }
 
@@ -118,7 +121,7 @@ void CAssessmentMgrPanel::OnCreateNew(wxCommandEvent&)
         return;
     if (!hasQuestionText(question))
     {
-        wxMessageBox("The question field was empty.  Adding an empty question is not a valid option.");
+        wxMessageBox(_("The question field was empty.  Adding an empty question is not a valid option."));
         return;
     }
     wxString fileName;
@@ -145,23 +148,25 @@ bool CAssessmentMgrPanel::chooseQuestionFile(wxString* fileName)
 {
     wxMessageDialog explanation(
         nullptr,
-        "The data entered must be stored to a file for reference by Itemary.  Browse to "
-        "a desired location for the file to be stored.  This is the same process as you "
-        "would go through by clicking the File->Save As... menu item.",
-        "Save Data To File", wxOK);
+        _("The data entered must be stored to a file for reference by Itemary.  Browse to "
+          "a desired location for the file to be stored.  This is the same process as you "
+          "would go through by clicking the File->Save As... menu item."),
+        _("Save Data To File"), wxOK);
     explanation.ShowModal();
     for (;;)
     {
         wxArrayString filters;
-        filters.Add("Itemary Files (*.itm)|*.itm");
+        // TRANSLATORS: the text before | is shown; the pattern after it stays.
+        filters.Add(_("Itemary Files (*.itm)|*.itm"));
         if (CCommonGuiUtils::BrowseForFile(false, filters, *fileName, wxEmptyString, wxEmptyString, 1,
                                            wxFD_SAVE | wxFD_OVERWRITE_PROMPT))
             return true;
-        wxMessageDialog retry(nullptr,
-                              "A file name must be entered to successfully complete the addition of the "
-                              "question data.\n\nIf you would like to Cancel the addition, click the Cancel "
-                              "button below, otherwise click OK and select a file name.",
-                              "Invalid File Name", wxOK | wxCANCEL);
+        wxMessageDialog retry(
+            nullptr,
+            _("A file name must be entered to successfully complete the addition of the "
+              "question data.\n\nIf you would like to Cancel the addition, click the Cancel "
+              "button below, otherwise click OK and select a file name."),
+            _("Invalid File Name"), wxOK | wxCANCEL);
         if (retry.ShowModal() == wxID_CANCEL)
             return false;
     }

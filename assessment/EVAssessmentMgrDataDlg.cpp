@@ -2,6 +2,7 @@
 
 #include "external/data/AssessmentMgr.h"
 #include "external/data/QuestionDataSerializer.h"
+#include "external/data/Translations.h"
 #include "questions/QuestionDataDlg.h"
 #include "views/EVTestViewDlg.h"
 
@@ -11,6 +12,7 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/translation.h>
 
 wxBEGIN_EVENT_TABLE(CEVAssessmentMgrDataDlg, wxDialog)
     EVT_BUTTON(CEVAssessmentMgrDataDlg::kEditQuestionButtonID, CEVAssessmentMgrDataDlg::OnEditQuestion)
@@ -22,6 +24,9 @@ CEVAssessmentMgrDataDlg::CEVAssessmentMgrDataDlg(wxWindow* parent, int id, const
                                                  const wxString& name)
     : wxDialog(parent, id, title, pos, size, style, name)
 {
+    CTranslations::useSystemLanguageUnlessChosen();
+    // The default title was translated before the catalog could be loaded.
+    SetTitle(wxGetTranslation(title));
     zeroInit();
     createControls();
 }
@@ -41,14 +46,14 @@ void CEVAssessmentMgrDataDlg::zeroInit()
 
 bool CEVAssessmentMgrDataDlg::createControls()
 {
-    auto* idLabel = new wxStaticText(this, wxID_ANY, "QuestionID:");
+    auto* idLabel = new wxStaticText(this, wxID_ANY, _("QuestionID:"));
     m_questionIDText = new wxStaticText(this, kQuestionIDTextID, "10");
-    auto* fileLabel = new wxStaticText(this, wxID_ANY, "ITM File Name Reference:");
+    auto* fileLabel = new wxStaticText(this, wxID_ANY, _("ITM File Name Reference:"));
     m_fileNameText = new wxTextCtrl(this, kFileNameTextID, wxEmptyString, wxDefaultPosition, wxSize(200, -1),
                                     wxTE_READONLY);
-    m_editQuestionButton = new wxButton(this, kEditQuestionButtonID, "&View/Edit Question");
-    m_testViewButton = new wxButton(this, kTestViewButtonID, "&Test View");
-    m_okButton = new wxButton(this, wxID_OK, "&OK");
+    m_editQuestionButton = new wxButton(this, kEditQuestionButtonID, _("&View/Edit Question"));
+    m_testViewButton = new wxButton(this, kTestViewButtonID, _("&Test View"));
+    m_okButton = new wxButton(this, wxID_OK, _("&OK"));
 
     auto* idRow = new wxBoxSizer(wxHORIZONTAL);
     idRow->Add(idLabel, 0, wxALL, 5);
@@ -105,9 +110,9 @@ CQuestionData* CEVAssessmentMgrDataDlg::findQuestionOrReport()
 {
     CQuestionData* question = findQuestion();
     if (!question && m_assessmentMgr && m_assessmentMgrData)
-        wxMessageBox(wxString::Format("Question %d was not found in this assessment.",
+        wxMessageBox(wxString::Format(_("Question %d was not found in this assessment."),
                                       m_assessmentMgrData->m_questionID),
-                     "Missing Question", wxOK | wxICON_ERROR);
+                     _("Missing Question"), wxOK | wxICON_ERROR);
     return question;
 }
 
@@ -126,9 +131,9 @@ void CEVAssessmentMgrDataDlg::OnEditQuestion(wxCommandEvent&)
     *stored = copy;
 
     wxMessageDialog ask(nullptr,
-                        "The QuestionData has been changed.  Would you like to save these changes back to "
-                        "the referenced .itm file?",
-                        "Save to ITM File", wxYES_NO);
+                        _("The QuestionData has been changed.  Would you like to save these changes back to "
+                          "the referenced .itm file?"),
+                        _("Save to ITM File"), wxYES_NO);
     if (ask.ShowModal() == wxID_YES)
         saveToReferencedFile(stored);
 }
@@ -145,9 +150,10 @@ void CEVAssessmentMgrDataDlg::saveToReferencedFile(CQuestionData* question)
         return;
     }
     wxMessageDialog error(nullptr,
-                          "ERROR: The referenced file name does not exist at location:\n" + path + "\n" +
-                              "Unable to save data to file name.",
-                          "Invalid Reference File", wxOK);
+                          wxString::Format(_("ERROR: The referenced file name does not exist at location:\n"
+                                             "%s\nUnable to save data to file name."),
+                                           path),
+                          _("Invalid Reference File"), wxOK);
     error.ShowModal();
 }
 
@@ -164,10 +170,10 @@ void CEVAssessmentMgrDataDlg::OnTestView(wxCommandEvent&)
     wxString reasons;
     if (!attributes->validateData(&reasons))
     {
-        wxMessageBox("An error was detected and the TestView dialog cannot be displayed.\nModify the "
-                     "attributes for this assessment and try again.\n\n" +
-                         reasons,
-                     "Invalid Data", wxOK | wxICON_ERROR);
+        wxMessageBox(wxString::Format(_("An error was detected and the TestView dialog cannot be displayed.\n"
+                                        "Modify the attributes for this assessment and try again.\n\n%s"),
+                                      reasons),
+                     _("Invalid Data"), wxOK | wxICON_ERROR);
         return;
     }
     CEVTestViewDlg testViewDlg;

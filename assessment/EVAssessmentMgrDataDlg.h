@@ -3,6 +3,7 @@
 #include "assessment/EvalonAssessmentExport.h"
 
 #include <wx/dialog.h>
+#include <wx/translation.h>
 
 class CAssessmentMgr;
 class CAssessmentMgrData;
@@ -36,7 +37,7 @@ public:
 
     /// The defaults are the ones the question list opens the dialog with.
     CEVAssessmentMgrDataDlg(wxWindow* parent = nullptr, int id = wxID_ANY,
-                            const wxString& title = "Assessment Mgr Data",
+                            const wxString& title = _("Assessment Mgr Data"),
                             const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
                             long style = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER,
                             const wxString& name = "dialogBox");

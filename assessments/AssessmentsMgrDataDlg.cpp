@@ -1,6 +1,7 @@
 #include "assessments/AssessmentsMgrDataDlg.h"
 
 #include "external/data/AssessmentsMgrData.h"
+#include "external/data/Translations.h"
 #include "external/widgets/ShellFileTypes.h"
 
 #include <wx/button.h>
@@ -8,6 +9,7 @@
 #include <wx/log.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
+#include <wx/translation.h>
 #include <wx/utils.h>
 
 namespace
@@ -15,15 +17,17 @@ namespace
 
 const char* const kAuthoringAppName = "Evalon";
 
-const char* const kInvalidAppPathMessage = "The registered path for the 'Evalon' application \n"
-                                           "is invalid.  Run the 'Evalon' application separately\n"
-                                           "which will automatically register the necessary information and\n"
-                                           "try again.";
+// Translated where they are shown.
+const char* const kInvalidAppPathMessage =
+    wxTRANSLATE("The registered path for the 'Evalon' application \n"
+                "is invalid.  Run the 'Evalon' application separately\n"
+                "which will automatically register the necessary information and\n"
+                "try again.");
 
 const char* const kInvalidAssessmentPathMessage =
-    "The Evalon file path is invalid.  The suggested\n"
-    "solution is to 'Remove' this entry and then 'Add Existing'\n"
-    "specifying the correct path to the Evalon file.";
+    wxTRANSLATE("The Evalon file path is invalid.  The suggested\n"
+                "solution is to 'Remove' this entry and then 'Add Existing'\n"
+                "specifying the correct path to the Evalon file.");
 
 bool fileExists(const wxString& path)
 {
@@ -53,6 +57,9 @@ CAssessmentsMgrDataDlg::CAssessmentsMgrDataDlg(wxWindow* parent, wxWindowID id, 
                                                const wxString& name)
     : wxDialog(parent, id, title, pos, size, style, name)
 {
+    CTranslations::useSystemLanguageUnlessChosen();
+    // The default title was translated before the catalog could be loaded.
+    SetTitle(wxGetTranslation(title));
     zeroInit();
     createControls();
 }
@@ -70,12 +77,13 @@ void CAssessmentsMgrDataDlg::zeroInit()
 
 bool CAssessmentsMgrDataDlg::createControls()
 {
-    auto* label = new wxStaticText(this, wxID_ANY, "Evalon File Name:", wxDefaultPosition, wxDefaultSize, 0);
+    auto* label =
+        new wxStaticText(this, wxID_ANY, _("Evalon File Name:"), wxDefaultPosition, wxDefaultSize, 0);
     m_fileNameText =
         new wxStaticText(this, kFileNameTextID, wxEmptyString, wxDefaultPosition, wxDefaultSize, 0);
-    m_modifyButton =
-        new wxButton(this, kModifyButtonID, "&Modify Assessment File", wxDefaultPosition, wxDefaultSize, 0);
-    m_okButton = new wxButton(this, wxID_OK, "&OK", wxDefaultPosition, wxDefaultSize, 0);
+    m_modifyButton = new wxButton(this, kModifyButtonID, _("&Modify Assessment File"), wxDefaultPosition,
+                                  wxDefaultSize, 0);
+    m_okButton = new wxButton(this, wxID_OK, _("&OK"), wxDefaultPosition, wxDefaultSize, 0);
 
     auto* body = new wxBoxSizer(wxVERTICAL);
     body->Add(label, 0, wxTOP | wxBOTTOM, 0);
@@ -130,7 +138,7 @@ void CAssessmentsMgrDataDlg::OnModify(wxCommandEvent&)
     if (!shellFileTypes.getRegisteredAppFileName(&appPath) || !fileExists(appPath))
     {
         wxLogDebug("EvalonPath invalid: %s", appPath);
-        wxLogMessage("%s", kInvalidAppPathMessage);
+        wxLogMessage("%s", wxGetTranslation(kInvalidAppPathMessage));
         return;
     }
 
@@ -138,7 +146,7 @@ void CAssessmentsMgrDataDlg::OnModify(wxCommandEvent&)
     if (!fileExists(assessmentPath))
     {
         wxLogDebug("AssessmentFilePath invalid: %s", assessmentPath);
-        wxLogMessage("%s", kInvalidAssessmentPathMessage);
+        wxLogMessage("%s", wxGetTranslation(kInvalidAssessmentPathMessage));
         return;
     }
 

@@ -3,6 +3,7 @@
 #include "assessments/EvalonAssessmentsExport.h"
 
 #include <wx/dialog.h>
+#include <wx/translation.h>
 
 class CAssessmentsMgr;
 class CAssessmentsMgrData;
@@ -24,7 +25,7 @@ public:
 
     /// The defaults are the ones the assessment list opens the dialog with.
     CAssessmentsMgrDataDlg(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY,
-                           const wxString& title = "Assessments Mgr Data",
+                           const wxString& title = _("Assessments Mgr Data"),
                            const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
                            long style = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER,
                            const wxString& name = "dialogBox");

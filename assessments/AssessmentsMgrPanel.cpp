@@ -2,11 +2,13 @@
 
 #include "assessments/AssessmentsMgrDataDlg.h"
 #include "external/data/AssessmentsMgr.h"
+#include "external/data/Translations.h"
 #include "external/widgets/ListCtrlHelpers.h"
 
 #include <wx/button.h>
 #include <wx/filename.h>
 #include <wx/listctrl.h>
+#include <wx/translation.h>
 
 wxBEGIN_EVENT_TABLE(CAssessmentsMgrPanel, wxPanel)
     EVT_BUTTON(CAssessmentsMgrPanel::kCreateButtonID, CAssessmentsMgrPanel::OnCreateNew)
@@ -21,6 +23,7 @@ CAssessmentsMgrPanel::CAssessmentsMgrPanel(wxWindow* parent, int id, const wxPoi
                                            long style, const wxString& name)
     : wxPanel(parent, id, pos, size, style, name)
 {
+    CTranslations::useSystemLanguageUnlessChosen();
     zeroInit();
     createControls();
 }
@@ -41,16 +44,17 @@ void CAssessmentsMgrPanel::zeroInit()
 
 bool CAssessmentsMgrPanel::createControls()
 {
-    m_listCtrl = createListPanelControls(this, kListCtrlID,
-                                         {{{&m_createButton, kCreateButtonID, "&Create"},
-                                           {&m_removeButton, kRemoveButtonID, "&Remove"},
-                                           {&m_viewDetailsButton, kViewDetailsButtonID, "&View Details"}}});
+    m_listCtrl =
+        createListPanelControls(this, kListCtrlID,
+                                {{{&m_createButton, kCreateButtonID, _("&Create")},
+                                  {&m_removeButton, kRemoveButtonID, _("&Remove")},
+                                  {&m_viewDetailsButton, kViewDetailsButtonID, _("&View Details")}}});
     return createListCtrlHeader();
 }
 
 bool CAssessmentsMgrPanel::createListCtrlHeader()
 {
-    insertListColumns(m_listCtrl, {{"ID", 10}, {"Assessment File Name", 89}});
+    insertListColumns(m_listCtrl, {{_("ID"), 10}, {_("Assessment File Name"), 89}});
     return true;
 }
 

@@ -1,9 +1,11 @@
 #include "attributes/EVAttributesDlg.h"
 
 #include "attributes/EVAttributesNotebook.h"
+#include "external/data/Translations.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>
+#include <wx/translation.h>
 
 wxBEGIN_EVENT_TABLE(CEVAttributesDlg, wxDialog)
 wxEND_EVENT_TABLE()
@@ -12,6 +14,9 @@ CEVAttributesDlg::CEVAttributesDlg(wxWindow* parent, wxWindowID id, const wxStri
                                    const wxSize& size, long style, const wxString& name)
     : wxDialog(parent, id, title, pos, size, style, name)
 {
+    CTranslations::useSystemLanguageUnlessChosen();
+    // The default title was translated before the catalog could be loaded.
+    SetTitle(wxGetTranslation(title));
     zeroInit();
     createControls();
 }
@@ -28,8 +33,8 @@ void CEVAttributesDlg::zeroInit()
 bool CEVAttributesDlg::createControls()
 {
     m_notebook = new CEVAttributesNotebook(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, 0, "notebook");
-    m_okButton = new wxButton(this, wxID_OK, "&OK");
-    m_cancelButton = new wxButton(this, wxID_CANCEL, "&Cancel");
+    m_okButton = new wxButton(this, wxID_OK, _("&OK"));
+    m_cancelButton = new wxButton(this, wxID_CANCEL, _("&Cancel"));
 
     // Cancel stands left of OK, though OK comes first in the focus order.
     auto* buttonRow = new wxBoxSizer(wxHORIZONTAL);

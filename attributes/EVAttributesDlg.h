@@ -3,6 +3,7 @@
 #include "attributes/EvalonAttributesExport.h"
 
 #include <wx/dialog.h>
+#include <wx/translation.h>
 
 class CEVAttributes;
 class CEVAttributesNotebook;
@@ -20,7 +21,7 @@ public:
     /// Creates the dialog with its notebook and buttons; the defaults are the
     /// dialog's own.
     CEVAttributesDlg(wxWindow* parent = nullptr, wxWindowID id = wxID_ANY,
-                     const wxString& title = "Attributes", const wxPoint& pos = wxDefaultPosition,
+                     const wxString& title = _("Attributes"), const wxPoint& pos = wxDefaultPosition,
                      const wxSize& size = wxDefaultSize,
                      long style = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER,
                      const wxString& name = "dialogBox");

@@ -4,6 +4,8 @@
 #include "attributes/EVImageSelections1Panel.h"
 #include "attributes/EVImageSelections2Panel.h"
 #include "external/data/EVAttributes.h"
+#include "external/data/Translations.h"
+#include <wx/translation.h>
 
 namespace
 {
@@ -26,6 +28,7 @@ CEVAttributesNotebook::CEVAttributesNotebook(wxWindow* parent, wxWindowID id, co
                                              const wxSize& size, long style, const wxString& name)
     : wxNotebook(parent, id, pos, size, style, name), m_attributes(nullptr)
 {
+    CTranslations::useSystemLanguageUnlessChosen();
     zeroInit();
     createControls();
 }
@@ -48,11 +51,11 @@ bool CEVAttributesNotebook::createControls()
     m_imagePage2 = new CEVImageSelections2Panel(this, eImagePage2ID, wxDefaultPosition, wxDefaultSize,
                                                 wxTAB_TRAVERSAL, "panel");
 
-    if (!AddPage(m_fontPage, "Font Info", true, kNoPageImage))
+    if (!AddPage(m_fontPage, _("Font Info"), true, kNoPageImage))
         return false;
-    if (!AddPage(m_imagePage1, "Image Selections 1", false, kNoPageImage))
+    if (!AddPage(m_imagePage1, _("Image Selections 1"), false, kNoPageImage))
         return false;
-    return AddPage(m_imagePage2, "Image Selections 2", false, kNoPageImage);
+    return AddPage(m_imagePage2, _("Image Selections 2"), false, kNoPageImage);
 }
 
 bool CEVAttributesNotebook::initialize(CEVAttributes* attributes)

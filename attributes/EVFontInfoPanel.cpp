@@ -1,6 +1,7 @@
 #include "attributes/EVFontInfoPanel.h"
 
 #include "external/data/EVFontInfo.h"
+#include "external/data/Translations.h"
 
 #include <wx/button.h>
 #include <wx/colordlg.h>
@@ -9,6 +10,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/translation.h>
 
 #include <initializer_list>
 
@@ -33,6 +35,7 @@ CEVFontInfoPanel::CEVFontInfoPanel(wxWindow* parent, wxWindowID id, const wxPoin
                                    long style, const wxString& name)
     : wxPanel(parent, id, pos, size, style, name), m_fontInfo(nullptr)
 {
+    CTranslations::useSystemLanguageUnlessChosen();
     zeroInit();
     createControls();
 }
@@ -53,28 +56,28 @@ void CEVFontInfoPanel::zeroInit()
 
 bool CEVFontInfoPanel::createControls()
 {
-    auto* box = new wxStaticBox(this, wxID_ANY, "Font Information");
+    auto* box = new wxStaticBox(this, wxID_ANY, _("Font Information"));
     auto* boxSizer = new wxStaticBoxSizer(box, wxVERTICAL);
 
-    auto* faceNameLabel = new wxStaticText(this, wxID_ANY, "Face Name:");
-    auto* sizeLabel = new wxStaticText(this, wxID_ANY, "Size:");
+    auto* faceNameLabel = new wxStaticText(this, wxID_ANY, _("Face Name:"));
+    auto* sizeLabel = new wxStaticText(this, wxID_ANY, _("Size:"));
     // Wide enough for common face names, which the default width cuts off.
     m_faceNameBox =
         new wxTextCtrl(this, eFaceNameID, wxEmptyString, wxDefaultPosition, wxSize(200, -1), wxTE_READONLY);
     m_sizeBox = new wxTextCtrl(this, eSizeID, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
-    m_fontButton = new wxButton(this, eFontButtonID, "Font...");
+    m_fontButton = new wxButton(this, eFontButtonID, _("Font..."));
 
-    auto* colourCaption = new wxStaticText(this, wxID_ANY, "Color: (R = Red, G = Green, B = Blue)");
-    auto* redLabel = new wxStaticText(this, wxID_ANY, "R:");
-    auto* greenLabel = new wxStaticText(this, wxID_ANY, "G:");
-    auto* blueLabel = new wxStaticText(this, wxID_ANY, "B:");
+    auto* colourCaption = new wxStaticText(this, wxID_ANY, _("Color: (R = Red, G = Green, B = Blue)"));
+    auto* redLabel = new wxStaticText(this, wxID_ANY, _("R:"));
+    auto* greenLabel = new wxStaticText(this, wxID_ANY, _("G:"));
+    auto* blueLabel = new wxStaticText(this, wxID_ANY, _("B:"));
     // Read-only like the font boxes: nothing typed here would ever reach the
     // font description, so the boxes should not invite typing.
     m_redBox = new wxTextCtrl(this, eRedID, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
     m_greenBox =
         new wxTextCtrl(this, eGreenID, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
     m_blueBox = new wxTextCtrl(this, eBlueID, wxEmptyString, wxDefaultPosition, wxDefaultSize, wxTE_READONLY);
-    m_colourButton = new wxButton(this, eColourButtonID, "Font Colour...");
+    m_colourButton = new wxButton(this, eColourButtonID, _("Font Colour..."));
 
     auto* fontRow = new wxBoxSizer(wxHORIZONTAL);
     addSideBySide(fontRow, {faceNameLabel, m_faceNameBox, sizeLabel, m_sizeBox, m_fontButton});

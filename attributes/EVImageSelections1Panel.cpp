@@ -1,5 +1,6 @@
 #include "attributes/EVImageSelections1Panel.h"
 
+#include "external/data/Translations.h"
 // The rows from top to bottom.
 const CEVImageSelections1Panel::SImageRow CEVImageSelections1Panel::kRows[kNumRows] = {
     {CEVImageSelections::eQuestionBackground, eQuestionBackgroundPathID, eQuestionBackgroundBrowseID},
@@ -27,6 +28,7 @@ CEVImageSelections1Panel::CEVImageSelections1Panel(wxWindow* parent, wxWindowID 
                                                    const wxSize& size, long style, const wxString& name)
     : wxPanel(parent, id, pos, size, style, name)
 {
+    CTranslations::useSystemLanguageUnlessChosen();
     zeroInit();
     createControls();
 }

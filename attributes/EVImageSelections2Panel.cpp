@@ -1,5 +1,6 @@
 #include "attributes/EVImageSelections2Panel.h"
 
+#include "external/data/Translations.h"
 // The rows from top to bottom.
 const CEVImageSelections2Panel::SImageRow CEVImageSelections2Panel::kRows[kNumRows] = {
     {CEVImageSelections::ePreviousCold, ePreviousColdPathID, ePreviousColdBrowseID},
@@ -23,6 +24,7 @@ CEVImageSelections2Panel::CEVImageSelections2Panel(wxWindow* parent, wxWindowID 
                                                    const wxSize& size, long style, const wxString& name)
     : wxPanel(parent, id, pos, size, style, name)
 {
+    CTranslations::useSystemLanguageUnlessChosen();
     zeroInit();
     createControls();
 }

@@ -6,11 +6,14 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/translation.h>
 
 namespace
 {
 
-const char* const kJpegWildcard = "Joint Photographic Experts Group Files (*.jpg,*.jpeg)|*.jpg;*.jpeg";
+// TRANSLATORS: the text before | is shown; the patterns after it stay.
+const char* const kJpegWildcard =
+    wxTRANSLATE("Joint Photographic Experts Group Files (*.jpg,*.jpeg)|*.jpg;*.jpeg");
 
 // Wide enough for a typical relative path without making the page huge.
 const int kPathBoxWidth = 300;
@@ -38,7 +41,7 @@ void CImageSelectionRows::createRowControls(wxWindow* page, const SImageRow rows
         rowControls[row].m_pathBox = new wxTextCtrl(page, rows[row].m_pathBoxID, wxEmptyString,
                                                     wxDefaultPosition, wxSize(kPathBoxWidth, -1));
     for (unsigned row = 0; row < numRows; ++row)
-        rowControls[row].m_browseButton = new wxButton(page, rows[row].m_browseButtonID, "Browse...");
+        rowControls[row].m_browseButton = new wxButton(page, rows[row].m_browseButtonID, _("Browse..."));
 }
 
 void CImageSelectionRows::mapRows(ControlMap& controlMap, const SImageRow rows[], unsigned numRows,
@@ -116,7 +119,8 @@ bool CImageSelectionRows::browseForFile(wxWindow* page, const wxString& currentP
         defaultDir = current.GetPath();
         defaultFile = current.GetFullName();
     }
-    wxFileDialog dialog(page, wxFileSelectorPromptStr, defaultDir, defaultFile, kJpegWildcard, wxFD_OPEN);
+    wxFileDialog dialog(page, wxFileSelectorPromptStr, defaultDir, defaultFile,
+                        wxGetTranslation(kJpegWildcard), wxFD_OPEN);
     if (dialog.ShowModal() == wxID_CANCEL)
         return false;
 

@@ -1,9 +1,11 @@
 #include "questions/QuestionDataDlg.h"
 
+#include "external/data/Translations.h"
 #include "questions/QuestionDataPanel.h"
 
 #include <wx/button.h>
 #include <wx/sizer.h>
+#include <wx/translation.h>
 
 // (clang-format reads the table's closing macro as an unfinished statement and
 // would run it into the constructor.)
@@ -15,6 +17,9 @@ CQuestionDataDlg::CQuestionDataDlg(wxWindow* parent, int id, const wxString& tit
                                    const wxSize& size, long style, const wxString& name)
     : wxDialog(parent, id, title, pos, size, style, name)
 {
+    CTranslations::useSystemLanguageUnlessChosen();
+    // The default title was translated before the catalog could be loaded.
+    SetTitle(wxGetTranslation(title));
     zeroInit();
     createControls();
 }
@@ -32,8 +37,8 @@ bool CQuestionDataDlg::createControls()
 {
     m_questionDataPanel =
         new CQuestionDataPanel(this, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxTAB_TRAVERSAL, "panel");
-    m_okButton = new wxButton(this, wxID_OK, "&OK");
-    m_cancelButton = new wxButton(this, wxID_CANCEL, "&Cancel");
+    m_okButton = new wxButton(this, wxID_OK, _("&OK"));
+    m_cancelButton = new wxButton(this, wxID_CANCEL, _("&Cancel"));
 
     wxBoxSizer* buttonRow = new wxBoxSizer(wxHORIZONTAL);
     buttonRow->AddStretchSpacer(1);

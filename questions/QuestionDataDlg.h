@@ -3,6 +3,7 @@
 #include "questions/EvalonQuestionsExport.h"
 
 #include <wx/dialog.h>
+#include <wx/translation.h>
 
 class CQuestionData;
 class CQuestionDataPanel;
@@ -17,7 +18,7 @@ class EVALON_QUESTIONS_EXPORT CQuestionDataDlg : public wxDialog
 {
 public:
     /// The defaults are the ones the library opens the dialog with.
-    CQuestionDataDlg(wxWindow* parent = nullptr, int id = wxID_ANY, const wxString& title = "QuestionData",
+    CQuestionDataDlg(wxWindow* parent = nullptr, int id = wxID_ANY, const wxString& title = _("QuestionData"),
                      const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
                      long style = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX | wxRESIZE_BORDER,
                      const wxString& name = "dialogBox");

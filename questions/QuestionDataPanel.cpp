@@ -1,6 +1,7 @@
 #include "questions/QuestionDataPanel.h"
 
 #include "external/data/QuestionData.h"
+#include "external/data/Translations.h"
 
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -8,6 +9,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
+#include <wx/translation.h>
 
 #include <algorithm>
 
@@ -69,6 +71,7 @@ CQuestionDataPanel::CQuestionDataPanel(wxWindow* parent, int id, const wxPoint& 
                                        long style, const wxString& name)
     : wxPanel(parent, id, pos, size, style, name)
 {
+    CTranslations::useSystemLanguageUnlessChosen();
     zeroInit();
     createControls();
 }
@@ -94,10 +97,10 @@ bool CQuestionDataPanel::createControls()
 {
     wxBoxSizer* panelSizer = new wxBoxSizer(wxVERTICAL);
 
-    panelSizer->Add(createLongTextBox(this, "Question Text", kQuestionTextId, &m_questionTextCtrl), 0,
+    panelSizer->Add(createLongTextBox(this, _("Question Text"), kQuestionTextId, &m_questionTextCtrl), 0,
                     wxEXPAND | wxALL, 5);
 
-    wxStaticBoxSizer* answerBox = new wxStaticBoxSizer(wxVERTICAL, this, "Answer Info");
+    wxStaticBoxSizer* answerBox = new wxStaticBoxSizer(wxVERTICAL, this, _("Answer Info"));
     wxWindow* answerParent = answerBox->GetStaticBox();
 
     wxBoxSizer* choiceRow = new wxBoxSizer(wxHORIZONTAL);
@@ -114,10 +117,10 @@ bool CQuestionDataPanel::createControls()
     // cut off its left edge: give it the width it needs to show "10" whole.
     m_numAnswersChoice->SetMinSize(
         wxSize(std::max(kNumAnswersChoiceWidth, m_numAnswersChoice->GetBestSize().x), -1));
-    choiceRow->Add(new wxStaticText(answerParent, wxID_ANY, "Category Type:"), 0,
+    choiceRow->Add(new wxStaticText(answerParent, wxID_ANY, _("Category Type:")), 0,
                    wxALIGN_CENTER_VERTICAL | wxALL, 5);
     choiceRow->Add(m_categoryTypeChoice, 0, wxALIGN_CENTER_VERTICAL | wxALL, 5);
-    choiceRow->Add(new wxStaticText(answerParent, wxID_ANY, "Number of Answers:"), 0,
+    choiceRow->Add(new wxStaticText(answerParent, wxID_ANY, _("Number of Answers:")), 0,
                    wxALIGN_CENTER_VERTICAL | wxALL, 5);
     choiceRow->Add(m_numAnswersChoice, 0, wxALIGN_CENTER_VERTICAL | wxALL, 5);
     choiceRow->AddStretchSpacer(1);
@@ -135,13 +138,14 @@ bool CQuestionDataPanel::createControls()
     answerBox->Add(columnsRow, 0, wxEXPAND, 0);
 
     wxBoxSizer* hintRow = new wxBoxSizer(wxHORIZONTAL);
-    hintRow->Add(new wxStaticText(answerParent, wxID_ANY, "^-- Select correct answer(s) using checkboxes."),
-                 0, wxALL, 10);
+    hintRow->Add(
+        new wxStaticText(answerParent, wxID_ANY, _("^-- Select correct answer(s) using checkboxes.")), 0,
+        wxALL, 10);
     answerBox->Add(hintRow, 0, wxEXPAND, 0);
 
     panelSizer->Add(answerBox, 0, wxEXPAND | wxALL, 5);
 
-    panelSizer->Add(createLongTextBox(this, "Reference Text", kReferenceTextId, &m_referenceTextCtrl), 0,
+    panelSizer->Add(createLongTextBox(this, _("Reference Text"), kReferenceTextId, &m_referenceTextCtrl), 0,
                     wxEXPAND | wxALL, 5);
 
     // The host decides the panel's size; the sizer only gives its best size.

@@ -2,6 +2,7 @@
 
 #include "external/data/EVAttributes.h"
 #include "external/data/QuestionData.h"
+#include "external/data/Translations.h"
 #include "external/widgets/VeltoCheckedButton.h"
 #include "external/widgets/VeltoColours.h"
 #include "external/widgets/VeltoStaticCtrl.h"
@@ -10,6 +11,7 @@
 
 #include <wx/dc.h>
 #include <wx/toplevel.h>
+#include <wx/translation.h>
 
 #include <cstdint>
 
@@ -32,6 +34,7 @@ CAssessmentViewPanelBase::CAssessmentViewPanelBase(wxWindow* parent, int id, con
                                                    const wxSize& size, long style)
     : wxPanel(parent, id, pos, size, style, wxPanelNameStr)
 {
+    CTranslations::useSystemLanguageUnlessChosen();
     zeroInit();
     createControls();
 }
@@ -293,9 +296,9 @@ bool CAssessmentViewPanelBase::updateControlsForReview(unsigned int numMissedQue
     const std::uint32_t score =
         (std::uint32_t(numQuestions) * 100u - std::uint32_t(numMissedQuestions) * 100u) /
         std::uint32_t(numQuestions);
-    m_controls[kScoreSlot].text->SetLabel(wxString::Format("Your score is %lu%%", (unsigned long)score));
+    m_controls[kScoreSlot].text->SetLabel(wxString::Format(_("Your score is %lu%%"), (unsigned long)score));
     m_controls[kMissedQuestionsSlot].text->SetLabel(
-        wxString::Format("Number of questions to review: %lu", (unsigned long)numMissedQuestions));
+        wxString::Format(_("Number of questions to review: %lu"), (unsigned long)numMissedQuestions));
     return layoutControlsForReview();
 }
 

@@ -1,8 +1,10 @@
 #include "views/EVTestViewDlg.h"
 
+#include "external/data/Translations.h"
 #include "views/EVTestViewPanel.h"
 
 #include <wx/sizer.h>
+#include <wx/translation.h>
 
 wxBEGIN_EVENT_TABLE(CEVTestViewDlg, wxDialog)
 wxEND_EVENT_TABLE()
@@ -11,6 +13,9 @@ CEVTestViewDlg::CEVTestViewDlg(wxWindow* parent, int id, const wxString& title, 
                                const wxSize& size, long style, const wxString& name)
     : wxDialog(parent, id, title, pos, size, style, name)
 {
+    CTranslations::useSystemLanguageUnlessChosen();
+    // The default title was translated before the catalog could be loaded.
+    SetTitle(wxGetTranslation(title));
     zeroInit();
     createControls();
 }

@@ -3,6 +3,7 @@
 #include "views/EvalonViewsExport.h"
 
 #include <wx/dialog.h>
+#include <wx/translation.h>
 
 class CEVAttributes;
 class CEVTestViewPanel;
@@ -15,7 +16,7 @@ class EVALON_VIEWS_EXPORT CEVTestViewDlg : public wxDialog
 {
 public:
     /// The defaults are the ones the library opens the preview with.
-    CEVTestViewDlg(wxWindow* parent = nullptr, int id = wxID_ANY, const wxString& title = "TestView",
+    CEVTestViewDlg(wxWindow* parent = nullptr, int id = wxID_ANY, const wxString& title = _("TestView"),
                    const wxPoint& pos = wxDefaultPosition, const wxSize& size = wxDefaultSize,
                    long style = wxCAPTION | wxFULL_REPAINT_ON_RESIZE | wxCLOSE_BOX | wxSYSTEM_MENU |
                                 wxMAXIMIZE_BOX | wxRESIZE_BORDER,

@@ -2,6 +2,7 @@
 
 #include "external/data/EVAttributes.h"
 #include "external/data/QuestionData.h"
+#include "external/data/Translations.h"
 #include "external/widgets/PictureLoader.h"
 #include "external/widgets/VeltoCheckedButton.h"
 #include "external/widgets/VeltoStaticCtrl.h"
@@ -27,6 +28,7 @@ CEVTestViewPanel::CEVTestViewPanel(wxWindow* parent, int id, const wxPoint& pos,
                                    long style, const wxString& name)
     : wxPanel(parent, id, pos, size, style, name)
 {
+    CTranslations::useSystemLanguageUnlessChosen();
     zeroInit();
     createControls();
 }

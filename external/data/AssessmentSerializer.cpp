@@ -3,6 +3,7 @@
 #include "external/data/AssessmentMgr.h"
 #include "external/data/QuestionDataSerializer.h"
 
+#include <wx/translation.h>
 #include <wx/xml/xml.h>
 
 #include <climits>
@@ -107,7 +108,7 @@ bool CAssessmentSerializer::store()
 {
     if (m_assessment == nullptr)
     {
-        return fail("no assessment to write");
+        return fail(_("no assessment to write"));
     }
     // A file the reader would refuse is not written.
     for (CAssessmentMgrData* data : *m_assessment->getDataCollection())
@@ -117,11 +118,11 @@ bool CAssessmentSerializer::store()
         if (question == nullptr)
         {
             return fail(
-                wxString::Format("an entry names question %d, which does not exist", data->m_questionID));
+                wxString::Format(_("an entry names question %d, which does not exist"), data->m_questionID));
         }
         if (question->getFileNameReference().empty())
         {
-            return fail(wxString::Format("question %d has no question file", data->m_questionID));
+            return fail(wxString::Format(_("question %d has no question file"), data->m_questionID));
         }
     }
     return writeDocument(*buildDocument(*m_assessment, getPath()));
@@ -131,7 +132,7 @@ bool CAssessmentSerializer::storeWithQuestions()
 {
     if (m_assessment == nullptr)
     {
-        return fail("no assessment to write");
+        return fail(_("no assessment to write"));
     }
     std::set<int> written;
     for (CAssessmentMgrData* data : *m_assessment->getDataCollection())
@@ -146,7 +147,7 @@ bool CAssessmentSerializer::storeWithQuestions()
         CQuestionDataSerializer writer(question, question->getFileNameReference());
         if (!writer.store())
         {
-            return fail("cannot write a question file: " + writer.getLastError());
+            return fail(wxString::Format(_("cannot write a question file: %s"), writer.getLastError()));
         }
     }
     return store();
@@ -162,7 +163,7 @@ bool CAssessmentSerializer::readFlag(const wxXmlNode* node, const wxString& name
     if (text != "true" && text != "false")
     {
         return fail(
-            wxString::Format("<%s> %s \"%s\" is neither true nor false", node->GetName(), name, text));
+            wxString::Format(_("<%s> %s \"%s\" is neither true nor false"), node->GetName(), name, text));
     }
     *value = text == "true";
     return true;
@@ -186,7 +187,7 @@ bool CAssessmentSerializer::readFont(const wxXmlNode* node, CEVFontInfo* font)
     wxColour colour;
     if (!colourName.empty() && !colour.Set(colourName))
     {
-        return fail(wxString::Format("<font> colour \"%s\" is not a colour", colourName));
+        return fail(wxString::Format(_("<font> colour \"%s\" is not a colour"), colourName));
     }
     font->setFontFaceName(face);
     font->setFontSize(static_cast<unsigned short>(size));
@@ -206,11 +207,11 @@ bool CAssessmentSerializer::readImage(const wxXmlNode* node, CEVImageSelections*
     const CEVImageSelections::imageID id = CEVImageSelections::idForKey(name);
     if (id == CEVImageSelections::eNoImage)
     {
-        return fail(wxString::Format("unknown image \"%s\"", name));
+        return fail(wxString::Format(_("unknown image \"%s\""), name));
     }
     if (seen[id])
     {
-        return fail(wxString::Format("image \"%s\" is given twice", name));
+        return fail(wxString::Format(_("image \"%s\" is given twice"), name));
     }
     seen[id] = true;
     images->getImageSelectionsInfoFor(id)->setRelativePath(path);
@@ -243,8 +244,8 @@ bool CAssessmentSerializer::readQuestion(int id, const wxString& file, CQuestion
     CQuestionDataSerializer reader(question, file);
     if (!reader.load())
     {
-        return fail(wxString::Format("the file of question %d cannot be loaded: ", id) +
-                    reader.getLastError());
+        return fail(
+            wxString::Format(_("the file of question %d cannot be loaded: %s"), id, reader.getLastError()));
     }
     return true;
 }
@@ -294,7 +295,7 @@ bool CAssessmentSerializer::loadPartially(std::vector<SUnreadable>* unreadable)
 CQuestionData CAssessmentSerializer::placeholderFor(const wxString& file, const wxString& resolvedFile)
 {
     CQuestionData placeholder;
-    placeholder.setQuestion("(missing: " + file + ")");
+    placeholder.setQuestion(wxString::Format(_("(missing: %s)"), file));
     placeholder.setFileNameReference(resolvedFile);
     return placeholder;
 }
@@ -303,7 +304,7 @@ bool CAssessmentSerializer::loadEntries(std::vector<SUnreadable>* unreadable)
 {
     if (m_assessment == nullptr)
     {
-        return fail("no assessment to read into");
+        return fail(_("no assessment to read into"));
     }
     std::unique_ptr<wxXmlDocument> document = readDocument("assessment", kOldestFormatVersion, kFormatVersion);
     if (!document)
@@ -347,7 +348,7 @@ bool CAssessmentSerializer::loadEntries(std::vector<SUnreadable>* unreadable)
             }
             if (file.empty())
             {
-                return fail(wxString::Format("question %ld has no question file", id));
+                return fail(wxString::Format(_("question %ld has no question file"), id));
             }
             entries.push_back({static_cast<int>(id), resolvedPath(file, folder), file});
         }
@@ -362,7 +363,7 @@ bool CAssessmentSerializer::loadEntries(std::vector<SUnreadable>* unreadable)
         {
             if (known->second != entry.file)
             {
-                return fail(wxString::Format("question %d is given two files: %s and %s", entry.questionID,
+                return fail(wxString::Format(_("question %d is given two files: %s and %s"), entry.questionID,
                                              known->second, entry.file));
             }
             continue;

@@ -6,6 +6,7 @@
 
 #include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/translation.h>
 #include <wx/xml/xml.h>
 
 #include <set>
@@ -45,12 +46,12 @@ public:
             }
             if (file.empty())
             {
-                return fail("an <assessment> has an empty file name");
+                return fail(_("an <assessment> has an empty file name"));
             }
             const wxString absolute = resolvedPath(file, getFolder());
             if (!seen.insert(absolute).second)
             {
-                return fail("lists " + absolute + " twice");
+                return fail(wxString::Format(_("lists %s twice"), absolute));
             }
             files->push_back(absolute);
         }
@@ -113,7 +114,7 @@ bool CAssessmentsMgr::store(wxString* error) const
     wxString reason;
     if (m_listFile.empty())
     {
-        reason = "no list file is set";
+        reason = _("no list file is set");
     }
     else
     {

@@ -1,15 +1,16 @@
 #include "external/data/DeliveryOptions.h"
+#include <wx/translation.h>
 
 wxString CDeliveryOptions::check() const
 {
     if (m_timeLimitMinutes > kMaxTimeLimitMinutes)
-        return wxString::Format("The time limit must be from 1 to 1,440 minutes (24 hours), not %u.",
+        return wxString::Format(_("The time limit must be from 1 to 1,440 minutes (24 hours), not %u."),
                                 m_timeLimitMinutes);
     if (m_attemptsAllowed > kMaxAttempts)
-        return wxString::Format("The attempts allowed must be from 1 to %u, or unlimited, not %u.", kMaxAttempts,
-                                m_attemptsAllowed);
+        return wxString::Format(_("The attempts allowed must be from 1 to %u, or unlimited, not %u."),
+                                kMaxAttempts, m_attemptsAllowed);
     if (m_hasPassMark && m_passMark > kMaxPassMark)
-        return wxString::Format("The pass mark must be from 0 to 100 percent, not %u.", m_passMark);
+        return wxString::Format(_("The pass mark must be from 0 to 100 percent, not %u."), m_passMark);
     return wxString();
 }
 

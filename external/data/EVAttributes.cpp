@@ -1,6 +1,7 @@
 #include "external/data/EVAttributes.h"
 
 #include <wx/filename.h>
+#include <wx/translation.h>
 
 bool CEVAttributes::validateData(wxString* reasons) const
 {
@@ -12,11 +13,11 @@ bool CEVAttributes::validateData(wxString* reasons) const
         const wxString path = info->getAbsolutePath();
         if (path.empty())
         {
-            found += info->getLabel() + ": no picture chosen\n";
+            found += wxString::Format(_("%s: no picture chosen"), info->getLabel()) + "\n";
         }
         else if (!wxFileName::FileExists(path))
         {
-            found += info->getLabel() + ": file not found: " + path + "\n";
+            found += wxString::Format(_("%s: file not found: %s"), info->getLabel(), path) + "\n";
         }
     }
     m_fontInfo.validateData(&found);

@@ -1,6 +1,7 @@
 #include "external/data/EVFontInfo.h"
 
 #include <cmath>
+#include <wx/translation.h>
 
 // DejaVu Sans is on every Debian desktop; white reads well on the dark
 // backgrounds assessments are usually drawn on.
@@ -49,16 +50,16 @@ bool CEVFontInfo::validateData(wxString* reasons) const
     wxString found;
     if (m_faceName.empty())
     {
-        found += "Font: no face name chosen\n";
+        found += _("Font: no face name chosen") + "\n";
     }
     if (m_size < kMinFontSize || m_size > kMaxFontSize)
     {
-        found += wxString::Format("Font: size %u is outside %u to %u\n", unsigned(m_size),
+        found += wxString::Format(_("Font: size %u is outside %u to %u") + "\n", unsigned(m_size),
                                   unsigned(kMinFontSize), unsigned(kMaxFontSize));
     }
     if (!m_colour.IsOk())
     {
-        found += "Font: no valid colour chosen\n";
+        found += _("Font: no valid colour chosen") + "\n";
     }
     if (reasons != nullptr)
     {

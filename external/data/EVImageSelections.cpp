@@ -2,6 +2,7 @@
 
 #include <wx/filefn.h>
 #include <wx/filename.h>
+#include <wx/translation.h>
 
 namespace
 {
@@ -11,21 +12,22 @@ struct ImageNames
     const char* label;
 };
 
-// In imageID order.
+// In imageID order. The labels are the English names; CImageSelectionsInfo
+// translates them when asked.
 const ImageNames kImageNames[CEVImageSelections::kNumImages] = {
-    {"questionBackground", "Question Background"},
-    {"answerButtonCold", "Answer Button (Cold)"},
-    {"answerButtonHot", "Answer Button (Hot)"},
-    {"answerButtonChecked", "Answer Button (Checked)"},
-    {"previousCold", "Previous Button (Cold)"},
-    {"previousHot", "Previous Button (Hot)"},
-    {"nextCold", "Next Button (Cold)"},
-    {"nextHot", "Next Button (Hot)"},
-    {"submitCold", "Submit Button (Cold)"},
-    {"submitHot", "Submit Button (Hot)"},
-    {"answersSubmittalBackground", "Answers Submittal Background"},
-    {"reviewBackground", "Review Background"},
-    {"congratulationsBackground", "Congratulations Background"},
+    {"questionBackground", wxTRANSLATE("Question Background")},
+    {"answerButtonCold", wxTRANSLATE("Answer Button (Cold)")},
+    {"answerButtonHot", wxTRANSLATE("Answer Button (Hot)")},
+    {"answerButtonChecked", wxTRANSLATE("Answer Button (Checked)")},
+    {"previousCold", wxTRANSLATE("Previous Button (Cold)")},
+    {"previousHot", wxTRANSLATE("Previous Button (Hot)")},
+    {"nextCold", wxTRANSLATE("Next Button (Cold)")},
+    {"nextHot", wxTRANSLATE("Next Button (Hot)")},
+    {"submitCold", wxTRANSLATE("Submit Button (Cold)")},
+    {"submitHot", wxTRANSLATE("Submit Button (Hot)")},
+    {"answersSubmittalBackground", wxTRANSLATE("Answers Submittal Background")},
+    {"reviewBackground", wxTRANSLATE("Review Background")},
+    {"congratulationsBackground", wxTRANSLATE("Congratulations Background")},
 };
 
 bool isImage(int id)

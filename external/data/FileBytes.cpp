@@ -1,6 +1,7 @@
 #include "external/data/FileBytes.h"
 
 #include <wx/log.h>
+#include <wx/translation.h>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -38,30 +39,33 @@ bool CFileBytes::read(const wxString& path, std::string* bytes, wxString* error,
     const int file = open(path.fn_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (file < 0)
     {
-        *error = errno == ENOENT ? wxString("file not found") : "cannot open the file: " + wxSysErrorMsgStr();
+        *error = errno == ENOENT ? _("file not found")
+                                 : wxString::Format(_("cannot open the file: %s"), wxSysErrorMsgStr());
         return false;
     }
     struct stat facts;
     bool ok = fstat(file, &facts) == 0;
     if (!ok)
     {
-        *error = "cannot open the file: " + wxSysErrorMsgStr();
+        *error = wxString::Format(_("cannot open the file: %s"), wxSysErrorMsgStr());
     }
     else if (S_ISDIR(facts.st_mode))
     {
         ok = false;
-        *error = "is a folder, not a file";
+        *error = _("is a folder, not a file");
     }
     else if (!S_ISREG(facts.st_mode))
     {
         ok = false;
-        *error = "is not a regular file";
+        *error = _("is not a regular file");
     }
     else if (static_cast<unsigned long long>(facts.st_size) > maxBytes)
     {
         ok = false;
-        *error = wxString::Format("the file is %llu bytes, more than the %llu MiB allowed",
-                                  static_cast<unsigned long long>(facts.st_size), maxBytes >> 20);
+        const auto size = static_cast<unsigned long long>(facts.st_size);
+        *error = wxString::Format(wxPLURAL("the file is %llu byte, more than the %llu MiB allowed",
+                                           "the file is %llu bytes, more than the %llu MiB allowed", size),
+                                  size, maxBytes >> 20);
     }
     else
     {
@@ -79,7 +83,7 @@ bool CFileBytes::read(const wxString& path, std::string* bytes, wxString* error,
         }
         if (!ok)
         {
-            *error = "cannot read the file: " + wxSysErrorMsgStr();
+            *error = wxString::Format(_("cannot read the file: %s"), wxSysErrorMsgStr());
         }
     }
     close(file);
@@ -94,14 +98,14 @@ bool CFileBytes::replace(const wxString& path, const std::string& bytes, wxStrin
     const auto target = path.fn_str();
     if (target.length() == 0)
     {
-        *error = "the name cannot be given to the file system";
+        *error = _("the name cannot be given to the file system");
         return false;
     }
     std::string temporary = std::string(target.data()) + "XXXXXX";
     const int file = mkostemp(&temporary[0], O_CLOEXEC);
     if (file < 0)
     {
-        *error = "cannot create a temporary file beside it: " + wxSysErrorMsgStr();
+        *error = wxString::Format(_("cannot create a temporary file beside it: %s"), wxSysErrorMsgStr());
         return false;
     }
     size_t done = 0;
@@ -120,13 +124,13 @@ bool CFileBytes::replace(const wxString& path, const std::string& bytes, wxStrin
     ok = close(file) == 0 && ok;
     if (!ok)
     {
-        *error = "cannot write: " + wxSysErrorMsgStr();
+        *error = wxString::Format(_("cannot write: %s"), wxSysErrorMsgStr());
         unlink(temporary.c_str());
         return false;
     }
     if (rename(temporary.c_str(), target.data()) != 0)
     {
-        *error = "cannot replace the file: " + wxSysErrorMsgStr();
+        *error = wxString::Format(_("cannot replace the file: %s"), wxSysErrorMsgStr());
         unlink(temporary.c_str());
         return false;
     }

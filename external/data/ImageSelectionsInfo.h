@@ -3,6 +3,7 @@
 #include "external/data/EvalonDataExport.h"
 
 #include <wx/string.h>
+#include <wx/translation.h>
 
 /// The picture chosen for one of an assessment's thirteen images: a label for
 /// the author, the path as stored (relative to the working directory the host
@@ -15,8 +16,9 @@ public:
     /// No picture chosen yet for the image the author knows as `label`.
     explicit CImageSelectionsInfo(const wxString& label) : m_label(label) {}
 
-    /// The image's name for the author ("Question Background" ...).
-    wxString getLabel() const { return m_label; }
+    /// The image's name for the author ("Question Background" ...), in the
+    /// user's language.
+    wxString getLabel() const { return wxGetTranslation(m_label); }
     /// The path as stored in the assessment file; empty when no picture is
     /// chosen. Setting it leaves the absolute path alone until the next
     /// CEVImageSelections::updateAbsolutePaths().

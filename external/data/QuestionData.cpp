@@ -1,6 +1,7 @@
 #include "external/data/QuestionData.h"
 
 #include <algorithm>
+#include <wx/translation.h>
 
 // Definitions for the in-class constants, so they can be bound to references.
 const unsigned CQuestionData::kNumCategoryTypes;
@@ -81,15 +82,18 @@ void CQuestionData::setCorrectAnswerIndexes(const wxArrayInt* indexes)
 
 wxArrayString CQuestionData::getCategoryTypeLabelArray() const
 {
-    return categoryTypeLabels();
+    wxArrayString labels = categoryTypeLabels();
+    for (wxString& label : labels)
+        label = wxGetTranslation(label);
+    return labels;
 }
 
 wxArrayString CQuestionData::categoryTypeLabels()
 {
     wxArrayString labels;
-    labels.Add("True/False");
-    labels.Add("Single Answer");
-    labels.Add("Multiple Answers");
+    labels.Add(wxTRANSLATE("True/False"));
+    labels.Add(wxTRANSLATE("Single Answer"));
+    labels.Add(wxTRANSLATE("Multiple Answers"));
     return labels;
 }
 

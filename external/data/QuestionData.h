@@ -69,11 +69,10 @@ public:
     ///@}
 
     /// One label per category, in category order, for the author to choose
-    /// from.
-    ///@{
+    /// from, in the user's language.
     wxArrayString getCategoryTypeLabelArray() const;
+    /// The same labels in English, as files that name categories write them.
     static wxArrayString categoryTypeLabels();
-    ///@}
     /// Whether `category` is an eCategoryType value.
     static bool isValidCategory(int category);
 

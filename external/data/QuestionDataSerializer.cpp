@@ -1,5 +1,6 @@
 #include "external/data/QuestionDataSerializer.h"
 
+#include <wx/translation.h>
 #include <wx/xml/xml.h>
 
 #include <string>
@@ -53,7 +54,7 @@ bool CQuestionDataSerializer::store()
 {
     if (m_question == nullptr)
     {
-        return fail("no question to write");
+        return fail(_("no question to write"));
     }
     std::unique_ptr<wxXmlDocument> document = newDocument(kQuestionRoot, kFormatVersion);
     wxXmlNode* root = document->GetRoot();
@@ -90,7 +91,7 @@ bool CQuestionDataSerializer::load()
 {
     if (m_question == nullptr)
     {
-        return fail("no question to read into");
+        return fail(_("no question to read into"));
     }
     std::unique_ptr<wxXmlDocument> document = readDocument("question", kFormatVersion);
     if (!document)
@@ -107,7 +108,7 @@ bool CQuestionDataSerializer::load()
     }
     if (!question.setCategoryType(categoryForKey(category)))
     {
-        return fail(wxString::Format("unknown category \"%s\"", category));
+        return fail(wxString::Format(_("unknown category \"%s\""), category));
     }
     long numAnswers = 0;
     if (!readLong(root, "numAnswers", 0, CQuestionData::kMaxAnswers, &numAnswers))
@@ -143,7 +144,7 @@ bool CQuestionDataSerializer::load()
             }
             if (answerSeen[index])
             {
-                return fail(wxString::Format("answer %ld is given twice", index));
+                return fail(wxString::Format(_("answer %ld is given twice"), index));
             }
             answerSeen[index] = true;
             question.setAnswer(static_cast<unsigned>(index), child->GetNodeContent());

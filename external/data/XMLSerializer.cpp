@@ -8,6 +8,7 @@
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/log.h>
+#include <wx/translation.h>
 #include <wx/xml/xml.h>
 
 #include <string>
@@ -131,7 +132,7 @@ std::unique_ptr<wxXmlDocument> CXMLSerializer::readDocument(const wxString& root
     }
     if (bytes.empty())
     {
-        fail("the file is empty");
+        fail(_("the file is empty"));
         return nullptr;
     }
 
@@ -139,30 +140,32 @@ std::unique_ptr<wxXmlDocument> CXMLSerializer::readDocument(const wxString& root
     std::unique_ptr<wxXmlDocument> document = CXmlReader::parse(bytes, &detail);
     if (!document)
     {
-        fail("not a well-formed XML file (truncated or damaged): XML parsing error: " + detail);
+        fail(wxString::Format(_("not a well-formed XML file (truncated or damaged): XML parsing error: %s"),
+                              detail));
         return nullptr;
     }
 
     const wxXmlNode* root = document->GetRoot();
     if (root == nullptr || root->GetName() != rootName)
     {
-        fail(wxString::Format("the root element is <%s>, expected <%s>", root ? root->GetName() : wxString(),
-                              rootName));
+        fail(wxString::Format(_("the root element is <%s>, expected <%s>"),
+                              root ? root->GetName() : wxString(), rootName));
         return nullptr;
     }
     wxString versionText;
     if (!root->GetAttribute("version", &versionText))
     {
-        fail(wxString::Format("<%s> has no version attribute", rootName));
+        fail(wxString::Format(_("<%s> has no version attribute"), rootName));
         return nullptr;
     }
     long fileVersion = 0;
     if (!versionText.ToLong(&fileVersion) || fileVersion < oldestVersion || fileVersion > newestVersion)
     {
-        const wxString expected = oldestVersion == newestVersion
-                                      ? wxString::Format("version %ld", newestVersion)
-                                      : wxString::Format("version %ld to %ld", oldestVersion, newestVersion);
-        fail(wxString::Format("version \"%s\" is not supported (%s expected)", versionText, expected));
+        const wxString expected =
+            oldestVersion == newestVersion
+                ? wxString::Format(_("version %ld"), newestVersion)
+                : wxString::Format(_("version %ld to %ld"), oldestVersion, newestVersion);
+        fail(wxString::Format(_("version \"%s\" is not supported (%s expected)"), versionText, expected));
         return nullptr;
     }
     if (readVersion)
@@ -174,7 +177,7 @@ bool CXMLSerializer::readAttribute(const wxXmlNode* node, const wxString& name, 
 {
     if (!node->GetAttribute(name, value))
     {
-        return fail(wxString::Format("<%s> has no %s attribute", node->GetName(), name));
+        return fail(wxString::Format(_("<%s> has no %s attribute"), node->GetName(), name));
     }
     return true;
 }
@@ -188,12 +191,12 @@ bool CXMLSerializer::readLong(const wxXmlNode* node, const wxString& name, long 
     }
     if (!text.ToLong(value))
     {
-        return fail(wxString::Format("<%s> %s \"%s\" is not a number", node->GetName(), name, text));
+        return fail(wxString::Format(_("<%s> %s \"%s\" is not a number"), node->GetName(), name, text));
     }
     if (*value < min || *value > max)
     {
-        return fail(
-            wxString::Format("<%s> %s %ld is outside %ld to %ld", node->GetName(), name, *value, min, max));
+        return fail(wxString::Format(_("<%s> %s %ld is outside %ld to %ld"), node->GetName(), name, *value,
+                                     min, max));
     }
     return true;
 }

@@ -21,7 +21,7 @@ struct CListPanelButton
 {
     wxButton** field;
     int id;
-    const char* label;
+    wxString label;
 };
 
 // Builds a list panel's controls and layout alike for both list panels: the
@@ -44,7 +44,7 @@ EVALON_WIDGETS_EXPORT void addListPanelButton(wxWindow* listPanel, wxButton* but
 // list control's whole width.
 struct CListColumn
 {
-    const char* heading;
+    wxString heading;
     int percentOfWidth;
 };
 

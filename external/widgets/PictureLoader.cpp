@@ -6,6 +6,7 @@
 #include <wx/filefn.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
+#include <wx/translation.h>
 
 #include <cstdint>
 #include <cstring>
@@ -72,7 +73,7 @@ void readPng(const CBytes& bytes, SHeader* header)
         const bool ihdr = bytes.bigEndian(type, 4) == 0x49484452UL;
         if (first != ihdr || (ihdr && length != 13))
         {
-            header->problem = "the PNG header chunk is missing or damaged";
+            header->problem = _("the PNG header chunk is missing or damaged");
             return;
         }
         if (ihdr)
@@ -85,7 +86,8 @@ void readPng(const CBytes& bytes, SHeader* header)
         first = false;
         offset += 12 + length;
     }
-    header->problem = first ? "the PNG header chunk is missing" : "the PNG data ends before its end chunk";
+    header->problem =
+        first ? _("the PNG header chunk is missing") : _("the PNG data ends before its end chunk");
 }
 
 bool isStandaloneJpegMarker(unsigned marker)
@@ -110,7 +112,7 @@ void readJpeg(const CBytes& bytes, SHeader* header)
     {
         if (bytes.byte(offset) != 0xFF)
         {
-            header->problem = "the JPEG data is damaged (a segment does not start with a marker)";
+            header->problem = _("the JPEG data is damaged (a segment does not start with a marker)");
             return;
         }
         while (offset < bytes.size() && bytes.byte(offset) == 0xFF)
@@ -121,7 +123,7 @@ void readJpeg(const CBytes& bytes, SHeader* header)
         if (marker == 0xD9) // EOI
         {
             if (!frameSeen)
-                header->problem = "the JPEG data has no frame header";
+                header->problem = _("the JPEG data has no frame header");
             return;
         }
         if (isStandaloneJpegMarker(marker))
@@ -135,7 +137,7 @@ void readJpeg(const CBytes& bytes, SHeader* header)
         {
             if (length < 7)
             {
-                header->problem = "the JPEG frame header is damaged";
+                header->problem = _("the JPEG frame header is damaged");
                 return;
             }
             header->height = bytes.bigEndian(offset + 3, 2);
@@ -153,7 +155,7 @@ void readJpeg(const CBytes& bytes, SHeader* header)
                 break;
         }
     }
-    header->problem = "the JPEG data ends before its end marker";
+    header->problem = _("the JPEG data ends before its end marker");
 }
 
 // GIF: the logical screen, then blocks to the trailer; every image descriptor
@@ -173,7 +175,7 @@ void readGif(const CBytes& bytes, SHeader* header)
     };
     if (!bytes.has(6, 7))
     {
-        header->problem = "the GIF data ends inside its header";
+        header->problem = _("the GIF data ends inside its header");
         return;
     }
     header->width = bytes.littleEndian(6, 2);
@@ -188,7 +190,7 @@ void readGif(const CBytes& bytes, SHeader* header)
         {
             header->pixels = pixels;
             if (pixels == 0)
-                header->problem = "the GIF data holds no image";
+                header->problem = _("the GIF data holds no image");
             return;
         }
         if (block == 0x21) // extension: a label, then sub-blocks
@@ -203,7 +205,7 @@ void readGif(const CBytes& bytes, SHeader* header)
                  !(bytes.has(offset + 1, 6) && bytes.byte(offset + 1) == 4 && bytes.byte(offset + 6) == 0)) ||
                 (label == 0xFF && !(bytes.has(offset + 1, 1) && bytes.byte(offset + 1) == 11)))
             {
-                header->problem = "the GIF data is damaged (an extension of the wrong size)";
+                header->problem = _("the GIF data is damaged (an extension of the wrong size)");
                 return;
             }
             ++offset;
@@ -219,7 +221,7 @@ void readGif(const CBytes& bytes, SHeader* header)
             {
                 // The decoder cannot make an image of it, and says so with
                 // an assertion, which would stop the program with a dialog.
-                header->problem = "the GIF data is damaged (a frame without pixels)";
+                header->problem = _("the GIF data is damaged (a frame without pixels)");
                 return;
             }
             pixels += static_cast<unsigned long long>(width) * height;
@@ -230,7 +232,7 @@ void readGif(const CBytes& bytes, SHeader* header)
             // code size GIF does not allow.
             if (offset < bytes.size() && (bytes.byte(offset) < 2 || bytes.byte(offset) > 8))
             {
-                header->problem = "the GIF data is damaged (an impossible LZW code size)";
+                header->problem = _("the GIF data is damaged (an impossible LZW code size)");
                 return;
             }
             ++offset;
@@ -238,11 +240,11 @@ void readGif(const CBytes& bytes, SHeader* header)
         }
         else
         {
-            header->problem = "the GIF data is damaged (an unknown block)";
+            header->problem = _("the GIF data is damaged (an unknown block)");
             return;
         }
     }
-    header->problem = "the GIF data ends before its trailer";
+    header->problem = _("the GIF data ends before its trailer");
 }
 
 // BMP: the file header, whose size field a truncated file falls short of,
@@ -251,7 +253,7 @@ void readBmp(const CBytes& bytes, SHeader* header)
 {
     if (!bytes.has(14, 12))
     {
-        header->problem = "the BMP data ends inside its header";
+        header->problem = _("the BMP data ends inside its header");
         return;
     }
     const unsigned long declaredSize = bytes.littleEndian(2, 4);
@@ -270,11 +272,11 @@ void readBmp(const CBytes& bytes, SHeader* header)
     }
     else
     {
-        header->problem = "the BMP header is damaged";
+        header->problem = _("the BMP header is damaged");
         return;
     }
     if (declaredSize > bytes.size())
-        header->problem = "the BMP data ends before the size its header gives";
+        header->problem = _("the BMP data ends before the size its header gives");
 }
 
 // Each format we decode, told by the bytes it starts with.
@@ -350,7 +352,7 @@ bool readFile(const wxString& path, std::string* content, wxString* problem)
         return false;
     if (content->empty())
     {
-        *problem = "the file is empty";
+        *problem = _("the file is empty");
         return false;
     }
     return true;
@@ -369,28 +371,30 @@ bool CPictureLoader::load(const wxString& path, wxImage* image, wxString* error)
 
     const SHeader header = readHeader(content);
     if (header.type == wxBITMAP_TYPE_INVALID)
-        return refuse(path, "the file is not a picture (PNG, JPEG, GIF or BMP expected)", error);
+        return refuse(path, _("the file is not a picture (PNG, JPEG, GIF or BMP expected)"), error);
     if (header.pixels > kMaxPixels)
         return refuse(
             path,
-            wxString::Format("the %s picture declares %lu x %lu pixels%s, more than the %llu "
-                             "megapixels a picture may have",
-                             header.formatName, header.width, header.height,
-                             header.pixels > static_cast<unsigned long long>(header.width) * header.height
-                                 ? " in several frames"
-                                 : "",
-                             kMaxPixels / 1000000),
+            wxString::Format(header.pixels > static_cast<unsigned long long>(header.width) * header.height
+                                 ? _("the %s picture declares %lu x %lu pixels in several frames, more "
+                                     "than the %llu megapixels a picture may have")
+                                 : _("the %s picture declares %lu x %lu pixels, more than the %llu "
+                                     "megapixels a picture may have"),
+                             header.formatName, header.width, header.height, kMaxPixels / 1000000),
             error);
     if (!header.problem.empty())
-        return refuse(path, "the file is truncated or damaged: " + header.problem, error);
+        return refuse(path, wxString::Format(_("the file is truncated or damaged: %s"), header.problem),
+                      error);
     if (header.width == 0 || header.height == 0)
         return refuse(
             path,
-            wxString::Format("the file is damaged: the %s header declares no pixels", header.formatName),
+            wxString::Format(_("the file is damaged: the %s header declares no pixels"), header.formatName),
             error);
     if (!ensureHandler(header.type))
-        return refuse(path, "the file cannot be decoded: there is no " + header.formatName + " decoder",
-                      error);
+        return refuse(
+            path,
+            wxString::Format(_("the file cannot be decoded: there is no %s decoder"), header.formatName),
+            error);
 
     wxImage decoded;
     wxMemoryInputStream stream(content.data(), content.size());
@@ -398,8 +402,11 @@ bool CPictureLoader::load(const wxString& path, wxImage* image, wxString* error)
     if (!decoded.LoadFile(stream, header.type) || !decoded.IsOk())
     {
         const wxString detail = log.text();
-        return refuse(
-            path, "the file is damaged and cannot be decoded" + (detail.empty() ? "" : ": " + detail), error);
+        return refuse(path,
+                      detail.empty()
+                          ? _("the file is damaged and cannot be decoded")
+                          : wxString::Format(_("the file is damaged and cannot be decoded: %s"), detail),
+                      error);
     }
     *image = decoded;
     return true;

@@ -10,6 +10,7 @@
 #include <wx/log.h>
 #include <wx/mstream.h>
 #include <wx/sstream.h>
+#include <wx/translation.h>
 #include <wx/utils.h>
 
 #include <cstring>
@@ -126,19 +127,19 @@ bool saveRegistry(wxFileConfig& config, const wxString& file, wxString* error)
     if (!wxFileName::Mkdir(folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL))
     {
         if (error)
-            *error = wxString::Format("cannot create the folder %s", folder);
+            *error = wxString::Format(_("cannot create the folder %s"), folder);
         return false;
     }
     wxMemoryOutputStream content;
     wxString reason;
     if (!config.Save(content, wxConvUTF8))
-        reason = "cannot serialise the settings";
+        reason = _("cannot serialise the settings");
     std::string bytes(content.GetLength(), '\0');
     content.CopyTo(bytes.data(), bytes.size());
     if (!reason.empty() || !CFileBytes::replace(file, bytes, &reason))
     {
         if (error)
-            *error = wxString::Format("cannot write %s: %s", file, reason);
+            *error = wxString::Format(_("cannot write %s: %s"), file, reason);
         return false;
     }
     return true;
@@ -174,7 +175,7 @@ bool CShellFileTypes::registerApplication(const wxString& appName, const wxStrin
     {
         if (error)
             *error =
-                wxString::Format("cannot register \"%s\" for the application \"%s\"", executable, appName);
+                wxString::Format(_("cannot register \"%s\" for the application \"%s\""), executable, appName);
         return false;
     }
     const wxString file = getRegistryFileName();

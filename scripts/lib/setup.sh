@@ -4,7 +4,8 @@
 EVALON_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 EVALON_PACKAGES=(cmake g++ pkg-config libwxgtk3.2-dev libexpat1-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
     desktop-file-utils xdg-utils shared-mime-info
-    libsoci-dev libboost-dev libpq-dev libsqlite3-dev sqlite3 postgresql uuid-dev libssl-dev libpixman-1-dev libcairo2-dev python3)
+    libsoci-dev libboost-dev libpq-dev libsqlite3-dev sqlite3 postgresql uuid-dev libssl-dev libpixman-1-dev libcairo2-dev python3
+    gettext wx3.2-i18n)
 EVALON_SANITIZE_PACKAGES=(clang libclang-rt-14-dev)
 
 evalon_missing_packages() {

@@ -175,3 +175,17 @@ TEST(CommandLineTest, UsageListsEveryModeAndOption)
 }
 
 } // namespace
+
+TEST(CommandLineTest, EveryModeTakesALanguage)
+{
+    const std::vector<const char*> lines[] = {{"--lang", "de"},
+                                              {"--lang=de", "quiz.eva"},
+                                              {"--take", "quiz.eva", "--lang", "de"},
+                                              {"--import", "b.gift", "--into", "a.eva", "--lang", "de"}};
+    for (const std::vector<const char*>& arguments : lines)
+    {
+        const CCommandLine line = parse(arguments);
+        EXPECT_EQ(line.getError(), "") << testing::PrintToString(arguments);
+        EXPECT_EQ(line.language, "de") << testing::PrintToString(arguments);
+    }
+}

@@ -70,7 +70,7 @@ protected:
         return importPath(outputPath());
     }
 
-    CImportReport m_exportReport{"exported"};
+    CImportReport m_exportReport{CImportReport::eExport};
 };
 
 } // namespace

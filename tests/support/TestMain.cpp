@@ -7,6 +7,7 @@
 #include <wx/app.h>
 #include <wx/init.h>
 #include <wx/toplevel.h>
+#include <wx/translation.h>
 
 #include <cstdlib>
 
@@ -70,6 +71,9 @@ int main(int argc, char** argv)
         return 1;
     }
     wxInitAllImageHandlers();
+    // The tests expect the English texts, whatever language the machine running them speaks.
+    wxTranslations::Set(new wxTranslations);
+    wxTranslations::Get()->SetLanguage(wxLANGUAGE_ENGLISH_US);
     delete wxLog::SetActiveTarget(new wxLogStderr);
     wxLog::SetLogLevel(wxLOG_Debug);
     wxSetAssertHandler(failOnAssert);
