@@ -71,7 +71,7 @@ inline void checkExported(CQuestionImporter& importer, CQuestionExporter::eForma
     {
         invariantBroken("an imported question could not be added to an assessment");
     }
-    CImportReport exported("exported");
+    CImportReport exported(CImportReport::eExport);
     CQuestionExporter exporter(&exported);
     exporter.write(&assessment, format, folder + "/bank" + CQuestionExporter::extension(format));
     if (exported.hasRefusals())

@@ -183,7 +183,7 @@ TEST_F(QuestionBankTest, ImportReadsAFolderOfQtiItems)
     CAssessmentMgr items;
     apptest::addQuestion(items, CQuestionData::eSingleAnswer, 3, {1});
     apptest::addQuestion(items, CQuestionData::eMultipleAnswers, 4, {0, 2});
-    CImportReport written("exported");
+    CImportReport written(CImportReport::eExport);
     ASSERT_TRUE(CQuestionExporter(&written).write(&items, CQuestionExporter::eQti21, path("qti")));
 
     folderAnswers = {path("qti"), path("from-qti")};
