@@ -100,20 +100,6 @@ TEST_P(AuthoringCloseTest, ClosingCanSaveOrDropTheChanges)
 
 INSTANTIATE_TEST_SUITE_P(Answers, AuthoringCloseTest, ::testing::Values(wxID_NO, wxID_YES));
 
-TEST_F(AuthoringMenusTest, TakeAssessmentOpensItAndLocksTheQuestionsMeanwhile)
-{
-    evtest::clickButton(frame->FindWindow(CAuthoringFrame::kTakeAssessmentID));
-    CTakeAssessmentFrame* taking = frame->getTakeFrame();
-    ASSERT_NE(taking, nullptr);
-    EXPECT_TRUE(taking->IsShown());
-    EXPECT_EQ(taking->getPanel()->getTaking()->getNumQuestions(), 10u);
-    EXPECT_TRUE(evtest::pumpUntil([&] { return !frame->getPanel()->IsEnabled(); }));
-
-    wxTEST_DIALOG(taking->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_YES, "Evalon"));
-    EXPECT_TRUE(evtest::pumpUntil(
-        [&] { return frame->getTakeFrame() == nullptr && frame->getPanel()->IsEnabled(); }));
-}
-
 TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
 {
     struct SCase
@@ -153,25 +139,11 @@ TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
              // The sample's own pictures are named relative to its folder; the
              // default look names the installed ones.
              auto chooseDefault = CExpectDialog<wxSingleChoiceDialog>(
-                 [](wxSingleChoiceDialog* dlg)
-                 {
-                     dlg->SetSelection(0);
-                     return int(wxID_OK);
-                 });
+                 [](wxSingleChoiceDialog* dlg) { return dlg->SetSelection(0), int(wxID_OK); });
              wxTEST_DIALOG(sendMenu(CAuthoringFrame::kLookID), chooseDefault);
          }},
-        {"move up",
-         [&]
-         {
-             evtest::selectListItem(list, 4);
-             clickPanelButton(CAssessmentMgrPanel::kMoveUpButtonID);
-         }},
-        {"move down",
-         [&]
-         {
-             evtest::selectListItem(list, 0);
-             clickPanelButton(CAssessmentMgrPanel::kMoveDownButtonID);
-         }},
+        {"move up", [&] { evtest::selectListItem(list, 4), clickPanelButton(CAssessmentMgrPanel::kMoveUpButtonID); }},
+        {"move down", [&] { evtest::selectListItem(list, 0), clickPanelButton(CAssessmentMgrPanel::kMoveDownButtonID); }},
         {"remove with Delete, after a No",
          [&]
          {
@@ -232,8 +204,8 @@ TEST_F(AuthoringMenusTest, TakeIsRefusedWithTheCheckListWhichLeadsToTheQuestion)
                       "The assessment cannot be taken until its errors are fixed. 1 error and 0 warnings.");
             auto* rows = evtest::findControl<wxListCtrl>(dlg, CAssessmentCheckDlg::kListID);
             EXPECT_EQ(rows->GetItemCount(), 1);
-            EXPECT_EQ(rows->GetItemText(0, 1), "Question 2");
-            EXPECT_EQ(rows->GetItemText(0, 2), "no answer is marked correct; mark the right answer");
+            EXPECT_EQ(rows->GetItemText(0, 1) + ": " + rows->GetItemText(0, 2),
+                      "Question 2: no answer is marked correct; mark the right answer");
             return evtest::pressDialogButton(dlg, CAssessmentCheckDlg::kGoThereID);
         });
     bool opened = false;
@@ -242,9 +214,8 @@ TEST_F(AuthoringMenusTest, TakeIsRefusedWithTheCheckListWhichLeadsToTheQuestion)
         {
             evtest::showAsModal(dlg);
             opened = true;
-            EXPECT_EQ(
-                evtest::findControl<wxTextCtrl>(dlg, CEVAssessmentMgrDataDlg::kFileNameTextID)->GetValue(),
-                question(2)->getFileNameReference());
+            EXPECT_EQ(evtest::findControl<wxTextCtrl>(dlg, CEVAssessmentMgrDataDlg::kFileNameTextID)->GetValue(),
+                      question(2)->getFileNameReference());
             return int(wxID_CANCEL);
         });
     wxTEST_DIALOG(sendMenu(CAuthoringFrame::kTakeAssessmentID), goThere, entry);
@@ -252,7 +223,7 @@ TEST_F(AuthoringMenusTest, TakeIsRefusedWithTheCheckListWhichLeadsToTheQuestion)
     EXPECT_EQ(frame->getTakeFrame(), nullptr);
 }
 
-TEST_F(AuthoringMenusTest, CheckListsWarningsWithoutStoppingTake)
+TEST_F(AuthoringMenusTest, CheckListsWarningsWithoutStoppingTakeWhichLocksTheQuestions)
 {
     question(4)->setQuestion(question(3)->getQuestion());
     question(4)->setNumAnswers(int(question(3)->getNumAnswers()));
@@ -267,11 +238,17 @@ TEST_F(AuthoringMenusTest, CheckListsWarningsWithoutStoppingTake)
             return int(wxID_CANCEL);
         });
     wxTEST_DIALOG(sendMenu(CAuthoringFrame::kCheckID), close);
-    sendMenu(CAuthoringFrame::kTakeAssessmentID);
-    ASSERT_NE(frame->getTakeFrame(), nullptr);
-    wxTEST_DIALOG(frame->getTakeFrame()->Close(),
-                  expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_YES, "Evalon"));
-    EXPECT_TRUE(evtest::pumpUntil([&] { return frame->getTakeFrame() == nullptr; }));
+
+    // Take opens the assessment and locks the questions meanwhile.
+    evtest::clickButton(frame->FindWindow(CAuthoringFrame::kTakeAssessmentID));
+    CTakeAssessmentFrame* taking = frame->getTakeFrame();
+    ASSERT_NE(taking, nullptr);
+    EXPECT_TRUE(taking->IsShown());
+    EXPECT_EQ(taking->getPanel()->getTaking()->getNumQuestions(), 10u);
+    EXPECT_TRUE(evtest::pumpUntil([&] { return !frame->getPanel()->IsEnabled(); }));
+    wxTEST_DIALOG(taking->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_YES, "Evalon"));
+    EXPECT_TRUE(evtest::pumpUntil(
+        [&] { return frame->getTakeFrame() == nullptr && frame->getPanel()->IsEnabled(); }));
 }
 
 TEST_F(AuthoringMenusTest, RecentFilesThatAreGoneAreGreyedAndRemovedWhenChosen)
@@ -354,35 +331,19 @@ TEST_F(CheckProgramTest, PrintsOneProblemALineAndFailsOnlyOnErrors)
     EXPECT_TRUE(output[2].Matches("*of ?.??:1 with*")) << output[2];
 }
 
+using PartialOpeningTest = evtest::CTempDirTest;
+
 // A copy of the sample whose second question file is gone and whose fifth is damaged.
-class PartialOpeningTest : public evtest::CTempDirTest
-{
-protected:
-    void SetUp() override
-    {
-        CTempDirTest::SetUp();
-        CUserAssessments user(path("Evalon"));
-        ASSERT_TRUE(user.copySample(apptest::sampleFile(), &file)) << user.getLastError();
-        folder = wxFileName(file).GetPath();
-        ASSERT_TRUE(wxRemoveFile(folder + "/questions/02-closest-planet.itm"));
-        damaged = folder + "/questions/05-rings.itm";
-        ASSERT_TRUE(wxFFile(damaged, "w").Write("<question version=\"1\""));
-    }
-
-    static wxString contents(const wxString& name)
-    {
-        wxString text;
-        wxFFile(name).ReadAll(&text);
-        return text;
-    }
-
-    wxString file;
-    wxString folder;
-    wxString damaged;
-};
-
 TEST_F(PartialOpeningTest, OpensWithOneMessageAndTheEntriesCanBeFixed)
 {
+    wxString file;
+    CUserAssessments user(path("Evalon"));
+    ASSERT_TRUE(user.copySample(apptest::sampleFile(), &file)) << user.getLastError();
+    const wxString folder = wxFileName(file).GetPath();
+    ASSERT_TRUE(wxRemoveFile(folder + "/questions/02-closest-planet.itm"));
+    const wxString damaged = writeFile("Evalon/solar-system/questions/05-rings.itm", "<question version=\"1\"");
+    const auto contents = [](const wxString& name) { return wxString::FromUTF8(evtest::readFile(name)); };
+
     CAuthoringFrame* frame = nullptr;
     const auto told = [](wxMessageDialog* dlg)
     {
@@ -419,8 +380,7 @@ TEST_F(PartialOpeningTest, OpensWithOneMessageAndTheEntriesCanBeFixed)
 
     // Pointed at another file, the second entry is a question again (and undoable).
     evtest::selectListItem(list, 1);
-    const wxString replacement = folder + "/questions/03-sunlight.itm";
-    wxTEST_DIALOG(send(CAuthoringFrame::kPointEntryID), expectFileDialog(replacement));
+    wxTEST_DIALOG(send(CAuthoringFrame::kPointEntryID), expectFileDialog(folder + "/questions/03-sunlight.itm"));
     EXPECT_EQ(list->GetItemText(1, 1), "How long does sunlight take to reach the Earth?");
     EXPECT_EQ(frame->checkAssessment()->getProblems().size(), 2u); // now the same question twice, a warning
     send(wxID_UNDO);
@@ -428,10 +388,9 @@ TEST_F(PartialOpeningTest, OpensWithOneMessageAndTheEntriesCanBeFixed)
 
     // Removed, the damaged entry is gone from the saved file.
     evtest::selectListItem(list, 4);
-    wxTEST_DIALOG(
-        send(CAuthoringFrame::kRemoveQuestionID),
-        expectMessage("Remove question 5 (\"(missing: questions/05-rings.itm)\") from the assessment?",
-                      wxID_YES));
+    wxTEST_DIALOG(send(CAuthoringFrame::kRemoveQuestionID),
+                  expectMessage("Remove question 5 (\"(missing: questions/05-rings.itm)\") from the assessment?",
+                                wxID_YES));
     send(wxID_SAVE);
     EXPECT_FALSE(contents(file).Contains("05-rings.itm"));
     EXPECT_TRUE(contents(file).Contains("02-closest-planet.itm"));

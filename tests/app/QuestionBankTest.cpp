@@ -222,16 +222,13 @@ TEST_F(QuestionBankTest, ExportWritesTheFormatOfTheChosenFilter)
 {
     auto chooseTarget = [this](int filter, const wxString& name)
     {
-        return CExpectDialog<wxFileDialog>(
-            [=](wxFileDialog* dialog)
-            {
-                EXPECT_EQ(dialog->GetWindowStyle() & (wxFD_SAVE | wxFD_OVERWRITE_PROMPT),
-                          wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
-                dialog->SetFilterIndex(filter);
-                dialog->SetPath(path(name));
-                evtest::pumpUntil([&] { return dialog->GetPath() == path(name); }, 2000);
-                return int(wxID_OK);
-            });
+        return expectFileDialog(path(name),
+                                [=](wxFileDialog* dialog)
+                                {
+                                    EXPECT_EQ(dialog->GetWindowStyle() & (wxFD_SAVE | wxFD_OVERWRITE_PROMPT),
+                                              wxFD_SAVE | wxFD_OVERWRITE_PROMPT);
+                                    dialog->SetFilterIndex(filter);
+                                });
     };
     wxTEST_DIALOG(sendMenu(CAuthoringFrame::kExportQuestionsID), chooseTarget(1, "bank"),
                   expectReport("Export Questions", &summary, &report));

@@ -58,20 +58,15 @@ protected:
             CAttempt::begin(assessment, CResultsCommands::assessmentKey(apptest::sampleFile()).utf8_string(), taker);
         for (unsigned position = 0; position < assessment.getCount(); ++position)
         {
-            const SQuestionResult& question = attempt.m_questions[position];
-            std::vector<unsigned> chosen = question.m_correct;
-            if (position >= numRight)
-                chosen = {question.m_correct.front() == 0 ? 1u : 0u};
-            attempt.setAnswers(position, chosen);
+            const std::vector<unsigned>& key = attempt.m_questions[position].m_correct;
+            attempt.setAnswers(position, position < numRight ? key : std::vector<unsigned>{key.front() == 0 ? 1u : 0u});
         }
         if (submit)
             attempt.submit();
         attempt.m_startedAt = wxString::Format("2026-12-%02dT12:00:00Z", day).utf8_string();
-        if (submit)
-            attempt.m_submittedAt = (wxDateTime(wxDateTime::wxDateTime_t(day), wxDateTime::Dec, 2026, 12) +
-                                     wxTimeSpan::Minutes(minutes))
-                                        .Format("%Y-%m-%dT%H:%M:%SZ")
-                                        .utf8_string();
+        if (submit) // the same day, before midnight
+            attempt.m_submittedAt =
+                wxString::Format("2026-12-%02dT%02d:%02d:00Z", day, 12 + minutes / 60, minutes % 60).utf8_string();
         std::string error;
         auto results = CResultsStore::open(storeUrl.utf8_string(), &error);
         ASSERT_TRUE(results && results->saveAttempt(attempt, &error)) << error;

@@ -36,11 +36,15 @@ protected:
         ASSERT_TRUE(document.open(apptest::sampleFile())) << document.getLastError();
     }
 
+    std::unique_ptr<CAttemptRecording> newRecording(const wxString& url)
+    {
+        return std::make_unique<CAttemptRecording>(document.getAssessment(), "/class/solar.eva", "Ann", url,
+                                                   path("outbox.sqlite"));
+    }
     CTakeAssessmentFrame* openFrame(const wxString& url)
     {
         auto* frame = new CTakeAssessmentFrame();
-        frame->setRecording(std::make_unique<CAttemptRecording>(document.getAssessment(), "/class/solar.eva", "Ann",
-                                                                url, path("outbox.sqlite")));
+        frame->setRecording(newRecording(url));
         frame->setMissedReviewOffered(true);
         EXPECT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
         frame->Show();
@@ -190,11 +194,6 @@ TEST_F(ResultsHostTest, EveryPageChangeAndTheClosingKeepTheAnswersSoFar)
 TEST_F(ResultsHostTest, AnAttemptInProgressResumesWithItsAnswersPageAndTimeLeft)
 {
     document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(10);
-    auto newRecording = [&]
-    {
-        return std::make_unique<CAttemptRecording>(document.getAssessment(), "/class/solar.eva", "Ann", storeUrl,
-                                                   path("outbox.sqlite"));
-    };
     auto secondsNow = [] { return (long long)(wxGetUTCTimeMillis().GetValue() / 1000); };
     long long offset = 0;
     auto openWith = [&](std::unique_ptr<CAttemptRecording> recording)
@@ -208,7 +207,7 @@ TEST_F(ResultsHostTest, AnAttemptInProgressResumesWithItsAnswersPageAndTimeLeft)
         return frame;
     };
     const long long started = secondsNow();
-    CTakeAssessmentFrame* first = openWith(newRecording());
+    CTakeAssessmentFrame* first = openWith(newRecording(storeUrl));
     const std::string firstId = first->getRecording()->getAttempt().m_id;
     clickAnswer(first->getPanel(), 1);
     next(first->getPanel());
@@ -227,7 +226,7 @@ TEST_F(ResultsHostTest, AnAttemptInProgressResumesWithItsAnswersPageAndTimeLeft)
                 return answer;
             });
     };
-    auto resumed = newRecording();
+    auto resumed = newRecording(storeUrl);
     wxString refusal;
     bool chosen = false;
     wxTEST_DIALOG(chosen = CEvalonApp::chooseAttempt(resumed.get(), 0, &refusal), offered(wxID_YES));
@@ -247,7 +246,7 @@ TEST_F(ResultsHostTest, AnAttemptInProgressResumesWithItsAnswersPageAndTimeLeft)
     ASSERT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
 
     // Declined: a new attempt, unless the one allowed is used.
-    auto declined = newRecording();
+    auto declined = newRecording(storeUrl);
     const std::string freshId = declined->getAttempt().m_id;
     wxTEST_DIALOG(chosen = CEvalonApp::chooseAttempt(declined.get(), 1, &refusal), offered(wxID_NO));
     EXPECT_FALSE(chosen);

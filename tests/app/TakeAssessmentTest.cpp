@@ -26,9 +26,11 @@ protected:
         ASSERT_TRUE(document.open(apptest::sampleFile())) << document.getLastError();
     }
 
-    CTakeAssessmentFrame* openFrame()
+    CTakeAssessmentFrame* openFrame(std::function<long long()> clock = nullptr)
     {
         frame = new CTakeAssessmentFrame();
+        if (clock)
+            frame->setClock(clock);
         EXPECT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
         frame->Show();
         evtest::pumpEvents();
@@ -301,12 +303,7 @@ TEST_F(TakeAssessmentTest, ATimedAttemptShowsTheTimeLeftWarnsInWordsAndSubmitsIt
 {
     document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(10);
     long long now = 1000000;
-    frame = new CTakeAssessmentFrame();
-    frame->setClock([&] { return now; });
-    ASSERT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
-    frame->Show();
-    evtest::pumpEvents();
-    panel = frame->getPanel();
+    openFrame([&] { return now; });
     CVeltoStaticCtrl* clock = panel->getClockText();
     auto clockCoversNothing = [&]
     {
