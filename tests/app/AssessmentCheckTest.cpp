@@ -175,7 +175,8 @@ TEST_F(AssessmentCheckTest, ContrastBelowFourAndAHalfIsAWarningAndBelowThreeAnEr
         if (severity.empty())
             continue;
         EXPECT_TRUE(found[0].StartsWith(severity + ": Question Background: the text colour " + colour +
-                                        " has a contrast of " + ratio + " with the picture behind the texts of question 1"))
+                                        " has a contrast of " + ratio +
+                                        " with the picture behind the texts of question 1"))
             << found[0];
         EXPECT_TRUE(found[1].StartsWith(severity + ": Review Background: ") && found[1].Contains(ratio)) << found[1];
     }

@@ -142,8 +142,10 @@ TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
                  [](wxSingleChoiceDialog* dlg) { return dlg->SetSelection(0), int(wxID_OK); });
              wxTEST_DIALOG(sendMenu(CAuthoringFrame::kLookID), chooseDefault);
          }},
-        {"move up", [&] { evtest::selectListItem(list, 4), clickPanelButton(CAssessmentMgrPanel::kMoveUpButtonID); }},
-        {"move down", [&] { evtest::selectListItem(list, 0), clickPanelButton(CAssessmentMgrPanel::kMoveDownButtonID); }},
+        {"move up",
+         [&] { evtest::selectListItem(list, 4); clickPanelButton(CAssessmentMgrPanel::kMoveUpButtonID); }},
+        {"move down",
+         [&] { evtest::selectListItem(list, 0); clickPanelButton(CAssessmentMgrPanel::kMoveDownButtonID); }},
         {"remove with Delete, after a No",
          [&]
          {

@@ -171,7 +171,8 @@ TEST_F(ResultsFrameTest, TheQuestionsShowTheirFiguresAndTheChosenQuestionsAnswer
     std::vector<wxString> first; // everybody got it right
     for (int column : {1, 3, 6, 7})
         first.push_back(questions->GetItemText(0, column));
-    EXPECT_EQ(first, (std::vector<wxString>{"The Sun is a star.", "1.00", wxString::FromUTF8("A ✓ 3 · B 0 · none 0"),
+    EXPECT_EQ(first, (std::vector<wxString>{"The Sun is a star.", "1.00",
+                                            wxString::FromUTF8("A ✓ 3 · B 0 · none 0"),
                                             wxString::FromUTF8("▲ too easy")}));
     EXPECT_EQ(questions->GetItemText(8, 3), "0.33");
 

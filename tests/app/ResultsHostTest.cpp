@@ -109,9 +109,11 @@ TEST_F(ResultsHostTest, TheMissedQuestionsAreReviewedByMouseAndKeyboard)
     EXPECT_TRUE(texts[3].Contains(wxString::FromUTF8("\u2718 your answer, not correct")));
     texts[1] = texts[4] = "";
     EXPECT_EQ(texts, (std::vector<wxString>{
-                         "Which planet is closest to the Sun?", "", CMissedQuestionsPanel::markedAnswer("Mercury", true, false),
+                         "Which planet is closest to the Sun?", "",
+                         CMissedQuestionsPanel::markedAnswer("Mercury", true, false),
                          CMissedQuestionsPanel::markedAnswer("Earth", false, true), "",
-                         "Reference: Mercury circles the Sun at an average of 58 million kilometres, once every 88 days."}));
+                         "Reference: Mercury circles the Sun at an average of 58 million kilometres, once every "
+                         "88 days."}));
     // Under the last answer, clear of the navigation buttons.
     const wxRect reference = missed->getReferenceText()->GetRect();
     EXPECT_GT(reference.GetTop(), button(missed, Panel::kFirstAnswerButtonID + 3)->GetRect().GetBottom());
@@ -288,8 +290,9 @@ TEST_F(ResultsHostTest, TheNameDialogOffersTheLastNameAndNeedsOne)
         evtest::showAsModal(dlg);
         auto* name = evtest::findControl<wxTextCtrl>(dlg, CTakerNameDlg::kNameID);
         EXPECT_EQ(name->GetValue(), "Ann Smith");
-        for (const auto& [typed, enabled] : {std::make_pair(wxString("   "), false),
-                                              std::make_pair(wxString::FromUTF8("  Zo\u00eb \u05e9\u05dc\u05d5\u05dd  "), true)})
+        const std::pair<wxString, bool> typings[] = {
+            {"   ", false}, {wxString::FromUTF8("  Zo\u00eb \u05e9\u05dc\u05d5\u05dd  "), true}};
+        for (const auto& [typed, enabled] : typings)
         {
             name->ChangeValue(typed);
             dlg->UpdateWindowUI(wxUPDATE_UI_RECURSE);

@@ -41,7 +41,8 @@ protected:
     void openRaised()
     {
         openFrame()->Raise();
-        ASSERT_TRUE(evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(panel, Panel::kFirstAnswerButtonID); }));
+        ASSERT_TRUE(
+            evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(panel, Panel::kFirstAnswerButtonID); }));
     }
     void press(int key)
     {
