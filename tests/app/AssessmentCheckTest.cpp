@@ -11,27 +11,20 @@
 #include <wx/filename.h>
 
 #include <cmath>
+#include <functional>
+#include <tuple>
 
 namespace
 {
 
 TEST(ContrastTest, MatchesTheWcagFormulaOnHandComputedColours)
 {
-    struct SCase
-    {
-        const char* first;
-        const char* second;
-        double ratio;
-    };
-    const SCase cases[] = {
+    const std::tuple<const char*, const char*, double> cases[] = {
         {"#000000", "#FFFFFF", 21.0},  {"#FFFFFF", "#000000", 21.0}, {"#777777", "#FFFFFF", 4.478},
         {"#767676", "#FFFFFF", 4.542}, {"#808080", "#808080", 1.0},  {"#FF0000", "#FFFFFF", 3.998},
     };
-    for (const SCase& c : cases)
-    {
-        SCOPED_TRACE(wxString(c.first) + " on " + c.second);
-        EXPECT_NEAR(CContrast::ratio(wxColour(c.first), wxColour(c.second)), c.ratio, 0.001);
-    }
+    for (const auto& [first, second, ratio] : cases)
+        EXPECT_NEAR(CContrast::ratio(wxColour(first), wxColour(second)), ratio, 0.001) << first << " on " << second;
     EXPECT_NEAR(CContrast::relativeLuminance(wxColour("#777777")), 0.1845, 0.0001);
 }
 
@@ -111,44 +104,26 @@ TEST_F(AssessmentCheckTest, AGoodAssessmentHasNoProblemsAndAnEmptyOneCannotBeTak
 
 TEST_F(AssessmentCheckTest, NamesEachProblemOfAQuestionWithItsPosition)
 {
-    struct SCase
-    {
-        const char* name;
-        std::function<void(AssessmentCheckTest&)> spoil;
-        const char* line;
-    };
-    const SCase cases[] = {
-        {"no correct answer", [](AssessmentCheckTest& t) { t.question(2)->setCorrectAnswerIndexes(nullptr); },
+    const wxArrayInt two = apptest::indexes({0, 1});
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[&] { question(2)->setCorrectAnswerIndexes(nullptr); },
          "error: question 2: no answer is marked correct; mark the right answer"},
-        {"two correct answers to a one-answer question",
-         [](AssessmentCheckTest& t)
-         {
-             const wxArrayInt two = apptest::indexes({0, 1});
-             t.question(1)->setCorrectAnswerIndexes(&two);
-         },
+        {[&] { question(1)->setCorrectAnswerIndexes(&two); },
          "error: question 1: 2 answers are marked correct but the question takes one; leave one marked or "
          "make it a multiple-answer question"},
-        {"a correct answer beyond those shown",
-         [](AssessmentCheckTest& t) { t.question(1)->setNumAnswers(1); },
-         "error: question 1: answer 2 is marked correct but is not shown; unmark it or raise the number of "
-         "answers"},
-        {"an empty answer", [](AssessmentCheckTest& t) { t.question(2)->setAnswer(3, "  "); },
+        {[&] { question(1)->setNumAnswers(1); },
+         "error: question 1: answer 2 is marked correct but is not shown; unmark it or raise the number of answers"},
+        {[&] { question(2)->setAnswer(3, "  "); },
          "error: question 2: answer 4 is empty; write it or lower the number of answers"},
-        {"an unreadable question file",
-         [](AssessmentCheckTest& t)
-         { t.unreadable.emplace_back(2, "questions/b.itm: the file does not exist"); },
-         "error: question 2: questions/b.itm: the file does not exist; remove the entry or point it at "
-         "another "
+        {[&] { unreadable.emplace_back(2, "questions/b.itm: the file does not exist"); },
+         "error: question 2: questions/b.itm: the file does not exist; remove the entry or point it at another "
          "question file"},
     };
-    for (const SCase& c : cases)
+    for (const auto& [spoil, line] : cases)
     {
-        SCOPED_TRACE(c.name);
         build();
-        c.spoil(*this);
-        wxArrayString found = lines();
-        ASSERT_EQ(found.size(), 1u) << wxJoin(found, '\n');
-        EXPECT_EQ(found[0], c.line);
+        spoil();
+        EXPECT_EQ(lines(), wxArrayString(1, line));
     }
 }
 
@@ -188,33 +163,22 @@ TEST_F(AssessmentCheckTest, NamesEachBadPictureByItsLabel)
 
 TEST_F(AssessmentCheckTest, ContrastBelowFourAndAHalfIsAWarningAndBelowThreeAnError)
 {
-    struct SCase
+    // No severity: no problem.
+    const std::tuple<const char*, wxString, const char*> cases[] = {
+        {"#000000", "", ""}, {"#767676", "", ""}, {"#777777", "warning", "4.48:1"}, {"#999999", "error", "2.85:1"}};
+    for (const auto& [colour, severity, ratio] : cases)
     {
-        const char* colour;
-        const char* severity; // nullptr: no problem
-        const char* ratio;
-    };
-    const SCase cases[] = {{"#000000", nullptr, ""},
-                           {"#767676", nullptr, ""},
-                           {"#777777", "warning", "4.48:1"},
-                           {"#999999", "error", "2.85:1"}};
-    for (const SCase& c : cases)
-    {
-        SCOPED_TRACE(c.colour);
-        assessment.getAttributes()->getFontInfo()->setFontColour(wxColour(c.colour));
+        SCOPED_TRACE(colour);
+        assessment.getAttributes()->getFontInfo()->setFontColour(wxColour(colour));
         const wxArrayString found = lines(true);
-        if (!c.severity)
-        {
-            EXPECT_EQ(found, wxArrayString());
+        ASSERT_EQ(found.size(), severity.empty() ? 0u : 2u) << wxJoin(found, '\n');
+        if (severity.empty())
             continue;
-        }
-        ASSERT_EQ(found.size(), 2u) << wxJoin(found, '\n');
-        EXPECT_TRUE(found[0].StartsWith(wxString(c.severity) + ": Question Background: the text colour " +
-                                        wxString(c.colour) + " has a contrast of " + c.ratio +
+        EXPECT_TRUE(found[0].StartsWith(severity + ": Question Background: the text colour " + colour +
+                                        " has a contrast of " + ratio +
                                         " with the picture behind the texts of question 1"))
             << found[0];
-        EXPECT_TRUE(found[1].StartsWith(wxString(c.severity) + ": Review Background: ")) << found[1];
-        EXPECT_TRUE(found[1].Contains(c.ratio)) << found[1];
+        EXPECT_TRUE(found[1].StartsWith(severity + ": Review Background: ") && found[1].Contains(ratio)) << found[1];
     }
 }
 
@@ -240,8 +204,7 @@ TEST_F(AssessmentCheckTest, ContrastIsMeasuredWhereTheLayoutPutsTheTexts)
     ASSERT_TRUE(background.SaveFile(file));
     const wxArrayString found = lines(true);
     ASSERT_EQ(found.size(), 1u) << wxJoin(found, '\n');
-    EXPECT_TRUE(
-        found[0].StartsWith("error: Question Background: the text colour #FFFFFF has a contrast of 1.00:1"))
+    EXPECT_TRUE(found[0].StartsWith("error: Question Background: the text colour #FFFFFF has a contrast of 1.00:1"))
         << found[0];
 }
 

@@ -3,6 +3,8 @@
 #include "app/HelpActions.h"
 #include "app/RecentFiles.h"
 #include "app/TakeAssessmentFrame.h"
+#include "app/TakeAssessmentPanel.h"
+#include "app/UserAssessments.h"
 #include "assessment/AssessmentMgrPanel.h"
 #include "assessment/EVAssessmentMgrDataDlg.h"
 #include "attributes/EVAttributesDlg.h"
@@ -10,12 +12,12 @@
 #include "tests/app/TestAssessments.h"
 #include "tests/assessment/AssessmentScripts.h"
 
+#include <wx/button.h>
 #include <wx/choicdlg.h>
 #include <wx/dir.h>
 #include <wx/ffile.h>
 #include <wx/filehistory.h>
 #include <wx/filename.h>
-#include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/stattext.h>
 
@@ -49,7 +51,54 @@ protected:
             assessment->getDataAtIndex(position - 1)->m_questionID);
     }
     void clickPanelButton(int id) { evtest::clickButton(frame->getPanel()->FindWindow(id)); }
+    void moveThirdQuestionUp()
+    {
+        evtest::selectListItem(list, 2);
+        clickPanelButton(CAssessmentMgrPanel::kMoveUpButtonID);
+    }
+    // The question of the second entry in the file on disk.
+    int secondQuestionOnDisk()
+    {
+        CAssessmentDocument saved;
+        EXPECT_TRUE(saved.open(file));
+        return saved.getAssessment()->getDataAtIndex(1)->m_questionID;
+    }
+    static bool frameIsGone() { return evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }, 2000); }
 };
+
+const char kSaveQuestion[] = "Save the changes to solar-system.eva before closing?";
+
+TEST_F(AuthoringMenusTest, SavesAReorderAndAsksBeforeClosingOnlyWithUnsavedChanges)
+{
+    EXPECT_EQ(frame->GetTitle(), "solar-system.eva - Evalon");
+    ASSERT_EQ(list->GetItemCount(), 10);
+    EXPECT_EQ(list->GetItemText(0, 1), "The Sun is a star.");
+    moveThirdQuestionUp();
+    EXPECT_EQ(list->GetItemText(1, 0), "3");
+    wxTEST_DIALOG(frame->Close(), expectMessage(kSaveQuestion, wxID_CANCEL));
+    EXPECT_TRUE(frame->IsShown());
+    EXPECT_EQ(secondQuestionOnDisk(), 2);
+
+    sendMenu(wxID_SAVE);
+    EXPECT_FALSE(document.isModified());
+    EXPECT_EQ(secondQuestionOnDisk(), 3);
+    frame->Close(); // nothing unsaved: no question asked
+    EXPECT_TRUE(frameIsGone());
+}
+
+class AuthoringCloseTest : public AuthoringMenusTest, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(AuthoringCloseTest, ClosingCanSaveOrDropTheChanges)
+{
+    moveThirdQuestionUp();
+    wxTEST_DIALOG(frame->Close(), expectMessage(kSaveQuestion, GetParam()));
+    EXPECT_TRUE(frameIsGone());
+    EXPECT_EQ(secondQuestionOnDisk(), GetParam() == wxID_YES ? 3 : 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, AuthoringCloseTest, ::testing::Values(wxID_NO, wxID_YES));
 
 TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
 {
@@ -90,25 +139,13 @@ TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
              // The sample's own pictures are named relative to its folder; the
              // default look names the installed ones.
              auto chooseDefault = CExpectDialog<wxSingleChoiceDialog>(
-                 [](wxSingleChoiceDialog* dlg)
-                 {
-                     dlg->SetSelection(0);
-                     return int(wxID_OK);
-                 });
+                 [](wxSingleChoiceDialog* dlg) { return dlg->SetSelection(0), int(wxID_OK); });
              wxTEST_DIALOG(sendMenu(CAuthoringFrame::kLookID), chooseDefault);
          }},
         {"move up",
-         [&]
-         {
-             evtest::selectListItem(list, 4);
-             clickPanelButton(CAssessmentMgrPanel::kMoveUpButtonID);
-         }},
+         [&] { evtest::selectListItem(list, 4); clickPanelButton(CAssessmentMgrPanel::kMoveUpButtonID); }},
         {"move down",
-         [&]
-         {
-             evtest::selectListItem(list, 0);
-             clickPanelButton(CAssessmentMgrPanel::kMoveDownButtonID);
-         }},
+         [&] { evtest::selectListItem(list, 0); clickPanelButton(CAssessmentMgrPanel::kMoveDownButtonID); }},
         {"remove with Delete, after a No",
          [&]
          {
@@ -169,8 +206,8 @@ TEST_F(AuthoringMenusTest, TakeIsRefusedWithTheCheckListWhichLeadsToTheQuestion)
                       "The assessment cannot be taken until its errors are fixed. 1 error and 0 warnings.");
             auto* rows = evtest::findControl<wxListCtrl>(dlg, CAssessmentCheckDlg::kListID);
             EXPECT_EQ(rows->GetItemCount(), 1);
-            EXPECT_EQ(rows->GetItemText(0, 1), "Question 2");
-            EXPECT_EQ(rows->GetItemText(0, 2), "no answer is marked correct; mark the right answer");
+            EXPECT_EQ(rows->GetItemText(0, 1) + ": " + rows->GetItemText(0, 2),
+                      "Question 2: no answer is marked correct; mark the right answer");
             return evtest::pressDialogButton(dlg, CAssessmentCheckDlg::kGoThereID);
         });
     bool opened = false;
@@ -179,9 +216,8 @@ TEST_F(AuthoringMenusTest, TakeIsRefusedWithTheCheckListWhichLeadsToTheQuestion)
         {
             evtest::showAsModal(dlg);
             opened = true;
-            EXPECT_EQ(
-                evtest::findControl<wxTextCtrl>(dlg, CEVAssessmentMgrDataDlg::kFileNameTextID)->GetValue(),
-                question(2)->getFileNameReference());
+            EXPECT_EQ(evtest::findControl<wxTextCtrl>(dlg, CEVAssessmentMgrDataDlg::kFileNameTextID)->GetValue(),
+                      question(2)->getFileNameReference());
             return int(wxID_CANCEL);
         });
     wxTEST_DIALOG(sendMenu(CAuthoringFrame::kTakeAssessmentID), goThere, entry);
@@ -189,7 +225,7 @@ TEST_F(AuthoringMenusTest, TakeIsRefusedWithTheCheckListWhichLeadsToTheQuestion)
     EXPECT_EQ(frame->getTakeFrame(), nullptr);
 }
 
-TEST_F(AuthoringMenusTest, CheckListsWarningsWithoutStoppingTake)
+TEST_F(AuthoringMenusTest, CheckListsWarningsWithoutStoppingTakeWhichLocksTheQuestions)
 {
     question(4)->setQuestion(question(3)->getQuestion());
     question(4)->setNumAnswers(int(question(3)->getNumAnswers()));
@@ -204,11 +240,17 @@ TEST_F(AuthoringMenusTest, CheckListsWarningsWithoutStoppingTake)
             return int(wxID_CANCEL);
         });
     wxTEST_DIALOG(sendMenu(CAuthoringFrame::kCheckID), close);
-    sendMenu(CAuthoringFrame::kTakeAssessmentID);
-    ASSERT_NE(frame->getTakeFrame(), nullptr);
-    wxTEST_DIALOG(frame->getTakeFrame()->Close(),
-                  expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_YES, "Evalon"));
-    EXPECT_TRUE(evtest::pumpUntil([&] { return frame->getTakeFrame() == nullptr; }));
+
+    // Take opens the assessment and locks the questions meanwhile.
+    evtest::clickButton(frame->FindWindow(CAuthoringFrame::kTakeAssessmentID));
+    CTakeAssessmentFrame* taking = frame->getTakeFrame();
+    ASSERT_NE(taking, nullptr);
+    EXPECT_TRUE(taking->IsShown());
+    EXPECT_EQ(taking->getPanel()->getTaking()->getNumQuestions(), 10u);
+    EXPECT_TRUE(evtest::pumpUntil([&] { return !frame->getPanel()->IsEnabled(); }));
+    wxTEST_DIALOG(taking->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_YES, "Evalon"));
+    EXPECT_TRUE(evtest::pumpUntil(
+        [&] { return frame->getTakeFrame() == nullptr && frame->getPanel()->IsEnabled(); }));
 }
 
 TEST_F(AuthoringMenusTest, RecentFilesThatAreGoneAreGreyedAndRemovedWhenChosen)
@@ -289,6 +331,73 @@ TEST_F(CheckProgramTest, PrintsOneProblemALineAndFailsOnlyOnErrors)
         output[2].StartsWith("error: Question Background: the text colour #444444 has a contrast of "))
         << output[2];
     EXPECT_TRUE(output[2].Matches("*of ?.??:1 with*")) << output[2];
+}
+
+using PartialOpeningTest = evtest::CTempDirTest;
+
+// A copy of the sample whose second question file is gone and whose fifth is damaged.
+TEST_F(PartialOpeningTest, OpensWithOneMessageAndTheEntriesCanBeFixed)
+{
+    wxString file;
+    CUserAssessments user(path("Evalon"));
+    ASSERT_TRUE(user.copySample(apptest::sampleFile(), &file)) << user.getLastError();
+    const wxString folder = wxFileName(file).GetPath();
+    ASSERT_TRUE(wxRemoveFile(folder + "/questions/02-closest-planet.itm"));
+    const wxString damaged = writeFile("Evalon/solar-system/questions/05-rings.itm", "<question version=\"1\"");
+    const auto contents = [](const wxString& name) { return wxString::FromUTF8(evtest::readFile(name)); };
+
+    CAuthoringFrame* frame = nullptr;
+    const auto told = [](wxMessageDialog* dlg)
+    {
+        const wxArrayString lines = wxSplit(dlg->GetMessage(), '\n', '\0');
+        EXPECT_EQ(lines[0], "solar-system.eva opened without 2 of its question files. Their entries show as "
+                            "\"(missing: ...)\": remove them or point them at another question file (Edit "
+                            "menu); saving keeps them as they are.");
+        EXPECT_EQ(lines.size(), 4u);
+        return int(wxID_OK);
+    };
+    wxTEST_DIALOG(frame = CAuthoringFrame::openWindow(file, nullptr), CExpectDialog<wxMessageDialog>(told));
+    ASSERT_NE(frame, nullptr);
+    auto* list = evtest::findControl<wxListCtrl>(frame, CAssessmentMgrPanel::kListCtrlID);
+    ASSERT_EQ(list->GetItemCount(), 10);
+    EXPECT_EQ(list->GetItemText(1, 1), "(missing: questions/02-closest-planet.itm)");
+    EXPECT_EQ(list->GetItemText(4, 1), "(missing: questions/05-rings.itm)");
+
+    // The check refuses Take with both entries.
+    std::unique_ptr<CAssessmentCheck> check = frame->checkAssessment();
+    ASSERT_EQ(check->getProblems().size(), 2u);
+    EXPECT_TRUE(check->hasErrors());
+    EXPECT_EQ(check->getProblems()[1].questionPosition, 5u);
+
+    // Saving keeps the entries and leaves the damaged file as it is.
+    const wxString before = contents(file);
+    const auto send = [&](int id)
+    {
+        wxCommandEvent command(wxEVT_MENU, id);
+        frame->GetEventHandler()->ProcessEvent(command);
+    };
+    send(wxID_SAVE);
+    EXPECT_EQ(contents(file), before);
+    EXPECT_EQ(contents(damaged), "<question version=\"1\"");
+
+    // Pointed at another file, the second entry is a question again (and undoable).
+    evtest::selectListItem(list, 1);
+    wxTEST_DIALOG(send(CAuthoringFrame::kPointEntryID), expectFileDialog(folder + "/questions/03-sunlight.itm"));
+    EXPECT_EQ(list->GetItemText(1, 1), "How long does sunlight take to reach the Earth?");
+    EXPECT_EQ(frame->checkAssessment()->getProblems().size(), 2u); // now the same question twice, a warning
+    send(wxID_UNDO);
+    EXPECT_EQ(list->GetItemText(1, 1), "(missing: questions/02-closest-planet.itm)");
+
+    // Removed, the damaged entry is gone from the saved file.
+    evtest::selectListItem(list, 4);
+    wxTEST_DIALOG(send(CAuthoringFrame::kRemoveQuestionID),
+                  expectMessage("Remove question 5 (\"(missing: questions/05-rings.itm)\") from the assessment?",
+                                wxID_YES));
+    send(wxID_SAVE);
+    EXPECT_FALSE(contents(file).Contains("05-rings.itm"));
+    EXPECT_TRUE(contents(file).Contains("02-closest-planet.itm"));
+    EXPECT_EQ(contents(damaged), "<question version=\"1\"");
+    frame->Destroy();
 }
 
 } // namespace

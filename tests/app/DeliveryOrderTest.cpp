@@ -1,9 +1,8 @@
-#include "app/AssessmentDocument.h"
+#include "app/AssessmentTaking.h"
 #include "app/DeliveryOrder.h"
 #include "app/TakeAssessmentFrame.h"
 #include "app/TakeAssessmentPanel.h"
 #include "tests/app/TestAssessments.h"
-#include "tests/support/WxTest.h"
 
 #include <algorithm>
 #include <map>
@@ -147,6 +146,44 @@ TEST(DeliveryOrderTest, AShuffledAttemptKeepsTheAnswersInTheAuthorsOrder)
     EXPECT_EQ(taking.countMissedQuestions(), 0u);
     frame->Destroy();
     evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
+}
+
+class AssessmentTakingTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        apptest::addQuestion(assessment, CQuestionData::eTrueFalse, 2, {1});
+        apptest::addQuestion(assessment, CQuestionData::eSingleAnswer, 4, {2});
+        apptest::addQuestion(assessment, CQuestionData::eMultipleAnswers, 5, {0, 3});
+    }
+
+    CAssessmentMgr assessment;
+};
+
+TEST_F(AssessmentTakingTest, RightMeansExactlyTheCorrectAnswers)
+{
+    CAssessmentTaking taking(&assessment);
+    EXPECT_EQ(taking.countMissedQuestions(), 3u); // nothing answered
+
+    taking.setAnswers(0, apptest::indexes({1}));
+    taking.setAnswers(1, apptest::indexes({2}));
+    taking.setAnswers(2, apptest::indexes({0, 3}));
+    EXPECT_EQ(taking.countMissedQuestions(), 0u);
+
+    taking.setAnswers(2, apptest::indexes({0})); // too few
+    EXPECT_FALSE(taking.isAnsweredRight(2));
+    taking.setAnswers(2, apptest::indexes({0, 3, 4})); // too many
+    EXPECT_FALSE(taking.isAnsweredRight(2));
+    taking.setAnswers(1, apptest::indexes({1}));
+    EXPECT_EQ(taking.countMissedQuestions(), 2u);
+    EXPECT_EQ(taking.getAnswers(1), apptest::indexes({1}));
+}
+
+TEST(AssessmentTakingEmptyTest, AnAssessmentWithoutQuestionsCannotBeSubmitted)
+{
+    CAssessmentMgr empty;
+    EXPECT_FALSE(CAssessmentTaking(&empty).canSubmit());
 }
 
 } // namespace

@@ -1,4 +1,3 @@
-#include "app/AssessmentDocument.h"
 #include "app/Looks.h"
 #include "app/ManagerFrame.h"
 #include "app/ResultsFrame.h"
@@ -6,11 +5,9 @@
 #include "assessments/AssessmentsMgrPanel.h"
 #include "external/data/AssessmentsMgr.h"
 #include "tests/app/TestAssessments.h"
-#include "tests/support/WxTest.h"
 
 #include <wx/button.h>
 #include <wx/filename.h>
-#include <wx/listctrl.h>
 
 namespace
 {
@@ -20,6 +17,21 @@ class ManagerTest : public evtest::CTempDirTest
 protected:
     wxString userFolder() const { return path("Documents/Evalon"); }
     wxString copiedSample() const { return path("Documents/Evalon/solar-system/solar-system.eva"); }
+    // The user's list, with the sample copied in on the first start.
+    void openUserList()
+    {
+        CUserAssessments user(userFolder());
+        ASSERT_TRUE(user.open(&list, apptest::sampleFile())) << user.getLastError();
+    }
+    CManagerFrame* openFrame()
+    {
+        auto* frame = new CManagerFrame();
+        frame->initialize(&list);
+        frame->Show();
+        return frame;
+    }
+
+    CAssessmentsMgr list;
 };
 
 TEST_F(ManagerTest, TheFirstStartListsACopyOfTheSampleAndOnlyTheFirst)
@@ -36,11 +48,9 @@ TEST_F(ManagerTest, TheFirstStartListsACopyOfTheSampleAndOnlyTheFirst)
         CAssessmentDocument copy;
         ASSERT_TRUE(copy.open(copiedSample())) << copy.getLastError();
         EXPECT_EQ(copy.getAssessment()->getCount(), 10u);
-        const wxString background = copy.getAssessment()
-                                        ->getAttributes()
-                                        ->getImageSelections()
-                                        ->getImageSelectionsInfoFor(CEVImageSelections::eQuestionBackground)
-                                        ->getAbsolutePath();
+        const wxString background = copy.getAssessment()->getAttributes()->getImageSelections()
+                                    ->getImageSelectionsInfoFor(CEVImageSelections::eQuestionBackground)
+                                    ->getAbsolutePath();
         EXPECT_TRUE(background.StartsWith(path("Documents/Evalon/solar-system/"))) << background;
         EXPECT_TRUE(wxFileExists(background));
 
@@ -54,9 +64,7 @@ TEST_F(ManagerTest, TheFirstStartListsACopyOfTheSampleAndOnlyTheFirst)
 TEST_F(ManagerTest, TheSampleCopyNeverOverwritesTheUsersFiles)
 {
     const wxString mine = writeFile("Documents/Evalon/solar-system/solar-system.eva", "my own work");
-    CUserAssessments user(userFolder());
-    CAssessmentsMgr list;
-    ASSERT_TRUE(user.open(&list, apptest::sampleFile()));
+    openUserList();
     EXPECT_EQ(evtest::readFile(mine), "my own work");
     EXPECT_TRUE(wxFileExists(path("Documents/Evalon/solar-system/pictures/next-hot.jpg")));
 }
@@ -66,13 +74,9 @@ TEST_F(ManagerTest, AddExistingListsAChosenFileOnce)
     const wxString existing = writeFile("elsewhere/quiz.eva", "");
     // GTK's file chooser notes the chosen file among the recently used ones.
     wxFileName::Mkdir(path("home/.local/share"), wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL);
-    CAssessmentsMgr list;
     ASSERT_TRUE(list.load(path("assessments.xml")));
     list.createNewAssessment(wxString());
-
-    auto* frame = new CManagerFrame();
-    frame->initialize(&list);
-    frame->Show();
+    CManagerFrame* frame = openFrame();
     auto* add = evtest::findControl<wxButton>(frame, CManagerFrame::kAddExistingButtonID);
     ASSERT_NE(add, nullptr);
     // In the row of the panel's own buttons.
@@ -96,10 +100,7 @@ TEST_F(ManagerTest, AddExistingListsAChosenFileOnce)
 
 TEST_F(ManagerTest, ADocumentTellsUnsavedChangesAndSavesThem)
 {
-    CUserAssessments user(userFolder());
-    CAssessmentsMgr list;
-    ASSERT_TRUE(user.open(&list, apptest::sampleFile()));
-
+    openUserList();
     CAssessmentDocument document;
     ASSERT_TRUE(document.open(copiedSample()));
     EXPECT_FALSE(document.isModified());
@@ -117,28 +118,22 @@ TEST_F(ManagerTest, ADocumentTellsUnsavedChangesAndSavesThem)
     CAssessmentDocument reopened;
     ASSERT_TRUE(reopened.open(copiedSample()));
     EXPECT_EQ(reopened.getAssessment()->getDataAtIndex(0)->m_questionID, second);
-    EXPECT_EQ(
-        reopened.getAssessment()->getQuestionDataMgr()->getQuestionDataForID(second)->getReferenceText(),
-        "Changed.");
+    EXPECT_EQ(reopened.getAssessment()->getQuestionDataMgr()->getQuestionDataForID(second)->getReferenceText(),
+              "Changed.");
 }
 
 TEST_F(ManagerTest, ResultsOpensForTheSelectedAssessmentAndAsksForOneWithoutASelection)
 {
-    CUserAssessments user(userFolder());
-    CAssessmentsMgr list;
-    ASSERT_TRUE(user.open(&list, apptest::sampleFile())) << user.getLastError();
-    auto* frame = new CManagerFrame();
-    frame->initialize(&list);
-    frame->Show();
+    openUserList();
+    CManagerFrame* frame = openFrame();
     auto* results = evtest::findControl<wxButton>(frame, CManagerFrame::kResultsButtonID);
     ASSERT_TRUE(results);
     EXPECT_EQ(results->GetContainingSizer(),
               frame->FindWindow(CAssessmentsMgrPanel::kViewDetailsButtonID)->GetContainingSizer())
         << "in the row of the list's own buttons";
 
-    wxTEST_DIALOG(
-        evtest::clickButton(results),
-        expectMessage("Select an assessment in the list to see how its takers did.", wxID_OK, "Evalon"));
+    wxTEST_DIALOG(evtest::clickButton(results),
+                  expectMessage("Select an assessment in the list to see how its takers did.", wxID_OK, "Evalon"));
     evtest::selectListItem(evtest::findControl<wxListCtrl>(frame, CAssessmentsMgrPanel::kListCtrlID), 0);
     evtest::clickButton(results);
     std::vector<CResultsFrame*> opened;
@@ -155,15 +150,12 @@ TEST_F(ManagerTest, ResultsOpensForTheSelectedAssessmentAndAsksForOneWithoutASel
 // attributes the host set (the default look); without them it says why.
 TEST_F(ManagerTest, NewFromTheMenuCreatesWithTheDefaultLookOrSaysWhyNot)
 {
-    CAssessmentsMgr list;
     list.setListFileName(path("list.xml"));
     CEVAttributes look;
     wxString notice;
     ASSERT_TRUE(CLooks::applyDefault(&look, &notice)) << notice;
     list.setNewAssessmentAttributes(look);
-    auto* frame = new CManagerFrame();
-    frame->initialize(&list);
-    frame->Show();
+    CManagerFrame* frame = openFrame();
     const auto sendNew = [&]
     {
         wxCommandEvent command(wxEVT_MENU, wxID_NEW);

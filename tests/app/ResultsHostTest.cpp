@@ -1,7 +1,6 @@
 // The host's side of results: the attempt kept while it is taken, the
 // review of missed questions, the taker's name, and --record / --results.
 
-#include "app/AssessmentDocument.h"
 #include "app/AttemptRecording.h"
 #include "app/EvalonApp.h"
 #include "app/MissedQuestionsPanel.h"
@@ -12,7 +11,6 @@
 #include "external/widgets/VeltoStaticCtrl.h"
 #include "results/ResultsStore.h"
 #include "tests/app/TestAssessments.h"
-#include "tests/support/WxTest.h"
 
 #include <wx/file.h>
 #include <wx/textctrl.h>
@@ -38,11 +36,15 @@ protected:
         ASSERT_TRUE(document.open(apptest::sampleFile())) << document.getLastError();
     }
 
+    std::unique_ptr<CAttemptRecording> newRecording(const wxString& url)
+    {
+        return std::make_unique<CAttemptRecording>(document.getAssessment(), "/class/solar.eva", "Ann", url,
+                                                   path("outbox.sqlite"));
+    }
     CTakeAssessmentFrame* openFrame(const wxString& url)
     {
         auto* frame = new CTakeAssessmentFrame();
-        frame->setRecording(std::make_unique<CAttemptRecording>(document.getAssessment(), "/class/solar.eva", "Ann",
-                                                                url, path("outbox.sqlite")));
+        frame->setRecording(newRecording(url));
         frame->setMissedReviewOffered(true);
         EXPECT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
         frame->Show();
@@ -71,13 +73,17 @@ protected:
         next(panel, Panel::kSubmitButtonID);
     }
 
-    CAttempt storedAttempt(const CAttemptRecording& recording)
+    CAttempt storedAttempt(const std::string& id, const wxString& url)
     {
         std::string error;
-        auto store = CResultsStore::open(storeUrl.utf8_string(), &error);
+        auto store = CResultsStore::open(url.utf8_string(), &error);
         CAttempt attempt;
-        EXPECT_TRUE(store && store->loadAttempt(recording.getAttempt().m_id, &attempt, &error)) << error;
+        EXPECT_TRUE(store && store->loadAttempt(id, &attempt, &error)) << error;
         return attempt;
+    }
+    CAttempt storedAttempt(const CAttemptRecording& recording)
+    {
+        return storedAttempt(recording.getAttempt().m_id, storeUrl);
     }
 
     wxString storeUrl;
@@ -97,14 +103,17 @@ TEST_F(ResultsHostTest, TheMissedQuestionsAreReviewedByMouseAndKeyboard)
     EXPECT_FALSE(panel->IsShown());
     EXPECT_EQ(missed->GetClientSize(), wxSize(1280, 800));
     EXPECT_EQ(missed->getMissedPositions(), (std::vector<unsigned>{1, 2}));
-    const std::vector<wxString> texts = shownTexts(missed);
+    std::vector<wxString> texts = shownTexts(missed);
     ASSERT_EQ(texts.size(), 6u);
-    EXPECT_EQ(texts[0], "Which planet is closest to the Sun?");
-    EXPECT_EQ(texts[2], CMissedQuestionsPanel::markedAnswer("Mercury", true, false));
-    EXPECT_EQ(texts[3], CMissedQuestionsPanel::markedAnswer("Earth", false, true));
     EXPECT_TRUE(texts[2].Contains(wxString::FromUTF8("\u2714 correct answer")));
     EXPECT_TRUE(texts[3].Contains(wxString::FromUTF8("\u2718 your answer, not correct")));
-    EXPECT_EQ(texts[5], "Reference: Mercury circles the Sun at an average of 58 million kilometres, once every 88 days.");
+    texts[1] = texts[4] = "";
+    EXPECT_EQ(texts, (std::vector<wxString>{
+                         "Which planet is closest to the Sun?", "",
+                         CMissedQuestionsPanel::markedAnswer("Mercury", true, false),
+                         CMissedQuestionsPanel::markedAnswer("Earth", false, true), "",
+                         "Reference: Mercury circles the Sun at an average of 58 million kilometres, once every "
+                         "88 days."}));
     // Under the last answer, clear of the navigation buttons.
     const wxRect reference = missed->getReferenceText()->GetRect();
     EXPECT_GT(reference.GetTop(), button(missed, Panel::kFirstAnswerButtonID + 3)->GetRect().GetBottom());
@@ -142,8 +151,7 @@ TEST_F(ResultsHostTest, TheMissedQuestionsAreReviewedByMouseAndKeyboard)
     EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
 
     const CAttempt stored = storedAttempt(*frame->getRecording());
-    EXPECT_EQ(stored.m_status, CAttempt::eSubmitted);
-    EXPECT_EQ(stored.m_score, 80u);
+    EXPECT_EQ(std::make_pair(stored.m_status, stored.m_score), std::make_pair(CAttempt::eSubmitted, 80u));
     EXPECT_EQ(stored.m_questions[1].m_chosen, std::vector<unsigned>{2});
     EXPECT_TRUE(stored.m_questions[2].m_chosen.empty());
     EXPECT_EQ(frame->getLastNotice(), "");
@@ -158,8 +166,7 @@ TEST_F(ResultsHostTest, EveryPageChangeAndTheClosingKeepTheAnswersSoFar)
     // In the store from the first page on.
     CAttempt stored = storedAttempt(recording);
     EXPECT_EQ(stored.m_status, CAttempt::eInProgress);
-    EXPECT_EQ(stored.m_taker, "Ann");
-    EXPECT_EQ(stored.m_assessmentFile, "/class/solar.eva");
+    EXPECT_EQ(stored.m_taker + " " + stored.m_assessmentFile, "Ann /class/solar.eva");
 
     clickAnswer(panel, 1);
     next(panel);
@@ -177,10 +184,7 @@ TEST_F(ResultsHostTest, EveryPageChangeAndTheClosingKeepTheAnswersSoFar)
     const std::string id = recording.getAttempt().m_id;
     frame->Close(true);
     evtest::pumpEvents();
-    std::string error;
-    auto store = CResultsStore::open(storeUrl.utf8_string(), &error);
-    ASSERT_TRUE(store) << error;
-    ASSERT_TRUE(store->loadAttempt(id, &stored, &error)) << error;
+    stored = storedAttempt(id, storeUrl);
     EXPECT_EQ(stored.m_questions[1].m_chosen, std::vector<unsigned>{3});
     EXPECT_EQ(stored.m_status, CAttempt::eInProgress);
 }
@@ -192,25 +196,20 @@ TEST_F(ResultsHostTest, EveryPageChangeAndTheClosingKeepTheAnswersSoFar)
 TEST_F(ResultsHostTest, AnAttemptInProgressResumesWithItsAnswersPageAndTimeLeft)
 {
     document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(10);
-    auto newRecording = [&]
-    {
-        return std::make_unique<CAttemptRecording>(document.getAssessment(), "/class/solar.eva", "Ann", storeUrl,
-                                                   path("outbox.sqlite"));
-    };
+    auto secondsNow = [] { return (long long)(wxGetUTCTimeMillis().GetValue() / 1000); };
     long long offset = 0;
     auto openWith = [&](std::unique_ptr<CAttemptRecording> recording)
     {
         auto* frame = new CTakeAssessmentFrame();
         frame->setInteractive(false);
-        frame->setClock([&] { return (long long)(wxGetUTCTimeMillis().GetValue() / 1000) + offset; });
+        frame->setClock([&] { return secondsNow() + offset; });
         frame->setRecording(std::move(recording));
         EXPECT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
         frame->Show();
         return frame;
     };
-    auto secondsNow = [] { return (long long)(wxGetUTCTimeMillis().GetValue() / 1000); };
     const long long started = secondsNow();
-    CTakeAssessmentFrame* first = openWith(newRecording());
+    CTakeAssessmentFrame* first = openWith(newRecording(storeUrl));
     const std::string firstId = first->getRecording()->getAttempt().m_id;
     clickAnswer(first->getPanel(), 1);
     next(first->getPanel());
@@ -229,7 +228,7 @@ TEST_F(ResultsHostTest, AnAttemptInProgressResumesWithItsAnswersPageAndTimeLeft)
                 return answer;
             });
     };
-    auto resumed = newRecording();
+    auto resumed = newRecording(storeUrl);
     wxString refusal;
     bool chosen = false;
     wxTEST_DIALOG(chosen = CEvalonApp::chooseAttempt(resumed.get(), 0, &refusal), offered(wxID_YES));
@@ -240,8 +239,8 @@ TEST_F(ResultsHostTest, AnAttemptInProgressResumesWithItsAnswersPageAndTimeLeft)
     const CAssessmentTaking& taking = *second->getPanel()->getTaking();
     EXPECT_EQ(taking.getPage(), CAssessmentTaking::eQuestionPage);
     EXPECT_EQ(taking.getQuestionIndex(), 2u);
-    EXPECT_EQ(std::vector<int>(taking.getAnswers(0).begin(), taking.getAnswers(0).end()), std::vector<int>{1});
-    EXPECT_EQ(std::vector<int>(taking.getAnswers(1).begin(), taking.getAnswers(1).end()), std::vector<int>{0});
+    EXPECT_EQ(taking.getAnswers(0), apptest::indexes({1}));
+    EXPECT_EQ(taking.getAnswers(1), apptest::indexes({0}));
     // The clock really runs meanwhile (slowly under a sanitizer): what went by counts too.
     EXPECT_GE(second->getSecondsLeft(), 10 * 60 - 120 - (secondsNow() - started) - 1);
     EXPECT_LE(second->getSecondsLeft(), 10 * 60 - 120);
@@ -249,7 +248,7 @@ TEST_F(ResultsHostTest, AnAttemptInProgressResumesWithItsAnswersPageAndTimeLeft)
     ASSERT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
 
     // Declined: a new attempt, unless the one allowed is used.
-    auto declined = newRecording();
+    auto declined = newRecording(storeUrl);
     const std::string freshId = declined->getAttempt().m_id;
     wxTEST_DIALOG(chosen = CEvalonApp::chooseAttempt(declined.get(), 1, &refusal), offered(wxID_NO));
     EXPECT_FALSE(chosen);
@@ -276,11 +275,7 @@ TEST_F(ResultsHostTest, AStoreAwayKeepsTheAnswersHereAndTellsTheTakerOnce)
     wxTEST_DIALOG(next(panel, Panel::kSubmitButtonID), expectMessage(CResultsRecorder::kOutboxNotice));
     EXPECT_EQ(frame->getLastNotice(), CResultsRecorder::kOutboxNotice);
 
-    std::string error;
-    auto outbox = CResultsStore::open(("sqlite:" + path("outbox.sqlite")).utf8_string(), &error);
-    ASSERT_TRUE(outbox) << error;
-    CAttempt kept;
-    ASSERT_TRUE(outbox->loadAttempt(frame->getRecording()->getAttempt().m_id, &kept, &error)) << error;
+    const CAttempt kept = storedAttempt(frame->getRecording()->getAttempt().m_id, "sqlite:" + path("outbox.sqlite"));
     EXPECT_EQ(kept.m_status, CAttempt::eSubmitted);
     EXPECT_EQ(kept.m_questions[0].m_chosen, std::vector<unsigned>{0});
     frame->Close(true);
@@ -295,12 +290,14 @@ TEST_F(ResultsHostTest, TheNameDialogOffersTheLastNameAndNeedsOne)
         evtest::showAsModal(dlg);
         auto* name = evtest::findControl<wxTextCtrl>(dlg, CTakerNameDlg::kNameID);
         EXPECT_EQ(name->GetValue(), "Ann Smith");
-        name->ChangeValue("   ");
-        dlg->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-        EXPECT_FALSE(dlg->FindWindow(wxID_OK)->IsEnabled());
-        name->ChangeValue(wxString::FromUTF8("  Zo\u00eb \u05e9\u05dc\u05d5\u05dd  "));
-        dlg->UpdateWindowUI(wxUPDATE_UI_RECURSE);
-        EXPECT_TRUE(dlg->FindWindow(wxID_OK)->IsEnabled());
+        const std::pair<wxString, bool> typings[] = {
+            {"   ", false}, {wxString::FromUTF8("  Zo\u00eb \u05e9\u05dc\u05d5\u05dd  "), true}};
+        for (const auto& [typed, enabled] : typings)
+        {
+            name->ChangeValue(typed);
+            dlg->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+            EXPECT_EQ(dlg->FindWindow(wxID_OK)->IsEnabled(), enabled);
+        }
         return evtest::pressDialogButton(dlg, wxID_OK);
     };
     wxTEST_DIALOG(EXPECT_EQ(dialog.ShowModal(), wxID_OK), CExpectDialog<CTakerNameDlg>(script));

@@ -1,5 +1,4 @@
 #include "app/AssessmentCheck.h"
-#include "app/AssessmentDocument.h"
 #include "app/Contrast.h"
 #include "app/EvalonApp.h"
 #include "app/SnapshotWriter.h"
@@ -8,7 +7,6 @@
 #include "external/widgets/ShellFileTypes.h"
 #include "external/widgets/VeltoStaticCtrl.h"
 #include "tests/app/TestAssessments.h"
-#include "tests/support/WxTest.h"
 
 #include <wx/dir.h>
 #include <wx/filename.h>
@@ -54,27 +52,14 @@ protected:
                 << page << ": " << shown[i]->GetLabel() << " at " << shown[i]->GetRect().GetBottomRight().x
                 << "," << shown[i]->GetRect().GetBottomRight().y;
             for (size_t j = i + 1; j < shown.size(); ++j)
-            {
                 EXPECT_FALSE(shown[i]->GetRect().Intersects(shown[j]->GetRect()))
                     << page << ": " << shown[i]->GetLabel() << " / " << shown[j]->GetLabel();
-            }
         }
     }
 
     static wxString pageName(const CAssessmentTaking& taking)
     {
-        switch (taking.getPage())
-        {
-        case CAssessmentTaking::eQuestionPage:
-            return wxString::Format("question %u", taking.getQuestionIndex() + 1);
-        case CAssessmentTaking::eSubmitPage:
-            return "submit";
-        case CAssessmentTaking::eReviewPage:
-            return "review";
-        case CAssessmentTaking::eCongratulationsPage:
-            break;
-        }
-        return "congratulations";
+        return wxString::Format("page %d, question %u", int(taking.getPage()), taking.getQuestionIndex() + 1);
     }
 
     CAssessmentDocument document;
@@ -98,8 +83,7 @@ TEST_F(SampleTest, CoversTheCategoriesAndAnswerCountsWithReferencesAndPassesTheC
         EXPECT_FALSE(question->getReferenceText().empty()) << question->getQuestion();
     }
     EXPECT_EQ(categories, (std::set<int>{0, 1, 2}));
-    EXPECT_EQ(*answerCounts.begin(), 2u);
-    EXPECT_EQ(*answerCounts.rbegin(), 10u);
+    EXPECT_EQ(std::make_pair(*answerCounts.begin(), *answerCounts.rbegin()), std::make_pair(2u, 10u));
 
     // Every picture is there and every text readable on it, as the author's
     // check measures it.
@@ -113,13 +97,11 @@ TEST_F(SampleTest, CoversTheCategoriesAndAnswerCountsWithReferencesAndPassesTheC
         frame.getPanel()->goForward();
     const wxImage submit = picture(CEVImageSelections::eAnswersSubmittalBackground);
     for (wxWindow* shown : shownControls(frame.getPanel()))
-    {
         if (auto* text = dynamic_cast<CVeltoStaticCtrl*>(shown))
         {
             EXPECT_GE(CContrast::ratioOver(submit, text->GetRect(), text->GetForegroundColour()), 4.5)
                 << text->GetLabel();
         }
-    }
 }
 
 // Whatever sizes the test taker gives the window, on every page, the window
@@ -153,10 +135,9 @@ TEST_F(SampleTest, NothingOverlapsOrLeavesTheWindowAfterAnyResize)
                     << page << " at " << size.x << "x" << size.y << ": " << panel->GetClientSize().x << "x"
                     << panel->GetClientSize().y << ", expected " << expected.x << "x" << expected.y;
                 checkPlacement(panel, wxString::Format("%s at %dx%d", page, size.x, size.y));
-                if (panel->getTaking()->getPage() != CAssessmentTaking::eCongratulationsPage)
-                {
-                    EXPECT_GE(shownControls(panel).size(), 2u) << page;
-                }
+                EXPECT_TRUE(panel->getTaking()->getPage() == CAssessmentTaking::eCongratulationsPage ||
+                            shownControls(panel).size() >= 2u)
+                    << page;
             }
         } while (panel->goForward());
         EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
@@ -173,9 +154,8 @@ TEST_F(SampleTest, SnapshotsShowEveryPageInOrderAtTheBackgroundsSize)
     wxArrayString expected;
     for (unsigned i = 1; i <= 10; ++i)
         expected.Add(path(wxString::Format("shots/%02u-question-%u.png", i, i)));
-    expected.Add(path("shots/11-submit.png"));
-    expected.Add(path("shots/12-review.png"));
-    expected.Add(path("shots/13-congratulations.png"));
+    for (const char* last : {"11-submit", "12-review", "13-congratulations"})
+        expected.Add(path(wxString("shots/") + last + ".png"));
     EXPECT_EQ(writer.getFiles(), expected);
     for (const wxString& file : expected)
     {
@@ -217,11 +197,9 @@ TEST_F(ProgramTest, WritesSnapshotsAndRegistersItself)
 TEST_F(ProgramTest, AnswersHelpVersionAndMisuse)
 {
     EXPECT_EQ(run("--help"), 0);
-    ASSERT_FALSE(output.empty());
-    EXPECT_TRUE(output[0].StartsWith("Usage: evalon"));
+    EXPECT_TRUE(wxJoin(output, '\n').StartsWith("Usage: evalon"));
     EXPECT_EQ(run("--version"), 0);
-    ASSERT_EQ(output.size(), 1u);
-    EXPECT_TRUE(output[0].StartsWith("evalon "));
+    EXPECT_TRUE(output.size() == 1 && output[0].StartsWith("evalon ")) << wxJoin(output, '\n');
     EXPECT_EQ(run("--frobnicate"), 2);
     ASSERT_EQ(errors.size(), 2u);
     EXPECT_EQ(errors[0], "evalon: Unknown long option 'frobnicate'");

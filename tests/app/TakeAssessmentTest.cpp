@@ -1,10 +1,8 @@
-#include "app/AssessmentDocument.h"
 #include "app/TakeAssessmentFrame.h"
 #include "app/TakeAssessmentPanel.h"
 #include "external/widgets/VeltoCheckedButton.h"
 #include "external/widgets/VeltoStaticCtrl.h"
 #include "tests/app/TestAssessments.h"
-#include "tests/support/WxTest.h"
 
 #include <wx/uiaction.h>
 
@@ -12,6 +10,7 @@ namespace
 {
 
 using Panel = CTakeAssessmentPanel;
+using Taking = CAssessmentTaking;
 using apptest::button;
 using apptest::checkedAnswers;
 using apptest::clickAnswer;
@@ -27,14 +26,31 @@ protected:
         ASSERT_TRUE(document.open(apptest::sampleFile())) << document.getLastError();
     }
 
-    CTakeAssessmentFrame* openFrame()
+    CTakeAssessmentFrame* openFrame(std::function<long long()> clock = nullptr)
     {
-        auto* frame = new CTakeAssessmentFrame();
+        frame = new CTakeAssessmentFrame();
+        if (clock)
+            frame->setClock(clock);
         EXPECT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
         frame->Show();
         evtest::pumpEvents();
+        panel = frame->getPanel();
         return frame;
     }
+    // Opened in front, the first answer focused, for keys and clicks.
+    void openRaised()
+    {
+        openFrame()->Raise();
+        ASSERT_TRUE(
+            evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(panel, Panel::kFirstAnswerButtonID); }));
+    }
+    void press(int key)
+    {
+        keyboard.Char(key);
+        evtest::pumpEvents();
+    }
+    static bool allClosed() { return evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }); }
+    CAssessmentTaking::ePage page() const { return panel->getTaking()->getPage(); }
 
     // The navigation buttons shown, as "PNS" with '-' for hidden ones.
     std::string navigation(Panel* panel)
@@ -55,14 +71,17 @@ protected:
     }
 
     CAssessmentDocument document;
+    CTakeAssessmentFrame* frame = nullptr;
+    Panel* panel = nullptr;
+    wxUIActionSimulator keyboard;
 };
 
 TEST_F(TakeAssessmentTest, TakesTheSampleEndToEnd)
 {
-    CTakeAssessmentFrame* frame = openFrame();
-    Panel* panel = frame->getPanel();
+    openFrame();
+    const std::vector<wxString> first{"Question 1 of 10\nThe Sun is a star.", "True", "False"};
     EXPECT_EQ(panel->GetClientSize(), wxSize(1280, 800)); // the sample's backgrounds
-    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"Question 1 of 10\nThe Sun is a star.", "True", "False"}));
+    EXPECT_EQ(shownTexts(panel), first);
     EXPECT_EQ(frame->GetTitle(), "Question 1 of 10 - Evalon");
     EXPECT_EQ(navigation(panel), "-N-");
 
@@ -71,11 +90,9 @@ TEST_F(TakeAssessmentTest, TakesTheSampleEndToEnd)
     EXPECT_EQ(navigation(panel), "PN-");
     EXPECT_EQ(checkedAnswers(panel), std::vector<int>{}); // a fresh question
     clickAnswer(panel, 1);                                // Mercury
-
-    // Back and forth: the answers given come back.
     EXPECT_EQ(frame->GetTitle(), "Question 2 of 10 - Evalon");
     clickNavigation(panel, Panel::kPreviousButtonID);
-    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"Question 1 of 10\nThe Sun is a star.", "True", "False"}));
+    EXPECT_EQ(shownTexts(panel), first);
     EXPECT_EQ(checkedAnswers(panel), std::vector<int>{0});
     clickNavigation(panel, Panel::kNextButtonID);
     EXPECT_EQ(checkedAnswers(panel), std::vector<int>{1});
@@ -94,7 +111,7 @@ TEST_F(TakeAssessmentTest, TakesTheSampleEndToEnd)
     const wxPoint nextPosition = button(panel, Panel::kNextButtonID)->GetPosition();
     clickNavigation(panel, Panel::kNextButtonID);
 
-    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eSubmitPage);
+    EXPECT_EQ(page(), Taking::eSubmitPage);
     EXPECT_EQ(navigation(panel), "P-S");
     EXPECT_EQ(button(panel, Panel::kSubmitButtonID)->GetPosition(), nextPosition);
     EXPECT_EQ(shownTexts(panel), std::vector<wxString>{"All 10 questions are answered."});
@@ -104,28 +121,17 @@ TEST_F(TakeAssessmentTest, TakesTheSampleEndToEnd)
     clickNavigation(panel, Panel::kNextButtonID);
     clickNavigation(panel, Panel::kSubmitButtonID);
 
-    EXPECT_EQ(shownTexts(panel),
-              (std::vector<wxString>{"Your score is 90%", "Number of questions to review: 1"}));
+    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"Your score is 90%", "Number of questions to review: 1"}));
     EXPECT_EQ(navigation(panel), "-N-");
     clickNavigation(panel, Panel::kNextButtonID);
-    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
+    EXPECT_EQ(page(), Taking::eCongratulationsPage);
     EXPECT_EQ(navigation(panel), "---");
     EXPECT_TRUE(shownTexts(panel).empty());
 }
 
 TEST_F(TakeAssessmentTest, TheKeyboardTakesTheAssessmentWithoutTouchingAnswers)
 {
-    CTakeAssessmentFrame* frame = openFrame();
-    Panel* panel = frame->getPanel();
-    frame->Raise();
-    ASSERT_TRUE(evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(panel, Panel::kFirstAnswerButtonID); }));
-
-    wxUIActionSimulator keyboard;
-    auto press = [&](int key)
-    {
-        keyboard.Char(key);
-        evtest::pumpEvents();
-    };
+    openRaised();
     press(WXK_SPACE); // "True"
     EXPECT_EQ(checkedAnswers(panel), std::vector<int>{0});
     press(WXK_RIGHT);
@@ -135,87 +141,73 @@ TEST_F(TakeAssessmentTest, TheKeyboardTakesTheAssessmentWithoutTouchingAnswers)
     ASSERT_EQ(panel->getTaking()->getQuestionIndex(), 0u);
     EXPECT_EQ(checkedAnswers(panel), std::vector<int>{0});
 
-    press(WXK_TAB); // to "False"
+    press(WXK_TAB);
     EXPECT_EQ(wxWindow::FindFocus(), button(panel, Panel::kFirstAnswerButtonID + 1));
     press(WXK_SPACE);
     EXPECT_EQ(checkedAnswers(panel), std::vector<int>{1});
 
     for (int i = 0; i < 10; ++i)
         press(WXK_PAGEDOWN);
-    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eSubmitPage);
+    EXPECT_EQ(page(), Taking::eSubmitPage);
     press(WXK_RETURN); // Submit
-    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eReviewPage);
+    EXPECT_EQ(page(), Taking::eReviewPage);
     press(WXK_ESCAPE); // not yet: the review is still to be read
     EXPECT_TRUE(frame->IsShown());
     press(WXK_RETURN);
-    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
+    EXPECT_EQ(page(), Taking::eCongratulationsPage);
     press(WXK_ESCAPE);
-    EXPECT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+    EXPECT_TRUE(allClosed());
 }
 
+// All thirteen pictures of the question page (background, three answer and
+// six navigation pictures), before the first page; none again later.
 TEST_F(TakeAssessmentTest, PageTurnsDecodeEveryPictureOnce)
 {
-    CTakeAssessmentFrame* frame = openFrame();
-    Panel* panel = frame->getPanel();
-    // The question page: its background, three answer pictures and six
-    // navigation pictures.
-    // All thirteen pictures before the first page, so that a bad one is
-    // found before the first answer; none again on the way through.
+    openFrame();
     EXPECT_EQ(frame->getImageCache().getNumDecoded(), 13u);
     panel->goForward();
     panel->goBack();
-    while (panel->getTaking()->getPage() != CAssessmentTaking::eCongratulationsPage)
+    while (page() != Taking::eCongratulationsPage)
         panel->goForward();
     EXPECT_EQ(frame->getImageCache().getNumDecoded(), 13u);
 }
 
-// Every page's pictures are checked before the first page, so that a bad
-// one stops the attempt before the first answer.
 TEST_F(TakeAssessmentTest, APictureThatCannotBeLoadedIsNamedWithItsFileAndWhy)
 {
     const wxString broken = writeFile("broken.jpg", "this is text, not a JPEG");
     const wxString huge = writeFile("huge.png", evtest::pngDeclaring(10000, 10000));
-    const wxString missing = path("nowhere/review.jpg");
-    const struct
-    {
-        CEVImageSelections::imageID image;
-        wxString error;
-    } cases[] = {
-        {CEVImageSelections::eQuestionBackground,
-         "The picture \"Question Background\" cannot be loaded.\n" + broken +
-             ": the file is not a picture (PNG, JPEG, GIF or BMP expected)."},
+    const std::pair<CEVImageSelections::imageID, wxString> cases[] = {
+        {CEVImageSelections::eQuestionBackground, "The picture \"Question Background\" cannot be loaded.\n" + broken +
+                                                      ": the file is not a picture (PNG, JPEG, GIF or BMP expected)."},
         {CEVImageSelections::eQuestionBackground,
          "The picture \"Question Background\" cannot be loaded.\n" + huge +
              ": the PNG picture declares 10000 x 10000 pixels, more than the 50 megapixels a picture may have."},
         {CEVImageSelections::eReviewBackground,
-         "The picture \"Review Background\" cannot be loaded.\n" + missing + ": file not found."},
+         "The picture \"Review Background\" cannot be loaded.\n" + path("nowhere/review.jpg") + ": file not found."},
     };
     CEVImageSelections* images = document.getAssessment()->getAttributes()->getImageSelections();
     CImageSelectionsInfo* background = images->getImageSelectionsInfoFor(CEVImageSelections::eQuestionBackground);
     const wxString good = background->getAbsolutePath();
-    for (const auto& c : cases)
+    for (const auto& [image, error] : cases)
     {
         background->setAbsolutePath(good);
-        const wxString file = c.error.AfterFirst('\n').BeforeFirst(':');
-        images->getImageSelectionsInfoFor(c.image)->setAbsolutePath(file);
-        CTakeAssessmentFrame frame;
-        EXPECT_FALSE(frame.initialize(document.getAssessment()));
-        EXPECT_EQ(frame.getLastError(), c.error);
+        images->getImageSelectionsInfoFor(image)->setAbsolutePath(error.AfterFirst('\n').BeforeFirst(':'));
+        CTakeAssessmentFrame taking;
+        EXPECT_FALSE(taking.initialize(document.getAssessment()));
+        EXPECT_EQ(taking.getLastError(), error);
     }
 }
 
 TEST_F(TakeAssessmentTest, SeveralAnswerQuestionsSayToChooseAllAndTheSubmitPageCountsTheUnanswered)
 {
-    CTakeAssessmentFrame* frame = openFrame();
-    Panel* panel = frame->getPanel();
-    while (panel->getTaking()->getPage() == CAssessmentTaking::eQuestionPage)
+    openFrame();
+    while (page() == Taking::eQuestionPage)
     {
-        const CQuestionData* question = panel->getTaking()->getCurrentQuestion();
         const wxString shown = shownTexts(panel).front();
         const unsigned number = panel->getTaking()->getQuestionIndex() + 1;
         EXPECT_TRUE(shown.StartsWith(wxString::Format("Question %u of 10\n", number))) << shown;
         EXPECT_EQ(shown.EndsWith("\n" + Panel::kSeveralAnswersCue),
-                  question->getCategoryType() == CQuestionData::eMultipleAnswers)
+                  panel->getTaking()->getCurrentQuestion()->getCategoryType() == CQuestionData::eMultipleAnswers)
             << shown;
         if (number == 2 || number == 5)
             answerRight(panel);
@@ -223,18 +215,14 @@ TEST_F(TakeAssessmentTest, SeveralAnswerQuestionsSayToChooseAllAndTheSubmitPageC
     }
     EXPECT_EQ(shownTexts(panel), std::vector<wxString>{"8 of the 10 questions are not answered yet."});
     panel->goBack();
-    wxArrayInt first;
-    first.Add(0);
-    panel->selectAnswers(first);
+    panel->selectAnswers(apptest::indexes({0}));
     panel->goForward();
     EXPECT_EQ(shownTexts(panel), std::vector<wxString>{"7 of the 10 questions are not answered yet."});
 }
 
 TEST_F(TakeAssessmentTest, ClickingAnAnswersTextTogglesItAsItsButtonDoes)
 {
-    CTakeAssessmentFrame* frame = openFrame();
-    Panel* panel = frame->getPanel();
-    frame->Raise();
+    openFrame()->Raise();
     panel->goForward(); // Mercury, one answer of four
     CVeltoStaticCtrl* third = nullptr;
     for (wxWindow* child : panel->GetChildren())
@@ -243,63 +231,44 @@ TEST_F(TakeAssessmentTest, ClickingAnAnswersTextTogglesItAsItsButtonDoes)
     ASSERT_NE(third, nullptr);
 
     wxUIActionSimulator mouse;
-    auto clickText = [&](wxWindow* text)
+    auto clickTextUntil = [&](const std::vector<int>& checked)
     {
-        mouse.MouseMove(text->GetScreenPosition() + wxPoint(5, 5));
+        mouse.MouseMove(third->GetScreenPosition() + wxPoint(5, 5));
         mouse.MouseClick();
+        return evtest::pumpUntil([&] { return checkedAnswers(panel) == checked; });
     };
-    clickText(third);
-    ASSERT_TRUE(evtest::pumpUntil([&] { return checkedAnswers(panel) == std::vector<int>{2}; }));
+    ASSERT_TRUE(clickTextUntil({2}));
     EXPECT_EQ(wxWindow::FindFocus(), button(panel, Panel::kFirstAnswerButtonID + 2));
     clickAnswer(panel, 0); // the one-answer rule holds for texts too
     EXPECT_EQ(checkedAnswers(panel), std::vector<int>{0});
-    clickText(third);
-    ASSERT_TRUE(evtest::pumpUntil([&] { return checkedAnswers(panel) == std::vector<int>{2}; }));
-    clickText(third);
-    EXPECT_TRUE(evtest::pumpUntil([&] { return checkedAnswers(panel).empty(); }));
+    ASSERT_TRUE(clickTextUntil({2}));
+    EXPECT_TRUE(clickTextUntil({}));
 }
 
 TEST_F(TakeAssessmentTest, EnterPressesTheFocusedButtonOrNextFromAnAnswer)
 {
-    CTakeAssessmentFrame* frame = openFrame();
-    Panel* panel = frame->getPanel();
-    frame->Raise();
-    wxUIActionSimulator keyboard;
-    auto pressEnterOn = [&](int id)
+    openFrame()->Raise();
+    const std::pair<int, unsigned> presses[] = {
+        {Panel::kFirstAnswerButtonID + 1, 1}, {Panel::kNextButtonID, 2}, {Panel::kPreviousButtonID, 1}};
+    for (const auto& [id, index] : presses)
     {
         button(panel, id)->SetFocus();
-        EXPECT_TRUE(evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(panel, id); })) << id;
-        keyboard.Char(WXK_RETURN);
-        evtest::pumpEvents();
-    };
-    pressEnterOn(Panel::kFirstAnswerButtonID + 1);
-    EXPECT_EQ(panel->getTaking()->getQuestionIndex(), 1u);
-    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{}); // Enter checks nothing
-    pressEnterOn(Panel::kNextButtonID);
-    EXPECT_EQ(panel->getTaking()->getQuestionIndex(), 2u);
-    pressEnterOn(Panel::kPreviousButtonID);
-    EXPECT_EQ(panel->getTaking()->getQuestionIndex(), 1u);
+        EXPECT_TRUE(evtest::pumpUntil([&, id = id] { return wxWindow::FindFocus() == button(panel, id); })) << id;
+        press(WXK_RETURN);
+        EXPECT_EQ(panel->getTaking()->getQuestionIndex(), index) << id;
+        EXPECT_EQ(checkedAnswers(panel), std::vector<int>{}); // Enter checks nothing
+    }
 }
 
 TEST_F(TakeAssessmentTest, NumbersAndLettersChooseTheAnswers)
 {
-    CTakeAssessmentFrame* frame = openFrame();
-    Panel* panel = frame->getPanel();
-    frame->Raise();
-    ASSERT_TRUE(evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(panel, Panel::kFirstAnswerButtonID); }));
-    wxUIActionSimulator keyboard;
-    struct SPress
+    openRaised();
+    auto pressAll = [&](const std::vector<std::pair<int, std::vector<int>>>& presses)
     {
-        int key;
-        std::vector<int> checked;
-    };
-    auto pressAll = [&](const std::vector<SPress>& presses)
-    {
-        for (const SPress& press : presses)
+        for (const auto& [key, checked] : presses)
         {
-            keyboard.Char(press.key);
-            evtest::pumpEvents();
-            EXPECT_EQ(checkedAnswers(panel), press.checked) << char(press.key);
+            press(key);
+            EXPECT_EQ(checkedAnswers(panel), checked) << char(key);
         }
     };
     // True/false: one answer, two of them.
@@ -312,11 +281,7 @@ TEST_F(TakeAssessmentTest, NumbersAndLettersChooseTheAnswers)
     pressAll({{'3', {2}}, {'c', {}}, {'0', {9}}, {'a', {0, 9}}, {'J', {0}}, {'k', {0}}});
 }
 
-// The clock reads a time the test sets: the words change at five minutes and
-// at one, the clock never covers a control, and at zero the attempt is
-// submitted with the answers given, the taker told why.
-// Submitted at once, nothing answered: a score of 0%, which only a mark of 0
-// passes. Without a mark the review says nothing of passing (see above).
+// Submitted at once, nothing answered: a score of 0%, which only a mark of 0 passes.
 TEST_F(TakeAssessmentTest, TheReviewSaysInWordsWhetherThePassMarkIsReached)
 {
     const std::pair<unsigned, wxString> marks[] = {{0, "Passed: the pass mark is 0%."},
@@ -324,24 +289,22 @@ TEST_F(TakeAssessmentTest, TheReviewSaysInWordsWhetherThePassMarkIsReached)
     for (const auto& [mark, said] : marks)
     {
         document.getAssessment()->getDeliveryOptions()->setPassMark(mark);
-        Panel* panel = openFrame()->getPanel();
+        openFrame();
         ASSERT_TRUE(panel->submitNow());
         EXPECT_EQ(shownTexts(panel),
                   (std::vector<wxString>{"Your score is 0%", "Number of questions to review: 10", said}));
-        panel->GetParent()->Destroy();
+        frame->Destroy();
     }
 }
 
+// The clock reads a time the test sets: the words change at five minutes and
+// at one, the clock never covers a control, and at zero the attempt is
+// submitted with the answers given, the taker told why.
 TEST_F(TakeAssessmentTest, ATimedAttemptShowsTheTimeLeftWarnsInWordsAndSubmitsItselfAtZero)
 {
     document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(10);
     long long now = 1000000;
-    auto* frame = new CTakeAssessmentFrame();
-    frame->setClock([&] { return now; });
-    ASSERT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
-    frame->Show();
-    evtest::pumpEvents();
-    Panel* panel = frame->getPanel();
+    openFrame([&] { return now; });
     CVeltoStaticCtrl* clock = panel->getClockText();
     auto clockCoversNothing = [&]
     {
@@ -364,31 +327,24 @@ TEST_F(TakeAssessmentTest, ATimedAttemptShowsTheTimeLeftWarnsInWordsAndSubmitsIt
         EXPECT_TRUE(clockCoversNothing()) << shown;
         panel->goForward(); // a question page, then another, and so on
     }
-    ASSERT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eQuestionPage);
+    ASSERT_EQ(page(), Taking::eQuestionPage);
     clickAnswer(panel, 1);
 
     now = 1000000 + 600;
     wxTEST_DIALOG(frame->updateClock(), expectMessage(CTakeAssessmentFrame::kTimeUpNotice, wxID_OK, "Evalon"));
-    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eReviewPage);
+    EXPECT_EQ(page(), Taking::eReviewPage);
     EXPECT_FALSE(clock->IsShown());
     EXPECT_EQ(frame->getLastNotice(), CTakeAssessmentFrame::kTimeUpNotice);
-    const CAssessmentTaking& taking = *panel->getTaking();
     // The seventh question's answer, checked when the time ran out.
-    EXPECT_EQ(std::vector<int>(taking.getAnswers(6).begin(), taking.getAnswers(6).end()), std::vector<int>{1});
+    EXPECT_EQ(panel->getTaking()->getAnswers(6), apptest::indexes({1}));
     frame->Close(); // submitted: nothing asked
-    EXPECT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+    EXPECT_TRUE(allClosed());
 }
 
-// F11 fills the screen and the page with it; Escape asks before going back
-// to a window.
 TEST_F(TakeAssessmentTest, FullScreenFillsTheScreenAndEscapeAsksBeforeLeavingIt)
 {
-    CTakeAssessmentFrame* frame = openFrame();
-    Panel* panel = frame->getPanel();
-    frame->Raise();
-    ASSERT_TRUE(evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(panel, Panel::kFirstAnswerButtonID); }));
-    wxUIActionSimulator keyboard;
-    keyboard.Char(WXK_F11);
+    openRaised();
+    press(WXK_F11);
     // Without a window manager the toolkit covers the screen itself, a pixel
     // beyond it at the right and the bottom.
     const wxSize screen = wxGetDisplaySize();
@@ -397,15 +353,14 @@ TEST_F(TakeAssessmentTest, FullScreenFillsTheScreenAndEscapeAsksBeforeLeavingIt)
     EXPECT_TRUE(frame->IsFullScreen());
     EXPECT_EQ(frame->GetScreenPosition(), wxPoint(0, 0));
     // The page is laid out at that size: the buttons in its corner.
-    const wxRect next = button(panel, Panel::kNextButtonID)->GetRect();
-    EXPECT_EQ(next.GetRight() + 1, panel->GetClientSize().x - int(Panel::kOutsidePixelMargin));
-
-    wxTEST_DIALOG(keyboard.Char(WXK_ESCAPE); evtest::pumpEvents(),
-                  expectMessage(CTakeAssessmentFrame::kLeaveFullScreenQuestion, wxID_NO, "Evalon"));
-    EXPECT_TRUE(frame->IsFullScreen());
-    wxTEST_DIALOG(keyboard.Char(WXK_ESCAPE); evtest::pumpEvents(),
-                  expectMessage(CTakeAssessmentFrame::kLeaveFullScreenQuestion, wxID_YES, "Evalon"));
-    EXPECT_FALSE(frame->IsFullScreen());
+    EXPECT_EQ(button(panel, Panel::kNextButtonID)->GetRect().GetRight() + 1,
+              panel->GetClientSize().x - int(Panel::kOutsidePixelMargin));
+    for (int answer : {wxID_NO, wxID_YES})
+    {
+        wxTEST_DIALOG(press(WXK_ESCAPE),
+                      expectMessage(CTakeAssessmentFrame::kLeaveFullScreenQuestion, answer, "Evalon"));
+        EXPECT_EQ(frame->IsFullScreen(), answer == wxID_NO);
+    }
     EXPECT_TRUE(evtest::pumpUntil([&] { return !coversTheScreen(); }));
 
     // A later page larger than the screen brings the window back, and full
@@ -426,22 +381,23 @@ TEST_F(TakeAssessmentTest, FullScreenFillsTheScreenAndEscapeAsksBeforeLeavingIt)
 
 TEST_F(TakeAssessmentTest, ClosingDuringTheAttemptAsksFirstButNotOnceItIsOver)
 {
-    CTakeAssessmentFrame* frame = openFrame();
-    Panel* panel = frame->getPanel();
-    wxTEST_DIALOG(frame->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_NO, "Evalon"));
+    auto closeAnswering = [&](int answer)
+    { wxTEST_DIALOG(frame->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, answer, "Evalon")); };
+    openFrame();
+    closeAnswering(wxID_NO);
     evtest::pumpEvents();
     EXPECT_TRUE(frame->IsShown());
-    while (panel->getTaking()->getPage() != CAssessmentTaking::eSubmitPage)
+    while (page() != Taking::eSubmitPage)
         panel->goForward();
-    wxTEST_DIALOG(frame->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_NO, "Evalon"));
+    closeAnswering(wxID_NO);
     panel->goForward();
-    EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eReviewPage);
+    EXPECT_EQ(page(), Taking::eReviewPage);
     frame->Close(); // the review: nothing left to lose
-    EXPECT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+    EXPECT_TRUE(allClosed());
 
-    frame = openFrame();
-    wxTEST_DIALOG(frame->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_YES, "Evalon"));
-    EXPECT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+    openFrame();
+    closeAnswering(wxID_YES);
+    EXPECT_TRUE(allClosed());
 }
 
 } // namespace
