@@ -68,17 +68,10 @@ TEST(BadStore, IsRefusedWithItsNameAndTheReasonAndLeftAsItWas)
     const SCase cases[] = {
         {"text.sqlite", [](const std::string& p) { writeFile(p, std::string(2000, 'x') + "not a database"); },
          "file is not a database"},
-        {"truncated.sqlite",
-         [](const std::string& p) {
-             makeStore(p, 40);
-             fs::resize_file(p, fs::file_size(p) / 2);
-         },
+        {"truncated.sqlite", [](const std::string& p) { makeStore(p, 40), fs::resize_file(p, fs::file_size(p) / 2); },
          "malformed"},
         {"newer.sqlite",
-         [](const std::string& p) {
-             makeStore(p, 1);
-             EXPECT_EQ("", restest::runSql(p, "UPDATE evalon_schema SET version = 99"));
-         },
+         [](const std::string& p) { makeStore(p, 1), restest::runSql(p, "UPDATE evalon_schema SET version = 99"); },
          "written by a newer version of evalon (schema version 99"},
         {"other.sqlite", [](const std::string& p) { EXPECT_EQ("", restest::runSql(p, "CREATE TABLE notes (text TEXT)")); },
          "a database of another program"},
@@ -126,9 +119,9 @@ TEST(BadStore, AFullDiskFailsTheWriteAndKeepsWhatWasStored)
     CAttempt big = anAttempt("Bob");
     big.m_questions[0].m_questionText.assign(1 << 20, 'x');
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit saved;
+    rlimit saved, limit;
     getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit limit = saved;
+    limit = saved;
     limit.rlim_cur = std::max(fs::file_size(path), fs::file_size(path + "-wal")) + 4096;
     setrlimit(RLIMIT_FSIZE, &limit);
     const bool written = store->saveAttempt(big, &error);
