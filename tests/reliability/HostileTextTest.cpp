@@ -61,9 +61,9 @@ CQuestionData hostileQuestion(const wxString& text)
     const wxString answers[] = {kRightToLeft, kEmoji, combiningMarks(), controlCharacters(), wxString('W', 5000)};
     for (unsigned index = 0; index < 5; ++index)
         question.setAnswer(index, answers[index]);
-    wxArrayInt correct(2);
-    correct[0] = 1;
-    correct[1] = 3;
+    wxArrayInt correct;
+    correct.Add(1);
+    correct.Add(3);
     question.setCorrectAnswerIndexes(&correct);
     question.setReferenceText(controlCharacters() + kRightToLeft);
     return question;

@@ -164,16 +164,6 @@ TEST_P(StoreContract, ListsByVersionTakerAndStatusAndDeletes)
     EXPECT_NE(std::string::npos, error.find("has no attempt " + made[0].m_id)) << error;
 }
 
-TEST_P(StoreContract, AReopenedStoreHasEverything)
-{
-    CAttempt attempt = newAttempt("Ann");
-    attempt.setAnswers(4, {1, 0});
-    attempt.submit();
-    save(attempt);
-    reopen();
-    EXPECT_EQ(listed(), std::vector<CAttempt>{attempt});
-}
-
 // The read statistics make gives the known version's answers from one text a
 // attempt, and everything else as a full read does; an attempt stored before
 // that text existed is read question by question.
