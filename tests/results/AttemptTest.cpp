@@ -96,10 +96,7 @@ TEST(Fingerprint, TellsEditedQuestionsApartButNotMovedOnes)
         },
         // The answer texts' boundaries take part: "Answer 0"+"Answer 1" is
         // not "Answer 0A"+"nswer 1".
-        [](CQuestionData& q) {
-            q.setAnswer(0, "Answer 0A");
-            q.setAnswer(1, "nswer 1");
-        },
+        [](CQuestionData& q) { q.setAnswer(0, "Answer 0A"), q.setAnswer(1, "nswer 1"); },
     };
     for (const auto& edit : edits)
     {
