@@ -58,11 +58,9 @@ CQuestionData hostileQuestion(const wxString& text)
     question.setCategoryType(CQuestionData::eMultipleAnswers);
     question.setNumAnswers(5);
     question.setQuestion(text);
-    question.setAnswer(0, kRightToLeft);
-    question.setAnswer(1, kEmoji);
-    question.setAnswer(2, combiningMarks());
-    question.setAnswer(3, controlCharacters());
-    question.setAnswer(4, wxString('W', 5000));
+    const wxString answers[] = {kRightToLeft, kEmoji, combiningMarks(), controlCharacters(), wxString('W', 5000)};
+    for (unsigned index = 0; index < 5; ++index)
+        question.setAnswer(index, answers[index]);
     wxArrayInt correct;
     correct.Add(1);
     correct.Add(3);
@@ -78,9 +76,8 @@ wxString withoutUnstorable(const wxString& text)
     for (wxUniChar c : text)
     {
         const wxUint32 code = c.GetValue();
-        if (code >= 0x20 || code == '\t' || code == '\n' || code == '\r')
-            if (code != 0xFFFE && code != 0xFFFF)
-                kept += c;
+        if ((code >= 0x20 || code == '\t' || code == '\n' || code == '\r') && code != 0xFFFE && code != 0xFFFF)
+            kept += c;
     }
     return kept;
 }

@@ -17,6 +17,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <map>
@@ -36,8 +37,7 @@ class CSaveLoop
 public:
     explicit CSaveLoop(const wxString& folder)
     {
-        int toChild[2];
-        int fromChild[2];
+        int toChild[2], fromChild[2];
         if (pipe(toChild) != 0 || pipe(fromChild) != 0)
             return;
         posix_spawn_file_actions_t actions;
@@ -48,21 +48,19 @@ public:
         posix_spawn_file_actions_addclose(&actions, fromChild[0]);
         const wxScopedCharBuffer folderArg = folder.utf8_str();
         char* argv[] = {const_cast<char*>(EVALON_SAVE_LOOP), const_cast<char*>(folderArg.data()), nullptr};
-        const bool spawned = posix_spawn(&m_pid, EVALON_SAVE_LOOP, &actions, nullptr, argv, environ) == 0;
+        if (posix_spawn(&m_pid, EVALON_SAVE_LOOP, &actions, nullptr, argv, environ) != 0)
+            m_pid = -1;
         posix_spawn_file_actions_destroy(&actions);
         close(toChild[0]);
         close(fromChild[1]);
         m_commands = fdopen(toChild[1], "w");
         m_answers = fdopen(fromChild[0], "r");
-        if (!spawned)
-            m_pid = -1;
     }
     ~CSaveLoop()
     {
-        if (m_commands)
-            std::fclose(m_commands); // end of input ends the program
-        if (m_answers)
-            std::fclose(m_answers);
+        for (FILE* stream : {m_commands, m_answers}) // end of input ends the program
+            if (stream)
+                std::fclose(stream);
         if (m_pid > 0)
             waitpid(m_pid, nullptr, 0);
     }
@@ -84,10 +82,7 @@ private:
         std::fflush(m_commands);
         char line[64] = {};
         int answer = -1;
-        if (std::fgets(line, sizeof line, m_answers) == nullptr ||
-            (std::sscanf(line, "%*[a-z ]%d", &answer) != 1 && std::sscanf(line, "%d", &answer) != 1))
-            return -1;
-        return answer;
+        return std::fgets(line, sizeof line, m_answers) && std::sscanf(line, "%d", &answer) == 1 ? answer : -1;
     }
 
     pid_t m_pid = -1;
@@ -193,12 +188,8 @@ protected:
             wxArrayString files;
             wxDir::GetAllFiles(folder, &files, wxEmptyString, wxDIR_FILES);
             for (const wxString& file : files)
-                if (!file.EndsWith(".eva") && !file.EndsWith(".itm") && !file.EndsWith(".gift") &&
-                    !file.EndsWith(".xml"))
-                {
-                    wxRemoveFile(file);
+                if (!wxString(" eva itm gift xml ").Contains(" " + wxFileName(file).GetExt() + " ") && wxRemoveFile(file))
                     ++leftovers;
-                }
         }
         return leftovers;
     }
@@ -230,10 +221,10 @@ TEST_F(InterruptedSaveTest, EveryFileHoldsTheOldOrTheNewVersionAfterAKill)
         ::kill(saver, SIGKILL);
         ASSERT_EQ(SIGKILL, saveLoop.reap()) << "the saver ended by itself at kill " << kill;
 
+        // The assessment file's version, then each question file's (-1: neither).
         const std::vector<int> versions = fileVersions();
         ASSERT_EQ(versions.size(), 1u + savevariants::kNumQuestions) << "after kill " << kill;
-        for (size_t file = 0; file < versions.size(); ++file)
-            ASSERT_NE(-1, versions[file]) << "file " << file << " holds neither version after kill " << kill;
+        ASSERT_EQ(std::count(versions.begin(), versions.end(), -1), 0) << "a file holds neither version after kill " << kill;
         ASSERT_EQ(damagedExports(), std::vector<wxString>()) << "after kill " << kill;
         ++seen[versions[0]];
         interruptedWrites += removeLeftovers();

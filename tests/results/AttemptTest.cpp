@@ -96,10 +96,7 @@ TEST(Fingerprint, TellsEditedQuestionsApartButNotMovedOnes)
         },
         // The answer texts' boundaries take part: "Answer 0"+"Answer 1" is
         // not "Answer 0A"+"nswer 1".
-        [](CQuestionData& q) {
-            q.setAnswer(0, "Answer 0A");
-            q.setAnswer(1, "nswer 1");
-        },
+        [](CQuestionData& q) { q.setAnswer(0, "Answer 0A"), q.setAnswer(1, "nswer 1"); },
     };
     for (const auto& edit : edits)
     {
@@ -175,10 +172,9 @@ TEST(ResultsCsv, OneRowPerAttemptAndQuestionQuotedAsRfc4180Says)
     for (const auto& [passMark, passed] : passMarks)
     {
         const std::string text = CResultsCsv::format({attempt, attempt}, passMark);
-        const std::string row1 = attempt.m_id + ",\"O'Brien, \"\"Ann\"\"\"," + attempt.m_submittedAt +
-                                 ",50,1,\"Which, \"\"exactly\"\",\nis it 1\",0,0,yes," + passed + "\r\n";
-        const std::string row2 = attempt.m_id + ",\"O'Brien, \"\"Ann\"\"\"," + attempt.m_submittedAt +
-                                 ",50,2,\"Which, \"\"exactly\"\",\nis it 2\",2 3,1,no," + passed + "\r\n";
+        const std::string taker = attempt.m_id + ",\"O'Brien, \"\"Ann\"\"\"," + attempt.m_submittedAt + ",50,";
+        const std::string row1 = taker + "1,\"Which, \"\"exactly\"\",\nis it 1\",0,0,yes," + passed + "\r\n";
+        const std::string row2 = taker + "2,\"Which, \"\"exactly\"\",\nis it 2\",2 3,1,no," + passed + "\r\n";
         EXPECT_EQ(std::string(CResultsCsv::kHeader) + "\r\n" + row1 + row2 + row1 + row2, text);
     }
 

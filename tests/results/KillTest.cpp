@@ -43,31 +43,22 @@ pid_t startWriter(const std::string& url, unsigned taker, int* output)
     return pid;
 }
 
-// Reads what the writer printed until `deadline` ms have passed or it ended.
-std::string readFor(int fd, int milliseconds)
+// Reads what the writer prints until it printed `lines` whole lines, ended,
+// or `milliseconds` passed.
+std::string readLines(int fd, unsigned lines, int milliseconds)
 {
     std::string text;
     char buffer[4096];
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    for (;;)
+    while (unsigned(std::count(text.begin(), text.end(), '\n')) < lines)
     {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
         pollfd poller{fd, POLLIN, 0};
-        if (poll(&poller, 1, std::max<int>(0, int(left.count()))) <= 0)
-            return text;
-        const ssize_t n = read(fd, buffer, sizeof buffer);
+        const ssize_t n = poll(&poller, 1, std::max<int>(0, int(left.count()))) > 0 ? read(fd, buffer, sizeof buffer) : 0;
         if (n <= 0)
-            return text;
+            break;
         text.append(buffer, size_t(n));
     }
-}
-// Reads until the writer printed `lines` whole lines, or `milliseconds` passed.
-std::string readUntilLines(int fd, unsigned lines, int milliseconds)
-{
-    std::string text;
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (unsigned(std::count(text.begin(), text.end(), '\n')) < lines && std::chrono::steady_clock::now() < end)
-        text += readFor(fd, 5);
     return text;
 }
 } // namespace
@@ -80,7 +71,6 @@ TEST(Killed, TakersLeaveEveryAttemptWholeAndNothingConfirmedIsLost)
     std::mt19937 random(20261207);
     // The highest revision the store confirmed, per attempt.
     std::map<std::string, unsigned> confirmed;
-    std::map<std::string, unsigned> takerOf;
     unsigned submitted = 0;
     for (unsigned kill = 0; kill < kKills; ++kill)
     {
@@ -93,40 +83,31 @@ TEST(Killed, TakersLeaveEveryAttemptWholeAndNothingConfirmedIsLost)
         // a random few milliseconds more, into the save that follows: the
         // same spread of moments however fast the machine is.
         const unsigned saves = std::uniform_int_distribution<unsigned>(1, 30)(random);
-        std::string printed = readUntilLines(output, saves, 60000);
-        printed += readFor(output, std::uniform_int_distribution<int>(0, 4)(random));
+        std::string printed = readLines(output, saves, 60000);
+        printed += readLines(output, ~0u, std::uniform_int_distribution<int>(0, 4)(random));
         ::kill(writer, SIGKILL);
         int status = 0;
         waitpid(writer, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer ended by itself: " << status;
-        printed += readFor(output, 0);
+        printed += readLines(output, ~0u, 0);
         close(output);
 
         std::istringstream lines(printed);
         std::string id;
         unsigned revision = 0;
         while (lines >> id >> revision)
-        {
             confirmed[id] = std::max(confirmed[id], revision);
-            takerOf[id] = taker;
-        }
 
-        std::string error;
-        auto store = CResultsStore::open(url, &error);
-        ASSERT_TRUE(store) << "after kill " << kill << ": " << error;
-        std::vector<CAttempt> attempts;
-        ASSERT_TRUE(store->listAttempts(CResultsStore::SFilter(), &attempts, &error)) << error;
+        const std::vector<CAttempt> attempts = restest::storedAttempts(url);
+        ASSERT_FALSE(HasFailure()) << "after kill " << kill;
         submitted = 0;
         for (const CAttempt& attempt : attempts)
         {
             ASSERT_EQ(20u, attempt.m_questions.size()) << attempt.m_id;
-            const auto known = confirmed.find(attempt.m_id);
             // Stored, maybe not yet confirmed (killed between the commit and
             // the line), but never less than confirmed.
-            if (known != confirmed.end())
-            {
-                EXPECT_GE(attempt.m_revision, known->second) << "after kill " << kill;
-            }
+            EXPECT_GE(attempt.m_revision, confirmed.count(attempt.m_id) ? confirmed[attempt.m_id] : 0u)
+                << "after kill " << kill;
             // Each revision r of an attempt in progress answered the first r
             // questions; a submission answered all twenty.
             CAttempt expected = CAttempt::begin(*assessment, attempt.m_assessmentFile, attempt.m_taker);
@@ -134,10 +115,8 @@ TEST(Killed, TakersLeaveEveryAttemptWholeAndNothingConfirmedIsLost)
             const unsigned writerTaker = unsigned(std::stoul(attempt.m_taker));
             for (unsigned position = 0; position < answered && position < 20; ++position)
                 expected.setAnswers(position, restest::answersOf(writerTaker, position));
-            for (unsigned position = 0; position < 20; ++position)
-                ASSERT_EQ(expected.m_questions[position], attempt.m_questions[position])
-                    << "attempt " << attempt.m_id << " at revision " << attempt.m_revision << ", question "
-                    << position;
+            ASSERT_EQ(expected.m_questions, attempt.m_questions)
+                << "attempt " << attempt.m_id << " at revision " << attempt.m_revision;
             EXPECT_EQ(expected.m_score, attempt.m_score);
             EXPECT_EQ(expected.m_numToReview, attempt.m_numToReview);
             if (attempt.m_status == CAttempt::eSubmitted)

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <set>
@@ -44,15 +45,22 @@ protected:
             m_url, CResultsRecorder::outboxPathIn(m_folder.file("machine" + std::to_string(taker))));
     }
 
-    void answer(STaker& taker, unsigned taker_, unsigned from, unsigned to, CResultsRecorder::eOutcome outcome)
+    // Taker `t` answers questions [from, to) and submits if `to` is past the
+    // last; each save has `outcome`.
+    void answer(unsigned t, unsigned from, unsigned to, CResultsRecorder::eOutcome outcome)
     {
-        for (unsigned position = from; position < to; ++position)
+        for (unsigned position = from; position < std::min(to, kQuestions + 1); ++position)
         {
-            taker.attempt.setAnswers(position, restest::answersOf(taker_, position));
-            EXPECT_EQ(outcome, taker.recorder->save(taker.attempt))
-                << "taker " << taker_ << " question " << position << ": " << taker.recorder->getLastError();
+            if (position < kQuestions)
+                m_room[t].attempt.setAnswers(position, restest::answersOf(t, position));
+            else
+                m_room[t].attempt.submit();
+            EXPECT_EQ(outcome, m_room[t].recorder->save(m_room[t].attempt))
+                << "taker " << t << " step " << position << ": " << m_room[t].recorder->getLastError();
         }
     }
+
+    std::vector<STaker> m_room = std::vector<STaker>(kTakers);
 
     restest::CTempFolder m_folder;
     std::string m_url;
@@ -63,30 +71,22 @@ protected:
 TEST_F(PostgreSqlOutage, EveryAttemptArrivesExactlyOnce)
 {
     auto assessment = restest::makeAssessment(kQuestions);
-    std::vector<STaker> room(kTakers);
+    std::vector<STaker>& room = m_room;
     for (unsigned t = 0; t < kTakers; ++t)
     {
         std::filesystem::create_directory(m_folder.file("machine" + std::to_string(t)));
         room[t].attempt = CAttempt::begin(*assessment, m_file, "Taker " + std::to_string(t));
         room[t].recorder = recorderOf(t);
-    }
-    // Takers 0-3 finish before the server goes; the others are half-way.
-    for (unsigned t = 0; t < kTakers; ++t)
-        answer(room[t], t, 0, t < 4 ? kQuestions : 3, CResultsRecorder::eStored);
-    for (unsigned t = 0; t < 4; ++t)
-    {
-        room[t].attempt.submit();
-        EXPECT_EQ(CResultsRecorder::eStored, room[t].recorder->save(room[t].attempt));
+        // Takers 0-3 finish and submit before the server goes; the others are half-way.
+        answer(t, 0, t < 4 ? kQuestions + 1 : 3, CResultsRecorder::eStored);
     }
 
     ASSERT_TRUE(restest::controlPostgreSql("stop"));
     // Takers 4-7 finish and submit while it is away; 8-11 go on answering.
     for (unsigned t = 4; t < kTakers; ++t)
-        answer(room[t], t, 3, kQuestions, CResultsRecorder::eKeptInOutbox);
+        answer(t, 3, t < 8 ? kQuestions + 1 : kQuestions, CResultsRecorder::eKeptInOutbox);
     for (unsigned t = 4; t < 8; ++t)
     {
-        room[t].attempt.submit();
-        EXPECT_EQ(CResultsRecorder::eKeptInOutbox, room[t].recorder->save(room[t].attempt));
         EXPECT_NE(std::string::npos, room[t].recorder->getLastError().find("The results store " + m_url.substr(0, 13)))
             << room[t].recorder->getLastError();
         // Their program closes: the next start sends the outbox.
@@ -97,9 +97,7 @@ TEST_F(PostgreSqlOutage, EveryAttemptArrivesExactlyOnce)
     // Takers 8-11 submit: their outboxes go first.
     for (unsigned t = 8; t < kTakers; ++t)
     {
-        room[t].attempt.submit();
-        EXPECT_EQ(CResultsRecorder::eStored, room[t].recorder->save(room[t].attempt))
-            << room[t].recorder->getLastError();
+        answer(t, kQuestions, kQuestions + 1, CResultsRecorder::eStored);
         EXPECT_EQ(0u, room[t].recorder->countOutbox());
     }
     for (unsigned t = 4; t < 8; ++t)

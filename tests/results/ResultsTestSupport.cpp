@@ -1,5 +1,9 @@
 #include "tests/results/ResultsTestSupport.h"
 
+#include "results/ResultsStore.h"
+
+#include <gtest/gtest.h>
+
 #include <sqlite3.h>
 
 #include <cstdlib>
@@ -52,6 +56,16 @@ CTempFolder::~CTempFolder()
     std::error_code ignored;
     if (!m_path.empty())
         std::filesystem::remove_all(m_path, ignored);
+}
+
+std::vector<CAttempt> storedAttempts(const std::string& url)
+{
+    std::string error;
+    std::vector<CAttempt> attempts;
+    const auto store = CResultsStore::open(url, &error);
+    if (!store || !store->listAttempts(CResultsStore::SFilter(), &attempts, &error))
+        ADD_FAILURE() << error;
+    return attempts;
 }
 
 std::string runSql(const std::string& path, const char* statement)

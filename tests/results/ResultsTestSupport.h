@@ -33,6 +33,10 @@ private:
     std::string m_path;
 };
 
+// Every attempt the store at `url` holds, opening it afresh (a failure to
+// open or list fails the test).
+std::vector<CAttempt> storedAttempts(const std::string& url);
+
 // Runs `statement` on the SQLite file `path` directly, as another program
 // would; the reason it failed, or empty.
 std::string runSql(const std::string& path, const char* statement);

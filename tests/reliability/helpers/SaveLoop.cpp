@@ -7,7 +7,7 @@
 //                 killed; answers the child's pid once the first save is
 //                 done, so that a kill timed from the answer falls among
 //                 saves that replace files, whatever the machine's load
-//   "reap\n"   -> waits for that child to end; answers "reaped"
+//   "reap\n"   -> waits for that child to end; answers the signal that ended it
 // End of input ends the program.
 #include "tests/reliability/helpers/SaveVariants.h"
 
@@ -77,12 +77,8 @@ int main(int argc, char** argv)
             int saved[2];
             if (pipe(saved) != 0)
                 return 1;
-            child = fork();
-            if (child == 0)
-            {
-                close(saved[0]);
+            if ((child = fork()) == 0)
                 saveForever(folder, generation, saved[1]);
-            }
             close(saved[1]);
             char done = 0;
             (void)!read(saved[0], &done, 1);
@@ -93,7 +89,7 @@ int main(int argc, char** argv)
         {
             int status = 0;
             waitpid(child, &status, 0);
-            std::printf("reaped %d\n", WIFSIGNALED(status) ? WTERMSIG(status) : -WEXITSTATUS(status));
+            std::printf("%d\n", WIFSIGNALED(status) ? WTERMSIG(status) : -WEXITSTATUS(status));
         }
         std::fflush(stdout);
     }

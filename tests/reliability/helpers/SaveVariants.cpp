@@ -4,26 +4,6 @@
 
 namespace savevariants
 {
-wxString assessmentFile(const wxString& folder)
-{
-    return folder + "/saved.eva";
-}
-
-wxString giftExport(const wxString& folder)
-{
-    return folder + "/bank.gift";
-}
-
-wxString qtiExport(const wxString& folder)
-{
-    return folder + "/qti";
-}
-
-wxString questionFile(const wxString& folder, int questionID)
-{
-    return wxString::Format("%s/questions/q%d.itm", folder, questionID);
-}
-
 void build(int variant, const wxString& folder, CAssessmentMgr* assessment)
 {
     for (int id = 1; id <= kNumQuestions; ++id)
@@ -41,7 +21,7 @@ void build(int variant, const wxString& folder, CAssessmentMgr* assessment)
         correct.Add((id + variant) % 3);
         question.setCorrectAnswerIndexes(&correct);
         question.setReferenceText(wxString::Format("Reference %d.%d", id, variant));
-        question.setFileNameReference(questionFile(folder, id));
+        question.setFileNameReference(wxString::Format("%s/questions/q%d.itm", folder, id));
         assessment->getQuestionDataMgr()->insertQuestion(id, question);
     }
     for (int entry = 1; entry <= kNumQuestions; ++entry)

@@ -10,12 +10,11 @@ namespace savevariants
 {
 const int kNumQuestions = 4;
 
-wxString assessmentFile(const wxString& folder);
+inline wxString assessmentFile(const wxString& folder) { return folder + "/saved.eva"; }
 // Where each save also exports the assessment's questions: a GIFT file and a
 // folder of QTI items, written by the question-bank exporter.
-wxString giftExport(const wxString& folder);
-wxString qtiExport(const wxString& folder);
-wxString questionFile(const wxString& folder, int questionID);
+inline wxString giftExport(const wxString& folder) { return folder + "/bank.gift"; }
+inline wxString qtiExport(const wxString& folder) { return folder + "/qti"; }
 // Fills an empty `assessment` with version `variant` (0 or 1), its question
 // files named inside `folder`.
 void build(int variant, const wxString& folder, CAssessmentMgr* assessment);
