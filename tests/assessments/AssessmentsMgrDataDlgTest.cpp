@@ -97,7 +97,8 @@ TEST_F(AssessmentsMgrDataDlgTest, WithoutAnEntryShowsNothingAndModifyDoesNothing
     dlg.initialize(nullptr, nullptr);
     const wxSize before = dlg.GetSize();
     evtest::showAsModal(&dlg);
-    EXPECT_EQ(evtest::findControl<wxStaticText>(&dlg, CAssessmentsMgrDataDlg::kFileNameTextID)->GetLabelText(), "");
+    EXPECT_EQ(
+        evtest::findControl<wxStaticText>(&dlg, CAssessmentsMgrDataDlg::kFileNameTextID)->GetLabelText(), "");
     EXPECT_EQ(dlg.GetSize(), before);
     evtest::CLogCapture log;
     evtest::clickButton(evtest::findControl<wxButton>(&dlg, CAssessmentsMgrDataDlg::kModifyButtonID));

@@ -63,7 +63,9 @@ protected:
             {
                 EXPECT_EQ(dlg->GetParent(), nullptr);
                 evtest::showAsModal(dlg);
-                EXPECT_EQ(evtest::findControl<wxStaticText>(dlg, CAssessmentsMgrDataDlg::kFileNameTextID)->GetLabelText(), path);
+                EXPECT_EQ(evtest::findControl<wxStaticText>(dlg, CAssessmentsMgrDataDlg::kFileNameTextID)
+                              ->GetLabelText(),
+                          path);
                 return int(wxID_OK);
             });
     }

@@ -53,13 +53,14 @@ TEST(QuestionDataDlgTest, OkWritesTheEditsIntoTheQuestion)
     dlg.initialize(&question);
     EXPECT_EQ(runDialog(dlg, editEveryField, pressing(wxID_OK)), wxID_OK);
 
-    EXPECT_EQ(question.getQuestion(), "Which is even?");
-    EXPECT_EQ(question.getCategoryType(), CQuestionData::eSingleAnswer);
-    EXPECT_EQ(question.getNumAnswers(), 3u);
-    EXPECT_EQ(correctIndexes(question), std::vector<int>{2});
-    EXPECT_EQ(question.getAnswer(1), "answer 1 ");
-    EXPECT_EQ(question.getAnswer(2), "two");
-    EXPECT_EQ(question.getReferenceText(), "Chapter 3");
+    CQuestionData expected = sampleQuestion();
+    expected.setQuestion("Which is even?");
+    expected.setCategoryType(CQuestionData::eSingleAnswer);
+    expected.setNumAnswers(3);
+    setCorrect(expected, {2});
+    expected.setAnswer(2, "two");
+    expected.setReferenceText("Chapter 3");
+    EXPECT_TRUE(question == expected);
 }
 
 TEST(QuestionDataDlgTest, OkWithoutEditsStillWritesEveryFieldLoadedWhenShown)
@@ -103,11 +104,9 @@ void expectPanelFillsAndButtonsAtBottomRight(CQuestionDataDlg& dlg)
     const wxRect ok = dlg.FindWindow(wxID_OK)->GetRect();
     const wxRect cancel = dlg.FindWindow(wxID_CANCEL)->GetRect();
     EXPECT_EQ(panel.GetTopLeft(), wxPoint(10, 10));
-    EXPECT_EQ(panel.GetRight(), client.x - 11);
-    EXPECT_EQ(ok.GetRight(), client.x - 11);
-    EXPECT_EQ(ok.GetBottom(), client.y - 11);
-    EXPECT_EQ(cancel.GetRight() + 1 + 20, ok.GetLeft());
-    EXPECT_EQ(cancel.GetTop(), ok.GetTop());
+    EXPECT_EQ(wxPoint(panel.GetRight(), ok.GetRight()), wxPoint(client.x - 11, client.x - 11));
+    EXPECT_EQ(ok.GetBottomRight(), wxPoint(client.x - 11, client.y - 11));
+    EXPECT_EQ(wxPoint(cancel.GetRight() + 1 + 20, cancel.GetTop()), ok.GetTopLeft());
     EXPECT_EQ(panel.GetBottom() + 1 + 20, ok.GetTop());
 }
 

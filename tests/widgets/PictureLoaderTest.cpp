@@ -54,25 +54,26 @@ TEST_F(PictureLoaderTest, LoadsEachFormatItReads)
         ASSERT_TRUE(CPictureLoader::load(file, &image, &error)) << error;
         EXPECT_EQ(image.GetSize(), wxSize(40, 30)) << name;
         EXPECT_NEAR(image.GetRed(20, 15), 200, 8) << name;
-        EXPECT_TRUE(error.empty());
     }
     wxImage gif;
     ASSERT_TRUE(CPictureLoader::load(writeFile("p.gif", kGif), &gif));
     EXPECT_EQ(gif.GetSize(), wxSize(2, 1));
-    EXPECT_EQ(gif.GetRed(0, 0), 255);
-    EXPECT_EQ(gif.GetBlue(1, 0), 255);
+    EXPECT_EQ(evtest::pixelAt(gif, 0, 0), *wxRED);
+    EXPECT_EQ(evtest::pixelAt(gif, 1, 0), *wxBLUE);
 }
 
 TEST_F(PictureLoaderTest, RefusesHeadersDeclaringMoreThanFiftyMegapixels)
 {
-    expectRefused(writeFile("huge.png", pngDeclaring(10000, 10000)),
-                  "the PNG picture declares 10000 x 10000 pixels, more than the 50 megapixels");
-    expectRefused(writeFile("huge.jpg", jpegDeclaring(65000, 65000)), "declares 65000 x 65000 pixels");
-    expectRefused(writeFile("wide.png", pngDeclaring(0x7FFFFFFF, 1)), "declares 2147483647 x 1 pixels");
-    // Exactly fifty megapixels passes the size check; this one then fails
-    // on its broken image data.
-    expectRefused(writeFile("limit.png", pngDeclaring(10000, 5000)), "is damaged and cannot be decoded");
-    expectRefused(writeFile("over.png", pngDeclaring(10000, 5001)), "more than the 50 megapixels");
+    // Exactly fifty megapixels passes the size check, then fails on its broken image data.
+    const std::pair<std::string, const char*> cases[] = {
+        {pngDeclaring(10000, 10000),
+         "the PNG picture declares 10000 x 10000 pixels, more than the 50 megapixels"},
+        {jpegDeclaring(65000, 65000), "declares 65000 x 65000 pixels"},
+        {pngDeclaring(0x7FFFFFFF, 1), "declares 2147483647 x 1 pixels"},
+        {pngDeclaring(10000, 5000), "is damaged and cannot be decoded"},
+        {pngDeclaring(10000, 5001), "more than the 50 megapixels"}};
+    for (const auto& [content, reason] : cases)
+        expectRefused(writeFile(content[1] == 'P' ? "huge.png" : "huge.jpg", content), reason);
 
     // A GIF's frames are all kept in memory, so their areas add up.
     std::string gif = std::string("GIF89a\x10\x27\xA0\x0F\x00\x00\x00", 13);
