@@ -32,13 +32,11 @@ protected:
         entryDlg.initialize(&mgr, entry);
         evtest::showAsModal(&entryDlg);
     }
-    static wxString shownID(wxDialog& entryDlg)
+    // The identifier and the file shown, joined by "|".
+    static wxString shown(wxDialog& entryDlg)
     {
-        return entryDlg.FindWindow(Dlg::kQuestionIDTextID)->GetLabel();
-    }
-    static wxString shownFile(wxDialog& entryDlg)
-    {
-        return dynamic_cast<wxTextCtrl*>(entryDlg.FindWindow(Dlg::kFileNameTextID))->GetValue();
+        return entryDlg.FindWindow(Dlg::kQuestionIDTextID)->GetLabel() + "|" +
+               dynamic_cast<wxTextCtrl*>(entryDlg.FindWindow(Dlg::kFileNameTextID))->GetValue();
     }
     static void press(wxDialog& entryDlg, int id) { evtest::clickButton(entryDlg.FindWindow(id)); }
     wxString storedText() { return mgr.getQuestionDataMgr()->getQuestionDataForID(id)->getQuestion(); }
@@ -66,22 +64,19 @@ protected:
 
 TEST_F(EVAssessmentMgrDataDlgTest, ShowsTheEntryAndCopesWithoutOneOrItsQuestion)
 {
-    EXPECT_EQ(shownID(dlg), wxString::Format("%d", id));
-    EXPECT_EQ(shownFile(dlg), file);
+    EXPECT_EQ(shown(dlg), wxString::Format("%d|", id) + file);
     EXPECT_FALSE(dynamic_cast<wxTextCtrl*>(dlg.FindWindow(Dlg::kFileNameTextID))->IsEditable());
 
     CEVAssessmentMgrDataDlg empty;
     open(empty, nullptr);
-    EXPECT_EQ(shownID(empty), "10");
-    EXPECT_EQ(shownFile(empty), "");
+    EXPECT_EQ(shown(empty), "10|");
     press(empty, Dlg::kEditQuestionButtonID); // no dialog at all: the fallback hook would fail the test
     press(empty, Dlg::kTestViewButtonID);
 
     CAssessmentMgrData staleEntry(-7);
     CEVAssessmentMgrDataDlg stale;
     open(stale, &staleEntry);
-    EXPECT_EQ(shownID(stale), "-7");
-    EXPECT_EQ(shownFile(stale), "");
+    EXPECT_EQ(shown(stale), "-7|");
     const wxString missing = "Question -7 was not found in this assessment.";
     wxTEST_DIALOG(press(stale, Dlg::kEditQuestionButtonID),
                   expectMessage(missing, wxID_OK, "Missing Question"));

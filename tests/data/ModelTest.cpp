@@ -190,7 +190,8 @@ TEST_F(ImageSelectionsTest, ValidateDataNamesEveryMissingPictureByItsLabel)
         reasons.clear();
         const bool found = review == "pic.png";
         EXPECT_EQ(attributes.validateData(&reasons), found);
-        EXPECT_EQ(reasons, found ? wxString() : "Review Background: file not found: " + path("gone.png") + "\n");
+        EXPECT_EQ(reasons,
+                  found ? wxString() : "Review Background: file not found: " + path("gone.png") + "\n");
     }
 }
 
