@@ -96,16 +96,6 @@ TEST_P(XmlWriterTest, WritesWhatTheToolkitWrites)
 INSTANTIATE_TEST_SUITE_P(Documents, XmlWriterTest, ::testing::ValuesIn(kDocuments),
                          [](const auto& info) { return std::string(info.param.m_name); });
 
-TEST(XmlWriter, LeavesADocumentInAnotherEncodingToTheToolkit)
-{
-    wxXmlDocument document;
-    document.SetFileEncoding("ISO-8859-1");
-    document.SetRoot(new wxXmlNode(wxXML_ELEMENT_NODE, "root"));
-    text(document.GetRoot(), wxString::FromUTF8("é"));
-    EXPECT_EQ(CXmlWriter::write(document, 2), savedByToolkit(document, 2));
-    EXPECT_EQ(CXmlWriter::write(wxXmlDocument(), 2), "");
-}
-
 // Where the toolkit stops writing at a character UTF-8 cannot hold, leaving
 // half a document, the writer leaves the character out.
 TEST(XmlWriter, LeavesOutWhatUtf8CannotHoldAndStaysWellFormed)

@@ -2,6 +2,8 @@
 #include "questions/QuestionDataPanel.h"
 #include "tests/questions/QuestionEditorProbe.h"
 
+#include <tuple>
+
 namespace
 {
 
@@ -46,21 +48,27 @@ void editEveryField(const CQuestionEditorProbe& probe)
     probe.referenceText()->SetValue("Chapter 3");
 }
 
-TEST(QuestionDataDlgTest, OkWritesTheEditsIntoTheQuestion)
+TEST(QuestionDataDlgTest, OkWritesTheEditsCancelOrCloseLeaveTheQuestionAsItWas)
 {
-    CQuestionData question = sampleQuestion();
-    CQuestionDataDlg dlg;
-    dlg.initialize(&question);
-    EXPECT_EQ(runDialog(dlg, editEveryField, pressing(wxID_OK)), wxID_OK);
-
-    CQuestionData expected = sampleQuestion();
-    expected.setQuestion("Which is even?");
-    expected.setCategoryType(CQuestionData::eSingleAnswer);
-    expected.setNumAnswers(3);
-    setCorrect(expected, {2});
-    expected.setAnswer(2, "two");
-    expected.setReferenceText("Chapter 3");
-    EXPECT_TRUE(question == expected);
+    CQuestionData edited = sampleQuestion();
+    edited.setQuestion("Which is even?");
+    edited.setCategoryType(CQuestionData::eSingleAnswer);
+    edited.setNumAnswers(3);
+    setCorrect(edited, {2});
+    edited.setAnswer(2, "two");
+    edited.setReferenceText("Chapter 3");
+    const std::tuple<const char*, CFinish, int> finishes[] = {{"OK", pressing(wxID_OK), wxID_OK},
+                                                              {"Cancel", pressing(wxID_CANCEL), wxID_CANCEL},
+                                                              {"close", closing, wxID_CANCEL}};
+    for (const auto& [name, finish, result] : finishes)
+    {
+        SCOPED_TRACE(name);
+        CQuestionData question = sampleQuestion();
+        CQuestionDataDlg dlg;
+        dlg.initialize(&question);
+        EXPECT_EQ(runDialog(dlg, editEveryField, finish), result);
+        EXPECT_TRUE(question == (result == wxID_OK ? edited : sampleQuestion()));
+    }
 }
 
 TEST(QuestionDataDlgTest, OkWithoutEditsStillWritesEveryFieldLoadedWhenShown)
@@ -82,18 +90,6 @@ TEST(QuestionDataDlgTest, OkWithoutEditsStillWritesEveryFieldLoadedWhenShown)
     CQuestionData expected = sampleQuestion();
     expected.setNumAnswers(5);
     EXPECT_TRUE(question == expected);
-}
-
-TEST(QuestionDataDlgTest, CancelOrCloseAfterEditsLeavesTheQuestionAsItWas)
-{
-    for (const CFinish& finish : {pressing(wxID_CANCEL), CFinish(closing)})
-    {
-        CQuestionData question = sampleQuestion();
-        CQuestionDataDlg dlg;
-        dlg.initialize(&question);
-        EXPECT_EQ(runDialog(dlg, editEveryField, finish), wxID_CANCEL);
-        EXPECT_TRUE(question == sampleQuestion());
-    }
 }
 
 // Where the panel and the two buttons sit, in client coordinates.
