@@ -80,7 +80,7 @@ protected:
     wxListCtrl* m_list = nullptr;
 };
 
-TEST_F(AssessmentsMgrPanelTest, EmptyListShowsHeadingsAndOnlyCreate)
+TEST_F(AssessmentsMgrPanelTest, EmptyListShowsHeadingsAndOnlyCreateWhichListsANewFile)
 {
     showFiles({});
     ASSERT_EQ(m_list->GetColumnCount(), 2);
@@ -95,6 +95,21 @@ TEST_F(AssessmentsMgrPanelTest, EmptyListShowsHeadingsAndOnlyCreate)
     EXPECT_TRUE(onlyCreateEnabled());
     // The host frame cannot shrink below the panel's layout.
     EXPECT_GE(m_frame->GetMinClientSize().x, 470);
+
+    // Create lists a new assessment file, each time another.
+    evtest::clickButton(button(Panel::kCreateButtonID));
+    evtest::clickButton(button(Panel::kCreateButtonID));
+    ASSERT_EQ(m_mgr.getCount(), 2);
+    std::vector<wxString> names;
+    for (int row = 0; row < 2; ++row)
+    {
+        const wxFileName file(m_mgr.getDataAtIndex(row)->getAssessmentFileName());
+        EXPECT_TRUE(file.FileExists());
+        names.push_back(file.GetFullName());
+    }
+    EXPECT_EQ(column(1), names);
+    EXPECT_NE(names[0], names[1]);
+    EXPECT_TRUE(onlyCreateEnabled());
 }
 
 TEST_F(AssessmentsMgrPanelTest, RowsShowPositionsAndFileNamesAndRemoveRenumbersThem)
@@ -116,24 +131,6 @@ TEST_F(AssessmentsMgrPanelTest, RowsShowPositionsAndFileNamesAndRemoveRenumbersT
     EXPECT_EQ(m_mgr.getCount(), 2);
     EXPECT_EQ(column(0), (std::vector<wxString>{"0", "1"}));
     EXPECT_EQ(column(1), (std::vector<wxString>{"b.eva", "c.eva"}));
-    EXPECT_TRUE(onlyCreateEnabled());
-}
-
-TEST_F(AssessmentsMgrPanelTest, CreateListsANewAssessmentFile)
-{
-    showFiles({});
-    evtest::clickButton(button(Panel::kCreateButtonID));
-    evtest::clickButton(button(Panel::kCreateButtonID));
-    ASSERT_EQ(m_mgr.getCount(), 2);
-    std::vector<wxString> names;
-    for (int row = 0; row < 2; ++row)
-    {
-        const wxFileName file(m_mgr.getDataAtIndex(row)->getAssessmentFileName());
-        EXPECT_TRUE(file.FileExists());
-        names.push_back(file.GetFullName());
-    }
-    EXPECT_EQ(column(1), names);
-    EXPECT_NE(names[0], names[1]);
     EXPECT_TRUE(onlyCreateEnabled());
 }
 

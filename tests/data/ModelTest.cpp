@@ -42,7 +42,7 @@ void chooseAllImages(CEVImageSelections* images, const wxString& path)
 }
 } // namespace
 
-TEST(QuestionData, KeepsAnswersAndCountWithinLimits)
+TEST(QuestionData, KeepsAnswersCountAndCorrectIndexesWithinLimitsAndRefusesUnknownCategories)
 {
     CQuestionData question;
     std::vector<unsigned> counts;
@@ -56,11 +56,7 @@ TEST(QuestionData, KeepsAnswersAndCountWithinLimits)
     question.setAnswer(10, "ignored");
     EXPECT_EQ(question.getAnswer(9) + "|" + question.getAnswer(10) + "|" + question.getAnswer(UINT_MAX),
               "last||");
-}
 
-TEST(QuestionData, CorrectIndexesAreSortedUniqueAndWithinRangeAndUnknownCategoriesRefused)
-{
-    CQuestionData question;
     EXPECT_TRUE(question.setCategoryType(CQuestionData::eMultipleAnswers));
     EXPECT_FALSE(question.setCategoryType(3));
     EXPECT_FALSE(question.setCategoryType(-1));

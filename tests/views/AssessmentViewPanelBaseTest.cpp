@@ -153,7 +153,7 @@ TEST_F(AssessmentViewPanelTest, OtherPagesShowTheirTextsOnlyAndKeepTheAnswers)
     EXPECT_EQ(checkedStates(), std::vector<bool>(13, false));
 }
 
-TEST_F(AssessmentViewPanelTest, OneAnswerQuestionsKeepOnlyTheLastClickedAnswer)
+TEST_F(AssessmentViewPanelTest, OneAnswerQuestionsKeepTheLastClickedAnswerOthersEveryOne)
 {
     for (CQuestionData::eCategoryType category : {CQuestionData::eTrueFalse, CQuestionData::eSingleAnswer})
     {
@@ -175,10 +175,8 @@ TEST_F(AssessmentViewPanelTest, OneAnswerQuestionsKeepOnlyTheLastClickedAnswer)
         clickAnswer(0);
         EXPECT_EQ(host->selectedAnswers(), std::vector<int>{0});
     }
-}
 
-TEST_F(AssessmentViewPanelTest, SeveralAnswerQuestionsKeepEveryClickedAnswerInIndexOrder)
-{
+    // Several-answer questions keep every clicked answer, in index order.
     setAnswers(6, CQuestionData::eMultipleAnswers);
     ASSERT_TRUE(showQuestion());
     EXPECT_FALSE(host->answersWereSelected());
