@@ -38,12 +38,18 @@ TEST_F(RegistryTest, RegisteredApplicationsAreFoundOthersAreNot)
                  CShellFileTypes::registerApplication("Evalon", ""));
 }
 
-TEST_F(RegistryTest, WithoutXdgConfigHomeTheRegistryIsUnderHome)
+TEST_F(RegistryTest, RegistryIsUnderXdgConfigHomeOrHomeAndAnUnwritableOneIsReported)
 {
     unsetenv("XDG_CONFIG_HOME");
     EXPECT_EQ(CShellFileTypes::getRegistryFileName(), path("home/.config/evalon/applications.ini"));
     setenv("XDG_CONFIG_HOME", path("xdg").utf8_str(), 1);
     EXPECT_EQ(CShellFileTypes::getRegistryFileName(), path("xdg/evalon/applications.ini"));
+
+    writeFile("plain-file", "not a folder");
+    setenv("XDG_CONFIG_HOME", path("plain-file").utf8_str(), 1);
+    wxString error;
+    EXPECT_FALSE(CShellFileTypes::registerApplication("Evalon", "/bin/ev", &error));
+    EXPECT_TRUE(error.Contains(path("plain-file"))) << error;
 }
 
 TEST_F(RegistryTest, DamagedRegistryMeansNothingRegisteredAndIsReplaced)
@@ -62,15 +68,6 @@ TEST_F(RegistryTest, DamagedRegistryMeansNothingRegisteredAndIsReplaced)
     ASSERT_TRUE(CShellFileTypes::registerApplication("Evalon", "/bin/ev"));
     wxString found;
     EXPECT_TRUE(lookUp("Evalon", &found) && found == "/bin/ev") << found;
-}
-
-TEST_F(RegistryTest, UnwritableRegistryIsReported)
-{
-    writeFile("plain-file", "not a folder");
-    setenv("XDG_CONFIG_HOME", path("plain-file").utf8_str(), 1);
-    wxString error;
-    EXPECT_FALSE(CShellFileTypes::registerApplication("Evalon", "/bin/ev", &error));
-    EXPECT_TRUE(error.Contains(path("plain-file"))) << error;
 }
 
 using BrowseForFileTest = evtest::CTempDirTest;
