@@ -11,7 +11,8 @@ namespace
 using Panel = CAssessmentMgrPanel;
 // The identifiers the panel's design fixes: the list 10, the buttons from 11 on.
 static_assert(Panel::kListCtrlID == 10 && Panel::kCreateButtonID == 11 && Panel::kRemoveButtonID == 12 &&
-              Panel::kViewDetailsButtonID == 13 && Panel::kMoveUpButtonID == 14 && Panel::kMoveDownButtonID == 15);
+              Panel::kViewDetailsButtonID == 13 && Panel::kMoveUpButtonID == 14 &&
+              Panel::kMoveDownButtonID == 15);
 
 const wxString kFileNameNeeded =
     "A file name must be entered to successfully complete the addition of the "
@@ -115,7 +116,8 @@ TEST_F(AssessmentMgrPanelTest, HeadingsRowsAndButtonsFollowTheAssessmentAndTheSe
 TEST_F(AssessmentMgrPanelTest, MovesAndRemovalRebuildTheListWithoutSelection)
 {
     show({"A", "B", "C"});
-    for (int id : {Panel::kRemoveButtonID, Panel::kMoveUpButtonID, Panel::kMoveDownButtonID, Panel::kViewDetailsButtonID}) // nothing selected: nothing happens
+    for (int id : {Panel::kRemoveButtonID, Panel::kMoveUpButtonID, Panel::kMoveDownButtonID,
+                   Panel::kViewDetailsButtonID}) // nothing selected: nothing happens
         click(id);
     EXPECT_EQ(column(1), (std::vector<wxString>{"A", "B", "C"}));
 
@@ -147,7 +149,8 @@ TEST_F(AssessmentMgrPanelTest, ViewDetailsAndActivationOpenTheSelectedEntry)
     const auto entryDialog = [&](CEVAssessmentMgrDataDlg* dlg)
     {
         evtest::showAsModal(dlg);
-        EXPECT_EQ(dlg->FindWindow(CEVAssessmentMgrDataDlg::kQuestionIDTextID)->GetLabel(), wxString::Format("%d", ids[1]));
+        EXPECT_EQ(dlg->FindWindow(CEVAssessmentMgrDataDlg::kQuestionIDTextID)->GetLabel(),
+                  wxString::Format("%d", ids[1]));
         return evtest::pressDialogButton(dlg, wxID_OK);
     };
     evtest::selectListItem(list, 1);
@@ -164,9 +167,9 @@ TEST_F(AssessmentMgrPanelTest, AddingWritesTheQuestionFileAndListsTheNewEntry)
     const wxString chosen = path("new question.itm");
     // Leading blanks are text. Two declined file choices, each answered OK,
     // then a file: the explanation comes once.
-    wxTEST_DIALOG(click(Panel::kCreateButtonID), editQuestion("  Which moon is largest?"), explanation(), fileChoice(""),
-                  expectMessage(kFileNameNeeded, wxID_OK, "Invalid File Name"), fileChoice(""),
-                  expectMessage(kFileNameNeeded, wxID_OK), fileChoice(chosen));
+    wxTEST_DIALOG(click(Panel::kCreateButtonID), editQuestion("  Which moon is largest?"), explanation(),
+                  fileChoice(""), expectMessage(kFileNameNeeded, wxID_OK, "Invalid File Name"),
+                  fileChoice(""), expectMessage(kFileNameNeeded, wxID_OK), fileChoice(chosen));
 
     ASSERT_EQ(mgr.getCount(), 2u);
     const int newID = mgr.getDataAtIndex(1)->m_questionID;
@@ -195,7 +198,8 @@ TEST_F(AssessmentMgrPanelTest, AddingThatStopsOrCannotWriteTheFileAddsNoEntry)
     // A name longer than the file system allows (the file dialog takes no
     // path below a regular file). The question is registered first.
     const wxString tooLong = path(wxString('q', 300) + ".itm");
-    wxTEST_DIALOG(click(Panel::kCreateButtonID), editQuestion("Which moon?"), explanation(), fileChoice(tooLong));
+    wxTEST_DIALOG(click(Panel::kCreateButtonID), editQuestion("Which moon?"), explanation(),
+                  fileChoice(tooLong));
     ASSERT_EQ(mgr.getQuestionDataMgr()->getCount(), 2u);
     EXPECT_EQ(mgr.getQuestionDataMgr()->getQuestionDataForID(ids[0] + 1)->getFileNameReference(), tooLong);
 

@@ -32,10 +32,11 @@ protected:
         entryDlg.initialize(&mgr, entry);
         evtest::showAsModal(&entryDlg);
     }
-    static wxString shownID(wxDialog& entryDlg) { return entryDlg.FindWindow(Dlg::kQuestionIDTextID)->GetLabel(); }
-    static wxString shownFile(wxDialog& entryDlg)
+    // The identifier and the file shown, joined by "|".
+    static wxString shown(wxDialog& entryDlg)
     {
-        return dynamic_cast<wxTextCtrl*>(entryDlg.FindWindow(Dlg::kFileNameTextID))->GetValue();
+        return entryDlg.FindWindow(Dlg::kQuestionIDTextID)->GetLabel() + "|" +
+               dynamic_cast<wxTextCtrl*>(entryDlg.FindWindow(Dlg::kFileNameTextID))->GetValue();
     }
     static void press(wxDialog& entryDlg, int id) { evtest::clickButton(entryDlg.FindWindow(id)); }
     wxString storedText() { return mgr.getQuestionDataMgr()->getQuestionDataForID(id)->getQuestion(); }
@@ -63,25 +64,22 @@ protected:
 
 TEST_F(EVAssessmentMgrDataDlgTest, ShowsTheEntryAndCopesWithoutOneOrItsQuestion)
 {
-    EXPECT_EQ(shownID(dlg), wxString::Format("%d", id));
-    EXPECT_EQ(shownFile(dlg), file);
+    EXPECT_EQ(shown(dlg), wxString::Format("%d|", id) + file);
     EXPECT_FALSE(dynamic_cast<wxTextCtrl*>(dlg.FindWindow(Dlg::kFileNameTextID))->IsEditable());
 
     CEVAssessmentMgrDataDlg empty;
     open(empty, nullptr);
-    EXPECT_EQ(shownID(empty), "10");
-    EXPECT_EQ(shownFile(empty), "");
+    EXPECT_EQ(shown(empty), "10|");
     press(empty, Dlg::kEditQuestionButtonID); // no dialog at all: the fallback hook would fail the test
     press(empty, Dlg::kTestViewButtonID);
 
     CAssessmentMgrData staleEntry(-7);
     CEVAssessmentMgrDataDlg stale;
     open(stale, &staleEntry);
-    EXPECT_EQ(shownID(stale), "-7");
-    EXPECT_EQ(shownFile(stale), "");
+    EXPECT_EQ(shown(stale), "-7|");
     const wxString missing = "Question -7 was not found in this assessment.";
-    wxTEST_DIALOG(press(stale, Dlg::kEditQuestionButtonID), expectMessage(missing, wxID_OK, "Missing Question"));
-    wxTEST_DIALOG(press(stale, Dlg::kTestViewButtonID), expectMessage(missing, wxID_OK, "Missing Question"));
+    for (int button : {Dlg::kEditQuestionButtonID, Dlg::kTestViewButtonID})
+        wxTEST_DIALOG(press(stale, button), expectMessage(missing, wxID_OK, "Missing Question"));
 }
 
 TEST_F(EVAssessmentMgrDataDlgTest, EditsReachTheQuestionOnOkAndItsFileOnlyOnYes)
@@ -90,16 +88,19 @@ TEST_F(EVAssessmentMgrDataDlgTest, EditsReachTheQuestionOnOkAndItsFileOnlyOnYes)
     EXPECT_EQ(storedText(), "Which planet is largest?");
 
     // OK counts as a change even without an edit.
-    wxTEST_DIALOG(press(dlg, Dlg::kEditQuestionButtonID), editQuestion(""), expectMessage(kSave, wxID_NO, "Save to ITM File"));
-    wxTEST_DIALOG(press(dlg, Dlg::kEditQuestionButtonID), editQuestion("Kept in memory"), expectMessage(kSave, wxID_NO));
-    EXPECT_EQ(storedText(), "Kept in memory");
-    EXPECT_EQ(questionInFile(file), "Which planet is largest?");
+    wxTEST_DIALOG(press(dlg, Dlg::kEditQuestionButtonID), editQuestion(""),
+                  expectMessage(kSave, wxID_NO, "Save to ITM File"));
+    wxTEST_DIALOG(press(dlg, Dlg::kEditQuestionButtonID), editQuestion("Kept in memory"),
+                  expectMessage(kSave, wxID_NO));
+    EXPECT_EQ(storedText() + "|" + questionInFile(file), "Kept in memory|Which planet is largest?");
 
-    wxTEST_DIALOG(press(dlg, Dlg::kEditQuestionButtonID), editQuestion("Saved"), expectMessage(kSave, wxID_YES));
+    wxTEST_DIALOG(press(dlg, Dlg::kEditQuestionButtonID), editQuestion("Saved"),
+                  expectMessage(kSave, wxID_YES));
     EXPECT_EQ(questionInFile(file), "Saved");
 
     ASSERT_TRUE(wxRemoveFile(file));
-    wxTEST_DIALOG(press(dlg, Dlg::kEditQuestionButtonID), editQuestion("Not saved"), expectMessage(kSave, wxID_YES),
+    wxTEST_DIALOG(press(dlg, Dlg::kEditQuestionButtonID), editQuestion("Not saved"),
+                  expectMessage(kSave, wxID_YES),
                   expectMessage("ERROR: The referenced file name does not exist at location:\n" + file +
                                     "\nUnable to save data to file name.",
                                 wxID_OK, "Invalid Reference File"));
@@ -115,7 +116,8 @@ TEST_F(EVAssessmentMgrDataDlgTest, TestViewPreviewsTheQuestionOrSaysWhyNot)
         wxWindow* panel = evtest::findControl<CEVTestViewPanel>(preview, 0);
         EXPECT_EQ(panel->GetChildren().GetFirst()->GetData()->GetLabel(), "Which planet is largest?");
         // Two answers: the third is hidden, which only a complete set-up does.
-        EXPECT_FALSE(evtest::findControl<wxWindow>(panel, CEVTestViewPanel::kFirstAnswerButtonID + 2)->IsShown());
+        EXPECT_FALSE(
+            evtest::findControl<wxWindow>(panel, CEVTestViewPanel::kFirstAnswerButtonID + 2)->IsShown());
         return int(wxID_CANCEL);
     };
     wxTEST_DIALOG(press(dlg, Dlg::kTestViewButtonID), CExpectDialog<CEVTestViewDlg>(preview));

@@ -50,11 +50,15 @@ protected:
     }
     std::vector<wxString> column(int col) const { return evtest::columnTexts(m_list, col); }
     wxButton* button(int id) { return evtest::findControl<wxButton>(m_panel, id); }
-    bool onlyCreateEnabled()
+    // A letter for each enabled button, Create, Remove, View Details; a '*' when a row is selected.
+    std::string enabled()
     {
-        return button(Panel::kCreateButtonID)->IsEnabled() && !button(Panel::kRemoveButtonID)->IsEnabled() &&
-               !button(Panel::kViewDetailsButtonID)->IsEnabled() && m_list->GetSelectedItemCount() == 0;
+        std::string result = m_list->GetSelectedItemCount() ? "*" : "";
+        for (int id = Panel::kCreateButtonID; id <= Panel::kViewDetailsButtonID; ++id)
+            result += button(id)->IsEnabled() ? "CRV"[id - Panel::kCreateButtonID] : '-';
+        return result;
     }
+    bool onlyCreateEnabled() { return enabled() == "C--"; }
     // The entry dialog must open on `path`; it is closed with OK.
     CExpectDialog<CAssessmentsMgrDataDlg> expectEntryDialog(const wxString& path)
     {
@@ -63,7 +67,9 @@ protected:
             {
                 EXPECT_EQ(dlg->GetParent(), nullptr);
                 evtest::showAsModal(dlg);
-                EXPECT_EQ(evtest::findControl<wxStaticText>(dlg, CAssessmentsMgrDataDlg::kFileNameTextID)->GetLabelText(), path);
+                EXPECT_EQ(evtest::findControl<wxStaticText>(dlg, CAssessmentsMgrDataDlg::kFileNameTextID)
+                              ->GetLabelText(),
+                          path);
                 return int(wxID_OK);
             });
     }
@@ -74,23 +80,36 @@ protected:
     wxListCtrl* m_list = nullptr;
 };
 
-TEST_F(AssessmentsMgrPanelTest, EmptyListShowsHeadingsAndOnlyCreate)
+TEST_F(AssessmentsMgrPanelTest, EmptyListShowsHeadingsAndOnlyCreateWhichListsANewFile)
 {
     showFiles({});
     ASSERT_EQ(m_list->GetColumnCount(), 2);
-    const std::pair<const char*, int> columns[] = {{"ID", 45}, {"Assessment File Name", 400}}; // of 450
-    for (int col = 0; col < 2; ++col)
+    for (const auto& [col, expected] : {std::pair{0, "ID 45"}, {1, "Assessment File Name 400"}}) // of 450
     {
         wxListItem item;
         item.SetMask(wxLIST_MASK_TEXT | wxLIST_MASK_WIDTH);
         ASSERT_TRUE(m_list->GetColumn(col, item));
-        EXPECT_EQ(item.GetText(), columns[col].first);
-        EXPECT_EQ(item.GetWidth(), columns[col].second);
+        EXPECT_EQ(item.GetText() + wxString::Format(" %d", item.GetWidth()), expected);
     }
     EXPECT_EQ(m_list->GetItemCount(), 0);
     EXPECT_TRUE(onlyCreateEnabled());
     // The host frame cannot shrink below the panel's layout.
     EXPECT_GE(m_frame->GetMinClientSize().x, 470);
+
+    // Create lists a new assessment file, each time another.
+    evtest::clickButton(button(Panel::kCreateButtonID));
+    evtest::clickButton(button(Panel::kCreateButtonID));
+    ASSERT_EQ(m_mgr.getCount(), 2);
+    std::vector<wxString> names;
+    for (int row = 0; row < 2; ++row)
+    {
+        const wxFileName file(m_mgr.getDataAtIndex(row)->getAssessmentFileName());
+        EXPECT_TRUE(file.FileExists());
+        names.push_back(file.GetFullName());
+    }
+    EXPECT_EQ(column(1), names);
+    EXPECT_NE(names[0], names[1]);
+    EXPECT_TRUE(onlyCreateEnabled());
 }
 
 TEST_F(AssessmentsMgrPanelTest, RowsShowPositionsAndFileNamesAndRemoveRenumbersThem)
@@ -107,29 +126,11 @@ TEST_F(AssessmentsMgrPanelTest, RowsShowPositionsAndFileNamesAndRemoveRenumbersT
     evtest::selectListItem(m_list, 1, false);
     EXPECT_TRUE(onlyCreateEnabled());
     evtest::selectListItem(m_list, 0);
-    EXPECT_TRUE(button(Panel::kRemoveButtonID)->IsEnabled());
-    EXPECT_TRUE(button(Panel::kViewDetailsButtonID)->IsEnabled());
+    EXPECT_EQ(enabled(), "*CRV");
     evtest::clickButton(button(Panel::kRemoveButtonID));
     EXPECT_EQ(m_mgr.getCount(), 2);
     EXPECT_EQ(column(0), (std::vector<wxString>{"0", "1"}));
     EXPECT_EQ(column(1), (std::vector<wxString>{"b.eva", "c.eva"}));
-    EXPECT_TRUE(onlyCreateEnabled());
-}
-
-TEST_F(AssessmentsMgrPanelTest, CreateListsANewAssessmentFile)
-{
-    showFiles({});
-    evtest::clickButton(button(Panel::kCreateButtonID));
-    evtest::clickButton(button(Panel::kCreateButtonID));
-    ASSERT_EQ(m_mgr.getCount(), 2);
-    ASSERT_EQ(m_list->GetItemCount(), 2);
-    for (int row = 0; row < 2; ++row)
-    {
-        const wxFileName file(m_mgr.getDataAtIndex(row)->getAssessmentFileName());
-        EXPECT_TRUE(file.FileExists());
-        EXPECT_EQ(m_list->GetItemText(row, 1), file.GetFullName());
-    }
-    EXPECT_NE(m_list->GetItemText(0, 1), m_list->GetItemText(1, 1));
     EXPECT_TRUE(onlyCreateEnabled());
 }
 

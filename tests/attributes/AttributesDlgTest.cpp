@@ -80,8 +80,7 @@ TEST_F(AttributesDlgTest, OpensOnTheFontPageAboveCancelAndOkAtTheRightAndWithout
         EXPECT_LT(cancel->GetRect().GetRight(), ok->GetPosition().x);
         EXPECT_GT(cancel->GetPosition().y, notebook->GetRect().GetBottom());
         EXPECT_EQ(cancel->GetPosition().y, ok->GetPosition().y);
-        EXPECT_EQ(rightMargin(ok), 10);
-        EXPECT_EQ(rightMargin(notebook), 10);
+        EXPECT_EQ(wxSize(rightMargin(ok), rightMargin(notebook)), wxSize(10, 10));
 
         // Made wider, the dialog keeps the notebook and the buttons at its
         // edges; the path boxes keep their 300 pixels.
@@ -92,8 +91,7 @@ TEST_F(AttributesDlgTest, OpensOnTheFontPageAboveCancelAndOkAtTheRightAndWithout
         // GTK hands the notebook its new size asynchronously.
         EXPECT_TRUE(evtest::pumpUntil([&] { return notebook->GetSize().x == notebookWidth + 200; }));
         EXPECT_EQ(firstPathBox->GetSize().x, 300);
-        EXPECT_EQ(rightMargin(ok), 10);
-        EXPECT_EQ(rightMargin(notebook), 10);
+        EXPECT_EQ(wxSize(rightMargin(ok), rightMargin(notebook)), wxSize(10, 10));
     };
     EXPECT_EQ(run(
                   [&](CEVAttributesDlg* dlg)
@@ -152,8 +150,9 @@ TEST_F(AttributesDlgTest, CancelWritesNoPathButKeepsAConfirmedFont)
                   }),
               wxID_CANCEL);
 
-    EXPECT_EQ(m_attributes.getFontInfo()->getFontFaceName(), "DejaVu Serif");
-    EXPECT_EQ(m_attributes.getFontInfo()->getFontSize(), 17);
+    EXPECT_EQ(m_attributes.getFontInfo()->getFontFaceName() +
+                  wxString::Format(" %d", m_attributes.getFontInfo()->getFontSize()),
+              "DejaVu Serif 17");
     for (const SImageRow& row : imageRows())
         EXPECT_EQ(relativePathOf(*m_attributes.getImageSelections(), row.image), oldPath(row.image));
 }

@@ -36,6 +36,12 @@ protected:
             all += "|" + box(id)->GetValue();
         return all;
     }
+    // Face name, size and colour of the description.
+    wxString described() const
+    {
+        return m_fontInfo.getFontFaceName() + wxString::Format(" %d ", m_fontInfo.getFontSize()) +
+               m_fontInfo.getFontColour().GetAsString(wxC2S_HTML_SYNTAX);
+    }
     void click(int id) const { evtest::clickButton(evtest::findControl<wxButton>(m_page, id)); }
 
     CEVFontInfo m_fontInfo;
@@ -60,39 +66,8 @@ TEST_F(FontInfoPanelTest, ShowsTheDescriptionOnceInitializedAndNeverReadsTheBoxe
     EXPECT_EQ(shown(), "Arial|12|0|128|255");
 }
 
-TEST_F(FontInfoPanelTest, ConfirmedFontIsWrittenAtOnceAndLeavesTheColourAlone)
-{
-    m_page->initialize(&m_fontInfo);
-    const wxFont chosen(wxFontInfo(17).FaceName("DejaVu Serif"));
-    wxTEST_DIALOG(click(CEVFontInfoPanel::eFontButtonID),
-                  expectFontDialog(chosen,
-                                   [](wxFontDialog* dlg)
-                                   {
-                                       EXPECT_EQ(dlg->GetFontData().GetInitialFont().GetFaceName(), "Arial");
-                                       EXPECT_EQ(dlg->GetFontData().GetInitialFont().GetPointSize(), 12);
-                                       // A colour the font dialog offers must not reach the description.
-                                       dlg->GetFontData().SetColour(*wxGREEN);
-                                   }));
-
-    EXPECT_EQ(m_fontInfo.getFontFaceName(), "DejaVu Serif");
-    EXPECT_EQ(m_fontInfo.getFontSize(), 17);
-    EXPECT_EQ(m_fontInfo.getFontColour(), wxColour(0, 128, 255));
-    EXPECT_EQ(shown(), "DejaVu Serif|17|0|128|255");
-}
-
-TEST_F(FontInfoPanelTest, ConfirmedColourIsWrittenAtOnceAndLeavesTheFontAlone)
-{
-    m_page->initialize(&m_fontInfo);
-    wxTEST_DIALOG(
-        click(CEVFontInfoPanel::eColourButtonID),
-        expectColourDialog(wxColour(255, 7, 0), [](wxColourDialog* dlg)
-                           { EXPECT_EQ(dlg->GetColourData().GetColour(), wxColour(0, 128, 255)); }));
-
-    EXPECT_EQ(m_fontInfo.getFontColour(), wxColour(255, 7, 0));
-    EXPECT_EQ(shown(), "Arial|12|255|7|0");
-}
-
-TEST_F(FontInfoPanelTest, CancelInEitherDialogChangesNothing)
+// Each confirmed dialog writes its part at once and leaves the other alone.
+TEST_F(FontInfoPanelTest, ConfirmedFontOrColourIsWrittenAtOnceCancelChangesNothing)
 {
     m_page->initialize(&m_fontInfo);
     const CEVFontInfo before = m_fontInfo;
@@ -102,9 +77,29 @@ TEST_F(FontInfoPanelTest, CancelInEitherDialogChangesNothing)
             click(CEVFontInfoPanel::eColourButtonID);
         },
         expectFontDialog(wxNullFont), expectColourDialog(wxNullColour));
-
     EXPECT_TRUE(m_fontInfo == before);
     EXPECT_EQ(shown(), "Arial|12|0|128|255");
+
+    wxTEST_DIALOG(click(CEVFontInfoPanel::eFontButtonID),
+                  expectFontDialog(wxFont(wxFontInfo(17).FaceName("DejaVu Serif")),
+                                   [](wxFontDialog* dlg)
+                                   {
+                                       const wxFont initial = dlg->GetFontData().GetInitialFont();
+                                       EXPECT_EQ(initial.GetFaceName() +
+                                                     wxString::Format(" %d", initial.GetPointSize()),
+                                                 "Arial 12");
+                                       // A colour the font dialog offers must not reach the description.
+                                       dlg->GetFontData().SetColour(*wxGREEN);
+                                   }));
+    EXPECT_EQ(described(), "DejaVu Serif 17 #0080FF");
+    EXPECT_EQ(shown(), "DejaVu Serif|17|0|128|255");
+
+    wxTEST_DIALOG(
+        click(CEVFontInfoPanel::eColourButtonID),
+        expectColourDialog(wxColour(255, 7, 0), [](wxColourDialog* dlg)
+                           { EXPECT_EQ(dlg->GetColourData().GetColour(), wxColour(0, 128, 255)); }));
+    EXPECT_EQ(described(), "DejaVu Serif 17 #FF0700");
+    EXPECT_EQ(shown(), "DejaVu Serif|17|255|7|0");
 }
 
 } // namespace

@@ -48,7 +48,7 @@ protected:
     wxFrame* m_frame = nullptr;
 };
 
-TEST_F(ImageSelectionsPanelTest, EachRowShowsItsImageUnderItsLabelOnceInitialized)
+TEST_F(ImageSelectionsPanelTest, EachRowShowsItsImageUnderItsLabelAndItsBrowseButtonFillsOnlyIt)
 {
     auto* page1 = makePage<CEVImageSelections1Panel>();
     auto* page2 = makePage<CEVImageSelections2Panel>();
@@ -91,18 +91,11 @@ TEST_F(ImageSelectionsPanelTest, EachRowShowsItsImageUnderItsLabelOnceInitialize
         }
         previousBox = box;
     }
-    EXPECT_EQ(labelsOf(pages[0]).size(), rowsSeen[0]);
-    EXPECT_EQ(labelsOf(pages[1]).size(), rowsSeen[1]);
-}
+    EXPECT_EQ(std::make_pair(labelsOf(pages[0]).size(), labelsOf(pages[1]).size()),
+              std::make_pair(rowsSeen[0], rowsSeen[1]));
 
-TEST_F(ImageSelectionsPanelTest, EachBrowseButtonFillsOnlyItsOwnRow)
-{
+    // Each browse button fills its own row only.
     writeFile("chosen.jpg", "x");
-    auto* page1 = makePage<CEVImageSelections1Panel>();
-    auto* page2 = makePage<CEVImageSelections2Panel>();
-    page1->initialize(&m_selections);
-    page2->initialize(&m_selections);
-    wxPanel* pages[] = {page1, page2};
     for (const SImageRow& row : imageRows())
     {
         SCOPED_TRACE(int(row.image));

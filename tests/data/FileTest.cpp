@@ -79,7 +79,6 @@ TEST_F(FileTest, QuestionFilesReadBackExactlyInEveryCategory)
         CQuestionData written = sampleQuestion(category, file);
         CQuestionDataSerializer writer(&written, file);
         ASSERT_TRUE(writer.store()) << writer.getLastError();
-        EXPECT_EQ(writer.getLastError(), "");
 
         CQuestionData read;
         CQuestionDataSerializer reader(&read, file);
@@ -118,10 +117,10 @@ TEST_F(FileTest, AssessmentReadsBackWithItsQuestionsAndRelativeQuestionPaths)
     ASSERT_TRUE(reader.load()) << reader.getLastError();
 
     EXPECT_TRUE(*read.getAttributes() == *written.getAttributes());
-    ASSERT_EQ(read.getCount(), 3u);
-    EXPECT_EQ(read.getDataAtIndex(0)->m_questionID, 7);
-    EXPECT_EQ(read.getDataAtIndex(1)->m_questionID, 2);
-    EXPECT_EQ(read.getDataAtIndex(2)->m_questionID, 7);
+    std::vector<int> entries;
+    for (CAssessmentMgrData* entry : *read.getDataCollection())
+        entries.push_back(entry->m_questionID);
+    EXPECT_EQ(entries, (std::vector<int>{7, 2, 7}));
     EXPECT_EQ(read.getQuestionDataMgr()->getIDs(), (std::vector<int>{2, 7}));
     for (int id : {2, 7})
         EXPECT_TRUE(*read.getQuestionDataMgr()->getQuestionDataForID(id) ==
@@ -151,8 +150,7 @@ TEST_F(FileTest, AMissingQuestionFileStopsLoadButNotLoadPartially)
     ASSERT_TRUE(reader.loadPartially(&unreadable)) << reader.getLastError();
     EXPECT_EQ(reader.getLastError(), "");
     ASSERT_EQ(unreadable.size(), 1u);
-    EXPECT_EQ(unreadable[0].questionID, 7);
-    EXPECT_EQ(unreadable[0].file, "q/seven.itm");
+    EXPECT_EQ(wxString::Format("%d %s", unreadable[0].questionID, unreadable[0].file), "7 q/seven.itm");
     EXPECT_TRUE(unreadable[0].reason.StartsWith(path("a/q/seven.itm") + ": ")) << unreadable[0].reason;
     ASSERT_EQ(read.getCount(), 3u);
     EXPECT_TRUE(*read.getQuestionDataMgr()->getQuestionDataForID(7) ==
@@ -264,7 +262,8 @@ TEST_F(FileTest, MalformedFilesAreRefusedWithTheFileAndTheReason)
         {"a", assessmentFile(font, "<entry questionID=\"1\" file=\"bad.itm\"/>"),
          "the file of question 1 cannot be loaded: " + path("bad.itm").utf8_string() +
              ": <question> numAnswers 11 is outside 0 to 10"},
-        {"a", assessmentFile(font, "<entry questionID=\"0\" file=\"good.itm\"/>"), "<entry> questionID 0 is outside 1 to 2147483647"},
+        {"a", assessmentFile(font, "<entry questionID=\"0\" file=\"good.itm\"/>"),
+         "<entry> questionID 0 is outside 1 to 2147483647"},
         {"a", assessmentFile(font, goodEntry + "<entry questionID=\"1\" file=\"other.itm\"/>"),
          "question 1 is given two files: " + path("good.itm").utf8_string() + " and " +
              path("other.itm").utf8_string()},
@@ -285,7 +284,8 @@ TEST_F(FileTest, MalformedFilesAreRefusedWithTheFileAndTheReason)
         {"a", delivery("timeLimitMinutes=\"1441\""), "<delivery> timeLimitMinutes 1441 is outside 1 to 1440"},
         {"a", delivery("attemptsAllowed=\"0\""), "<delivery> attemptsAllowed 0 is outside 1 to 1000"},
         {"a", delivery("passMark=\"101\""), "<delivery> passMark 101 is outside 0 to 100"},
-        {"a", delivery("shuffleAnswers=\"maybe\""), "<delivery> shuffleAnswers \"maybe\" is neither true nor false"},
+        {"a", delivery("shuffleAnswers=\"maybe\""),
+         "<delivery> shuffleAnswers \"maybe\" is neither true nor false"},
     };
 
     for (const auto& row : cases)
@@ -330,12 +330,11 @@ TEST_F(FileTest, MalformedFilesAreRefusedWithTheFileAndTheReason)
     // No file at all, and a folder where the file should be.
     CQuestionData target;
     CQuestionDataSerializer missing(&target, path("nowhere.itm"));
-    EXPECT_FALSE(missing.load());
-    EXPECT_EQ(missing.getLastError(), path("nowhere.itm") + ": file not found");
     CAssessmentMgr unread;
     CAssessmentSerializer isFolder(&unread, dir());
-    EXPECT_FALSE(isFolder.load());
-    EXPECT_EQ(isFolder.getLastError(), dir() + ": is a folder, not a file");
+    EXPECT_FALSE(missing.load() || isFolder.load());
+    EXPECT_EQ(missing.getLastError() + "|" + isFolder.getLastError(),
+              path("nowhere.itm") + ": file not found|" + dir() + ": is a folder, not a file");
 }
 
 TEST_F(FileTest, AFailedWriteReturnsFalseAndLeavesTheOldFileIntact)
@@ -350,11 +349,9 @@ TEST_F(FileTest, AFailedWriteReturnsFalseAndLeavesTheOldFileIntact)
     // The longest name a folder takes: the temporary file beside it cannot be made.
     const wxString longName(wxUniChar('n'), 255);
     writeFile(longName, "old content");
-    CQuestionDataSerializer tooLong(&question, path(longName));
-    EXPECT_FALSE(tooLong.store());
-    EXPECT_EQ(evtest::readFile(path(longName)), "old content");
     CAssessmentMgr assessment;
-    EXPECT_FALSE(CAssessmentSerializer(&assessment, path(longName)).store());
+    EXPECT_FALSE(CQuestionDataSerializer(&question, path(longName)).store() ||
+                 CAssessmentSerializer(&assessment, path(longName)).store());
     EXPECT_EQ(evtest::readFile(path(longName)), "old content");
 
     // An assessment whose question has no file is not written at all.
@@ -400,8 +397,7 @@ TEST_F(FileTest, NewAssessmentsGetDistinctFilesAndTheListSurvivesAReload)
         EXPECT_TRUE(*created.getAttributes() == (i < 2 ? CEVAttributes() : look)) << i;
     }
 
-    EXPECT_FALSE(list.removeAtIndex(3));
-    EXPECT_FALSE(list.removeAtIndex(-1));
+    EXPECT_FALSE(list.removeAtIndex(3) || list.removeAtIndex(-1));
     EXPECT_TRUE(list.removeAtIndex(0));
     EXPECT_TRUE(wxFileExists(expected[0])) << "removing an entry never deletes its file";
     EXPECT_EQ(list.getDataAtIndex(2), nullptr);
@@ -410,7 +406,8 @@ TEST_F(FileTest, NewAssessmentsGetDistinctFilesAndTheListSurvivesAReload)
     CAssessmentsMgr reloaded;
     ASSERT_TRUE(reloaded.load(path("lists/list.xml")));
     ASSERT_EQ(reloaded.getCount(), 2);
-    EXPECT_EQ(reloaded.getDataAtIndex(0)->getAssessmentFileName(), expected[1]);
-    EXPECT_EQ(reloaded.getDataAtIndex(1)->getAssessmentFileName(), expected[2]);
+    EXPECT_EQ(reloaded.getDataAtIndex(0)->getAssessmentFileName() + "|" +
+                  reloaded.getDataAtIndex(1)->getAssessmentFileName(),
+              expected[1] + "|" + expected[2]);
     EXPECT_NE(evtest::readFile(path("lists/list.xml")).find("file=\"Named.eva\""), std::string::npos);
 }

@@ -42,26 +42,21 @@ void chooseAllImages(CEVImageSelections* images, const wxString& path)
 }
 } // namespace
 
-TEST(QuestionData, KeepsAnswersAndCountWithinLimits)
+TEST(QuestionData, KeepsAnswersCountAndCorrectIndexesWithinLimitsAndRefusesUnknownCategories)
 {
     CQuestionData question;
-    question.setNumAnswers(-1);
-    EXPECT_EQ(question.getNumAnswers(), 0u);
-    question.setNumAnswers(11);
-    EXPECT_EQ(question.getNumAnswers(), 10u);
-    question.setNumAnswers(4);
-    EXPECT_EQ(question.getNumAnswers(), 4u);
-
+    std::vector<unsigned> counts;
+    for (int count : {-1, 11, 4})
+    {
+        question.setNumAnswers(count);
+        counts.push_back(question.getNumAnswers());
+    }
+    EXPECT_EQ(counts, (std::vector<unsigned>{0, 10, 4}));
     question.setAnswer(9, "last");
     question.setAnswer(10, "ignored");
-    EXPECT_EQ(question.getAnswer(9), "last");
-    EXPECT_EQ(question.getAnswer(10), "");
-    EXPECT_EQ(question.getAnswer(UINT_MAX), "");
-}
+    EXPECT_EQ(question.getAnswer(9) + "|" + question.getAnswer(10) + "|" + question.getAnswer(UINT_MAX),
+              "last||");
 
-TEST(QuestionData, CorrectIndexesAreSortedUniqueAndWithinRangeAndUnknownCategoriesRefused)
-{
-    CQuestionData question;
     EXPECT_TRUE(question.setCategoryType(CQuestionData::eMultipleAnswers));
     EXPECT_FALSE(question.setCategoryType(3));
     EXPECT_FALSE(question.setCategoryType(-1));
@@ -78,7 +73,6 @@ TEST(QuestionDataMgr, IdentifiersStartAtOneAndAreNeverReused)
 {
     CQuestionDataMgr questions;
     CQuestionData question;
-    question.setQuestion("first");
     EXPECT_EQ(questions.addQuestion(question), 1);
     question.setQuestion("second");
     EXPECT_EQ(questions.addQuestion(question), 2);
@@ -91,12 +85,9 @@ TEST(QuestionDataMgr, IdentifiersStartAtOneAndAreNeverReused)
     questions.clear();
     EXPECT_EQ(questions.addQuestion(question), 4);
 
-    EXPECT_EQ(questions.getQuestionDataForID(2), nullptr);
-    EXPECT_EQ(questions.getQuestionDataForID(0), nullptr);
-    EXPECT_EQ(questions.getQuestionDataForID(-5), nullptr);
-
-    EXPECT_FALSE(questions.insertQuestion(0, question));
-    EXPECT_FALSE(questions.insertQuestion(4, question));
+    for (int id : {2, 0, -5})
+        EXPECT_EQ(questions.getQuestionDataForID(id), nullptr) << id;
+    EXPECT_FALSE(questions.insertQuestion(0, question) || questions.insertQuestion(4, question));
     EXPECT_TRUE(questions.insertQuestion(10, question));
     EXPECT_EQ(questions.addQuestion(question), 11);
 }
@@ -130,12 +121,10 @@ TEST_F(AssessmentMgrTest, OnlyValidEntriesMovesAndRemovalsChangeTheList)
     CAssessmentMgrData unknown(42);
     EXPECT_FALSE(m_assessment.addData(unknown));
     EXPECT_EQ(m_assessment.getDataAtIndex(3), nullptr);
-    EXPECT_FALSE(m_assessment.moveUp(0));
-    EXPECT_FALSE(m_assessment.moveUp(3));
-    EXPECT_FALSE(m_assessment.moveDown(2));
-    EXPECT_FALSE(m_assessment.moveDown(UINT_MAX));
-    EXPECT_FALSE(m_assessment.removeAtIndex(3));
-    EXPECT_FALSE(m_assessment.removeAtIndex(UINT_MAX));
+    EXPECT_EQ(std::vector<bool>({m_assessment.moveUp(0), m_assessment.moveUp(3), m_assessment.moveDown(2),
+                                 m_assessment.moveDown(UINT_MAX), m_assessment.removeAtIndex(3),
+                                 m_assessment.removeAtIndex(UINT_MAX)}),
+              std::vector<bool>(6, false));
     EXPECT_EQ(order(), (std::vector<int>{1, 2, 3}));
 
     EXPECT_TRUE(m_assessment.moveUp(2));
@@ -166,10 +155,12 @@ TEST_F(ImageSelectionsTest, AbsolutePathsFollowTheWorkingDirectory)
     info(CEVImageSelections::eSubmitCold)->setAbsolutePath("/stale");
 
     ASSERT_TRUE(images.updateAbsolutePaths());
-    EXPECT_EQ(info(CEVImageSelections::eQuestionBackground)->getAbsolutePath(), path("sub/img/back.png"));
-    EXPECT_EQ(info(CEVImageSelections::eNextHot)->getAbsolutePath(), path("up.png"));
-    EXPECT_EQ(info(CEVImageSelections::eReviewBackground)->getAbsolutePath(), "/abs/review.png");
-    EXPECT_EQ(info(CEVImageSelections::eSubmitCold)->getAbsolutePath(), "");
+    std::vector<wxString> absolute;
+    for (auto id : {CEVImageSelections::eQuestionBackground, CEVImageSelections::eNextHot,
+                    CEVImageSelections::eReviewBackground, CEVImageSelections::eSubmitCold})
+        absolute.push_back(info(id)->getAbsolutePath());
+    EXPECT_EQ(absolute,
+              (std::vector<wxString>{path("sub/img/back.png"), path("up.png"), "/abs/review.png", ""}));
     EXPECT_EQ(info(CEVImageSelections::eNoImage), nullptr);
     EXPECT_EQ(info(CEVImageSelections::eCongratulationsBackground)->getLabel(), "Congratulations Background");
 }
@@ -186,21 +177,18 @@ TEST_F(ImageSelectionsTest, ValidateDataNamesEveryMissingPictureByItsLabel)
 
     writeImage("pic.png", 4, 4, *wxRED);
     chooseAllImages(attributes.getImageSelections(), "pic.png");
-    attributes.getImageSelections()
-        ->getImageSelectionsInfoFor(CEVImageSelections::eReviewBackground)
-        ->setRelativePath("gone.png");
-    ASSERT_TRUE(attributes.getImageSelections()->updateAbsolutePaths());
-    reasons.clear();
-    EXPECT_FALSE(attributes.validateData(&reasons));
-    EXPECT_EQ(reasons, "Review Background: file not found: " + path("gone.png") + "\n");
-
-    attributes.getImageSelections()
-        ->getImageSelectionsInfoFor(CEVImageSelections::eReviewBackground)
-        ->setRelativePath("pic.png");
-    attributes.getImageSelections()->updateAbsolutePaths();
-    reasons.clear();
-    EXPECT_TRUE(attributes.validateData(&reasons));
-    EXPECT_EQ(reasons, "");
+    for (const wxString review : {"gone.png", "pic.png"})
+    {
+        attributes.getImageSelections()
+            ->getImageSelectionsInfoFor(CEVImageSelections::eReviewBackground)
+            ->setRelativePath(review);
+        ASSERT_TRUE(attributes.getImageSelections()->updateAbsolutePaths());
+        reasons.clear();
+        const bool found = review == "pic.png";
+        EXPECT_EQ(attributes.validateData(&reasons), found);
+        EXPECT_EQ(reasons,
+                  found ? wxString() : "Review Background: file not found: " + path("gone.png") + "\n");
+    }
 }
 
 TEST_F(ImageSelectionsTest, ValidateDataRefusesAnUnusableFont)
@@ -218,9 +206,8 @@ TEST_F(ImageSelectionsTest, ValidateDataRefusesAnUnusableFont)
     EXPECT_FALSE(attributes.validateData(&reasons));
     const wxArrayString lines = linesOf(reasons);
     ASSERT_EQ(lines.size(), 3u) << reasons;
-    EXPECT_TRUE(lines[0].Contains("face")) << lines[0];
-    EXPECT_TRUE(lines[1].Contains("401")) << lines[1];
-    EXPECT_TRUE(lines[2].Contains("colour")) << lines[2];
+    EXPECT_TRUE(lines[0].Contains("face") && lines[1].Contains("401") && lines[2].Contains("colour"))
+        << reasons;
 
     font->setFontFaceName("DejaVu Sans");
     font->setFontSize(CEVFontInfo::kMinFontSize - 1);
@@ -236,12 +223,10 @@ TEST(EVFontInfo, DefaultsAreUsableAndToolkitFontsRoundTrip)
     EXPECT_TRUE(info.validateData(nullptr));
 
     info.setAsFont(wxFont(wxFontInfo(14).FaceName("DejaVu Serif").Bold().Italic().Underlined()));
-    EXPECT_EQ(info.getFontFaceName(), "DejaVu Serif");
-    EXPECT_EQ(info.getFontSize(), 14);
+    EXPECT_EQ(info.getFontFaceName() + wxString::Format(" %d", info.getFontSize()), "DejaVu Serif 14");
     EXPECT_TRUE(info.isBold() && info.isItalic() && info.isUnderlined());
-    const wxFont font = info.getAsFont();
-    EXPECT_EQ(font.GetPointSize(), 14);
-    EXPECT_EQ(font.GetWeight(), wxFONTWEIGHT_BOLD);
+    EXPECT_EQ(info.getAsFont().GetPointSize(), 14);
+    EXPECT_EQ(info.getAsFont().GetWeight(), wxFONTWEIGHT_BOLD);
 
     info.setAsFont(wxNullFont);
     EXPECT_EQ(info.getFontFaceName(), "DejaVu Serif");

@@ -2,6 +2,8 @@
 #include "questions/QuestionDataPanel.h"
 #include "tests/questions/QuestionEditorProbe.h"
 
+#include <tuple>
+
 namespace
 {
 
@@ -46,20 +48,27 @@ void editEveryField(const CQuestionEditorProbe& probe)
     probe.referenceText()->SetValue("Chapter 3");
 }
 
-TEST(QuestionDataDlgTest, OkWritesTheEditsIntoTheQuestion)
+TEST(QuestionDataDlgTest, OkWritesTheEditsCancelOrCloseLeaveTheQuestionAsItWas)
 {
-    CQuestionData question = sampleQuestion();
-    CQuestionDataDlg dlg;
-    dlg.initialize(&question);
-    EXPECT_EQ(runDialog(dlg, editEveryField, pressing(wxID_OK)), wxID_OK);
-
-    EXPECT_EQ(question.getQuestion(), "Which is even?");
-    EXPECT_EQ(question.getCategoryType(), CQuestionData::eSingleAnswer);
-    EXPECT_EQ(question.getNumAnswers(), 3u);
-    EXPECT_EQ(correctIndexes(question), std::vector<int>{2});
-    EXPECT_EQ(question.getAnswer(1), "answer 1 ");
-    EXPECT_EQ(question.getAnswer(2), "two");
-    EXPECT_EQ(question.getReferenceText(), "Chapter 3");
+    CQuestionData edited = sampleQuestion();
+    edited.setQuestion("Which is even?");
+    edited.setCategoryType(CQuestionData::eSingleAnswer);
+    edited.setNumAnswers(3);
+    setCorrect(edited, {2});
+    edited.setAnswer(2, "two");
+    edited.setReferenceText("Chapter 3");
+    const std::tuple<const char*, CFinish, int> finishes[] = {{"OK", pressing(wxID_OK), wxID_OK},
+                                                              {"Cancel", pressing(wxID_CANCEL), wxID_CANCEL},
+                                                              {"close", closing, wxID_CANCEL}};
+    for (const auto& [name, finish, result] : finishes)
+    {
+        SCOPED_TRACE(name);
+        CQuestionData question = sampleQuestion();
+        CQuestionDataDlg dlg;
+        dlg.initialize(&question);
+        EXPECT_EQ(runDialog(dlg, editEveryField, finish), result);
+        EXPECT_TRUE(question == (result == wxID_OK ? edited : sampleQuestion()));
+    }
 }
 
 TEST(QuestionDataDlgTest, OkWithoutEditsStillWritesEveryFieldLoadedWhenShown)
@@ -83,18 +92,6 @@ TEST(QuestionDataDlgTest, OkWithoutEditsStillWritesEveryFieldLoadedWhenShown)
     EXPECT_TRUE(question == expected);
 }
 
-TEST(QuestionDataDlgTest, CancelOrCloseAfterEditsLeavesTheQuestionAsItWas)
-{
-    for (const CFinish& finish : {pressing(wxID_CANCEL), CFinish(closing)})
-    {
-        CQuestionData question = sampleQuestion();
-        CQuestionDataDlg dlg;
-        dlg.initialize(&question);
-        EXPECT_EQ(runDialog(dlg, editEveryField, finish), wxID_CANCEL);
-        EXPECT_TRUE(question == sampleQuestion());
-    }
-}
-
 // Where the panel and the two buttons sit, in client coordinates.
 void expectPanelFillsAndButtonsAtBottomRight(CQuestionDataDlg& dlg)
 {
@@ -103,11 +100,9 @@ void expectPanelFillsAndButtonsAtBottomRight(CQuestionDataDlg& dlg)
     const wxRect ok = dlg.FindWindow(wxID_OK)->GetRect();
     const wxRect cancel = dlg.FindWindow(wxID_CANCEL)->GetRect();
     EXPECT_EQ(panel.GetTopLeft(), wxPoint(10, 10));
-    EXPECT_EQ(panel.GetRight(), client.x - 11);
-    EXPECT_EQ(ok.GetRight(), client.x - 11);
-    EXPECT_EQ(ok.GetBottom(), client.y - 11);
-    EXPECT_EQ(cancel.GetRight() + 1 + 20, ok.GetLeft());
-    EXPECT_EQ(cancel.GetTop(), ok.GetTop());
+    EXPECT_EQ(wxPoint(panel.GetRight(), ok.GetRight()), wxPoint(client.x - 11, client.x - 11));
+    EXPECT_EQ(ok.GetBottomRight(), wxPoint(client.x - 11, client.y - 11));
+    EXPECT_EQ(wxPoint(cancel.GetRight() + 1 + 20, cancel.GetTop()), ok.GetTopLeft());
     EXPECT_EQ(panel.GetBottom() + 1 + 20, ok.GetTop());
 }
 

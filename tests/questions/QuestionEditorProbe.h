@@ -25,6 +25,12 @@ public:
     wxTextCtrl* answerText(int i) const { return evtest::findControl<wxTextCtrl>(m_editor, 13 + i); }
 
     wxString shownCount() const { return countChoice()->GetStringSelection(); }
+    // The count shown ("fixed" when it cannot be changed), checks() and enabledPairs().
+    std::string pairs() const
+    {
+        return shownCount().utf8_string() + (countChoice()->IsEnabled() ? " " : " fixed ") + checks() + " " +
+               enabledPairs();
+    }
     void selectCount(unsigned count) const { evtest::selectChoice(countChoice(), int(count) - 2); }
 
     // One character per pair: 'x' checked, '.' not.
@@ -52,6 +58,14 @@ private:
     wxWindow* m_editor;
 };
 
+inline void setCorrect(CQuestionData& question, std::initializer_list<int> indexes)
+{
+    wxArrayInt correct;
+    for (int index : indexes)
+        correct.Add(index);
+    question.setCorrectAnswerIndexes(&correct);
+}
+
 inline std::vector<int> correctIndexes(const CQuestionData& question)
 {
     wxArrayInt indexes;
@@ -69,11 +83,7 @@ inline CQuestionData sampleQuestion()
     question.setNumAnswers(4);
     for (unsigned i = 0; i < 10; ++i)
         question.setAnswer(i, wxString::Format("answer %u ", i));
-    wxArrayInt correct;
-    correct.Add(7);
-    correct.Add(1);
-    correct.Add(3);
-    question.setCorrectAnswerIndexes(&correct);
+    setCorrect(question, {7, 1, 3});
     question.setReferenceText("Chapter 2\n\tOdd and even\n");
     return question;
 }

@@ -4,6 +4,7 @@
 #include "tests/support/WxTest.h"
 
 #include <algorithm>
+#include <tuple>
 
 CViewHost::CViewHost(wxWindow* parent) : CAssessmentViewPanelBase(parent)
 {
@@ -12,15 +13,15 @@ CViewHost::CViewHost(wxWindow* parent) : CAssessmentViewPanelBase(parent)
                    CEVImageSelections::eReviewBackground, CEVImageSelections::eCongratulationsBackground})
         images[id] = background;
     using evtest::solidImage;
-    images[CEVImageSelections::eAnswerButtonCold] = solidImage(40, 40, *wxYELLOW);
-    images[CEVImageSelections::eAnswerButtonHot] = solidImage(40, 40, *wxYELLOW);
+    images[CEVImageSelections::eAnswerButtonCold] = images[CEVImageSelections::eAnswerButtonHot] =
+        solidImage(40, 40, *wxYELLOW);
     images[CEVImageSelections::eAnswerButtonChecked] = solidImage(40, 40, *wxGREEN);
-    images[CEVImageSelections::ePreviousCold] = images[CEVImageSelections::ePreviousHot] =
-        solidImage(100, 40, *wxCYAN);
-    images[CEVImageSelections::eNextCold] = images[CEVImageSelections::eNextHot] =
-        solidImage(120, 50, *wxCYAN);
-    images[CEVImageSelections::eSubmitCold] = images[CEVImageSelections::eSubmitHot] =
-        solidImage(80, 30, *wxCYAN);
+    const std::tuple<int, int, wxSize> buttonPictures[] = {
+        {CEVImageSelections::ePreviousCold, CEVImageSelections::ePreviousHot, wxSize(100, 40)},
+        {CEVImageSelections::eNextCold, CEVImageSelections::eNextHot, wxSize(120, 50)},
+        {CEVImageSelections::eSubmitCold, CEVImageSelections::eSubmitHot, wxSize(80, 30)}};
+    for (const auto& [cold, hot, size] : buttonPictures)
+        images[cold] = images[hot] = solidImage(size.x, size.y, *wxCYAN);
     images[CEVImageSelections::eNoImage] = wxImage();
 
     // Counted before the windows' own handlers, which still run.

@@ -9,6 +9,8 @@
 #include <wx/settings.h>
 #include <wx/uiaction.h>
 
+#include <tuple>
+
 namespace
 {
 
@@ -40,20 +42,33 @@ protected:
 
     void record(wxCommandEvent& event)
     {
-        events.push_back({event.GetId(), event.GetEventObject(), button->isChecked()});
+        events.emplace_back(event.GetId(), event.GetEventObject(), button->isChecked());
     }
 
+    void send(wxEvent& event)
+    {
+        event.SetEventObject(button);
+        button->GetEventHandler()->ProcessEvent(event);
+    }
     void mouse(wxEventType type, wxPoint where)
     {
         wxMouseEvent event(type);
         event.SetPosition(where);
-        event.SetEventObject(button);
-        button->GetEventHandler()->ProcessEvent(event);
+        send(event);
     }
-    void click(wxPoint where = wxPoint(5, 5))
+    void press(int code)
     {
-        mouse(wxEVT_LEFT_DOWN, where);
-        mouse(wxEVT_LEFT_UP, where);
+        for (wxEventType type : {wxEVT_KEY_DOWN, wxEVT_KEY_UP})
+        {
+            wxKeyEvent event(type);
+            event.m_keyCode = code;
+            send(event);
+        }
+    }
+    void click(wxPoint down = wxPoint(5, 5), wxPoint up = wxPoint(5, 5))
+    {
+        mouse(wxEVT_LEFT_DOWN, down);
+        mouse(wxEVT_LEFT_UP, up);
     }
 
     // Whether the button's pixel (x, y) turns out as wanted once drawing
@@ -69,61 +84,35 @@ protected:
         return pixelBecomes(x, y, [&](const wxColour& pixel) { return evtest::coloursNear(pixel, colour); });
     }
 
-    struct Sent
-    {
-        int id;
-        wxObject* object;
-        bool checkedThen;
-    };
+    using Sent = std::tuple<int, wxObject*, bool>; // identifier, sender, checked then
     wxFrame* frame = nullptr;
     wxPanel* panel = nullptr;
     CVeltoCheckedButton* button = nullptr;
     std::vector<Sent> events;
 };
 
-TEST_F(CheckedButtonTest, ClickTogglesThenSendsItsEventToTheParentButSetCheckedSendsNone)
+TEST_F(CheckedButtonTest, ClickAndSpaceToggleThenSendTheirEventToTheParentButSetCheckedSendsNone)
 {
     button->setChecked(true, true);
     button->setChecked(false, false);
     EXPECT_TRUE(events.empty());
 
     click();
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_EQ(events[0].id, 7);
-    EXPECT_EQ(events[0].object, button);
-    EXPECT_TRUE(events[0].checkedThen);
+    EXPECT_EQ(events, (std::vector<Sent>{{7, button, true}}));
     EXPECT_TRUE(button->HasFocus());
 
     click();
+    click(wxPoint(5, 5), wxPoint(100, 5)); // pressed inside, released outside: no click
     EXPECT_EQ(events.size(), 2u);
     EXPECT_FALSE(button->isChecked());
 
-    // Pressed inside, released outside: no click.
-    mouse(wxEVT_LEFT_DOWN, wxPoint(5, 5));
-    mouse(wxEVT_LEFT_UP, wxPoint(100, 5));
-    EXPECT_EQ(events.size(), 2u);
-    EXPECT_FALSE(button->isChecked());
-}
-
-TEST_F(CheckedButtonTest, SpaceTogglesAsAClickOtherKeysDoNot)
-{
-    auto press = [this](int code)
-    {
-        for (wxEventType type : {wxEVT_KEY_DOWN, wxEVT_KEY_UP})
-        {
-            wxKeyEvent event(type);
-            event.m_keyCode = code;
-            event.SetEventObject(button);
-            button->GetEventHandler()->ProcessEvent(event);
-        }
-    };
+    // Space toggles as a click does; other keys do not.
     press('A');
     press(WXK_RETURN);
-    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(events.size(), 2u);
     press(WXK_SPACE);
-    ASSERT_EQ(events.size(), 1u);
-    EXPECT_TRUE(events[0].checkedThen);
-    EXPECT_EQ(events[0].id, 7);
+    ASSERT_EQ(events.size(), 3u);
+    EXPECT_EQ(events[2], Sent(7, button, true));
 }
 
 // Real pointer and keyboard input through the X server: a click, Space, and
@@ -171,8 +160,7 @@ TEST_F(CheckedButtonTest, TheFocusDrawsARingThatHoverAndCheckedDoNot)
     // Squares with a transparent corner, where the parent's picture shows.
     auto square = [](const wxColour& colour)
     {
-        wxImage image(40, 40);
-        image.SetRGB(wxRect(0, 0, 40, 40), colour.Red(), colour.Green(), colour.Blue());
+        wxImage image = evtest::solidImage(40, 40, colour);
         image.InitAlpha();
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 4; ++x)
@@ -185,9 +173,7 @@ TEST_F(CheckedButtonTest, TheFocusDrawsARingThatHoverAndCheckedDoNot)
     struct Case
     {
         const char* state;
-        bool focused;
-        bool hovered;
-        bool checked;
+        bool focused, hovered, checked;
         wxColour edge, inside, middle;
     };
     const Case cases[] = {
@@ -204,11 +190,10 @@ TEST_F(CheckedButtonTest, TheFocusDrawsARingThatHoverAndCheckedDoNot)
         ASSERT_TRUE(evtest::pumpUntil([&] { return button->isFocused() == c.focused; }));
         mouse(c.hovered ? wxEVT_ENTER_WINDOW : wxEVT_LEAVE_WINDOW, wxPoint(5, 5));
         button->setChecked(c.checked, true);
-        EXPECT_TRUE(shows(ring / 2, 10, c.edge));
-        EXPECT_TRUE(shows(ring + ring / 2, 10, c.inside));
-        EXPECT_TRUE(shows(20, 20, c.middle));
+        EXPECT_TRUE(shows(ring / 2, 10, c.edge)) << "edge";
+        EXPECT_TRUE(shows(ring + ring / 2, 10, c.inside) && shows(20, 20, c.middle)) << "inside";
         // The focus ring is drawn over the parent's picture too.
-        EXPECT_TRUE(shows(1, 1, c.focused ? *wxBLACK : kParentColour));
+        EXPECT_TRUE(shows(1, 1, c.focused ? *wxBLACK : kParentColour)) << "corner";
     }
 }
 
@@ -219,11 +204,9 @@ TEST_F(CheckedButtonTest, FallbackIsABoxTickedWhenChecked)
     auto* other = new CVeltoCheckedButton(panel, 8, "", wxPoint(200, 100)); // the focus, and its ring
     other->SetFocus();
     ASSERT_TRUE(evtest::pumpUntil([&] { return !button->isFocused(); }));
-    EXPECT_TRUE(shows(20, 20, face));
-    EXPECT_TRUE(shows(23, 20, face));
-    EXPECT_TRUE(pixelBecomes(20, 2, notFace)); // the border
-    EXPECT_TRUE(pixelBecomes(37, 20, notFace));
-    EXPECT_TRUE(shows(0, 0, kParentColour)); // round corners
+    EXPECT_TRUE(shows(20, 20, face) && shows(23, 20, face));
+    EXPECT_TRUE(pixelBecomes(20, 2, notFace) && pixelBecomes(37, 20, notFace)); // the border
+    EXPECT_TRUE(shows(0, 0, kParentColour));                                    // round corners
 
     button->setChecked(true, true);
     EXPECT_TRUE(pixelBecomes(23, 20, notFace)); // the tick

@@ -54,7 +54,7 @@ protected:
     CVeltoStaticCtrl* text = nullptr;
 };
 
-TEST_F(StaticCtrlTest, SetWidthFixesTheWidthAndTheHeightFitsTheWrappedLabel)
+TEST_F(StaticCtrlTest, SetWidthFixesTheWidthAndTheHeightFitsTheWrappedLabelItsBreaksAndLongWords)
 {
     const wxString label = kPangram + kPangram + kPangram;
     text->SetLabel(label);
@@ -74,10 +74,7 @@ TEST_F(StaticCtrlTest, SetWidthFixesTheWidthAndTheHeightFitsTheWrappedLabel)
     EXPECT_EQ(text->GetSize().x, 180);
     EXPECT_GT(text->GetSize().y, normalHigh * 3 / 2);
     expectWellWrapped(kPangram);
-}
 
-TEST_F(StaticCtrlTest, LineBreaksEmptyLabelsAndWordsWiderThanTheControl)
-{
     text->setWidth(300);
     text->SetLabel("first\n\nthird");
     EXPECT_EQ(text->getWrappedLines(), wxSplit("first\n\nthird", '\n', 0));
