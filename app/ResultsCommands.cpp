@@ -2,17 +2,16 @@
 
 #include "app/AssessmentResults.h"
 #include "app/CommandLine.h"
+#include "app/ConsoleMode.h"
 #include "app/ResultsSettings.h"
 #include "external/data/AssessmentMgr.h"
 #include "external/data/AssessmentSerializer.h"
-#include "external/data/Translations.h"
 #include "results/ResultsCsv.h"
 #include "results/ResultsRecorder.h"
 #include "results/StatisticsReport.h"
 
 #include <wx/app.h>
 #include <wx/filename.h>
-#include <wx/init.h>
 #include <wx/intl.h>
 #include <wx/tokenzr.h>
 
@@ -43,16 +42,9 @@ bool takesOneAnswer(const CQuestionData& question)
 
 int CResultsCommands::run(const CCommandLine& commandLine)
 {
-    // A console application of ours, in place before wx starts, so that no
-    // display is opened for these modes.
-    // wxTheApp would cast it to a wxApp, which it is not: keep our own pointer.
-    wxAppConsole* console = new wxAppConsole;
-    wxAppConsole::SetInstance(console);
-    console->SetAppName("evalon");
-    wxInitializer initializer;
-    if (!initializer.IsOk())
+    const CConsoleMode console(commandLine.language);
+    if (!console.isOk())
         return fail(_("wxWidgets could not be started"));
-    CTranslations::useLanguage(commandLine.language);
     if (commandLine.getMode() == CCommandLine::eRecord)
         return record(commandLine.getFile(), commandLine.getTaker(), commandLine.getAnswers(),
                       commandLine.getStore());
