@@ -9,7 +9,7 @@
 wxString CInstalledFiles::programFolder()
 {
     // wxStandardPaths needs an application object.
-    if (wxTheApp)
+    if (wxAppConsole::GetInstance())
         return wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
     char path[4096];
     const ssize_t length = readlink("/proc/self/exe", path, sizeof(path) - 1);
