@@ -1,16 +1,13 @@
 #include "app/InstalledFiles.h"
 
-#include <wx/app.h>
 #include <wx/filename.h>
-#include <wx/stdpaths.h>
 
 #include <unistd.h>
 
 wxString CInstalledFiles::programFolder()
 {
-    // wxStandardPaths needs an application object.
-    if (wxAppConsole::GetInstance())
-        return wxFileName(wxStandardPaths::Get().GetExecutablePath()).GetPath();
+    // Read from the system rather than from wxStandardPaths, which needs an
+    // application object that the modes without windows do not all have.
     char path[4096];
     const ssize_t length = readlink("/proc/self/exe", path, sizeof(path) - 1);
     if (length <= 0)
