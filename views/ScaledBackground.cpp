@@ -68,11 +68,11 @@ wxImage fromXrgb(const std::uint32_t* pixels, const wxSize& size)
 }
 
 // Bilinear, with the edge pixels repeated outwards so that the borders do not
-// fade into black. Null when pixman cannot take the pictures.
-const std::uint32_t* scaleBilinear(const wxImage& source, const wxSize& size)
+// fade into black, into `to` (rows `stride` bytes apart). False when pixman
+// cannot take the pictures.
+bool scaleBilinear(const wxImage& source, std::uint32_t* to, const wxSize& size, int stride)
 {
     std::uint32_t* from = bufferFor(sourceBuffer(), source.GetSize());
-    std::uint32_t* to = bufferFor(scaledBuffer(), size);
     if (!convertedSource().IsSameAs(source))
     {
         toXrgb(source, from);
@@ -80,7 +80,7 @@ const std::uint32_t* scaleBilinear(const wxImage& source, const wxSize& size)
     }
     pixman_image_t* src = pixman_image_create_bits(PIXMAN_x8r8g8b8, source.GetWidth(), source.GetHeight(),
                                                    from, source.GetWidth() * 4);
-    pixman_image_t* dst = pixman_image_create_bits(PIXMAN_x8r8g8b8, size.x, size.y, to, size.x * 4);
+    pixman_image_t* dst = pixman_image_create_bits(PIXMAN_x8r8g8b8, size.x, size.y, to, stride);
     const bool created = src && dst;
     if (created)
     {
@@ -96,34 +96,69 @@ const std::uint32_t* scaleBilinear(const wxImage& source, const wxSize& size)
         pixman_image_unref(src);
     if (dst)
         pixman_image_unref(dst);
-    return created ? to : nullptr;
+    return created;
 }
 
-// The scaled pixels are already in cairo's own layout: a device context
-// drawn through cairo (every one on GTK 3) takes them as they are, without a
-// bitmap made in between.
-bool drawWithCairo(wxDC& dc, const std::uint32_t* pixels, const wxSize& size)
+cairo_t* cairoContextOf(wxDC& dc)
 {
-    auto* cairo = static_cast<cairo_t*>(dc.GetImpl() ? dc.GetImpl()->GetCairoContext() : nullptr);
-    if (!cairo || cairo_format_stride_for_width(CAIRO_FORMAT_RGB24, size.x) != size.x * 4)
-        return false;
-    cairo_surface_t* surface =
-        cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(const_cast<std::uint32_t*>(pixels)),
-                                            CAIRO_FORMAT_RGB24, size.x, size.y, size.x * 4);
-    const bool drawn = cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
-    if (drawn)
+    return static_cast<cairo_t*>(dc.GetImpl() ? dc.GetImpl()->GetCairoContext() : nullptr);
+}
+
+// The picture the window's surface was given on the last paint, kept for the
+// next one of the same size: on X11 cairo makes it in memory shared with the
+// display server, which then draws it without the eight megabytes of a full
+// screen being copied to it, and a fresh block of shared memory costs a page
+// fault per 4 KiB. Flushing it waits until the server has read the last one.
+cairo_surface_t* pictureFor(cairo_surface_t* target, const wxSize& size)
+{
+    static cairo_surface_t* picture = nullptr;
+    if (picture && (cairo_surface_get_device(picture) != cairo_surface_get_device(target) ||
+                    cairo_image_surface_get_width(picture) != size.x ||
+                    cairo_image_surface_get_height(picture) != size.y))
     {
-        cairo_save(cairo);
-        cairo_set_source_surface(cairo, surface, 0, 0);
-        cairo_rectangle(cairo, 0, 0, size.x, size.y);
-        cairo_fill(cairo);
-        cairo_restore(cairo);
+        cairo_surface_destroy(picture);
+        picture = nullptr;
     }
-    // The window's surface may read the pixels later, when it is flushed:
-    // it does so before the next paint changes them.
-    cairo_surface_finish(surface);
-    cairo_surface_destroy(surface);
-    return drawn;
+    if (!picture)
+    {
+        picture = cairo_surface_create_similar_image(target, CAIRO_FORMAT_RGB24, size.x, size.y);
+        if (cairo_surface_status(picture) != CAIRO_STATUS_SUCCESS ||
+            cairo_image_surface_get_format(picture) != CAIRO_FORMAT_RGB24)
+        {
+            cairo_surface_destroy(picture);
+            picture = nullptr;
+        }
+    }
+    if (picture)
+        cairo_surface_flush(picture);
+    return picture;
+}
+
+// Scales straight into the window surface's own kind of picture. False, with
+// nothing drawn, where cairo or pixman cannot.
+bool drawScaledWithCairo(cairo_t* cairo, const wxImage& source, const wxSize& size)
+{
+    cairo_surface_t* picture = pictureFor(cairo_get_target(cairo), size);
+    if (!picture || !scaleBilinear(source, reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(picture)),
+                                   size, cairo_image_surface_get_stride(picture)))
+        return false;
+    cairo_surface_mark_dirty(picture);
+    cairo_save(cairo);
+    cairo_set_source_surface(cairo, picture, 0, 0);
+    cairo_rectangle(cairo, 0, 0, size.x, size.y);
+    cairo_fill(cairo);
+    cairo_restore(cairo);
+    return true;
+}
+
+// Without cairo: through a bitmap, scaled by pixman where it can.
+void drawScaledThroughBitmap(wxDC& dc, const wxImage& source, const wxSize& size)
+{
+    std::uint32_t* scaled = bufferFor(scaledBuffer(), size);
+    const wxImage image = scaleBilinear(source, scaled, size, size.x * 4)
+                              ? fromXrgb(scaled, size)
+                              : source.Scale(size.x, size.y, wxIMAGE_QUALITY_BILINEAR);
+    dc.DrawBitmap(wxBitmap(image, wxBITMAP_SCREEN_DEPTH), 0, 0, false);
 }
 
 } // namespace
@@ -134,14 +169,8 @@ bool paintScaledBackground(wxDC& dc, const wxImage& background, const wxSize& cl
     if (!background.IsOk() || clientSize.x <= 0 || clientSize.y <= 0)
         return false;
     // Scaled anew on every paint: the client size may have changed since.
-    const std::uint32_t* scaled = scaleBilinear(background, clientSize);
-    if (!scaled)
-    {
-        const wxImage image = background.Scale(clientSize.x, clientSize.y, wxIMAGE_QUALITY_BILINEAR);
-        dc.DrawBitmap(wxBitmap(image, wxBITMAP_SCREEN_DEPTH), 0, 0, false);
-        return true;
-    }
-    if (!drawWithCairo(dc, scaled, clientSize))
-        dc.DrawBitmap(wxBitmap(fromXrgb(scaled, clientSize), wxBITMAP_SCREEN_DEPTH), 0, 0, false);
+    cairo_t* cairo = cairoContextOf(dc);
+    if (!cairo || !drawScaledWithCairo(cairo, background, clientSize))
+        drawScaledThroughBitmap(dc, background, clientSize);
     return true;
 }

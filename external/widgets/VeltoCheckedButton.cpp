@@ -14,9 +14,15 @@ long withoutDefaultBorder(long style)
     return (style & wxBORDER_MASK) ? style : style | wxBORDER_NONE;
 }
 
-wxBitmap bitmapOf(const wxImage& image)
+// A page turn gives every button the pictures it already has: the same data
+// means the same pixels (a picture changed through wxImage's operations gets
+// data of its own), so the bitmap made from them last time still holds.
+void updateBitmap(const wxImage& image, wxImage& shown, wxBitmap& bitmap)
 {
-    return image.IsOk() ? wxBitmap(image) : wxNullBitmap;
+    if (image.IsSameAs(shown) && image.IsOk() == bitmap.IsOk())
+        return;
+    shown = image;
+    bitmap = image.IsOk() ? wxBitmap(image) : wxNullBitmap;
 }
 
 } // namespace
@@ -48,9 +54,9 @@ CVeltoCheckedButton::CVeltoCheckedButton(wxWindow* parent, wxWindowID id, const 
 
 bool CVeltoCheckedButton::setImages(wxImage cold, wxImage hot, wxImage checked)
 {
-    m_cold = bitmapOf(cold);
-    m_hotBitmap = bitmapOf(hot);
-    m_checkedBitmap = bitmapOf(checked);
+    updateBitmap(cold, m_coldImage, m_cold);
+    updateBitmap(hot, m_hotImage, m_hotBitmap);
+    updateBitmap(checked, m_checkedImage, m_checkedBitmap);
     InvalidateBestSize();
     SetInitialSize(DoGetBestSize());
     Refresh();

@@ -73,6 +73,10 @@ private:
     wxBitmap m_cold;
     wxBitmap m_hotBitmap;
     wxBitmap m_checkedBitmap;
+    // The pictures the bitmaps were made from.
+    wxImage m_coldImage;
+    wxImage m_hotImage;
+    wxImage m_checkedImage;
     bool m_checked = false;
     bool m_hot = false;
     bool m_pressed = false;

@@ -1,6 +1,7 @@
 #include "external/widgets/VeltoStaticCtrl.h"
 
 #include <wx/dcclient.h>
+#include <wx/graphics.h>
 
 #include <algorithm>
 #include <cstring>
@@ -317,6 +318,11 @@ void CVeltoStaticCtrl::SetLabel(const wxString& label)
 
 bool CVeltoStaticCtrl::SetFont(const wxFont& font)
 {
+    // The toolkit tells fonts apart by their sizes in pixels, measured on a
+    // screen context at each comparison; a page turn sets the same font on
+    // every text again. The description names face, size, style and lines.
+    if (m_font.IsOk() && font.IsOk() && font.GetNativeFontInfoDesc() == m_font.GetNativeFontInfoDesc())
+        return false;
     if (!wxControl::SetFont(font))
         return false;
     m_fontLineHeight = 0;
@@ -355,13 +361,22 @@ void CVeltoStaticCtrl::rewrap()
 void CVeltoStaticCtrl::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
-    dc.SetFont(GetFont());
-    dc.SetTextForeground(GetForegroundColour());
-    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     // Only the lines in the damaged area: a long text has thousands.
     const wxRect damaged = GetUpdateClientRect();
     const int first = std::max(0, damaged.GetTop() / m_lineHeight);
     const int last = std::min(int(m_lines.size()) - 1, damaged.GetBottom() / m_lineHeight);
+    // Straight through the graphics context where there is one: the device
+    // context would measure every line again to track what it has drawn.
+    if (wxGraphicsContext* graphics = dc.GetGraphicsContext())
+    {
+        graphics->SetFont(GetFont(), GetForegroundColour());
+        for (int line = first; line <= last; ++line)
+            graphics->DrawText(m_lines[line], 0, line * m_lineHeight);
+        return;
+    }
+    dc.SetFont(GetFont());
+    dc.SetTextForeground(GetForegroundColour());
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     for (int line = first; line <= last; ++line)
         dc.DrawText(m_lines[line], 0, line * m_lineHeight);
 }
