@@ -8,9 +8,6 @@
 class CInstalledFiles
 {
 public:
-    // The folder of the running program; also for the commands that run
-    // without the toolkit (--import), before any application object exists.
-    static wxString programFolder();
     // The absolute path of `name` in `folder` below the installation's
     // share/ ("evalon-ui/sample"), else in the build's `buildFolder`: the
     // first that exists, or empty. An empty `name` looks for the folder.

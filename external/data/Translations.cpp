@@ -1,10 +1,11 @@
 #include "external/data/Translations.h"
 
+#include "external/data/RunningProgram.h"
+
 #include <wx/filename.h>
 #include <wx/translation.h>
 
 #include <dlfcn.h>
-#include <stdlib.h>
 
 #ifndef EVALON_BUILD_LOCALE_DIR
 #define EVALON_BUILD_LOCALE_DIR ""
@@ -28,17 +29,6 @@ wxString libraryFolder()
     return wxFileName(wxString::FromUTF8(info.dli_fname)).GetPath();
 }
 
-// The folder of the running program, whichever host it is.
-wxString programFolder()
-{
-    char* path = realpath("/proc/self/exe", nullptr);
-    if (!path)
-        return wxString();
-    const wxString folder = wxFileName(wxString::FromUTF8(path)).GetPath();
-    free(path);
-    return folder;
-}
-
 void addPrefix(const wxString& folder)
 {
     if (!folder.empty() && wxFileName::DirExists(folder))
@@ -55,7 +45,7 @@ void CTranslations::addLookupPaths()
     added = true;
     // The program's prefix first: a host's own install (bin/../share/locale),
     // which for a program of the build tree is the build tree's.
-    addPrefix(programFolder() + "/../share/locale");
+    addPrefix(CRunningProgram::folder() + "/../share/locale");
     const wxString library = libraryFolder();
     if (!library.empty())
         addPrefix(library + "/" + EVALON_LIBRARY_TO_LOCALE);
