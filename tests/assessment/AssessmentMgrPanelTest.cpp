@@ -49,13 +49,6 @@ protected:
         frame->Show();
         list = evtest::findControl<wxListCtrl>(panel, Panel::kListCtrlID);
     }
-    // Before the assessment the panel points to goes.
-    void TearDown() override
-    {
-        frame->Destroy();
-        evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
-        CTempDirTest::TearDown();
-    }
 
     void show(const std::vector<wxString>& texts)
     {
@@ -85,13 +78,8 @@ protected:
 
 TEST_F(AssessmentMgrPanelTest, HeadingsRowsAndButtonsFollowTheAssessmentAndTheSelection)
 {
-    for (const auto& [col, expected] : {std::pair{0, "Question ID 90"}, {1, "Question Data 355"}}) // of 450
-    {
-        wxListItem heading;
-        heading.SetMask(wxLIST_MASK_TEXT | wxLIST_MASK_WIDTH);
-        ASSERT_TRUE(list->GetColumn(col, heading));
-        EXPECT_EQ(heading.GetText() + wxString::Format(" %d", heading.GetWidth()), expected);
-    }
+    EXPECT_EQ(evtest::columnHeadings(list),
+              (std::vector<wxString>{"Question ID 90", "Question Data 355"})); // of 450
     EXPECT_GE(frame->GetMinClientSize().x, 470); // the host cannot shrink below the layout
     panel->initialize(&mgr);
     EXPECT_EQ(enabled(), "C----");

@@ -59,7 +59,8 @@ protected:
     CAssessmentMgr mgr;
     wxString file;
     int id = 0;
-    CEVAssessmentMgrDataDlg dlg;
+    // On the heap: the windows left at the end of a test are destroyed with Destroy().
+    CEVAssessmentMgrDataDlg& dlg = *new CEVAssessmentMgrDataDlg;
 };
 
 TEST_F(EVAssessmentMgrDataDlgTest, ShowsTheEntryAndCopesWithoutOneOrItsQuestion)

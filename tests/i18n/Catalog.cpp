@@ -1,39 +1,24 @@
 #include "tests/i18n/Catalog.h"
 
+#include <gtest/gtest.h>
+
 #include <wx/bookctrl.h>
 #include <wx/control.h>
 #include <wx/ctrlsub.h>
+#include <wx/filename.h>
 #include <wx/frame.h>
 #include <wx/listctrl.h>
 #include <wx/menu.h>
 #include <wx/textctrl.h>
-#include <wx/textfile.h>
 
 #include <algorithm>
-#include <regex>
+#include <cstdio>
 
 namespace evtest
 {
 
 namespace
 {
-
-wxString unquoted(wxString line)
-{
-    line = line.AfterFirst('"').BeforeLast('"');
-    wxString text;
-    for (size_t i = 0; i < line.length(); ++i)
-    {
-        if (line[i] != '\\' || i + 1 == line.length())
-        {
-            text += line[i];
-            continue;
-        }
-        const wxUniChar next = line[++i];
-        text += next == 'n' ? wxUniChar('\n') : next == 't' ? wxUniChar('\t') : next;
-    }
-    return text;
-}
 
 void collectMenu(wxMenu* menu, std::vector<wxString>* texts)
 {
@@ -86,67 +71,39 @@ void collect(wxWindow* window, std::vector<wxString>* texts)
 
 } // namespace
 
-std::map<wxString, wxString> readCatalog(const wxString& path)
+int run(const wxString& command, wxString* output)
 {
-    std::map<wxString, wxString> catalog;
-    wxTextFile file;
-    if (!file.Open(path, wxConvUTF8))
-        return catalog;
-    wxString id, translation, *reading = nullptr;
-    auto flush = [&]
-    {
-        if (!id.empty())
-            catalog[id] = translation;
-        id.clear();
-        translation.clear();
-        reading = nullptr;
-    };
-    for (wxString line = file.GetFirstLine(); !file.Eof(); line = file.GetNextLine())
-    {
-        if (line.StartsWith("msgid "))
-        {
-            flush();
-            reading = &id;
-        }
-        else if (line.StartsWith("msgstr ") || line.StartsWith("msgstr[0] "))
-            reading = &translation;
-        else if (line.StartsWith("msgid_plural ") || line.StartsWith("msgstr[") ||
-                 line.StartsWith("msgctxt "))
-            reading = nullptr;
-        else if (!line.StartsWith("\""))
-            continue;
-        if (reading)
-            *reading += unquoted(line);
-    }
-    flush();
-    return catalog;
+    FILE* pipe = popen((command + " 2>&1").utf8_string().c_str(), "r");
+    if (!pipe)
+        return -1;
+    char buffer[4096];
+    std::string text;
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        text.append(buffer, n);
+    *output = wxString::FromUTF8(text);
+    return pclose(pipe);
 }
 
-std::set<wxString> msgids(const std::map<wxString, wxString>& catalog)
+wxString quoted(const wxString& path)
 {
-    std::set<wxString> ids;
-    for (const auto& [id, translation] : catalog)
-        ids.insert(id);
-    return ids;
+    return "'" + path + "'";
 }
 
-bool madeFrom(const std::set<wxString>& texts, const wxString& text)
+void writeMarkedCatalog(const wxString& prefix, const wxString& language)
 {
-    if (texts.count(text))
-        return true;
-    static const std::wregex special(LR"([.^$|()\[\]{}*+?\\])");
-    static const std::wregex placeholder(LR"(%[-+ #0-9.]*(l|ll|z)?[a-zA-Z])");
-    for (const wxString& candidate : texts)
-    {
-        if (!candidate.Contains("%"))
-            continue;
-        std::wstring pattern = std::regex_replace(candidate.ToStdWstring(), special, L"\\$&");
-        pattern = std::regex_replace(pattern, std::wregex(L"%%"), L"%");
-        pattern = std::regex_replace(pattern, placeholder, L"[^]*");
-        if (std::regex_match(text.ToStdWstring(), std::wregex(pattern)))
-            return true;
-    }
-    return false;
+    const wxString folder = prefix + "/" + language + "/LC_MESSAGES";
+    ASSERT_TRUE(wxFileName::Mkdir(folder, wxS_DIR_DEFAULT, wxPATH_MKDIR_FULL));
+    // An English catalog has every message translated as itself.
+    const wxString english = quoted(prefix + "/en.po"), marked = quoted(prefix + "/marked.po");
+    wxString output;
+    ASSERT_EQ(run(wxString::Format("LC_ALL=C %s --no-translator --locale=en_US -i %s -o %s && "
+                                   "LC_ALL=C %s --keep-header -i %s -o %s sed -e 's/^/%s/' && %s -o %s %s",
+                                   quoted(EVALON_MSGINIT), quoted(EVALON_SOURCE_DIR "/po/evalon-ui.pot"),
+                                   english, quoted(EVALON_MSGFILTER), english, marked, kMarker,
+                                   quoted(EVALON_MSGFMT), quoted(folder + "/evalon-ui.mo"), marked),
+                  &output),
+              0)
+        << output;
 }
 
 std::vector<wxString> shownTexts(wxWindow* window)

@@ -2,8 +2,6 @@
 
 #include <wx/string.h>
 
-#include <map>
-#include <set>
 #include <vector>
 
 class wxWindow;
@@ -11,14 +9,18 @@ class wxWindow;
 namespace evtest
 {
 
-// The messages of a .po or .pot file: each identifier with its translation
-// (the singular form's), the header and obsolete entries left out.
-std::map<wxString, wxString> readCatalog(const wxString& path);
-std::set<wxString> msgids(const std::map<wxString, wxString>& catalog);
+// Runs a shell command; its exit status, and its output and errors in `output`.
+int run(const wxString& command, wxString* output);
+wxString quoted(const wxString& path);
 
-// Whether `text` is one of `texts`, or what one of them with placeholders
-// (%s, %lu, ...) makes.
-bool madeFrom(const std::set<wxString>& texts, const wxString& text);
+// What every text of the marked catalog starts with, on every line.
+inline const wxString kMarker = "@@";
+
+// Writes, below the catalog prefix `prefix`, the catalog of `language` in which
+// every message of the template is its English text with kMarker before each
+// line: a window showing it in that language shows which of its texts were
+// never marked for translation.
+void writeMarkedCatalog(const wxString& prefix, const wxString& language);
 
 // Every text `window` and its descendants show: titles, labels, tool tips,
 // page and column headings, choice entries and menus. Placeholders in braces

@@ -1,9 +1,9 @@
+#include "tests/i18n/Catalog.h"
+
 #include <gtest/gtest.h>
 
 #include <wx/dir.h>
 #include <wx/filename.h>
-
-#include <cstdio>
 
 namespace
 {
@@ -11,24 +11,8 @@ namespace
 const wxString kSourceDir = EVALON_SOURCE_DIR;
 const wxString kTemplate = kSourceDir + "/po/evalon-ui.pot";
 
-// Runs a shell command; its exit status, and its output and errors in `output`.
-int run(const wxString& command, wxString* output)
-{
-    FILE* pipe = popen((command + " 2>&1").utf8_string().c_str(), "r");
-    if (!pipe)
-        return -1;
-    char buffer[4096];
-    std::string text;
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        text.append(buffer, n);
-    *output = wxString::FromUTF8(text);
-    return pclose(pipe);
-}
-
-wxString quoted(const wxString& path)
-{
-    return "'" + path + "'";
-}
+using evtest::quoted;
+using evtest::run;
 
 } // namespace
 

@@ -48,12 +48,7 @@ protected:
 // Destroys what a test left open, so windows do not pile up between tests.
 class CWindowCleaner : public ::testing::EmptyTestEventListener
 {
-    void OnTestEnd(const ::testing::TestInfo&) override
-    {
-        for (wxWindow* window : wxTopLevelWindows)
-            window->Destroy();
-        evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }, 2000);
-    }
+    void OnTestEnd(const ::testing::TestInfo&) override { evtest::destroyAllWindows(); }
 };
 
 } // namespace

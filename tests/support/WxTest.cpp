@@ -130,6 +130,19 @@ std::vector<wxString> columnTexts(wxListCtrl* list, int column)
     return texts;
 }
 
+std::vector<wxString> columnHeadings(wxListCtrl* list)
+{
+    std::vector<wxString> headings;
+    for (int column = 0; column < list->GetColumnCount(); ++column)
+    {
+        wxListItem heading;
+        heading.SetMask(wxLIST_MASK_TEXT | wxLIST_MASK_WIDTH);
+        list->GetColumn(column, heading);
+        headings.push_back(heading.GetText() + wxString::Format(" %d", heading.GetWidth()));
+    }
+    return headings;
+}
+
 std::string readFile(const wxString& path)
 {
     wxFFile file(path, "rb");
@@ -144,6 +157,13 @@ void pumpEvents()
     wxTheApp->Yield(true);
     wxTheApp->ProcessIdle();
     wxTheApp->Yield(true);
+}
+
+void destroyAllWindows()
+{
+    for (wxWindow* window : wxTopLevelWindows)
+        window->Destroy();
+    pumpUntil([] { return wxTopLevelWindows.empty(); }, 2000);
 }
 
 bool pumpUntil(const std::function<bool()>& done, int timeoutMs)
@@ -261,6 +281,8 @@ void CTempDirTest::SetUp()
 
 void CTempDirTest::TearDown()
 {
+    // The windows first: they may show data of the fixture or files of the folder.
+    destroyAllWindows();
     wxSetWorkingDirectory(m_oldCwd);
     for (const SSavedEnv& saved : m_savedEnv)
         saved.had ? setenv(saved.name, saved.value.c_str(), 1) : unsetenv(saved.name);

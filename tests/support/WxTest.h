@@ -124,9 +124,13 @@ void selectListItem(wxListCtrl* list, long index, bool selected = true);
 void activateListItem(wxListCtrl* list, long index);
 // The texts of a report list's column, row by row.
 std::vector<wxString> columnTexts(wxListCtrl* list, int column);
+// Each column's heading and width, as "Heading 90".
+std::vector<wxString> columnHeadings(wxListCtrl* list);
 
 // Runs pending events and idle handlers once.
 void pumpEvents();
+// Destroys every top-level window and waits until they are gone.
+void destroyAllWindows();
 // Pumps until `done` holds or `timeoutMs` passes; returns whether it held.
 bool pumpUntil(const std::function<bool()>& done, int timeoutMs = 3000);
 
@@ -170,7 +174,9 @@ private:
 };
 
 // A fresh temporary folder per test, also the working directory, with HOME and
-// XDG_CONFIG_HOME inside it; all restored afterwards.
+// XDG_CONFIG_HOME inside it; all restored afterwards. The windows left open are
+// destroyed first, while the fixture whose data they show still lives: a
+// window that is a member of the fixture must be made with new.
 class CTempDirTest : public ::testing::Test
 {
 protected:

@@ -43,14 +43,6 @@ protected:
         question.setCategoryType(CQuestionData::eMultipleAnswers);
     }
 
-    // While the fixture lives: a paint counted after it would write to freed memory.
-    void TearDown() override
-    {
-        frame->Destroy();
-        evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
-        CTempDirTest::TearDown();
-    }
-
     void choose(CEVImageSelections::imageID id, const wxString& file)
     {
         attributes.getImageSelections()->getImageSelectionsInfoFor(id)->setAbsolutePath(file);
