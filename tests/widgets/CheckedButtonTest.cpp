@@ -1,13 +1,11 @@
 #include "tests/support/WxTest.h"
 
 #include "external/widgets/VeltoCheckedButton.h"
-#include "external/widgets/VeltoStaticCtrl.h"
 
 #include <wx/dcclient.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
 #include <wx/settings.h>
-#include <wx/uiaction.h>
 
 #include <tuple>
 
@@ -113,33 +111,6 @@ TEST_F(CheckedButtonTest, ClickAndSpaceToggleThenSendTheirEventToTheParentButSet
     press(WXK_SPACE);
     ASSERT_EQ(events.size(), 3u);
     EXPECT_EQ(events[2], Sent(7, button, true));
-}
-
-// Real pointer and keyboard input through the X server: a click, Space, and
-// Tab from one button to the next past a text, as a test taker would.
-TEST_F(CheckedButtonTest, RealClickSpaceAndTab)
-{
-    new CVeltoStaticCtrl(panel, -1, "between", wxPoint(80, 20));
-    auto* second = new CVeltoCheckedButton(panel, 8, "", wxPoint(20, 100));
-    frame->Raise();
-    evtest::pumpEvents();
-    wxUIActionSimulator input;
-
-    input.MouseMove(button->GetScreenRect().GetPosition() + wxPoint(10, 10));
-    input.MouseClick();
-    ASSERT_TRUE(evtest::pumpUntil([&] { return events.size() == 1; }));
-    EXPECT_TRUE(button->isChecked());
-    EXPECT_TRUE(button->isHot());
-
-    input.Char(WXK_SPACE);
-    ASSERT_TRUE(evtest::pumpUntil([&] { return events.size() == 2; }));
-    EXPECT_FALSE(button->isChecked());
-
-    input.Char(WXK_TAB);
-    ASSERT_TRUE(evtest::pumpUntil([&] { return second->HasFocus(); }));
-    EXPECT_TRUE(second->isHot());
-    input.MouseMove(wxPoint(290, 190));
-    EXPECT_TRUE(evtest::pumpUntil([&] { return !button->isHot(); }));
 }
 
 TEST_F(CheckedButtonTest, SizeFollowsTheColdPictureOrTheFallback)

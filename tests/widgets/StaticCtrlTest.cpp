@@ -2,7 +2,6 @@
 
 #include "external/widgets/VeltoStaticCtrl.h"
 
-#include <wx/dcclient.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
 #include <wx/tokenzr.h>
@@ -97,46 +96,6 @@ TEST_F(StaticCtrlTest, SetWidthFixesTheWidthAndTheHeightFitsTheWrappedLabelItsBr
         rejoined += line;
     }
     EXPECT_EQ(rejoined, "a" + word + "b");
-}
-
-// The text draws only its letters: the parent's picture shows between them.
-TEST_F(StaticCtrlTest, ParentsBackgroundShowsAroundTheLetters)
-{
-    const wxColour magenta(255, 0, 255);
-    panel->SetBackgroundStyle(wxBG_STYLE_ERASE);
-    panel->Bind(wxEVT_ERASE_BACKGROUND,
-                [magenta](wxEraseEvent& event)
-                {
-                    event.GetDC()->SetBackground(wxBrush(magenta));
-                    event.GetDC()->Clear();
-                });
-    text->SetForegroundColour(*wxBLACK);
-    text->SetFont(text->GetFont().Scaled(2.0f).Bold());
-    text->SetLabel("Which planet is largest?");
-    text->setWidth(250);
-    text->Move(30, 30);
-
-    // Counted once the text is drawn: the toolkit may paint the parent and
-    // the text in separate passes.
-    const wxRect area = text->GetRect();
-    int parent = 0, ink = 0;
-    evtest::pumpUntil(
-        [&]
-        {
-            const wxImage shown = evtest::grabWindow(panel);
-            parent = ink = 0;
-            for (int y = area.GetTop(); y <= area.GetBottom(); ++y)
-                for (int x = area.GetLeft(); x <= area.GetRight(); ++x)
-                {
-                    const wxColour pixel = evtest::pixelAt(shown, x, y);
-                    parent += evtest::coloursNear(pixel, magenta);
-                    ink += evtest::coloursNear(pixel, *wxBLACK, 40);
-                }
-            return ink > area.width * area.height / 50;
-        },
-        2000);
-    EXPECT_GT(ink, area.width * area.height / 50);
-    EXPECT_GT(parent, area.width * area.height / 2);
 }
 
 } // namespace
