@@ -47,11 +47,6 @@ bool setColourDialogChoice(wxColourDialog* dialog, const wxColour& colour)
     return true;
 }
 
-} // namespace
-
-namespace
-{
-
 // Answers a chooser dialog: runs the check, then cancels when `chosen` is not
 // valid, or lets choose() hand it to the dialog and confirms.
 template <class Dialog, class Value, class Choose>
