@@ -40,7 +40,7 @@ const CImportReport::SEntry* entryTitled(const CImportReport& report, const wxSt
     return nullptr;
 }
 
-const CQuestionData* questionTitled(const SImport& import, const wxString& title)
+static const CQuestionData* questionTitled(const SImport& import, const wxString& title)
 {
     for (const CImportedQuestion& question : import.questions)
         if (question.m_source.m_title == title)
@@ -56,21 +56,6 @@ std::vector<wxString> titles(const SImport& import)
     for (const CImportedQuestion& question : import.questions)
         all.push_back(question.m_source.m_title);
     return all;
-}
-
-std::vector<wxString> answersOf(const CQuestionData& question)
-{
-    std::vector<wxString> answers;
-    for (unsigned index = 0; index < question.getNumAnswers(); ++index)
-        answers.push_back(question.getAnswer(index));
-    return answers;
-}
-
-std::vector<int> correctOf(const CQuestionData& question)
-{
-    wxArrayInt correct;
-    question.getCorrectAnswerIndexes(&correct);
-    return std::vector<int>(correct.begin(), correct.end());
 }
 
 CQuestionData makeQuestion(int category, const wxString& text, const std::vector<wxString>& answers,
@@ -94,11 +79,24 @@ void expectQuestion(const CQuestionData* question, int category, const wxString&
                     const wxString& reference)
 {
     ASSERT_NE(question, nullptr);
+    std::vector<wxString> answersRead;
+    for (unsigned index = 0; index < question->getNumAnswers(); ++index)
+        answersRead.push_back(question->getAnswer(index));
+    wxArrayInt correctRead;
+    question->getCorrectAnswerIndexes(&correctRead);
     EXPECT_EQ(question->getCategoryType(), category);
     EXPECT_EQ(question->getQuestion(), text);
-    EXPECT_EQ(answersOf(*question), answers);
-    EXPECT_EQ(correctOf(*question), correct);
+    EXPECT_EQ(answersRead, answers);
+    EXPECT_EQ(std::vector<int>(correctRead.begin(), correctRead.end()), correct);
     EXPECT_EQ(question->getReferenceText(), reference);
+}
+
+void expectQuestion(const SImport& import, const wxString& title, int category, const wxString& text,
+                    const std::vector<wxString>& answers, const std::vector<int>& correct,
+                    const wxString& reference)
+{
+    SCOPED_TRACE(title.utf8_string());
+    expectQuestion(questionTitled(import, title), category, text, answers, correct, reference);
 }
 
 } // namespace banktest

@@ -26,14 +26,10 @@ SImport importPath(const wxString& path);
 SImport importBytes(const std::string& bytes, CQuestionImporter::eFormat format,
                     const wxString& name = "bank");
 
-// The entry or question of the given title; a test failure and null when none.
+// The entry of the given title; a test failure and null when none.
 const CImportReport::SEntry* entryTitled(const CImportReport& report, const wxString& title);
-const CQuestionData* questionTitled(const SImport& import, const wxString& title);
 // The titles of the questions imported, in order.
 std::vector<wxString> titles(const SImport& import);
-
-std::vector<wxString> answersOf(const CQuestionData& question);
-std::vector<int> correctOf(const CQuestionData& question);
 
 // A question from its parts; answers as given, `correct` by index.
 CQuestionData makeQuestion(int category, const wxString& text, const std::vector<wxString>& answers,
@@ -41,6 +37,11 @@ CQuestionData makeQuestion(int category, const wxString& text, const std::vector
 
 // Expects a question to hold exactly these parts.
 void expectQuestion(const CQuestionData* question, int category, const wxString& text,
+                    const std::vector<wxString>& answers, const std::vector<int>& correct,
+                    const wxString& reference = wxString());
+// Expects the question of that title to hold exactly these parts (a test
+// failure when there is none).
+void expectQuestion(const SImport& import, const wxString& title, int category, const wxString& text,
                     const std::vector<wxString>& answers, const std::vector<int>& correct,
                     const wxString& reference = wxString());
 

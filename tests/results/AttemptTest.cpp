@@ -18,7 +18,8 @@ TEST(Attempt, ScoresAsTheReviewPageDoes)
         unsigned missed, questions, score;
     } rows[] = {{0, 3, 100}, {1, 3, 66}, {2, 3, 33}, {3, 3, 0}, {1, 10, 90}, {1, 7, 85}, {0, 0, 0}};
     for (const auto& row : rows)
-        EXPECT_EQ(row.score, CAttempt::scorePercent(row.missed, row.questions)) << row.missed << "/" << row.questions;
+        EXPECT_EQ(row.score, CAttempt::scorePercent(row.missed, row.questions))
+            << row.missed << "/" << row.questions;
 
     auto assessment = makeAssessment(3);
     CAttempt attempt = CAttempt::begin(*assessment, "/a/b.eva", "Ann");
@@ -89,7 +90,8 @@ TEST(Fingerprint, TellsEditedQuestionsApartButNotMovedOnes)
         [](CQuestionData& q) { q.setQuestion("Question 1 "); },
         [](CQuestionData& q) { q.setAnswer(0, "Answer 0."); },
         [](CQuestionData& q) { q.setNumAnswers(3); },
-        [](CQuestionData& q) {
+        [](CQuestionData& q)
+        {
             wxArrayInt correct;
             correct.push_back(1);
             q.setCorrectAnswerIndexes(&correct);
@@ -121,40 +123,37 @@ TEST(StoreUrl, TakesBothFormsAndRefusesOthers)
     struct
     {
         const char* url;
-        bool valid;
         const char* connection; // or the error's start
-        const char* display;
+        const char* display;    // none for a URL refused
     } rows[] = {
-        {"sqlite:/tmp/r.sqlite", true, "db=\"/tmp/r.sqlite\"", "/tmp/r.sqlite"},
-        {"sqlite:/tmp/it's here.sqlite", true, "db=\"/tmp/it's here.sqlite\"", "/tmp/it's here.sqlite"},
-        {"sqlite:/tmp/\"x\".sqlite", false, "The results store \"sqlite:/tmp/\"x\".sqlite\" cannot be used", nullptr},
-        {"postgresql://teacher@db.school:5433/room", true,
+        {"sqlite:/tmp/r.sqlite", "db=\"/tmp/r.sqlite\"", "/tmp/r.sqlite"},
+        {"sqlite:/tmp/it's here.sqlite", "db=\"/tmp/it's here.sqlite\"", "/tmp/it's here.sqlite"},
+        {"sqlite:/tmp/\"x\".sqlite", "The results store \"sqlite:/tmp/\"x\".sqlite\" cannot be used",
+         nullptr},
+        {"postgresql://teacher@db.school:5433/room",
          "connect_timeout=5 host='db.school' port='5433' user='teacher' dbname='room'",
          "postgresql://teacher@db.school:5433/room"},
-        {"postgres://t:s%40cret@[::1]/r%20a", true,
+        {"postgres://t:s%40cret@[::1]/r%20a",
          "connect_timeout=5 host='::1' user='t' password='s@cret' dbname='r a'", "postgresql://t@::1/r a"},
-        {"postgresql:///room", true, "connect_timeout=5 dbname='room'", "postgresql:///room"},
-        {"sqlite:", false, "The results store \"sqlite:\" names no file", nullptr},
-        {"postgresql://t:secret@h:port/db", false, "The results store \"postgresql://t@h:port/db\" is not a PostgreSQL URL",
-         nullptr},
-        {"postgresql://t@h/bad%zz", false, "The results store", nullptr},
-        {"mysql://x", false, "The results store \"mysql://x\" is not understood", nullptr},
-        {"/tmp/r.sqlite", false, "The results store \"/tmp/r.sqlite\" is not understood", nullptr},
+        {"postgresql:///room", "connect_timeout=5 dbname='room'", "postgresql:///room"},
+        {"sqlite:", "The results store \"sqlite:\" names no file", nullptr},
+        {"postgresql://t:secret@h:port/db",
+         "The results store \"postgresql://t@h:port/db\" is not a PostgreSQL URL", nullptr},
+        {"postgresql://t@h/bad%zz", "The results store", nullptr},
+        {"mysql://x", "The results store \"mysql://x\" is not understood", nullptr},
+        {"/tmp/r.sqlite", "The results store \"/tmp/r.sqlite\" is not understood", nullptr},
     };
     for (const auto& row : rows)
     {
         CStoreUrl url;
         std::string error;
-        ASSERT_EQ(row.valid, CStoreUrl::parse(row.url, &url, &error)) << row.url << ": " << error;
-        if (row.valid)
-        {
-            EXPECT_EQ(row.connection, url.connectionString()) << row.url;
-            EXPECT_EQ(row.display, url.display()) << row.url;
-        }
+        ASSERT_EQ(row.display != nullptr, CStoreUrl::parse(row.url, &url, &error))
+            << row.url << ": " << error;
+        if (row.display)
+            EXPECT_EQ(row.connection + std::string(" ") + row.display,
+                      url.connectionString() + " " + url.display());
         else
-        {
             EXPECT_EQ(0u, error.find(row.connection)) << error;
-        }
     }
 }
 
@@ -172,7 +171,8 @@ TEST(ResultsCsv, OneRowPerAttemptAndQuestionQuotedAsRfc4180Says)
     for (const auto& [passMark, passed] : passMarks)
     {
         const std::string text = CResultsCsv::format({attempt, attempt}, passMark);
-        const std::string taker = attempt.m_id + ",\"O'Brien, \"\"Ann\"\"\"," + attempt.m_submittedAt + ",50,";
+        const std::string taker =
+            attempt.m_id + ",\"O'Brien, \"\"Ann\"\"\"," + attempt.m_submittedAt + ",50,";
         const std::string row1 = taker + "1,\"Which, \"\"exactly\"\",\nis it 1\",0,0,yes," + passed + "\r\n";
         const std::string row2 = taker + "2,\"Which, \"\"exactly\"\",\nis it 2\",2 3,1,no," + passed + "\r\n";
         EXPECT_EQ(std::string(CResultsCsv::kHeader) + "\r\n" + row1 + row2 + row1 + row2, text);

@@ -10,20 +10,47 @@
 #include <algorithm>
 #include <chrono>
 #include <csignal>
-#include <fcntl.h>
+#include <cstdio>
 #include <map>
-#include <poll.h>
 #include <random>
-#include <sstream>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace
 {
 const unsigned kKills = 200;
 
-// Starts the writer; returns its process and the read end of its output.
-pid_t startWriter(const std::string& url, unsigned taker, int* output)
+// A taker's program: takes attempts one after the other, storing after every
+// answer and at the submit, and after each save the store confirmed writes
+// "ID REVISION" on a line of its own to `output`, until it is killed.
+[[noreturn]] void writeUntilKilled(const std::string& url, unsigned taker, int output)
+{
+    std::string error;
+    const auto store = CResultsStore::open(url, &error);
+    const auto assessment = restest::makeAssessment(20);
+    for (;;)
+    {
+        CAttempt attempt = CAttempt::begin(*assessment, "/class/kill.eva", std::to_string(taker));
+        for (unsigned position = 0; position <= 20; ++position)
+        {
+            if (position < 20)
+                attempt.setAnswers(position, restest::answersOf(taker, position));
+            else
+                attempt.submit();
+            const std::string line = attempt.m_id + " " + std::to_string(attempt.m_revision) + "\n";
+            if (!store || !store->saveAttempt(attempt, &error) ||
+                write(output, line.data(), line.size()) != ssize_t(line.size()))
+            {
+                std::fprintf(stderr, "%s\n", error.c_str());
+                _exit(1);
+            }
+        }
+    }
+}
+
+// Forks the writer; returns its process and the read end of its output.
+pid_t startWriter(const std::string& url, unsigned taker, FILE** output)
 {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
@@ -31,35 +58,22 @@ pid_t startWriter(const std::string& url, unsigned taker, int* output)
     const pid_t pid = fork();
     if (pid == 0)
     {
-        dup2(pipeEnds[1], STDOUT_FILENO);
         close(pipeEnds[0]);
-        close(pipeEnds[1]);
-        const std::string takerText = std::to_string(taker);
-        execl(EVALON_RESULTS_WRITER, EVALON_RESULTS_WRITER, url.c_str(), takerText.c_str(), nullptr);
-        _exit(127);
+        writeUntilKilled(url, taker, pipeEnds[1]);
     }
     close(pipeEnds[1]);
-    *output = pipeEnds[0];
+    *output = fdopen(pipeEnds[0], "r");
     return pid;
 }
 
-// Reads what the writer prints until it printed `lines` whole lines, ended,
-// or `milliseconds` passed.
-std::string readLines(int fd, unsigned lines, int milliseconds)
+// Reads the writer's lines until `lines` of them or its end: the highest
+// revision the store confirmed, per attempt, into `confirmed`.
+void readConfirmed(FILE* output, unsigned lines, std::map<std::string, unsigned>* confirmed)
 {
-    std::string text;
-    char buffer[4096];
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (unsigned(std::count(text.begin(), text.end(), '\n')) < lines)
-    {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
-        pollfd poller{fd, POLLIN, 0};
-        const ssize_t n = poll(&poller, 1, std::max<int>(0, int(left.count()))) > 0 ? read(fd, buffer, sizeof buffer) : 0;
-        if (n <= 0)
-            break;
-        text.append(buffer, size_t(n));
-    }
-    return text;
+    char id[64];
+    unsigned revision = 0;
+    for (unsigned read = 0; read < lines && std::fscanf(output, "%63s %u", id, &revision) == 2; ++read)
+        (*confirmed)[id] = std::max((*confirmed)[id], revision);
 }
 } // namespace
 
@@ -69,34 +83,27 @@ TEST(Killed, TakersLeaveEveryAttemptWholeAndNothingConfirmedIsLost)
     const std::string url = "sqlite:" + folder.file("results.sqlite");
     auto assessment = restest::makeAssessment(20);
     std::mt19937 random(20261207);
-    // The highest revision the store confirmed, per attempt.
     std::map<std::string, unsigned> confirmed;
     unsigned submitted = 0;
     for (unsigned kill = 0; kill < kKills; ++kill)
     {
         const unsigned taker = kill % 7;
-        int output = -1;
+        FILE* output = nullptr;
         const pid_t writer = startWriter(url, taker, &output);
         ASSERT_GT(writer, 0);
         // Killed after a random number of confirmed saves (an attempt is 20
         // answers and a submit, so past 21 the kill falls after a submit) and
         // a random few milliseconds more, into the save that follows: the
         // same spread of moments however fast the machine is.
-        const unsigned saves = std::uniform_int_distribution<unsigned>(1, 30)(random);
-        std::string printed = readLines(output, saves, 60000);
-        printed += readLines(output, ~0u, std::uniform_int_distribution<int>(0, 4)(random));
+        readConfirmed(output, std::uniform_int_distribution<unsigned>(1, 30)(random), &confirmed);
+        std::this_thread::sleep_for(
+            std::chrono::milliseconds(std::uniform_int_distribution<int>(0, 4)(random)));
         ::kill(writer, SIGKILL);
         int status = 0;
         waitpid(writer, &status, 0);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the writer ended by itself: " << status;
-        printed += readLines(output, ~0u, 0);
-        close(output);
-
-        std::istringstream lines(printed);
-        std::string id;
-        unsigned revision = 0;
-        while (lines >> id >> revision)
-            confirmed[id] = std::max(confirmed[id], revision);
+        readConfirmed(output, ~0u, &confirmed);
+        std::fclose(output);
 
         const std::vector<CAttempt> attempts = restest::storedAttempts(url);
         ASSERT_FALSE(HasFailure()) << "after kill " << kill;

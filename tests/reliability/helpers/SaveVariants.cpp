@@ -1,11 +1,14 @@
 #include "tests/reliability/helpers/SaveVariants.h"
 
 #include "external/data/AssessmentMgr.h"
+#include "external/data/AssessmentSerializer.h"
+#include "interchange/QuestionExporter.h"
 
 namespace savevariants
 {
-void build(int variant, const wxString& folder, CAssessmentMgr* assessment)
+bool save(int variant, const wxString& folder, wxString* error)
 {
+    CAssessmentMgr assessment;
     for (int id = 1; id <= kNumQuestions; ++id)
     {
         CQuestionData question;
@@ -22,13 +25,25 @@ void build(int variant, const wxString& folder, CAssessmentMgr* assessment)
         question.setCorrectAnswerIndexes(&correct);
         question.setReferenceText(wxString::Format("Reference %d.%d", id, variant));
         question.setFileNameReference(wxString::Format("%s/questions/q%d.itm", folder, id));
-        assessment->getQuestionDataMgr()->insertQuestion(id, question);
+        assessment.getQuestionDataMgr()->insertQuestion(id, question);
     }
     for (int entry = 1; entry <= kNumQuestions; ++entry)
     {
         CAssessmentMgrData data(variant == 0 ? entry : kNumQuestions + 1 - entry);
-        assessment->addData(data);
+        assessment.addData(data);
     }
-    assessment->getAttributes()->getFontInfo()->setFontSize(variant == 0 ? 20 : 32);
+    assessment.getAttributes()->getFontInfo()->setFontSize(variant == 0 ? 20 : 32);
+
+    CAssessmentSerializer writer(&assessment, assessmentFile(folder));
+    CImportReport report(CImportReport::eExport);
+    CQuestionExporter exporter(&report);
+    if (!writer.storeWithQuestions())
+        *error = writer.getLastError();
+    else if (!exporter.write(&assessment, CQuestionExporter::eGift, folder + "/bank.gift") ||
+             !exporter.write(&assessment, CQuestionExporter::eQti21, folder + "/qti"))
+        *error = report.toText();
+    else
+        return true;
+    return false;
 }
 } // namespace savevariants

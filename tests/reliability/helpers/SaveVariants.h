@@ -2,8 +2,6 @@
 
 #include <wx/string.h>
 
-class CAssessmentMgr;
-
 // The two versions of one assessment that the save loop writes in turn, so
 // that after an interruption every file must hold one of them exactly.
 namespace savevariants
@@ -11,11 +9,8 @@ namespace savevariants
 const int kNumQuestions = 4;
 
 inline wxString assessmentFile(const wxString& folder) { return folder + "/saved.eva"; }
-// Where each save also exports the assessment's questions: a GIFT file and a
-// folder of QTI items, written by the question-bank exporter.
-inline wxString giftExport(const wxString& folder) { return folder + "/bank.gift"; }
-inline wxString qtiExport(const wxString& folder) { return folder + "/qti"; }
-// Fills an empty `assessment` with version `variant` (0 or 1), its question
-// files named inside `folder`.
-void build(int variant, const wxString& folder, CAssessmentMgr* assessment);
+// Saves version `variant` (0 or 1) into `folder`: the assessment file, its
+// question files in questions/, then its questions exported as bank.gift and
+// as a folder qti/ of QTI items. False, with the reason, when a write fails.
+bool save(int variant, const wxString& folder, wxString* error);
 } // namespace savevariants
