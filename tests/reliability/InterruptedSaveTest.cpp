@@ -10,75 +10,18 @@
 #include <wx/dir.h>
 #include <wx/filename.h>
 
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <random>
 #include <vector>
-
-extern char** environ;
 
 namespace
 {
 const int kKills = 1000;
-
-// The save-loop program, talked to through its standard input and output.
-class CSaveLoop
-{
-public:
-    explicit CSaveLoop(const wxString& folder)
-    {
-        int toChild[2], fromChild[2];
-        if (pipe(toChild) != 0 || pipe(fromChild) != 0)
-            return;
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, toChild[0], STDIN_FILENO);
-        posix_spawn_file_actions_adddup2(&actions, fromChild[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, toChild[1]);
-        posix_spawn_file_actions_addclose(&actions, fromChild[0]);
-        const wxScopedCharBuffer folderArg = folder.utf8_str();
-        char* argv[] = {const_cast<char*>(EVALON_SAVE_LOOP), const_cast<char*>(folderArg.data()), nullptr};
-        if (posix_spawn(&m_pid, EVALON_SAVE_LOOP, &actions, nullptr, argv, environ) != 0)
-            m_pid = -1;
-        posix_spawn_file_actions_destroy(&actions);
-        close(toChild[0]);
-        close(fromChild[1]);
-        m_commands = fdopen(toChild[1], "w");
-        m_answers = fdopen(fromChild[0], "r");
-    }
-    ~CSaveLoop()
-    {
-        for (FILE* stream : {m_commands, m_answers}) // end of input ends the program
-            if (stream)
-                std::fclose(stream);
-        if (m_pid > 0)
-            waitpid(m_pid, nullptr, 0);
-    }
-    CSaveLoop(const CSaveLoop&) = delete;
-    CSaveLoop& operator=(const CSaveLoop&) = delete;
-
-    bool isRunning() const { return m_pid > 0 && m_commands && m_answers; }
-
-    // Has a saver save versions `generation`, `generation` + 1, ... and kill
-    // it `delay` microseconds after its first save; the signal that ended it.
-    int kill(int generation, int delay)
-    {
-        std::fprintf(m_commands, "kill %d %d\n", generation, delay);
-        std::fflush(m_commands);
-        int signal = -1;
-        return std::fscanf(m_answers, "%d", &signal) == 1 ? signal : -1;
-    }
-
-private:
-    pid_t m_pid = -1;
-    FILE* m_commands = nullptr;
-    FILE* m_answers = nullptr;
-};
 
 class InterruptedSaveTest : public evtest::CTempDirTest
 {
@@ -134,8 +77,15 @@ protected:
 
 TEST_F(InterruptedSaveTest, EveryFileHoldsTheOldOrTheNewVersionAfterAKill)
 {
-    CSaveLoop saveLoop(dir());
-    ASSERT_TRUE(saveLoop.isRunning());
+    // The save loop takes its commands on its standard input and answers on
+    // the pipe it is given; the end of its input ends it.
+    int answerPipe[2];
+    ASSERT_EQ(pipe(answerPipe), 0);
+    const wxString command = wxString::Format("'%s' '%s' %d", EVALON_SAVE_LOOP, dir(), answerPipe[1]);
+    const std::unique_ptr<FILE, int (*)(FILE*)> commands(popen(command.utf8_str(), "w"), pclose);
+    close(answerPipe[1]);
+    const std::unique_ptr<FILE, int (*)(FILE*)> answers(fdopen(answerPipe[0], "r"), std::fclose);
+    ASSERT_TRUE(commands && answers);
 
     // After the saver's first save, a kill falls anywhere in the next few.
     std::mt19937 random(11);
@@ -143,8 +93,11 @@ TEST_F(InterruptedSaveTest, EveryFileHoldsTheOldOrTheNewVersionAfterAKill)
     int seen[2] = {};
     for (int kill = 0; kill < kKills; ++kill)
     {
-        ASSERT_EQ(SIGKILL, saveLoop.kill(kill, delayMicroseconds(random)))
-            << "the saver ended by itself at kill " << kill;
+        std::fprintf(commands.get(), "kill %d %d\n", kill, delayMicroseconds(random));
+        std::fflush(commands.get());
+        int signal = -1;
+        ASSERT_EQ(std::fscanf(answers.get(), "%d", &signal), 1) << "the save loop ended at kill " << kill;
+        ASSERT_EQ(SIGKILL, signal) << "the saver ended by itself at kill " << kill;
         const std::map<wxString, int> versions = fileVersions();
         ASSERT_EQ(versions.size(), m_bytes[0].size()) << "after kill " << kill;
         for (const auto& [file, version] : versions)

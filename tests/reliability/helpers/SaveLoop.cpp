@@ -7,7 +7,7 @@
 //                   that replace files whatever the machine's load, waits D
 //                   microseconds, kills the child and answers the signal
 //                   that ended it
-// End of input ends the program.
+// The answers go to the file descriptor given; end of input ends the program.
 #include "tests/reliability/helpers/SaveVariants.h"
 
 #include <wx/init.h>
@@ -17,37 +17,34 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace
 {
-void save(const wxString& folder, int generation)
-{
-    wxString error;
-    if (!savevariants::save(generation % 2, folder, &error))
-    {
-        std::fprintf(stderr, "save loop: %s\n", static_cast<const char*>(error.utf8_str()));
-        _exit(1);
-    }
-}
-
 // Saves version `generation`, says so through `savedFd`, then saves the
 // following versions until killed.
 [[noreturn]] void saveForever(const wxString& folder, int generation, int savedFd)
 {
-    save(folder, generation);
-    const char saved = 1;
-    (void)!write(savedFd, &saved, 1);
-    close(savedFd);
-    for (;;)
-        save(folder, ++generation);
+    for (wxString error;; ++generation)
+    {
+        if (!savevariants::save(generation % 2, folder, &error))
+        {
+            std::fprintf(stderr, "save loop: %s\n", static_cast<const char*>(error.utf8_str()));
+            _exit(1);
+        }
+        // Once: the first save is done.
+        if (savedFd >= 0 && write(savedFd, "", 1) == 1 && close(savedFd) == 0)
+            savedFd = -1;
+    }
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2)
+    FILE* answers = argc == 3 ? fdopen(std::atoi(argv[2]), "w") : nullptr;
+    if (answers == nullptr)
     {
-        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+        std::fprintf(stderr, "usage: %s FOLDER ANSWER_FD\n", argv[0]);
         return 2;
     }
     wxInitializer wx;
@@ -72,8 +69,8 @@ int main(int argc, char** argv)
         kill(child, SIGKILL);
         int status = 0;
         waitpid(child, &status, 0);
-        std::printf("%d\n", WIFSIGNALED(status) ? WTERMSIG(status) : -WEXITSTATUS(status));
-        std::fflush(stdout);
+        std::fprintf(answers, "%d\n", WIFSIGNALED(status) ? WTERMSIG(status) : -WEXITSTATUS(status));
+        std::fflush(answers);
     }
     return 0;
 }
