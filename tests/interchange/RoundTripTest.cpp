@@ -135,7 +135,7 @@ TEST_P(RoundTripTest, LineEndsAndControlCharactersAsFarAsTheFormatGoes)
     EXPECT_EQ(back.questions[0].m_question.getQuestion() == question.getQuestion(), !qti);
 }
 
-TEST_P(RoundTripTest, QuestionsNoBankCanHoldAreRefused)
+TEST_P(RoundTripTest, QuestionsNoBankCanHoldAndPlacesNotWritableAreRefused)
 {
     const SImport back = roundTrip({makeQuestion(kSingle, "No answers", {}, {}),
                                     makeQuestion(kSingle, "None right", {"a", "b"}, {}),
@@ -147,17 +147,14 @@ TEST_P(RoundTripTest, QuestionsNoBankCanHoldAreRefused)
     EXPECT_TRUE(m_exportReport.toText().StartsWith("1 question exported, 2 refused."));
     ASSERT_EQ(back.questions.size(), 1u);
     EXPECT_EQ(back.questions[0].m_question.getQuestion(), "Fine");
-}
 
-TEST_P(RoundTripTest, AnUnwritablePlaceRefusesEverything)
-{
     writeFile("file", "a file, not a folder");
     CAssessmentMgr assessment;
     fillAssessment(&assessment, {makeQuestion(kSingle, "Fine", {"a", "b"}, {1})});
-    CQuestionExporter exporter(&m_exportReport);
-    EXPECT_FALSE(exporter.write(&assessment, GetParam(), path("file/out")));
-    EXPECT_EQ(m_exportReport.count(CImportReport::eRefused), 1u);
-    EXPECT_TRUE(m_exportReport.entries()[0].m_message.StartsWith("not written: " + path("file/out")));
+    CImportReport unwritten(CImportReport::eExport);
+    EXPECT_FALSE(CQuestionExporter(&unwritten).write(&assessment, GetParam(), path("file/out")));
+    EXPECT_EQ(unwritten.count(CImportReport::eRefused), 1u);
+    EXPECT_TRUE(unwritten.entries()[0].m_message.StartsWith("not written: " + path("file/out")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, RoundTripTest,

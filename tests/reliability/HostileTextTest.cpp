@@ -109,7 +109,7 @@ class HostileTextPageTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        frame = new wxFrame(nullptr, wxID_ANY, "hostile", wxPoint(0, 0));
+        auto* frame = new wxFrame(nullptr, wxID_ANY, "hostile", wxPoint(0, 0));
         host = new CViewHost(frame);
         frame->SetClientSize(1000, 800);
         frame->Show();
@@ -129,7 +129,6 @@ protected:
         return shown;
     }
 
-    wxFrame* frame = nullptr;
     CViewHost* host = nullptr;
     CEVAttributes attributes;
 };

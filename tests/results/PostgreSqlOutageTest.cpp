@@ -41,8 +41,9 @@ protected:
     // Each machine of the room has its own outbox.
     std::unique_ptr<CResultsRecorder> recorderOf(unsigned taker)
     {
-        return std::make_unique<CResultsRecorder>(
-            m_url, CResultsRecorder::outboxPathIn(m_folder.file("machine" + std::to_string(taker))));
+        const std::string machine = m_folder.file("machine" + std::to_string(taker));
+        std::filesystem::create_directory(machine);
+        return std::make_unique<CResultsRecorder>(m_url, CResultsRecorder::outboxPathIn(machine));
     }
 
     // Taker `t` answers questions [from, to) and submits if `to` is past the
@@ -74,7 +75,6 @@ TEST_F(PostgreSqlOutage, EveryAttemptArrivesExactlyOnce)
     std::vector<STaker>& room = m_room;
     for (unsigned t = 0; t < kTakers; ++t)
     {
-        std::filesystem::create_directory(m_folder.file("machine" + std::to_string(t)));
         room[t].attempt = CAttempt::begin(*assessment, m_file, "Taker " + std::to_string(t));
         room[t].recorder = recorderOf(t);
         // Takers 0-3 finish and submit before the server goes; the others are half-way.
@@ -87,7 +87,8 @@ TEST_F(PostgreSqlOutage, EveryAttemptArrivesExactlyOnce)
         answer(t, 3, t < 8 ? kQuestions + 1 : kQuestions, CResultsRecorder::eKeptInOutbox);
     for (unsigned t = 4; t < 8; ++t)
     {
-        EXPECT_NE(std::string::npos, room[t].recorder->getLastError().find("The results store " + m_url.substr(0, 13)))
+        EXPECT_NE(std::string::npos,
+                  room[t].recorder->getLastError().find("The results store " + m_url.substr(0, 13)))
             << room[t].recorder->getLastError();
         // Their program closes: the next start sends the outbox.
         room[t].recorder.reset();
@@ -132,7 +133,8 @@ TEST_F(PostgreSqlOutage, EveryAttemptArrivesExactlyOnce)
 TEST_F(PostgreSqlOutage, AWrongPasswordKeepsTheAttemptOnThisComputer)
 {
     const std::string wrong = "postgresql://" + std::string(std::getenv("PGUSER")) + ":wrong@" +
-                              std::getenv("PGHOST") + ":" + std::getenv("PGPORT") + "/" + std::getenv("PGDATABASE");
+                              std::getenv("PGHOST") + ":" + std::getenv("PGPORT") + "/" +
+                              std::getenv("PGDATABASE");
     CResultsRecorder recorder(wrong, CResultsRecorder::outboxPathIn(m_folder.path()));
     auto assessment = restest::makeAssessment(2);
     CAttempt attempt = CAttempt::begin(*assessment, m_file, "Ann");

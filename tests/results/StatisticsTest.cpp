@@ -209,11 +209,9 @@ TEST(StatisticsTest, WhatTheDataDoNotDefineIsADashNeverANumber)
     const CAssessmentStatistics allRight = statisticsOf({{1, 1, 1}, {1, 1, 1}, {1, 1, 1}});
     for (const CAssessmentStatistics* statistics : {&none, &one, &allRight})
     {
-        expectFigures(*statistics, {{"test.cronbach_alpha", std::nullopt},
-                                    {"test.standard_error", std::nullopt},
-                                    {"question.0.discrimination", std::nullopt},
-                                    {"question.1.discrimination", std::nullopt},
-                                    {"question.2.discrimination", std::nullopt}});
+        for (const char* name : {"test.cronbach_alpha", "test.standard_error", "question.0.discrimination",
+                                 "question.1.discrimination", "question.2.discrimination"})
+            expectFigures(*statistics, {{name, std::nullopt}});
         const std::string json = CStatisticsReport::json(*statistics);
         const std::string csv = CStatisticsReport::csv(*statistics);
         for (const std::string& text : {json, csv})
@@ -223,8 +221,6 @@ TEST(StatisticsTest, WhatTheDataDoNotDefineIsADashNeverANumber)
         }
         EXPECT_NE(json.find("\"cronbach_alpha\": null"), std::string::npos) << json;
     }
-    EXPECT_EQ(none.test().m_attempts, 0u);
-    expectFigures(none, {{"test.mean", std::nullopt}});
     EXPECT_EQ(none.notes().front(), "No attempt of this version of the assessment has been submitted yet.");
     EXPECT_EQ(
         CStatisticsReport::json(none),
@@ -234,7 +230,7 @@ TEST(StatisticsTest, WhatTheDataDoNotDefineIsADashNeverANumber)
     EXPECT_EQ(CAssessmentStatistics::format(one.test().m_standardDeviation, 2), "\xE2\x80\x93");
     expectFigures(allRight, {{"question.0.facility", 1.0}, {"question.0.standard_deviation", 0.0}});
     EXPECT_EQ(allRight.questions()[0].flagWords(), "too-easy");
-    // The CSV leaves undefined figures empty: "1,Question 1,3,1.0000,0.0000,,too-easy"
+    // The CSV leaves undefined figures empty.
     EXPECT_NE(CStatisticsReport::csv(allRight).find("\r\n1,Question 1,3,1.0000,0.0000,,too-easy\r\n"),
               std::string::npos)
         << CStatisticsReport::csv(allRight);
