@@ -13,6 +13,10 @@
 namespace banktest
 {
 
+const int kTrueFalse = CQuestionData::eTrueFalse;
+const int kSingle = CQuestionData::eSingleAnswer;
+const int kMultiple = CQuestionData::eMultipleAnswers;
+
 // A sample bank of tests/interchange/banks/.
 wxString bankPath(const wxString& name);
 

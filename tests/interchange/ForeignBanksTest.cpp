@@ -4,20 +4,14 @@
 
 #include "tests/interchange/BankTestSupport.h"
 
-#include "external/data/FileBytes.h"
 #include "interchange/BankPackage.h"
 
 #include <gmock/gmock.h>
-#include <wx/mstream.h>
-#include <wx/zipstrm.h>
 
 using namespace banktest;
 
 namespace
 {
-
-const int kSingle = CQuestionData::eSingleAnswer;
-const int kMultiple = CQuestionData::eMultipleAnswers;
 
 wxString foreign(const wxString& name)
 {
@@ -31,22 +25,6 @@ std::vector<wxString> reportLines(const CImportReport& report)
     for (const CImportReport::SEntry& entry : report.entries())
         lines.push_back(report.entryText(entry));
     return lines;
-}
-
-std::string zipOf(const std::vector<std::pair<wxString, std::string>>& files)
-{
-    wxMemoryOutputStream out;
-    {
-        wxZipOutputStream zip(out);
-        for (const auto& [name, bytes] : files)
-        {
-            zip.PutNextEntry(name);
-            zip.Write(bytes.data(), bytes.size());
-        }
-    }
-    std::string bytes(out.GetLength(), '\0');
-    out.CopyTo(bytes.data(), bytes.size());
-    return bytes;
 }
 
 } // namespace
@@ -126,10 +104,8 @@ TEST(ForeignBanks, CsvOfTheOtherLayout)
               "other-layout.csv, line 5, \"No key\": refused: it has no correct answer");
 
     // Saved as .txt by a spreadsheet, with a byte order mark: told by its header.
-    std::string bytes;
-    wxString error;
-    ASSERT_TRUE(CFileBytes::read(foreign("other-layout.csv"), &bytes, &error)) << error;
-    const SImport asText = importBytes("\xEF\xBB\xBF" + bytes, CQuestionImporter::eDetect, "export.txt");
+    const SImport asText = importBytes("\xEF\xBB\xBF" + evtest::readFile(foreign("other-layout.csv")),
+                                       CQuestionImporter::eDetect, "export.txt");
     EXPECT_EQ(titles(asText), titles(bank));
 }
 
@@ -199,7 +175,7 @@ TEST(ForeignBanks, HostilePackagesAreRefusedBeforeUnpacking)
         {"hostile-absolute.zip", "", "the package names a file by an absolute path (/etc/evalon.gift)"},
         {"hostile-bomb.zip", "", "the package unpacks to 2147483647 bytes, more than the 256 MiB allowed"},
         {"many.zip", many, "the package holds 20001 files, more than the 20000 allowed"},
-        {"cut.zip", zipOf({{"a.gift", "::A::a?{=a ~b}\n"}}).substr(0, 60),
+        {"cut.zip", evtest::readFile(foreign("gift-with-media.zip")).substr(0, 60),
          "the package is damaged: it has no central directory"},
     };
     for (const auto& package : hostile)

@@ -14,10 +14,6 @@ using namespace banktest;
 namespace
 {
 
-const int kTrueFalse = CQuestionData::eTrueFalse;
-const int kSingle = CQuestionData::eSingleAnswer;
-const int kMultiple = CQuestionData::eMultipleAnswers;
-
 // Questions that use every field, every category and every character the
 // formats treat specially.
 std::vector<CQuestionData> richQuestions()

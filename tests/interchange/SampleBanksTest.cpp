@@ -9,10 +9,6 @@ using namespace banktest;
 namespace
 {
 
-const int kTrueFalse = CQuestionData::eTrueFalse;
-const int kSingle = CQuestionData::eSingleAnswer;
-const int kMultiple = CQuestionData::eMultipleAnswers;
-
 void expectEntry(const CImportReport& report, const wxString& title, CImportReport::eKind kind,
                  const wxString& messagePart = wxString(), unsigned line = 0)
 {
