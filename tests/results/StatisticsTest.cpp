@@ -11,7 +11,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <fstream>
 #include <map>
 #include <random>
 #include <sstream>
@@ -330,12 +329,9 @@ TEST(StatisticsTest, TheReportsSayWhatTheFiguresSay)
     EXPECT_EQ(count(marked, "<td>not passed</td>"), 2u);
     EXPECT_EQ(html.find("passed"), std::string::npos) << "no pass mark, no word of passing";
 
+    // The host's report test checks the files written.
     restest::CTempFolder folder;
     std::string error;
-    EXPECT_TRUE(CStatisticsReport::write(statistics, attempts, "a.eva", folder.file("report.json"), &error))
-        << error;
-    std::ifstream written(folder.file("report.json"));
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(written), {}), CStatisticsReport::json(statistics));
     EXPECT_FALSE(CStatisticsReport::write(statistics, attempts, "a.eva", folder.file("report.txt"), &error));
     EXPECT_EQ(error, "The report " + folder.file("report.txt") +
                          " cannot be written: its name must end in .html, .csv or .json.");
