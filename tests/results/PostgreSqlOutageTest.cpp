@@ -72,11 +72,10 @@ protected:
 TEST_F(PostgreSqlOutage, EveryAttemptArrivesExactlyOnce)
 {
     auto assessment = restest::makeAssessment(kQuestions);
-    std::vector<STaker>& room = m_room;
     for (unsigned t = 0; t < kTakers; ++t)
     {
-        room[t].attempt = CAttempt::begin(*assessment, m_file, "Taker " + std::to_string(t));
-        room[t].recorder = recorderOf(t);
+        m_room[t].attempt = CAttempt::begin(*assessment, m_file, "Taker " + std::to_string(t));
+        m_room[t].recorder = recorderOf(t);
         // Takers 0-3 finish and submit before the server goes; the others are half-way.
         answer(t, 0, t < 4 ? kQuestions + 1 : 3, CResultsRecorder::eStored);
     }
@@ -88,10 +87,10 @@ TEST_F(PostgreSqlOutage, EveryAttemptArrivesExactlyOnce)
     for (unsigned t = 4; t < 8; ++t)
     {
         EXPECT_NE(std::string::npos,
-                  room[t].recorder->getLastError().find("The results store " + m_url.substr(0, 13)))
-            << room[t].recorder->getLastError();
+                  m_room[t].recorder->getLastError().find("The results store " + m_url.substr(0, 13)))
+            << m_room[t].recorder->getLastError();
         // Their program closes: the next start sends the outbox.
-        room[t].recorder.reset();
+        m_room[t].recorder.reset();
     }
 
     ASSERT_TRUE(restest::controlPostgreSql("start"));
@@ -99,32 +98,32 @@ TEST_F(PostgreSqlOutage, EveryAttemptArrivesExactlyOnce)
     for (unsigned t = 8; t < kTakers; ++t)
     {
         answer(t, kQuestions, kQuestions + 1, CResultsRecorder::eStored);
-        EXPECT_EQ(0u, room[t].recorder->countOutbox());
+        EXPECT_EQ(0u, m_room[t].recorder->countOutbox());
     }
     for (unsigned t = 4; t < 8; ++t)
     {
-        room[t].recorder = recorderOf(t);
+        m_room[t].recorder = recorderOf(t);
         unsigned sent = 0;
-        EXPECT_TRUE(room[t].recorder->sendOutbox(&sent)) << room[t].recorder->getLastError();
+        EXPECT_TRUE(m_room[t].recorder->sendOutbox(&sent)) << m_room[t].recorder->getLastError();
         EXPECT_EQ(1u, sent);
     }
     // Sending everything again changes nothing.
     for (unsigned t = 0; t < kTakers; ++t)
-        EXPECT_EQ(CResultsRecorder::eStored, room[t].recorder->save(room[t].attempt))
-            << room[t].recorder->getLastError();
+        EXPECT_EQ(CResultsRecorder::eStored, m_room[t].recorder->save(m_room[t].attempt))
+            << m_room[t].recorder->getLastError();
 
     CResultsStore::SFilter filter;
     filter.m_assessmentFile = m_file;
     std::vector<CAttempt> stored;
     std::string error;
-    ASSERT_TRUE(room[0].recorder->store()->listAttempts(filter, &stored, &error)) << error;
+    ASSERT_TRUE(m_room[0].recorder->store()->listAttempts(filter, &stored, &error)) << error;
     ASSERT_EQ(kTakers, stored.size());
     std::set<std::string> ids;
     for (const CAttempt& attempt : stored)
     {
         ids.insert(attempt.m_id);
         const unsigned t = unsigned(std::stoul(attempt.m_taker.substr(6)));
-        EXPECT_EQ(room[t].attempt, attempt) << attempt.m_taker;
+        EXPECT_EQ(m_room[t].attempt, attempt) << attempt.m_taker;
         EXPECT_EQ(CAttempt::eSubmitted, attempt.m_status);
     }
     EXPECT_EQ(kTakers, ids.size());
