@@ -66,13 +66,6 @@ inline void setCorrect(CQuestionData& question, std::initializer_list<int> index
     question.setCorrectAnswerIndexes(&correct);
 }
 
-inline std::vector<int> correctIndexes(const CQuestionData& question)
-{
-    wxArrayInt indexes;
-    question.getCorrectAnswerIndexes(&indexes);
-    return std::vector<int>(indexes.begin(), indexes.end());
-}
-
 // A multiple-answer question with four answers, texts in all ten slots,
 // correct answers 1, 3 and 7 (7 beyond the count) and untrimmed texts.
 inline CQuestionData sampleQuestion()
