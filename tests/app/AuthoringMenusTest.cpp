@@ -4,7 +4,6 @@
 #include "app/RecentFiles.h"
 #include "app/TakeAssessmentFrame.h"
 #include "app/TakeAssessmentPanel.h"
-#include "app/UserAssessments.h"
 #include "assessment/AssessmentMgrPanel.h"
 #include "assessment/EVAssessmentMgrDataDlg.h"
 #include "attributes/EVAttributesDlg.h"
@@ -12,7 +11,6 @@
 #include "tests/app/TestAssessments.h"
 #include "tests/assessment/AssessmentScripts.h"
 
-#include <wx/button.h>
 #include <wx/choicdlg.h>
 #include <wx/dir.h>
 #include <wx/ffile.h>
@@ -63,7 +61,6 @@ protected:
         EXPECT_TRUE(saved.open(file));
         return saved.getAssessment()->getDataAtIndex(1)->m_questionID;
     }
-    static bool frameIsGone() { return evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }, 2000); }
 };
 
 const char kSaveQuestion[] = "Save the changes to solar-system.eva before closing?";
@@ -83,7 +80,7 @@ TEST_F(AuthoringMenusTest, SavesAReorderAndAsksBeforeClosingOnlyWithUnsavedChang
     EXPECT_FALSE(document.isModified());
     EXPECT_EQ(secondQuestionOnDisk(), 3);
     frame->Close(); // nothing unsaved: no question asked
-    EXPECT_TRUE(frameIsGone());
+    EXPECT_TRUE(apptest::allClosed());
 }
 
 class AuthoringCloseTest : public AuthoringMenusTest, public ::testing::WithParamInterface<int>
@@ -94,7 +91,7 @@ TEST_P(AuthoringCloseTest, ClosingCanSaveOrDropTheChanges)
 {
     moveThirdQuestionUp();
     wxTEST_DIALOG(frame->Close(), expectMessage(kSaveQuestion, GetParam()));
-    EXPECT_TRUE(frameIsGone());
+    EXPECT_TRUE(apptest::allClosed());
     EXPECT_EQ(secondQuestionOnDisk(), GetParam() == wxID_YES ? 3 : 2);
 }
 
@@ -143,9 +140,17 @@ TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
              wxTEST_DIALOG(sendMenu(CAuthoringFrame::kLookID), chooseDefault);
          }},
         {"move up",
-         [&] { evtest::selectListItem(list, 4); clickPanelButton(CAssessmentMgrPanel::kMoveUpButtonID); }},
+         [&]
+         {
+             evtest::selectListItem(list, 4);
+             clickPanelButton(CAssessmentMgrPanel::kMoveUpButtonID);
+         }},
         {"move down",
-         [&] { evtest::selectListItem(list, 0); clickPanelButton(CAssessmentMgrPanel::kMoveDownButtonID); }},
+         [&]
+         {
+             evtest::selectListItem(list, 0);
+             clickPanelButton(CAssessmentMgrPanel::kMoveDownButtonID);
+         }},
         {"remove with Delete, after a No",
          [&]
          {
@@ -216,8 +221,9 @@ TEST_F(AuthoringMenusTest, TakeIsRefusedWithTheCheckListWhichLeadsToTheQuestion)
         {
             evtest::showAsModal(dlg);
             opened = true;
-            EXPECT_EQ(evtest::findControl<wxTextCtrl>(dlg, CEVAssessmentMgrDataDlg::kFileNameTextID)->GetValue(),
-                      question(2)->getFileNameReference());
+            EXPECT_EQ(
+                evtest::findControl<wxTextCtrl>(dlg, CEVAssessmentMgrDataDlg::kFileNameTextID)->GetValue(),
+                question(2)->getFileNameReference());
             return int(wxID_CANCEL);
         });
     wxTEST_DIALOG(sendMenu(CAuthoringFrame::kTakeAssessmentID), goThere, entry);
@@ -290,22 +296,6 @@ TEST_F(AuthoringMenusTest, HelpOpensTheGuideInTheBrowser)
     EXPECT_TRUE(opened.EndsWith("/authoring.md")) << opened;
 }
 
-TEST_F(AuthoringMenusTest, NewAssessmentGetsTheDefaultLookAndCanBeTakenAtOnce)
-{
-    CAssessmentDocument fresh;
-    wxString notice;
-    ASSERT_TRUE(fresh.create(path("new.eva"), &notice)) << fresh.getLastError();
-    EXPECT_EQ(notice, "");
-    EXPECT_FALSE(fresh.create(path("new.eva"), &notice));
-    apptest::addQuestion(*fresh.getAssessment(), CQuestionData::eSingleAnswer, 2, {0});
-    CAssessmentCheck check(fresh.getAssessment());
-    check.setMeasureContrast(true);
-    EXPECT_TRUE(check.run().empty()) << check.describeAll();
-    auto* taking = new CTakeAssessmentFrame();
-    EXPECT_TRUE(taking->initialize(fresh.getAssessment())) << taking->getLastError();
-    taking->Destroy();
-}
-
 using CheckProgramTest = apptest::CProgramTest;
 
 TEST_F(CheckProgramTest, PrintsOneProblemALineAndFailsOnlyOnErrors)
@@ -333,20 +323,15 @@ TEST_F(CheckProgramTest, PrintsOneProblemALineAndFailsOnlyOnErrors)
     EXPECT_TRUE(output[2].Matches("*of ?.??:1 with*")) << output[2];
 }
 
-using PartialOpeningTest = evtest::CTempDirTest;
-
 // A copy of the sample whose second question file is gone and whose fifth is damaged.
-TEST_F(PartialOpeningTest, OpensWithOneMessageAndTheEntriesCanBeFixed)
+TEST_F(AuthoringMenusTest, PartialOpeningShowsOneMessageAndTheEntriesCanBeFixed)
 {
-    wxString file;
-    CUserAssessments user(path("Evalon"));
-    ASSERT_TRUE(user.copySample(apptest::sampleFile(), &file)) << user.getLastError();
     const wxString folder = wxFileName(file).GetPath();
     ASSERT_TRUE(wxRemoveFile(folder + "/questions/02-closest-planet.itm"));
-    const wxString damaged = writeFile("Evalon/solar-system/questions/05-rings.itm", "<question version=\"1\"");
+    const wxString damaged =
+        writeFile("Evalon/solar-system/questions/05-rings.itm", "<question version=\"1\"");
     const auto contents = [](const wxString& name) { return wxString::FromUTF8(evtest::readFile(name)); };
 
-    CAuthoringFrame* frame = nullptr;
     const auto told = [](wxMessageDialog* dlg)
     {
         const wxArrayString lines = wxSplit(dlg->GetMessage(), '\n', '\0');
@@ -358,7 +343,7 @@ TEST_F(PartialOpeningTest, OpensWithOneMessageAndTheEntriesCanBeFixed)
     };
     wxTEST_DIALOG(frame = CAuthoringFrame::openWindow(file, nullptr), CExpectDialog<wxMessageDialog>(told));
     ASSERT_NE(frame, nullptr);
-    auto* list = evtest::findControl<wxListCtrl>(frame, CAssessmentMgrPanel::kListCtrlID);
+    list = evtest::findControl<wxListCtrl>(frame, CAssessmentMgrPanel::kListCtrlID);
     ASSERT_EQ(list->GetItemCount(), 10);
     EXPECT_EQ(list->GetItemText(1, 1), "(missing: questions/02-closest-planet.itm)");
     EXPECT_EQ(list->GetItemText(4, 1), "(missing: questions/05-rings.itm)");
@@ -371,33 +356,29 @@ TEST_F(PartialOpeningTest, OpensWithOneMessageAndTheEntriesCanBeFixed)
 
     // Saving keeps the entries and leaves the damaged file as it is.
     const wxString before = contents(file);
-    const auto send = [&](int id)
-    {
-        wxCommandEvent command(wxEVT_MENU, id);
-        frame->GetEventHandler()->ProcessEvent(command);
-    };
-    send(wxID_SAVE);
+    sendMenu(wxID_SAVE);
     EXPECT_EQ(contents(file), before);
     EXPECT_EQ(contents(damaged), "<question version=\"1\"");
 
     // Pointed at another file, the second entry is a question again (and undoable).
     evtest::selectListItem(list, 1);
-    wxTEST_DIALOG(send(CAuthoringFrame::kPointEntryID), expectFileDialog(folder + "/questions/03-sunlight.itm"));
+    wxTEST_DIALOG(sendMenu(CAuthoringFrame::kPointEntryID),
+                  expectFileDialog(folder + "/questions/03-sunlight.itm"));
     EXPECT_EQ(list->GetItemText(1, 1), "How long does sunlight take to reach the Earth?");
     EXPECT_EQ(frame->checkAssessment()->getProblems().size(), 2u); // now the same question twice, a warning
-    send(wxID_UNDO);
+    sendMenu(wxID_UNDO);
     EXPECT_EQ(list->GetItemText(1, 1), "(missing: questions/02-closest-planet.itm)");
 
     // Removed, the damaged entry is gone from the saved file.
     evtest::selectListItem(list, 4);
-    wxTEST_DIALOG(send(CAuthoringFrame::kRemoveQuestionID),
-                  expectMessage("Remove question 5 (\"(missing: questions/05-rings.itm)\") from the assessment?",
-                                wxID_YES));
-    send(wxID_SAVE);
+    wxTEST_DIALOG(
+        sendMenu(CAuthoringFrame::kRemoveQuestionID),
+        expectMessage("Remove question 5 (\"(missing: questions/05-rings.itm)\") from the assessment?",
+                      wxID_YES));
+    sendMenu(wxID_SAVE);
     EXPECT_FALSE(contents(file).Contains("05-rings.itm"));
     EXPECT_TRUE(contents(file).Contains("02-closest-planet.itm"));
     EXPECT_EQ(contents(damaged), "<question version=\"1\"");
-    frame->Destroy();
 }
 
 } // namespace

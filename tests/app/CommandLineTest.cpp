@@ -48,6 +48,7 @@ TEST(CommandLineTest, ReadsEveryModeAndItsValues)
         {{"--take", "quiz.eva", "--full-screen"}, L::eTake, "quiz.eva|||||"},
         {{"--lang", "de"}, L::eManage, "|||||"},
         {{"--lang=de", "quiz.eva"}, L::eAuthor, "quiz.eva|||||"},
+        {{"--take", "quiz.eva", "--lang", "de"}, L::eTake, "quiz.eva|||||"},
         {{"--help", "--lang", "de"}, L::eHelp, "|||||"},
         {{"--import", "b.gift", "--lang", "de", "--into", "a.eva"}, L::eImport, "a.eva||b.gift|||"},
     };
@@ -57,8 +58,9 @@ TEST(CommandLineTest, ReadsEveryModeAndItsValues)
         const CCommandLine line = parse(arguments);
         EXPECT_EQ(line.getMode(), mode);
         EXPECT_EQ(values(line), read);
-        const bool lang = std::any_of(arguments.begin(), arguments.end(),
-                                      [](const char* argument) { return wxString(argument).StartsWith("--lang"); });
+        const bool lang =
+            std::any_of(arguments.begin(), arguments.end(),
+                        [](const char* argument) { return wxString(argument).StartsWith("--lang"); });
         EXPECT_EQ(line.language, lang ? "de" : "");
     }
 }
@@ -66,11 +68,13 @@ TEST(CommandLineTest, ReadsEveryModeAndItsValues)
 TEST(CommandLineTest, ReadsThePageSizeTakerStoreAnswersAndFullScreen)
 {
     EXPECT_EQ(parse({"--snapshot", "out"}).getPageSize(), wxDefaultSize);
-    EXPECT_EQ(parse({"--snapshot", "out", "quiz.eva", "--size", "1920x1080"}).getPageSize(), wxSize(1920, 1080));
+    EXPECT_EQ(parse({"--snapshot", "out", "quiz.eva", "--size", "1920x1080"}).getPageSize(),
+              wxSize(1920, 1080));
     EXPECT_EQ(parse({"--snapshot", "out", "--size", "320x240"}).getPageSize(), wxSize(320, 240));
     const CCommandLine named = parse({"--take", "q.eva", "--taker", "Ann", "--store", "sqlite:/r.sqlite"});
     EXPECT_EQ(named.getTaker() + " " + named.getStore(), "Ann sqlite:/r.sqlite");
-    EXPECT_EQ(parse({"--record", "q.eva", "--taker", "Bo", "--answers", "0;1,2;;3"}).getAnswers(), "0;1,2;;3");
+    EXPECT_EQ(parse({"--record", "q.eva", "--taker", "Bo", "--answers", "0;1,2;;3"}).getAnswers(),
+              "0;1,2;;3");
     EXPECT_FALSE(parse({"--take", "quiz.eva"}).getFullScreen());
     EXPECT_TRUE(parse({"--take", "quiz.eva", "--full-screen"}).getFullScreen());
 }
@@ -106,9 +110,11 @@ TEST(CommandLineTest, RefusesMisuseWithItsReason)
         {{"--export", "a.eva", "--format", "pdf", "--to", "a.pdf"},
          "unknown format 'pdf' (gift, moodle, qti21, qti30 or csv)"},
         {{"--record", "q.eva", "--taker", "Bo"}, "--record needs --taker NAME and --answers ANSWERS"},
-        {{"--results", "q.eva", "--to", "r.txt"}, "--results writes CSV: --to needs a .csv file, not 'r.txt'"},
+        {{"--results", "q.eva", "--to", "r.txt"},
+         "--results writes CSV: --to needs a .csv file, not 'r.txt'"},
         {{"--results", "q.eva"}, "--results needs --to PATH.csv"},
-        {{"--export", "q.eva", "--format", "gift", "--to", "x", "--taker", "A"}, "--taker does not go with --export"},
+        {{"--export", "q.eva", "--format", "gift", "--to", "x", "--taker", "A"},
+         "--taker does not go with --export"},
         {{"--snapshot", "out", "--full-screen"}, "--full-screen does not go with --snapshot"},
     };
     for (const auto& [arguments, reason] : misuses)
@@ -137,17 +143,3 @@ TEST(CommandLineTest, UsageListsEveryModeAndOption)
 }
 
 } // namespace
-
-TEST(CommandLineTest, EveryModeTakesALanguage)
-{
-    const std::vector<const char*> lines[] = {{"--lang", "de"},
-                                              {"--lang=de", "quiz.eva"},
-                                              {"--take", "quiz.eva", "--lang", "de"},
-                                              {"--import", "b.gift", "--into", "a.eva", "--lang", "de"}};
-    for (const std::vector<const char*>& arguments : lines)
-    {
-        const CCommandLine line = parse(arguments);
-        EXPECT_EQ(line.getError(), "") << testing::PrintToString(arguments);
-        EXPECT_EQ(line.language, "de") << testing::PrintToString(arguments);
-    }
-}

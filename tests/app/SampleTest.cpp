@@ -1,15 +1,14 @@
 #include "app/AssessmentCheck.h"
 #include "app/Contrast.h"
 #include "app/EvalonApp.h"
-#include "app/SnapshotWriter.h"
 #include "app/TakeAssessmentFrame.h"
 #include "app/TakeAssessmentPanel.h"
 #include "external/widgets/ShellFileTypes.h"
 #include "external/widgets/VeltoStaticCtrl.h"
 #include "tests/app/TestAssessments.h"
 
-#include <wx/dir.h>
 #include <wx/filename.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 #include <set>
@@ -17,15 +16,9 @@
 namespace
 {
 
-class SampleTest : public evtest::CTempDirTest
+class SampleTest : public apptest::CSampleTest
 {
 protected:
-    void SetUp() override
-    {
-        CTempDirTest::SetUp();
-        ASSERT_TRUE(document.open(apptest::sampleFile())) << document.getLastError();
-    }
-
     wxImage picture(CEVImageSelections::imageID id)
     {
         CEVImageSelections* images = document.getAssessment()->getAttributes()->getImageSelections();
@@ -61,8 +54,6 @@ protected:
     {
         return wxString::Format("page %d, question %u", int(taking.getPage()), taking.getQuestionIndex() + 1);
     }
-
-    CAssessmentDocument document;
 };
 
 TEST_F(SampleTest, CoversTheCategoriesAndAnswerCountsWithReferencesAndPassesTheCheck)
@@ -91,12 +82,12 @@ TEST_F(SampleTest, CoversTheCategoriesAndAnswerCountsWithReferencesAndPassesTheC
     check.setMeasureContrast(true);
     EXPECT_TRUE(check.run().empty()) << check.describeAll();
     // The submit page, which the check does not lay out, measured the same way.
-    CTakeAssessmentFrame frame;
-    ASSERT_TRUE(frame.initialize(assessment)) << frame.getLastError();
-    while (frame.getPanel()->getTaking()->getPage() != CAssessmentTaking::eSubmitPage)
-        frame.getPanel()->goForward();
+    CTakeAssessmentFrame taking;
+    ASSERT_TRUE(taking.initialize(assessment)) << taking.getLastError();
+    while (taking.getPanel()->getTaking()->getPage() != CAssessmentTaking::eSubmitPage)
+        taking.getPanel()->goForward();
     const wxImage submit = picture(CEVImageSelections::eAnswersSubmittalBackground);
-    for (wxWindow* shown : shownControls(frame.getPanel()))
+    for (wxWindow* shown : shownControls(taking.getPanel()))
         if (auto* text = dynamic_cast<CVeltoStaticCtrl*>(shown))
         {
             EXPECT_GE(CContrast::ratioOver(submit, text->GetRect(), text->GetForegroundColour()), 4.5)
@@ -111,7 +102,8 @@ TEST_F(SampleTest, CoversTheCategoriesAndAnswerCountsWithReferencesAndPassesTheC
 // way) places everything as before.
 TEST_F(SampleTest, NothingOverlapsOrLeavesTheWindowAfterAnyResize)
 {
-    const wxSize sizes[] = {{640, 480}, {1280, 800}, {300, 200}, {1400, 900}, {900, 1000}, {1000, 500}, {800, 600}};
+    const wxSize sizes[] = {{640, 480},  {1280, 800}, {300, 200}, {1400, 900},
+                            {900, 1000}, {1000, 500}, {800, 600}};
     // Without a time limit, and with one, whose clock takes room above the
     // buttons, and a pass mark, whose line takes room on the review page.
     for (unsigned minutes : {0u, 30u})
@@ -119,10 +111,7 @@ TEST_F(SampleTest, NothingOverlapsOrLeavesTheWindowAfterAnyResize)
         document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(minutes);
         if (minutes)
             document.getAssessment()->getDeliveryOptions()->setPassMark(50);
-        auto* frame = new CTakeAssessmentFrame();
-        ASSERT_TRUE(frame->initialize(document.getAssessment()));
-        frame->Show();
-        CTakeAssessmentPanel* panel = frame->getPanel();
+        openTaking();
         do
         {
             const wxString page = wxString::Format("%s, %u minutes", pageName(*panel->getTaking()), minutes);
@@ -141,22 +130,25 @@ TEST_F(SampleTest, NothingOverlapsOrLeavesTheWindowAfterAnyResize)
             }
         } while (panel->goForward());
         EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
-        frame->Destroy();
-        ASSERT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
     }
 }
 
-TEST_F(SampleTest, SnapshotsShowEveryPageInOrderAtTheBackgroundsSize)
+// The program as a user starts it, in a fresh home: snapshots of every page
+// of the bundled sample in order, at its backgrounds' size, and the program
+// registered as "Evalon" on the way.
+TEST_F(SampleTest, TheProgramWritesSnapshotsAndRegistersItself)
 {
-    CSnapshotWriter writer(document.getAssessment(), path("shots"));
-    ASSERT_TRUE(writer.write()) << writer.getLastError();
-
+    wxArrayString output;
+    wxArrayString errors;
+    EXPECT_EQ(
+        wxExecute(wxString(EVALON_PROGRAM) + " --snapshot " + path("shots"), output, errors, wxEXEC_SYNC), 0)
+        << wxJoin(errors, '\n');
     wxArrayString expected;
     for (unsigned i = 1; i <= 10; ++i)
         expected.Add(path(wxString::Format("shots/%02u-question-%u.png", i, i)));
     for (const char* last : {"11-submit", "12-review", "13-congratulations"})
         expected.Add(path(wxString("shots/") + last + ".png"));
-    EXPECT_EQ(writer.getFiles(), expected);
+    EXPECT_EQ(output, expected);
     for (const wxString& file : expected)
     {
         const wxImage shot(file, wxBITMAP_TYPE_PNG);
@@ -175,24 +167,14 @@ TEST_F(SampleTest, SnapshotsShowEveryPageInOrderAtTheBackgroundsSize)
     const wxImage checked = picture(CEVImageSelections::eAnswerButtonChecked);
     EXPECT_TRUE(evtest::coloursNear(evtest::pixelAt(first, answer.x + 18, answer.y + 6),
                                     evtest::pixelAt(checked, 18, 6), 24));
-}
-
-using ProgramTest = apptest::CProgramTest;
-
-// The program as a user starts it, in a fresh home: snapshots of the bundled
-// sample, and the program registered as "Evalon" on the way.
-TEST_F(ProgramTest, WritesSnapshotsAndRegistersItself)
-{
-    EXPECT_EQ(run("--snapshot " + path("out")), 0) << wxJoin(errors, '\n');
-    EXPECT_EQ(output.size(), 13u);
-    wxArrayString pictures;
-    EXPECT_EQ(wxDir::GetAllFiles(path("out"), &pictures, "*.png"), 13u);
 
     wxString registered;
     CShellFileTypes registry(nullptr, CEvalonApp::kApplicationName, wxFileName());
     ASSERT_TRUE(registry.getRegisteredAppFileName(&registered));
     EXPECT_TRUE(wxFileName(registered).SameAs(wxFileName(EVALON_PROGRAM))) << registered;
 }
+
+using ProgramTest = apptest::CProgramTest;
 
 TEST_F(ProgramTest, AnswersHelpVersionAndMisuse)
 {

@@ -1,12 +1,15 @@
 #include "tests/app/TestAssessments.h"
 
 #include "app/BundledSample.h"
+#include "app/TakeAssessmentFrame.h"
+#include "app/TakeAssessmentPanel.h"
 #include "app/UserAssessments.h"
 #include "assessment/AssessmentMgrPanel.h"
 #include "external/widgets/VeltoCheckedButton.h"
 #include "external/widgets/VeltoStaticCtrl.h"
 #include "views/AssessmentViewPanelBase.h"
 
+#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 namespace apptest
@@ -78,9 +81,64 @@ void clickNavigation(wxWindow* panel, int id)
     evtest::clickButton(button(panel, id));
 }
 
+void sendMenu(wxWindow* window, int id)
+{
+    wxCommandEvent command(wxEVT_MENU, id);
+    window->GetEventHandler()->ProcessEvent(command);
+}
+
+bool allClosed()
+{
+    return evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
+}
+
+void press(int key)
+{
+    static wxUIActionSimulator keyboard;
+    keyboard.Char(key);
+    evtest::pumpEvents();
+}
+
+void CWindowsTest::TearDown()
+{
+    for (wxWindow* window : wxTopLevelWindows)
+        window->Destroy();
+    allClosed();
+    CTempDirTest::TearDown();
+}
+
+void CSampleTest::SetUp()
+{
+    CWindowsTest::SetUp();
+    ASSERT_TRUE(document.open(sampleFile())) << document.getLastError();
+}
+
+CTakeAssessmentFrame* CSampleTest::openTaking(std::function<long long()> clock,
+                                              std::unique_ptr<CAttemptRecording> recording, bool missedReview)
+{
+    frame = new CTakeAssessmentFrame();
+    if (clock)
+        frame->setClock(clock);
+    if (recording)
+        frame->setRecording(std::move(recording));
+    frame->setMissedReviewOffered(missedReview);
+    EXPECT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
+    frame->Show();
+    evtest::pumpEvents();
+    panel = frame->getPanel();
+    return frame;
+}
+
+void CSampleTest::openRaised()
+{
+    openTaking()->Raise();
+    ASSERT_TRUE(evtest::pumpUntil(
+        [&] { return wxWindow::FindFocus() == button(panel, CTakeAssessmentPanel::kFirstAnswerButtonID); }));
+}
+
 void CAuthoringTest::SetUp()
 {
-    CTempDirTest::SetUp();
+    CWindowsTest::SetUp();
     CUserAssessments user(path("Evalon"));
     ASSERT_TRUE(user.copySample(sampleFile(), &file)) << user.getLastError();
     ASSERT_TRUE(document.open(file)) << document.getLastError();
@@ -88,12 +146,6 @@ void CAuthoringTest::SetUp()
     frame->initialize(&document);
     frame->Show();
     list = evtest::findControl<wxListCtrl>(frame, CAssessmentMgrPanel::kListCtrlID);
-}
-
-void CAuthoringTest::sendMenu(int id)
-{
-    wxCommandEvent command(wxEVT_MENU, id);
-    frame->GetEventHandler()->ProcessEvent(command);
 }
 
 long CProgramTest::run(const wxString& arguments)

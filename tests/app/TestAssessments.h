@@ -1,15 +1,20 @@
 #pragma once
 
 #include "app/AssessmentDocument.h"
+#include "app/AttemptRecording.h"
 #include "app/AuthoringFrame.h"
 #include "external/data/AssessmentMgr.h"
 #include "tests/support/WxTest.h"
 
 #include <wx/listctrl.h>
 
+class CTakeAssessmentFrame;
+class CTakeAssessmentPanel;
 class CVeltoCheckedButton;
 
+#include <functional>
 #include <initializer_list>
+#include <memory>
 #include <vector>
 
 // Assessments built in memory, and fixtures, for the tests of the host application.
@@ -37,12 +42,43 @@ void clickAnswer(wxWindow* panel, int index);
 // Presses a navigation button, which must be shown.
 void clickNavigation(wxWindow* panel, int id);
 
-// A copy of the sample open in the authoring window.
-class CAuthoringTest : public evtest::CTempDirTest
+// A menu command, sent to `window` as its menu bar sends it.
+void sendMenu(wxWindow* window, int id);
+// Pumps until no top-level window is left; whether none is.
+bool allClosed();
+// A key typed on the real keyboard, and the events it sends run.
+void press(int key);
+
+// A temporary folder whose windows are all destroyed before it goes.
+class CWindowsTest : public evtest::CTempDirTest
+{
+protected:
+    void TearDown() override;
+};
+
+// The bundled sample, open; and the taker's window on it when asked for.
+class CSampleTest : public CWindowsTest
 {
 protected:
     void SetUp() override;
-    void sendMenu(int id);
+    // Shown, its first page laid out; also in `frame` and `panel`.
+    CTakeAssessmentFrame* openTaking(std::function<long long()> clock = nullptr,
+                                     std::unique_ptr<CAttemptRecording> recording = nullptr,
+                                     bool missedReview = false);
+    // Opened in front, the first answer focused, for keys and clicks.
+    void openRaised();
+
+    CAssessmentDocument document;
+    CTakeAssessmentFrame* frame = nullptr;
+    CTakeAssessmentPanel* panel = nullptr;
+};
+
+// A copy of the sample open in the authoring window.
+class CAuthoringTest : public CWindowsTest
+{
+protected:
+    void SetUp() override;
+    void sendMenu(int id) { apptest::sendMenu(frame, id); }
 
     wxString file;
     CAssessmentDocument document;
