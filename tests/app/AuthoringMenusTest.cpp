@@ -13,7 +13,6 @@
 
 #include <wx/choicdlg.h>
 #include <wx/dir.h>
-#include <wx/ffile.h>
 #include <wx/filehistory.h>
 #include <wx/filename.h>
 #include <wx/menu.h>
@@ -295,10 +294,9 @@ TEST_F(CheckProgramTest, PrintsOneProblemALineAndFailsOnlyOnErrors)
     EXPECT_EQ(output[0], "warning: question 2: the same question and answers as question 1; remove one");
     EXPECT_EQ(output[1], "warning: question 3: the same question and answers as question 1; remove one");
 
-    wxString text;
-    wxFFile(path("new.eva")).ReadAll(&text);
+    wxString text = apptest::fileText(path("new.eva"));
     text.Replace("#F6F3E8", "#444444");
-    wxFFile(path("dark.eva"), "w").Write(text);
+    writeFile("dark.eva", text.utf8_string());
     EXPECT_EQ(run("--check " + path("dark.eva")), 1);
     ASSERT_EQ(output.size(), 4u) << wxJoin(output, '\n');
     EXPECT_TRUE(
@@ -314,7 +312,6 @@ TEST_F(AuthoringMenusTest, PartialOpeningShowsOneMessageAndTheEntriesCanBeFixed)
     ASSERT_TRUE(wxRemoveFile(folder + "/questions/02-closest-planet.itm"));
     const wxString damaged =
         writeFile("Evalon/solar-system/questions/05-rings.itm", "<question version=\"1\"");
-    const auto contents = [](const wxString& name) { return wxString::FromUTF8(evtest::readFile(name)); };
 
     const auto told = [](wxMessageDialog* dlg)
     {
@@ -339,10 +336,10 @@ TEST_F(AuthoringMenusTest, PartialOpeningShowsOneMessageAndTheEntriesCanBeFixed)
     EXPECT_EQ(check->getProblems()[1].questionPosition, 5u);
 
     // Saving keeps the entries and leaves the damaged file as it is.
-    const wxString before = contents(file);
+    const wxString before = apptest::fileText(file);
     sendMenu(wxID_SAVE);
-    EXPECT_EQ(contents(file), before);
-    EXPECT_EQ(contents(damaged), "<question version=\"1\"");
+    EXPECT_EQ(apptest::fileText(file), before);
+    EXPECT_EQ(apptest::fileText(damaged), "<question version=\"1\"");
 
     // Pointed at another file, the second entry is a question again (and undoable).
     evtest::selectListItem(list, 1);
@@ -360,9 +357,9 @@ TEST_F(AuthoringMenusTest, PartialOpeningShowsOneMessageAndTheEntriesCanBeFixed)
         expectMessage("Remove question 5 (\"(missing: questions/05-rings.itm)\") from the assessment?",
                       wxID_YES));
     sendMenu(wxID_SAVE);
-    EXPECT_FALSE(contents(file).Contains("05-rings.itm"));
-    EXPECT_TRUE(contents(file).Contains("02-closest-planet.itm"));
-    EXPECT_EQ(contents(damaged), "<question version=\"1\"");
+    EXPECT_FALSE(apptest::fileText(file).Contains("05-rings.itm"));
+    EXPECT_TRUE(apptest::fileText(file).Contains("02-closest-planet.itm"));
+    EXPECT_EQ(apptest::fileText(damaged), "<question version=\"1\"");
 }
 
 } // namespace

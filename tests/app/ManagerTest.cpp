@@ -115,10 +115,7 @@ TEST_F(ManagerTest, ResultsOpensForTheSelectedAssessmentAndAsksForOneWithoutASel
         expectMessage("Select an assessment in the list to see how its takers did.", wxID_OK, "Evalon"));
     evtest::selectListItem(evtest::findControl<wxListCtrl>(frame, CAssessmentsMgrPanel::kListCtrlID), 0);
     evtest::clickButton(results);
-    std::vector<CResultsFrame*> opened;
-    for (wxWindow* child : frame->GetChildren())
-        if (auto* window = dynamic_cast<CResultsFrame*>(child))
-            opened.push_back(window);
+    const std::vector<CResultsFrame*> opened = evtest::childrenOf<CResultsFrame>(frame);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0]->GetTitle(), "Results of solar-system.eva - Evalon");
 }

@@ -12,7 +12,6 @@
 #include <wx/button.h>
 #include <wx/datectrl.h>
 #include <wx/dir.h>
-#include <wx/ffile.h>
 #include <wx/notebook.h>
 #include <wx/stattext.h>
 
@@ -223,8 +222,7 @@ TEST_F(ResultsFrameTest, ThePlotsAreDrawnAtTheirSizeAndSavedAsPngAndSvg)
     const wxString svg = path("questions.svg");
     wxTEST_DIALOG(evtest::clickButton(window->FindWindow(CResultsFrame::kSaveFiguresSvgID)),
                   expectFileDialog(svg));
-    wxString text;
-    ASSERT_TRUE(wxFFile(svg).ReadAll(&text));
+    const wxString text = apptest::fileText(svg);
     EXPECT_NE(text.Find("<svg"), wxNOT_FOUND);
     EXPECT_NE(text.Find("Facility and discrimination of each question"), wxNOT_FOUND);
     wxArrayString files;
@@ -237,8 +235,7 @@ TEST_F(ResultsFrameTest, ThePlotsAreDrawnAtTheirSizeAndSavedAsPngAndSvg)
     const wxString report = path("report.html");
     wxTEST_DIALOG(evtest::clickButton(window->FindWindow(CResultsFrame::kExportHtmlID)),
                   expectFileDialog(report));
-    ASSERT_TRUE(wxFFile(report).ReadAll(&text));
-    EXPECT_NE(text.Find("<h1>Results of solar-system.eva</h1>"), wxNOT_FOUND);
+    EXPECT_TRUE(apptest::fileText(report).Contains("<h1>Results of solar-system.eva</h1>"));
 }
 
 TEST_F(ResultsFrameTest, AStoreThatCannotBeReadIsNamedAndRefreshReadsAgain)
@@ -271,11 +268,7 @@ TEST_F(ResultsFrameTest, TheAuthoringWindowOpensOneResultsWindow)
     EXPECT_EQ(authoring->getResultsFrame(), first);
 }
 
-class ReportProgramTest : public apptest::CProgramTest
-{
-protected:
-    wxString firstError() const { return errors.empty() ? wxString() : errors[0]; }
-};
+using ReportProgramTest = apptest::CProgramTest;
 
 TEST_F(ReportProgramTest, ReportWritesJsonCsvAndHtmlAndRefusesOtherNames)
 {
@@ -291,16 +284,13 @@ TEST_F(ReportProgramTest, ReportWritesJsonCsvAndHtmlAndRefusesOtherNames)
 
     ASSERT_EQ(run("--report \"" + sample + "\" --store " + url + " --to " + path("figures.json")), 0)
         << firstError();
-    wxString json;
-    ASSERT_TRUE(wxFFile(path("figures.json")).ReadAll(&json));
-    EXPECT_EQ(json,
+    EXPECT_EQ(apptest::fileText(path("figures.json")),
               "{\"attempts\": 2, \"mean\": 75.000000, \"median\": 75.000000, \"standard_deviation\": "
               "35.355339, \"lowest\": 50.000000, \"highest\": 100.000000, \"cronbach_alpha\": 0.888889, "
               "\"standard_error\": 1.178511}\n");
     ASSERT_EQ(run("--report \"" + sample + "\" --store " + url + " --to " + path("questions.csv")), 0)
         << firstError();
-    wxString csv;
-    ASSERT_TRUE(wxFFile(path("questions.csv")).ReadAll(&csv));
+    const wxString csv = apptest::fileText(path("questions.csv"));
     EXPECT_TRUE(
         csv.StartsWith("position,question,attempts,facility_index,standard_deviation,discrimination_index,"
                        "flags\r\n1,The Sun is a star.,2,0.5000,0.7071,1.0000,\r\n"))

@@ -12,7 +12,6 @@
 #include "results/ResultsStore.h"
 #include "tests/app/TestAssessments.h"
 
-#include <wx/file.h>
 #include <wx/textctrl.h>
 
 namespace
@@ -290,13 +289,11 @@ TEST_F(ResultsProgramTest, RecordRefusesBadAnswersAndResultsWritesTheRowsRecorde
     EXPECT_EQ(run("--results " + apptest::sampleFile() + store + " --to " + path("none.csv")), 0);
     EXPECT_EQ(output, wxArrayString(1, "0 attempts written to " + path("none.csv") + "."));
 
-    ASSERT_EQ(run(record + " --answers \"0;1;;3;0;1;0;1;0;1\""), 0) << (errors.empty() ? "" : errors[0]);
+    ASSERT_EQ(run(record + " --answers \"0;1;;3;0;1;0;1;0;1\""), 0) << firstError();
     ASSERT_EQ(output.size(), 1u);
     EXPECT_TRUE(output[0].EndsWith("of Bo; DROP TABLE attempts; --: score 30%, 7 to review.")) << output[0];
     ASSERT_EQ(run("--results " + apptest::sampleFile() + store + " --to " + path("r.csv")), 0);
-    wxString csv;
-    ASSERT_TRUE(wxFile(path("r.csv")).ReadAll(&csv));
-    const wxArrayString rows = wxSplit(csv.BeforeLast('\n'), '\n');
+    const wxArrayString rows = wxSplit(apptest::fileText(path("r.csv")).BeforeLast('\n'), '\n');
     ASSERT_EQ(rows.size(), 11u);
     EXPECT_TRUE(rows[1].Contains(",Bo; DROP TABLE attempts; --,")) << rows[1];
     EXPECT_TRUE(rows[3].Contains(",30,3,How long does sunlight take to reach the Earth?,,1,no")) << rows[3];

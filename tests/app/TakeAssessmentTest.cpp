@@ -6,6 +6,8 @@
 
 #include <wx/uiaction.h>
 
+#include <tuple>
+
 namespace
 {
 
@@ -101,25 +103,44 @@ TEST_F(TakeAssessmentTest, TakesTheSampleEndToEnd)
     EXPECT_EQ(frame->getImageCache().getNumDecoded(), 13u);
 }
 
-TEST_F(TakeAssessmentTest, TheKeyboardTakesTheAssessmentWithoutTouchingAnswers)
+// Space checks the focused answer and Tab moves to the next; 1 to 9 and 0,
+// or A to J, toggle the answers; Enter presses the focused button, or Next
+// from an answer, and checks nothing; Escape closes once the review is read.
+TEST_F(TakeAssessmentTest, TheKeyboardTakesTheAssessment)
 {
     openRaised();
-    press(WXK_SPACE); // "True"
-    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{0});
-    press(WXK_RIGHT);
-    ASSERT_EQ(panel->getTaking()->getQuestionIndex(), 1u);
-    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{});
-    press(WXK_LEFT);
-    ASSERT_EQ(panel->getTaking()->getQuestionIndex(), 0u);
-    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{0});
-
-    press(WXK_TAB);
+    // Each key, then the question shown and its answers checked.
+    auto pressAll = [&](const std::vector<std::tuple<int, unsigned, std::vector<int>>>& presses)
+    {
+        for (const auto& [key, question, checked] : presses)
+        {
+            press(key);
+            EXPECT_EQ(panel->getTaking()->getQuestionIndex(), question) << key;
+            EXPECT_EQ(checkedAnswers(panel), checked) << key;
+        }
+    };
+    pressAll({{WXK_SPACE, 0, {0}}, {WXK_RIGHT, 1, {}}, {WXK_LEFT, 0, {0}}, {WXK_TAB, 0, {0}}});
     EXPECT_EQ(wxWindow::FindFocus(), button(panel, Panel::kFirstAnswerButtonID + 1));
-    press(WXK_SPACE);
-    EXPECT_EQ(checkedAnswers(panel), std::vector<int>{1});
+    // True/false: one answer, two of them.
+    pressAll({{WXK_SPACE, 0, {1}}, {'1', 0, {0}}, {'b', 0, {1}}, {'5', 0, {1}}});
+    EXPECT_EQ(wxWindow::FindFocus(), button(panel, Panel::kFirstAnswerButtonID + 1));
 
-    for (int i = 0; i < 10; ++i)
-        press(WXK_PAGEDOWN);
+    const std::pair<int, unsigned> enters[] = {
+        {Panel::kFirstAnswerButtonID + 1, 1}, {Panel::kNextButtonID, 2}, {Panel::kPreviousButtonID, 1}};
+    for (const auto& [id, index] : enters)
+    {
+        button(panel, id)->SetFocus();
+        EXPECT_TRUE(evtest::pumpUntil([&, id = id] { return wxWindow::FindFocus() == button(panel, id); }))
+            << id;
+        pressAll({{WXK_RETURN, index, {}}});
+    }
+
+    while (panel->getTaking()->getQuestionIndex() + 1 < panel->getTaking()->getNumQuestions())
+        panel->goForward();
+    ASSERT_EQ(panel->getTaking()->getCurrentQuestion()->getNumAnswers(), 10u);
+    // Several answers, ten of them: 0 and J are the tenth.
+    pressAll({{'3', 9, {2}}, {'c', 9, {}}, {'0', 9, {9}}, {'a', 9, {0, 9}}, {'J', 9, {0}}, {'k', 9, {0}}});
+    press(WXK_PAGEDOWN);
     EXPECT_EQ(page(), Taking::eSubmitPage);
     press(WXK_RETURN); // Submit
     EXPECT_EQ(page(), Taking::eReviewPage);
@@ -202,43 +223,6 @@ TEST_F(TakeAssessmentTest, ClickingAnAnswersTextTogglesItAsItsButtonDoes)
     EXPECT_EQ(checkedAnswers(panel), std::vector<int>{0});
     ASSERT_TRUE(clickTextUntil({2}));
     EXPECT_TRUE(clickTextUntil({}));
-}
-
-TEST_F(TakeAssessmentTest, EnterPressesTheFocusedButtonOrNextFromAnAnswer)
-{
-    openRaised();
-    const std::pair<int, unsigned> presses[] = {
-        {Panel::kFirstAnswerButtonID + 1, 1}, {Panel::kNextButtonID, 2}, {Panel::kPreviousButtonID, 1}};
-    for (const auto& [id, index] : presses)
-    {
-        button(panel, id)->SetFocus();
-        EXPECT_TRUE(evtest::pumpUntil([&, id = id] { return wxWindow::FindFocus() == button(panel, id); }))
-            << id;
-        press(WXK_RETURN);
-        EXPECT_EQ(panel->getTaking()->getQuestionIndex(), index) << id;
-        EXPECT_EQ(checkedAnswers(panel), std::vector<int>{}); // Enter checks nothing
-    }
-}
-
-TEST_F(TakeAssessmentTest, NumbersAndLettersChooseTheAnswers)
-{
-    openRaised();
-    auto pressAll = [&](const std::vector<std::pair<int, std::vector<int>>>& presses)
-    {
-        for (const auto& [key, checked] : presses)
-        {
-            press(key);
-            EXPECT_EQ(checkedAnswers(panel), checked) << char(key);
-        }
-    };
-    // True/false: one answer, two of them.
-    pressAll({{'5', {}}, {'2', {1}}, {'1', {0}}, {'b', {1}}});
-    EXPECT_EQ(wxWindow::FindFocus(), button(panel, Panel::kFirstAnswerButtonID + 1));
-    while (panel->getTaking()->getQuestionIndex() + 1 < panel->getTaking()->getNumQuestions())
-        panel->goForward();
-    ASSERT_EQ(panel->getTaking()->getCurrentQuestion()->getNumAnswers(), 10u);
-    // Several answers, ten of them: 0 and J are the tenth.
-    pressAll({{'3', {2}}, {'c', {}}, {'0', {9}}, {'a', {0, 9}}, {'J', {0}}, {'k', {0}}});
 }
 
 // Submitted at once, nothing answered: a score of 0%, which only a mark of 0 passes.

@@ -43,6 +43,11 @@ wxString sampleFile()
     return CBundledSample::getFile();
 }
 
+wxString fileText(const wxString& file)
+{
+    return wxString::FromUTF8(evtest::readFile(file));
+}
+
 CVeltoCheckedButton* button(wxWindow* panel, int id)
 {
     return evtest::findControl<CVeltoCheckedButton>(panel, id);

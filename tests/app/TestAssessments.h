@@ -30,6 +30,8 @@ wxArrayInt indexes(std::initializer_list<int> values);
 
 // The bundled sample's assessment file (in the source tree).
 wxString sampleFile();
+// A file's text; empty when it cannot be read.
+wxString fileText(const wxString& file);
 
 // A page of the taker's window (or the review of missed questions) as the
 // taker sees and uses it: its buttons by identifier, the answers checked,
@@ -91,6 +93,7 @@ class CProgramTest : public evtest::CTempDirTest
 {
 protected:
     long run(const wxString& arguments);
+    wxString firstError() const { return errors.empty() ? wxString() : errors[0]; }
 
     wxArrayString output;
     wxArrayString errors;
