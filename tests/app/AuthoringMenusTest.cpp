@@ -299,10 +299,8 @@ TEST_F(CheckProgramTest, PrintsOneProblemALineAndFailsOnlyOnErrors)
     writeFile("dark.eva", text.utf8_string());
     EXPECT_EQ(run("--check " + path("dark.eva")), 1);
     ASSERT_EQ(output.size(), 4u) << wxJoin(output, '\n');
-    EXPECT_TRUE(
-        output[2].StartsWith("error: Question Background: the text colour #444444 has a contrast of "))
-        << output[2];
-    EXPECT_TRUE(output[2].Matches("*of ?.??:1 with*")) << output[2];
+    // The wording of the contrast errors is the check's own (AssessmentCheckTest).
+    EXPECT_TRUE(output[2].StartsWith("error: Question Background: the text colour #444444 ")) << output[2];
 }
 
 // A copy of the sample whose second question file is gone and whose fifth is damaged.

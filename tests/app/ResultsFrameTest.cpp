@@ -31,11 +31,7 @@ void clickColumn(wxListCtrl* list, int index)
 class ResultsFrameTest : public apptest::CSampleTest
 {
 protected:
-    void SetUp() override
-    {
-        CSampleTest::SetUp();
-        storeUrl = "sqlite:" + path("results.sqlite");
-    }
+    wxString storeUrl() const { return "sqlite:" + path("results.sqlite"); }
 
     // An attempt at the sample by `taker`, right on the first `numRight`
     // questions and answering the rest with an answer that is not the key,
@@ -59,7 +55,7 @@ protected:
                 wxString::Format("2026-12-%02dT%02d:%02d:00Z", day, 12 + minutes / 60, minutes % 60)
                     .utf8_string();
         std::string error;
-        auto results = CResultsStore::open(storeUrl.utf8_string(), &error);
+        auto results = CResultsStore::open(storeUrl().utf8_string(), &error);
         ASSERT_TRUE(results && results->saveAttempt(attempt, &error)) << error;
         ids[taker] = attempt.m_id;
     }
@@ -82,7 +78,7 @@ protected:
         store("Ann", 10, 1);
         store("Ben", 5, 2);
         store("Cy", 8, 3);
-        openFrame(storeUrl);
+        openFrame(storeUrl());
     }
 
     void showPage(int page)
@@ -91,7 +87,6 @@ protected:
         evtest::pumpEvents();
     }
 
-    wxString storeUrl;
     CResultsFrame* window = nullptr;
     wxListCtrl* attempts = nullptr;
     wxListCtrl* questions = nullptr;
@@ -105,7 +100,7 @@ TEST_F(ResultsFrameTest, AttemptsAreSortedFilteredByDateAndDeletedOnlyWhenTheAut
     store("Cy", 8, 6, 61);
     store("Dee", 2, 7, 0, false);
     document.getAssessment()->getDeliveryOptions()->setPassMark(80);
-    openFrame(storeUrl);
+    openFrame(storeUrl());
     ASSERT_TRUE(attempts && questions);
     // Against the mark of 80%, which Cy's 80% reaches; nothing for an attempt in progress.
     EXPECT_EQ(columnTexts(attempts, 5), (std::vector<wxString>{"yes", "no", "yes", ""}));
@@ -152,7 +147,7 @@ TEST_F(ResultsFrameTest, AttemptsAreSortedFilteredByDateAndDeletedOnlyWhenTheAut
     EXPECT_TRUE(summary().StartsWith("2 submitted attempts")) << "the statistics leave it out at once";
     std::string error;
     CAttempt gone;
-    auto results = CResultsStore::open(storeUrl.utf8_string(), &error);
+    auto results = CResultsStore::open(storeUrl().utf8_string(), &error);
     EXPECT_FALSE(results->loadAttempt(ids["Ben"], &gone, &error)) << "and so does the store";
 }
 
@@ -245,7 +240,7 @@ TEST_F(ResultsFrameTest, AStoreThatCannotBeReadIsNamedAndRefreshReadsAgain)
     EXPECT_NE(notes().Find(notADatabase), wxNOT_FOUND) << notes();
     EXPECT_TRUE(summary().StartsWith("0 submitted attempts"));
 
-    openFrame(storeUrl);
+    openFrame(storeUrl());
     EXPECT_EQ(notes(), "No attempt of this version of the assessment has been submitted yet.");
     EXPECT_EQ(attempts->GetItemCount(), 0);
     store("Ann", 10, 1);
@@ -272,31 +267,26 @@ using ReportProgramTest = apptest::CProgramTest;
 
 TEST_F(ReportProgramTest, ReportWritesJsonCsvAndHtmlAndRefusesOtherNames)
 {
-    const wxString url = "sqlite:" + path("results.sqlite");
     const wxString sample = apptest::sampleFile();
-    ASSERT_EQ(run("--record \"" + sample +
-                  "\" --taker Ann --answers \"0;1;1;2;0,2,3,4;0;1;0,1;0;0,2,4,6,8,9\" --store " + url),
-              0)
-        << firstError();
-    ASSERT_EQ(
-        run("--record \"" + sample + "\" --taker Ben --answers \"1;1;1;2;0;0;0;0,1;1;0\" --store " + url), 0)
-        << firstError();
+    const wxString store = " --store sqlite:" + path("results.sqlite");
+    const wxString record = "--record \"" + sample + "\"" + store + " --taker ";
+    ASSERT_EQ(run(record + "Ann --answers \"0;1;1;2;0,2,3,4;0;1;0,1;0;0,2,4,6,8,9\""), 0) << firstError();
+    ASSERT_EQ(run(record + "Ben --answers \"1;1;1;2;0;0;0;0,1;1;0\""), 0) << firstError();
 
-    ASSERT_EQ(run("--report \"" + sample + "\" --store " + url + " --to " + path("figures.json")), 0)
-        << firstError();
+    const wxString report = "--report \"" + sample + "\"" + store + " --to ";
+    ASSERT_EQ(run(report + path("figures.json")), 0) << firstError();
     EXPECT_EQ(apptest::fileText(path("figures.json")),
               "{\"attempts\": 2, \"mean\": 75.000000, \"median\": 75.000000, \"standard_deviation\": "
               "35.355339, \"lowest\": 50.000000, \"highest\": 100.000000, \"cronbach_alpha\": 0.888889, "
               "\"standard_error\": 1.178511}\n");
-    ASSERT_EQ(run("--report \"" + sample + "\" --store " + url + " --to " + path("questions.csv")), 0)
-        << firstError();
+    ASSERT_EQ(run(report + path("questions.csv")), 0) << firstError();
     const wxString csv = apptest::fileText(path("questions.csv"));
     EXPECT_TRUE(
         csv.StartsWith("position,question,attempts,facility_index,standard_deviation,discrimination_index,"
                        "flags\r\n1,The Sun is a star.,2,0.5000,0.7071,1.0000,\r\n"))
         << csv;
 
-    EXPECT_NE(run("--report \"" + sample + "\" --to " + path("report.txt")), 0);
+    EXPECT_NE(run(report + path("report.txt")), 0);
     EXPECT_TRUE(firstError().Contains("--report writes .html, .csv or .json")) << firstError();
     EXPECT_FALSE(wxFileExists(path("report.txt")));
 }

@@ -28,11 +28,7 @@ using apptest::shownTexts;
 class ResultsHostTest : public apptest::CSampleTest
 {
 protected:
-    void SetUp() override
-    {
-        CSampleTest::SetUp();
-        storeUrl = "sqlite:" + path("results.sqlite");
-    }
+    wxString storeUrl() const { return "sqlite:" + path("results.sqlite"); }
 
     std::unique_ptr<CAttemptRecording> newRecording(const wxString& url)
     {
@@ -69,19 +65,17 @@ protected:
     CAttempt storedAttempt(const std::string& id, const wxString& url = wxString())
     {
         std::string error;
-        auto store = CResultsStore::open((url.empty() ? storeUrl : url).utf8_string(), &error);
+        auto store = CResultsStore::open((url.empty() ? storeUrl() : url).utf8_string(), &error);
         CAttempt attempt;
         EXPECT_TRUE(store && store->loadAttempt(id, &attempt, &error)) << error;
         return attempt;
     }
     CAttempt storedAttempt() { return storedAttempt(frame->getRecording()->getAttempt().m_id); }
-
-    wxString storeUrl;
 };
 
 TEST_F(ResultsHostTest, TheMissedQuestionsAreReviewedByMouseAndKeyboard)
 {
-    openFrame(storeUrl);
+    openFrame(storeUrl());
     CMissedQuestionsPanel* missed = frame->getMissedPanel();
     takeWithTwoMissed();
     EXPECT_EQ(shownTexts(panel),
@@ -153,7 +147,7 @@ TEST_F(ResultsHostTest, TheAnswersSoFarAreKeptAndAnAttemptInProgressResumes)
     long long offset = 0;
     auto clock = [&] { return secondsNow() + offset; };
     const long long started = secondsNow();
-    openTaking(clock, newRecording(storeUrl));
+    openTaking(clock, newRecording(storeUrl()));
     const std::string firstId = frame->getRecording()->getAttempt().m_id;
     // In the store from the first page on.
     CAttempt stored = storedAttempt(firstId);
@@ -190,7 +184,7 @@ TEST_F(ResultsHostTest, TheAnswersSoFarAreKeptAndAnAttemptInProgressResumes)
                 return answer;
             });
     };
-    auto resumed = newRecording(storeUrl);
+    auto resumed = newRecording(storeUrl());
     wxString refusal;
     bool chosen = false;
     wxTEST_DIALOG(chosen = CEvalonApp::chooseAttempt(resumed.get(), 0, &refusal), offered(wxID_YES));
@@ -208,7 +202,7 @@ TEST_F(ResultsHostTest, TheAnswersSoFarAreKeptAndAnAttemptInProgressResumes)
     EXPECT_LE(frame->getSecondsLeft(), 10 * 60 - 120);
 
     // Declined: a new attempt, unless the one allowed is used.
-    auto declined = newRecording(storeUrl);
+    auto declined = newRecording(storeUrl());
     const std::string freshId = declined->getAttempt().m_id;
     wxTEST_DIALOG(chosen = CEvalonApp::chooseAttempt(declined.get(), 1, &refusal), offered(wxID_NO));
     EXPECT_FALSE(chosen);

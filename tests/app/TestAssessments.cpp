@@ -1,11 +1,9 @@
 #include "tests/app/TestAssessments.h"
 
-#include "app/BundledSample.h"
 #include "app/TakeAssessmentFrame.h"
 #include "app/TakeAssessmentPanel.h"
 #include "app/UserAssessments.h"
 #include "assessment/AssessmentMgrPanel.h"
-#include "external/widgets/VeltoCheckedButton.h"
 #include "external/widgets/VeltoStaticCtrl.h"
 #include "views/AssessmentViewPanelBase.h"
 
@@ -36,21 +34,6 @@ wxArrayInt indexes(std::initializer_list<int> values)
     for (int value : values)
         result.Add(value);
     return result;
-}
-
-wxString sampleFile()
-{
-    return CBundledSample::getFile();
-}
-
-wxString fileText(const wxString& file)
-{
-    return wxString::FromUTF8(evtest::readFile(file));
-}
-
-CVeltoCheckedButton* button(wxWindow* panel, int id)
-{
-    return evtest::findControl<CVeltoCheckedButton>(panel, id);
 }
 
 std::vector<int> checkedAnswers(wxWindow* panel)
@@ -90,11 +73,6 @@ void sendMenu(wxWindow* window, int id)
 {
     wxCommandEvent command(wxEVT_MENU, id);
     window->GetEventHandler()->ProcessEvent(command);
-}
-
-bool allClosed()
-{
-    return evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
 }
 
 void press(int key)

@@ -3,14 +3,15 @@
 #include "app/AssessmentDocument.h"
 #include "app/AttemptRecording.h"
 #include "app/AuthoringFrame.h"
+#include "app/BundledSample.h"
 #include "external/data/AssessmentMgr.h"
+#include "external/widgets/VeltoCheckedButton.h"
 #include "tests/support/WxTest.h"
 
 #include <wx/listctrl.h>
 
 class CTakeAssessmentFrame;
 class CTakeAssessmentPanel;
-class CVeltoCheckedButton;
 
 #include <functional>
 #include <initializer_list>
@@ -29,14 +30,23 @@ void addQuestion(CAssessmentMgr& assessment, CQuestionData::eCategoryType catego
 wxArrayInt indexes(std::initializer_list<int> values);
 
 // The bundled sample's assessment file (in the source tree).
-wxString sampleFile();
+inline wxString sampleFile()
+{
+    return CBundledSample::getFile();
+}
 // A file's text; empty when it cannot be read.
-wxString fileText(const wxString& file);
+inline wxString fileText(const wxString& file)
+{
+    return wxString::FromUTF8(evtest::readFile(file));
+}
 
 // A page of the taker's window (or the review of missed questions) as the
 // taker sees and uses it: its buttons by identifier, the answers checked,
 // the texts shown in creation order.
-CVeltoCheckedButton* button(wxWindow* panel, int id);
+inline CVeltoCheckedButton* button(wxWindow* panel, int id)
+{
+    return evtest::findControl<CVeltoCheckedButton>(panel, id);
+}
 std::vector<int> checkedAnswers(wxWindow* panel);
 std::vector<wxString> shownTexts(wxWindow* panel);
 // As the real button does: toggle, then tell the panel.
@@ -47,7 +57,10 @@ void clickNavigation(wxWindow* panel, int id);
 // A menu command, sent to `window` as its menu bar sends it.
 void sendMenu(wxWindow* window, int id);
 // Pumps until no top-level window is left; whether none is.
-bool allClosed();
+inline bool allClosed()
+{
+    return evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
+}
 // A key typed on the real keyboard, and the events it sends run.
 void press(int key);
 
