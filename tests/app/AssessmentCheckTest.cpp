@@ -68,11 +68,7 @@ public:
         info->setAbsolutePath(file);
     }
 
-    CQuestionData* question(unsigned position)
-    {
-        return assessment.getQuestionDataMgr()->getQuestionDataForID(
-            assessment.getDataAtIndex(position - 1)->m_questionID);
-    }
+    CQuestionData* question(unsigned position) { return apptest::questionAt(assessment, position); }
 
     wxArrayString lines(bool contrast = false)
     {

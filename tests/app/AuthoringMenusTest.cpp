@@ -39,9 +39,7 @@ protected:
     }
     CQuestionData* question(unsigned position)
     {
-        CAssessmentMgr* assessment = document.getAssessment();
-        return assessment->getQuestionDataMgr()->getQuestionDataForID(
-            assessment->getDataAtIndex(position - 1)->m_questionID);
+        return apptest::questionAt(*document.getAssessment(), position);
     }
     void clickPanelButton(int id) { evtest::clickButton(frame->getPanel()->FindWindow(id)); }
     // Moves the question in `row` with the panel's button `id`.

@@ -1,13 +1,11 @@
 // The host's side of results: the attempt kept while it is taken, the
 // review of missed questions, the taker's name, and --record / --results.
 
-#include "app/AttemptRecording.h"
 #include "app/EvalonApp.h"
 #include "app/MissedQuestionsPanel.h"
 #include "app/TakeAssessmentFrame.h"
 #include "app/TakeAssessmentPanel.h"
 #include "app/TakerNameDlg.h"
-#include "external/widgets/VeltoCheckedButton.h"
 #include "external/widgets/VeltoStaticCtrl.h"
 #include "results/ResultsStore.h"
 #include "tests/app/TestAssessments.h"
@@ -49,13 +47,10 @@ protected:
         while (panel->getTaking()->getPage() == CAssessmentTaking::eQuestionPage)
         {
             const unsigned index = panel->getTaking()->getQuestionIndex();
-            wxArrayInt correct;
-            panel->getTaking()->getCurrentQuestion()->getCorrectAnswerIndexes(&correct);
             if (index == 1)
                 clickAnswer(panel, 2);
             else if (index != 2)
-                for (int answer : correct)
-                    clickAnswer(panel, answer);
+                apptest::answerRight(panel);
             next(panel);
         }
         next(panel, Panel::kSubmitButtonID);

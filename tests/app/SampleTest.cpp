@@ -57,10 +57,9 @@ TEST_F(SampleTest, CoversTheCategoriesAndAnswerCountsWithReferencesAndPassesTheC
     ASSERT_GE(assessment->getCount(), 8u);
     std::set<int> categories;
     std::set<unsigned> answerCounts;
-    for (unsigned i = 0; i < assessment->getCount(); ++i)
+    for (unsigned position = 1; position <= assessment->getCount(); ++position)
     {
-        const CQuestionData* question = assessment->getQuestionDataMgr()->getQuestionDataForID(
-            assessment->getDataAtIndex(i)->m_questionID);
+        const CQuestionData* question = apptest::questionAt(*assessment, position);
         categories.insert(question->getCategoryType());
         answerCounts.insert(question->getNumAnswers());
         EXPECT_FALSE(question->getReferenceText().empty()) << question->getQuestion();

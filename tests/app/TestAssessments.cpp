@@ -28,6 +28,12 @@ void addQuestion(CAssessmentMgr& assessment, CQuestionData::eCategoryType catego
     assessment.addData(entry);
 }
 
+CQuestionData* questionAt(CAssessmentMgr& assessment, unsigned position)
+{
+    return assessment.getQuestionDataMgr()->getQuestionDataForID(
+        assessment.getDataAtIndex(position - 1)->m_questionID);
+}
+
 wxArrayInt indexes(std::initializer_list<int> values)
 {
     wxArrayInt result;
@@ -61,6 +67,14 @@ void clickAnswer(wxWindow* panel, int index)
     ASSERT_TRUE(answer->IsShown()) << "answer " << index;
     answer->setChecked(!answer->isChecked(), false);
     evtest::clickButton(answer);
+}
+
+void answerRight(CTakeAssessmentPanel* panel)
+{
+    wxArrayInt correct;
+    panel->getTaking()->getCurrentQuestion()->getCorrectAnswerIndexes(&correct);
+    for (int index : correct)
+        clickAnswer(panel, index);
 }
 
 void clickNavigation(wxWindow* panel, int id)

@@ -28,6 +28,8 @@ void addQuestion(CAssessmentMgr& assessment, CQuestionData::eCategoryType catego
                  std::initializer_list<int> correct);
 
 wxArrayInt indexes(std::initializer_list<int> values);
+// The question of the entry at `position` (from 1).
+CQuestionData* questionAt(CAssessmentMgr& assessment, unsigned position);
 
 // The bundled sample's assessment file (in the source tree).
 inline wxString sampleFile()
@@ -53,6 +55,8 @@ std::vector<wxString> shownTexts(wxWindow* panel);
 void clickAnswer(wxWindow* panel, int index);
 // Presses a navigation button, which must be shown.
 void clickNavigation(wxWindow* panel, int id);
+// Clicks the right answers of the question shown.
+void answerRight(CTakeAssessmentPanel* panel);
 
 // A menu command, sent to `window` as its menu bar sends it.
 void sendMenu(wxWindow* window, int id);
