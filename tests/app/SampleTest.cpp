@@ -24,31 +24,6 @@ protected:
         CEVImageSelections* images = document.getAssessment()->getAttributes()->getImageSelections();
         return wxImage(images->getImageSelectionsInfoFor(id)->getAbsolutePath());
     }
-
-    static std::vector<wxWindow*> shownControls(CTakeAssessmentPanel* panel)
-    {
-        std::vector<wxWindow*> shown;
-        for (wxWindow* child : panel->GetChildren())
-            if (child->IsShown())
-                shown.push_back(child);
-        return shown;
-    }
-
-    // Everything shown lies inside the page and apart from everything else.
-    static void checkPlacement(CTakeAssessmentPanel* panel, const wxString& page)
-    {
-        const std::vector<wxWindow*> shown = shownControls(panel);
-        const wxRect client(panel->GetClientSize());
-        for (size_t i = 0; i < shown.size(); ++i)
-        {
-            EXPECT_TRUE(client.Contains(shown[i]->GetRect()))
-                << page << ": " << shown[i]->GetLabel() << " at " << shown[i]->GetRect().GetBottomRight().x
-                << "," << shown[i]->GetRect().GetBottomRight().y;
-            for (size_t j = i + 1; j < shown.size(); ++j)
-                EXPECT_FALSE(shown[i]->GetRect().Intersects(shown[j]->GetRect()))
-                    << page << ": " << shown[i]->GetLabel() << " / " << shown[j]->GetLabel();
-        }
-    }
 };
 
 TEST_F(SampleTest, CoversTheCategoriesAndAnswerCountsWithReferencesAndPassesTheCheck)
@@ -78,7 +53,7 @@ TEST_F(SampleTest, CoversTheCategoriesAndAnswerCountsWithReferencesAndPassesTheC
     while (taking.getPanel()->getTaking()->getPage() != CAssessmentTaking::eSubmitPage)
         taking.getPanel()->goForward();
     const wxImage submit = picture(CEVImageSelections::eAnswersSubmittalBackground);
-    for (wxWindow* shown : shownControls(taking.getPanel()))
+    for (wxWindow* shown : apptest::shownControls(taking.getPanel()))
         if (auto* text = dynamic_cast<CVeltoStaticCtrl*>(shown))
         {
             EXPECT_GE(CContrast::ratioOver(submit, text->GetRect(), text->GetForegroundColour()), 4.5)
@@ -116,9 +91,9 @@ TEST_F(SampleTest, NothingOverlapsOrLeavesTheWindowAfterAnyResize)
                 ASSERT_TRUE(evtest::pumpUntil([&] { return panel->GetClientSize() == expected; }))
                     << page << " at " << size.x << "x" << size.y << ": " << panel->GetClientSize().x << "x"
                     << panel->GetClientSize().y << ", expected " << expected.x << "x" << expected.y;
-                checkPlacement(panel, wxString::Format("%s at %dx%d", page, size.x, size.y));
+                apptest::checkPlacement(panel, wxString::Format("%s at %dx%d", page, size.x, size.y));
                 EXPECT_TRUE(taking.getPage() == CAssessmentTaking::eCongratulationsPage ||
-                            shownControls(panel).size() >= 2u)
+                            apptest::shownControls(panel).size() >= 2u)
                     << page;
             }
         } while (panel->goForward());

@@ -61,6 +61,30 @@ std::vector<wxString> shownTexts(wxWindow* panel)
     return texts;
 }
 
+std::vector<wxWindow*> shownControls(wxWindow* panel)
+{
+    std::vector<wxWindow*> shown;
+    for (wxWindow* child : panel->GetChildren())
+        if (child->IsShown())
+            shown.push_back(child);
+    return shown;
+}
+
+void checkPlacement(wxWindow* panel, const wxString& page)
+{
+    const std::vector<wxWindow*> shown = shownControls(panel);
+    const wxRect client(panel->GetClientSize());
+    for (size_t i = 0; i < shown.size(); ++i)
+    {
+        EXPECT_TRUE(client.Contains(shown[i]->GetRect()))
+            << page << ": " << shown[i]->GetLabel() << " at " << shown[i]->GetRect().GetBottomRight().x << ","
+            << shown[i]->GetRect().GetBottomRight().y;
+        for (size_t j = i + 1; j < shown.size(); ++j)
+            EXPECT_FALSE(shown[i]->GetRect().Intersects(shown[j]->GetRect()))
+                << page << ": " << shown[i]->GetLabel() << " / " << shown[j]->GetLabel();
+    }
+}
+
 void clickAnswer(wxWindow* panel, int index)
 {
     CVeltoCheckedButton* answer = button(panel, CAssessmentViewPanelBase::kFirstAnswerButtonID + index);

@@ -51,6 +51,10 @@ inline CVeltoCheckedButton* button(wxWindow* panel, int id)
 }
 std::vector<int> checkedAnswers(wxWindow* panel);
 std::vector<wxString> shownTexts(wxWindow* panel);
+// The controls shown, in creation order.
+std::vector<wxWindow*> shownControls(wxWindow* panel);
+// Everything shown lies inside the page and apart from everything else.
+void checkPlacement(wxWindow* panel, const wxString& page);
 // As the real button does: toggle, then tell the panel.
 void clickAnswer(wxWindow* panel, int index);
 // Presses a navigation button, which must be shown.
