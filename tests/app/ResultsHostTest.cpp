@@ -20,7 +20,6 @@ using Panel = CAssessmentViewPanelBase;
 using apptest::button;
 using apptest::checkedAnswers;
 using apptest::clickAnswer;
-using apptest::press;
 using apptest::shownTexts;
 
 class ResultsHostTest : public apptest::CSampleTest

@@ -3,8 +3,6 @@
 #include "external/widgets/VeltoStaticCtrl.h"
 #include "tests/app/TestAssessments.h"
 
-#include <wx/uiaction.h>
-
 #include <tuple>
 
 namespace
@@ -17,7 +15,6 @@ using apptest::button;
 using apptest::checkedAnswers;
 using apptest::clickAnswer;
 using apptest::clickNavigation;
-using apptest::press;
 using apptest::shownTexts;
 
 class TakeAssessmentTest : public apptest::CSampleTest
@@ -201,11 +198,10 @@ TEST_F(TakeAssessmentTest, ClickingAnAnswersTextTogglesItAsItsButtonDoes)
             third = dynamic_cast<CVeltoStaticCtrl*>(child);
     ASSERT_NE(third, nullptr);
 
-    wxUIActionSimulator mouse;
     auto clickTextUntil = [&](const std::vector<int>& checked)
     {
-        mouse.MouseMove(third->GetScreenPosition() + wxPoint(5, 5));
-        mouse.MouseClick();
+        input.MouseMove(third->GetScreenPosition() + wxPoint(5, 5));
+        input.MouseClick();
         return evtest::pumpUntil([&] { return checkedAnswers(panel) == checked; });
     };
     ASSERT_TRUE(clickTextUntil({2}));

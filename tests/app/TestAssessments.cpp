@@ -7,7 +7,6 @@
 #include "external/widgets/VeltoStaticCtrl.h"
 #include "views/AssessmentViewPanelBase.h"
 
-#include <wx/uiaction.h>
 #include <wx/utils.h>
 
 namespace apptest
@@ -113,13 +112,6 @@ void sendMenu(wxWindow* window, int id)
     window->GetEventHandler()->ProcessEvent(command);
 }
 
-void press(int key)
-{
-    static wxUIActionSimulator keyboard;
-    keyboard.Char(key);
-    evtest::pumpEvents();
-}
-
 void CWindowsTest::TearDown()
 {
     for (wxWindow* window : wxTopLevelWindows)
@@ -155,6 +147,12 @@ void CSampleTest::openRaised()
     openTaking()->Raise();
     ASSERT_TRUE(evtest::pumpUntil(
         [&] { return wxWindow::FindFocus() == button(panel, CTakeAssessmentPanel::kFirstAnswerButtonID); }));
+}
+
+void CSampleTest::press(int key)
+{
+    input.Char(key);
+    evtest::pumpEvents();
 }
 
 void CAuthoringTest::SetUp()

@@ -9,6 +9,7 @@
 #include "tests/support/WxTest.h"
 
 #include <wx/listctrl.h>
+#include <wx/uiaction.h>
 
 class CTakeAssessmentFrame;
 class CTakeAssessmentPanel;
@@ -69,8 +70,6 @@ inline bool allClosed()
 {
     return evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
 }
-// A key typed on the real keyboard, and the events it sends run.
-void press(int key);
 
 // A temporary folder whose windows are all destroyed before it goes.
 class CWindowsTest : public evtest::CTempDirTest
@@ -90,10 +89,13 @@ protected:
                                      bool missedReview = false);
     // Opened in front, the first answer focused, for keys and clicks.
     void openRaised();
+    // A key typed on the real keyboard, and the events it sends run.
+    void press(int key);
 
     CAssessmentDocument document;
     CTakeAssessmentFrame* frame = nullptr;
     CTakeAssessmentPanel* panel = nullptr;
+    wxUIActionSimulator input; // the real keyboard and mouse
 };
 
 // A copy of the sample open in the authoring window.
