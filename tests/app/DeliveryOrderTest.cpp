@@ -1,5 +1,5 @@
-#include "app/AssessmentTaking.h"
 #include "app/DeliveryOrder.h"
+#include "app/AssessmentTaking.h"
 #include "app/TakeAssessmentFrame.h"
 #include "app/TakeAssessmentPanel.h"
 #include "tests/app/TestAssessments.h"
@@ -106,20 +106,17 @@ TEST(DeliveryOrderTest, TheSameSeedGivesTheSameOrderAndOptionsOffKeepTheAuthors)
     EXPECT_NE(CDeliveryOrder::seedOf("a"), CDeliveryOrder::seedOf("b"));
 }
 
+using ShuffledAttemptTest = apptest::CSampleTest;
+
 // A shuffled attempt through the taker's window: each page shows the
 // author's answers in its own slots, and a taker who checks the slots of
 // the correct answers has every question right in the author's order.
-TEST(DeliveryOrderTest, AShuffledAttemptKeepsTheAnswersInTheAuthorsOrder)
+TEST_F(ShuffledAttemptTest, KeepsTheAnswersInTheAuthorsOrder)
 {
-    CAssessmentDocument document;
-    ASSERT_TRUE(document.open(apptest::sampleFile())) << document.getLastError();
     CDeliveryOptions* options = document.getAssessment()->getDeliveryOptions();
     options->setShuffleQuestions(true);
     options->setShuffleAnswers(true);
-    auto* frame = new CTakeAssessmentFrame();
-    ASSERT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
-    frame->Show();
-    CTakeAssessmentPanel* panel = frame->getPanel();
+    openTaking();
     const CAssessmentTaking& taking = *panel->getTaking();
     std::set<unsigned> entriesSeen;
     while (taking.getPage() == CAssessmentTaking::eQuestionPage)
@@ -134,7 +131,8 @@ TEST(DeliveryOrderTest, AShuffledAttemptKeepsTheAnswersInTheAuthorsOrder)
             bool found = false;
             for (wxWindow* child : panel->GetChildren())
                 found = found || (child->IsShown() && child->GetPosition().y == button->GetPosition().y &&
-                                  child->GetLabel() == question->getAnswer(taking.getOrder().authorAnswer(entry, slot)));
+                                  child->GetLabel() ==
+                                      question->getAnswer(taking.getOrder().authorAnswer(entry, slot)));
             EXPECT_TRUE(found) << "entry " << entry << " slot " << slot;
         }
         wxArrayInt correct;
@@ -144,25 +142,14 @@ TEST(DeliveryOrderTest, AShuffledAttemptKeepsTheAnswersInTheAuthorsOrder)
     }
     EXPECT_EQ(entriesSeen.size(), taking.getNumQuestions());
     EXPECT_EQ(taking.countMissedQuestions(), 0u);
-    frame->Destroy();
-    evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
 }
 
-class AssessmentTakingTest : public ::testing::Test
+TEST(AssessmentTakingTest, RightMeansExactlyTheCorrectAnswers)
 {
-protected:
-    void SetUp() override
-    {
-        apptest::addQuestion(assessment, CQuestionData::eTrueFalse, 2, {1});
-        apptest::addQuestion(assessment, CQuestionData::eSingleAnswer, 4, {2});
-        apptest::addQuestion(assessment, CQuestionData::eMultipleAnswers, 5, {0, 3});
-    }
-
     CAssessmentMgr assessment;
-};
-
-TEST_F(AssessmentTakingTest, RightMeansExactlyTheCorrectAnswers)
-{
+    apptest::addQuestion(assessment, CQuestionData::eTrueFalse, 2, {1});
+    apptest::addQuestion(assessment, CQuestionData::eSingleAnswer, 4, {2});
+    apptest::addQuestion(assessment, CQuestionData::eMultipleAnswers, 5, {0, 3});
     CAssessmentTaking taking(&assessment);
     EXPECT_EQ(taking.countMissedQuestions(), 3u); // nothing answered
 
@@ -178,11 +165,8 @@ TEST_F(AssessmentTakingTest, RightMeansExactlyTheCorrectAnswers)
     taking.setAnswers(1, apptest::indexes({1}));
     EXPECT_EQ(taking.countMissedQuestions(), 2u);
     EXPECT_EQ(taking.getAnswers(1), apptest::indexes({1}));
-}
 
-TEST(AssessmentTakingEmptyTest, AnAssessmentWithoutQuestionsCannotBeSubmitted)
-{
-    CAssessmentMgr empty;
+    CAssessmentMgr empty; // without questions nothing can be submitted
     EXPECT_FALSE(CAssessmentTaking(&empty).canSubmit());
 }
 

@@ -12,7 +12,7 @@
 namespace
 {
 
-class ManagerTest : public evtest::CTempDirTest
+class ManagerTest : public apptest::CWindowsTest
 {
 protected:
     wxString userFolder() const { return path("Documents/Evalon"); }
@@ -48,9 +48,11 @@ TEST_F(ManagerTest, TheFirstStartListsACopyOfTheSampleAndOnlyTheFirst)
         CAssessmentDocument copy;
         ASSERT_TRUE(copy.open(copiedSample())) << copy.getLastError();
         EXPECT_EQ(copy.getAssessment()->getCount(), 10u);
-        const wxString background = copy.getAssessment()->getAttributes()->getImageSelections()
-                                    ->getImageSelectionsInfoFor(CEVImageSelections::eQuestionBackground)
-                                    ->getAbsolutePath();
+        const wxString background = copy.getAssessment()
+                                        ->getAttributes()
+                                        ->getImageSelections()
+                                        ->getImageSelectionsInfoFor(CEVImageSelections::eQuestionBackground)
+                                        ->getAbsolutePath();
         EXPECT_TRUE(background.StartsWith(path("Documents/Evalon/solar-system/"))) << background;
         EXPECT_TRUE(wxFileExists(background));
 
@@ -98,30 +100,6 @@ TEST_F(ManagerTest, AddExistingListsAChosenFileOnce)
     EXPECT_EQ(rows->GetItemCount(), 2);
 }
 
-TEST_F(ManagerTest, ADocumentTellsUnsavedChangesAndSavesThem)
-{
-    openUserList();
-    CAssessmentDocument document;
-    ASSERT_TRUE(document.open(copiedSample()));
-    EXPECT_FALSE(document.isModified());
-    CAssessmentMgr* assessment = document.getAssessment();
-    const int second = assessment->getDataAtIndex(1)->m_questionID;
-    assessment->moveUp(1);
-    EXPECT_TRUE(document.isModified());
-    ASSERT_TRUE(document.save()) << document.getLastError();
-    EXPECT_FALSE(document.isModified());
-
-    assessment->getQuestionDataMgr()->getQuestionDataForID(second)->setReferenceText("Changed.");
-    EXPECT_TRUE(document.isModified()); // a question's text counts too
-    ASSERT_TRUE(document.save());
-
-    CAssessmentDocument reopened;
-    ASSERT_TRUE(reopened.open(copiedSample()));
-    EXPECT_EQ(reopened.getAssessment()->getDataAtIndex(0)->m_questionID, second);
-    EXPECT_EQ(reopened.getAssessment()->getQuestionDataMgr()->getQuestionDataForID(second)->getReferenceText(),
-              "Changed.");
-}
-
 TEST_F(ManagerTest, ResultsOpensForTheSelectedAssessmentAndAsksForOneWithoutASelection)
 {
     openUserList();
@@ -132,18 +110,14 @@ TEST_F(ManagerTest, ResultsOpensForTheSelectedAssessmentAndAsksForOneWithoutASel
               frame->FindWindow(CAssessmentsMgrPanel::kViewDetailsButtonID)->GetContainingSizer())
         << "in the row of the list's own buttons";
 
-    wxTEST_DIALOG(evtest::clickButton(results),
-                  expectMessage("Select an assessment in the list to see how its takers did.", wxID_OK, "Evalon"));
+    wxTEST_DIALOG(
+        evtest::clickButton(results),
+        expectMessage("Select an assessment in the list to see how its takers did.", wxID_OK, "Evalon"));
     evtest::selectListItem(evtest::findControl<wxListCtrl>(frame, CAssessmentsMgrPanel::kListCtrlID), 0);
     evtest::clickButton(results);
-    std::vector<CResultsFrame*> opened;
-    for (wxWindow* child : frame->GetChildren())
-        if (auto* window = dynamic_cast<CResultsFrame*>(child))
-            opened.push_back(window);
+    const std::vector<CResultsFrame*> opened = evtest::childrenOf<CResultsFrame>(frame);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0]->GetTitle(), "Results of solar-system.eva - Evalon");
-    frame->Destroy();
-    evtest::pumpEvents();
 }
 
 // The manager's File > New is the panel's Create: the new file gets the
@@ -156,22 +130,15 @@ TEST_F(ManagerTest, NewFromTheMenuCreatesWithTheDefaultLookOrSaysWhyNot)
     ASSERT_TRUE(CLooks::applyDefault(&look, &notice)) << notice;
     list.setNewAssessmentAttributes(look);
     CManagerFrame* frame = openFrame();
-    const auto sendNew = [&]
-    {
-        wxCommandEvent command(wxEVT_MENU, wxID_NEW);
-        frame->GetEventHandler()->ProcessEvent(command);
-    };
-    sendNew();
+    apptest::sendMenu(frame, wxID_NEW);
     ASSERT_EQ(list.getCount(), 1);
     CAssessmentDocument created;
     ASSERT_TRUE(created.open(list.getDataAtIndex(0)->getAssessmentFileName()));
     EXPECT_TRUE(*created.getAssessment()->getAttributes() == look);
 
     frame->setNewAssessmentNotice("No look");
-    wxTEST_DIALOG(sendNew(), expectMessage("No look"));
+    wxTEST_DIALOG(apptest::sendMenu(frame, wxID_NEW), expectMessage("No look"));
     EXPECT_EQ(list.getCount(), 2);
-    frame->Destroy();
-    evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 // questions with their figures, the plots on screen and saved, a store that
 // cannot be read, and evalon --report.
 
+#include "app/ResultsFrame.h"
 #include "app/PlotPanel.h"
 #include "app/ResultsCommands.h"
-#include "app/ResultsFrame.h"
 #include "assessment/EVAssessmentMgrDataDlg.h"
 #include "results/ResultsStore.h"
 #include "tests/app/TestAssessments.h"
@@ -12,8 +12,6 @@
 #include <wx/button.h>
 #include <wx/datectrl.h>
 #include <wx/dir.h>
-#include <wx/file.h>
-#include <wx/ffile.h>
 #include <wx/notebook.h>
 #include <wx/stattext.h>
 
@@ -30,23 +28,10 @@ void clickColumn(wxListCtrl* list, int index)
     list->GetEventHandler()->ProcessEvent(event);
 }
 
-class ResultsFrameTest : public evtest::CTempDirTest
+class ResultsFrameTest : public apptest::CSampleTest
 {
 protected:
-    void SetUp() override
-    {
-        CTempDirTest::SetUp();
-        storeUrl = "sqlite:" + path("results.sqlite");
-        ASSERT_TRUE(document.open(apptest::sampleFile())) << document.getLastError();
-    }
-
-    void TearDown() override
-    {
-        if (frame)
-            frame->Destroy();
-        evtest::pumpEvents();
-        CTempDirTest::TearDown();
-    }
+    wxString storeUrl() const { return "sqlite:" + path("results.sqlite"); }
 
     // An attempt at the sample by `taker`, right on the first `numRight`
     // questions and answering the rest with an answer that is not the key,
@@ -54,36 +39,38 @@ protected:
     void store(const std::string& taker, unsigned numRight, int day, int minutes = 10, bool submit = true)
     {
         CAssessmentMgr& assessment = *document.getAssessment();
-        CAttempt attempt =
-            CAttempt::begin(assessment, CResultsCommands::assessmentKey(apptest::sampleFile()).utf8_string(), taker);
+        CAttempt attempt = CAttempt::begin(
+            assessment, CResultsCommands::assessmentKey(apptest::sampleFile()).utf8_string(), taker);
         for (unsigned position = 0; position < assessment.getCount(); ++position)
         {
             const std::vector<unsigned>& key = attempt.m_questions[position].m_correct;
-            attempt.setAnswers(position, position < numRight ? key : std::vector<unsigned>{key.front() == 0 ? 1u : 0u});
+            attempt.setAnswers(position,
+                               position < numRight ? key : std::vector<unsigned>{key.front() == 0 ? 1u : 0u});
         }
         if (submit)
             attempt.submit();
         attempt.m_startedAt = wxString::Format("2026-12-%02dT12:00:00Z", day).utf8_string();
         if (submit) // the same day, before midnight
             attempt.m_submittedAt =
-                wxString::Format("2026-12-%02dT%02d:%02d:00Z", day, 12 + minutes / 60, minutes % 60).utf8_string();
+                wxString::Format("2026-12-%02dT%02d:%02d:00Z", day, 12 + minutes / 60, minutes % 60)
+                    .utf8_string();
         std::string error;
-        auto results = CResultsStore::open(storeUrl.utf8_string(), &error);
+        auto results = CResultsStore::open(storeUrl().utf8_string(), &error);
         ASSERT_TRUE(results && results->saveAttempt(attempt, &error)) << error;
         ids[taker] = attempt.m_id;
     }
 
     void openFrame(const wxString& url)
     {
-        frame = new CResultsFrame(nullptr);
-        frame->initialize(document.getAssessment(), apptest::sampleFile(), url);
-        frame->Show();
+        window = new CResultsFrame(nullptr);
+        window->initialize(document.getAssessment(), apptest::sampleFile(), url);
+        window->Show();
         evtest::pumpEvents();
-        attempts = evtest::findControl<wxListCtrl>(frame, CResultsFrame::kAttemptsListID);
-        questions = evtest::findControl<wxListCtrl>(frame, CResultsFrame::kQuestionsListID);
+        attempts = evtest::findControl<wxListCtrl>(window, CResultsFrame::kAttemptsListID);
+        questions = evtest::findControl<wxListCtrl>(window, CResultsFrame::kQuestionsListID);
     }
 
-    wxString label(int id) const { return evtest::findControl<wxStaticText>(frame, id)->GetLabel(); }
+    wxString label(int id) const { return evtest::findControl<wxStaticText>(window, id)->GetLabel(); }
     wxString summary() const { return label(CResultsFrame::kSummaryID); }
     wxString notes() const { return label(CResultsFrame::kNotesID); }
     void storeThree()
@@ -91,18 +78,16 @@ protected:
         store("Ann", 10, 1);
         store("Ben", 5, 2);
         store("Cy", 8, 3);
-        openFrame(storeUrl);
+        openFrame(storeUrl());
     }
 
     void showPage(int page)
     {
-        evtest::findControl<wxNotebook>(frame, CResultsFrame::kNotebookID)->SetSelection(page);
+        evtest::findControl<wxNotebook>(window, CResultsFrame::kNotebookID)->SetSelection(page);
         evtest::pumpEvents();
     }
 
-    wxString storeUrl;
-    CAssessmentDocument document;
-    CResultsFrame* frame = nullptr;
+    CResultsFrame* window = nullptr;
     wxListCtrl* attempts = nullptr;
     wxListCtrl* questions = nullptr;
     std::map<std::string, std::string> ids;
@@ -115,43 +100,46 @@ TEST_F(ResultsFrameTest, AttemptsAreSortedFilteredByDateAndDeletedOnlyWhenTheAut
     store("Cy", 8, 6, 61);
     store("Dee", 2, 7, 0, false);
     document.getAssessment()->getDeliveryOptions()->setPassMark(80);
-    openFrame(storeUrl);
+    openFrame(storeUrl());
     ASSERT_TRUE(attempts && questions);
     // Against the mark of 80%, which Cy's 80% reaches; nothing for an attempt in progress.
     EXPECT_EQ(columnTexts(attempts, 5), (std::vector<wxString>{"yes", "no", "yes", ""}));
     EXPECT_TRUE(summary().EndsWith("\n2 of 3 submitted attempts passed (pass mark 80%).")) << summary();
 
     EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Ann", "Ben", "Cy", "Dee"})) << "oldest first";
-    EXPECT_EQ(columnTexts(attempts, 3), (std::vector<wxString>{"100%", "50%", "80%", wxString::FromUTF8("–")}));
-    EXPECT_EQ(columnTexts(attempts, 2), (std::vector<wxString>{"25 min 00 s", "8 min 00 s", "1 h 01 min",
-                                                          wxString::FromUTF8("–")}));
+    EXPECT_EQ(columnTexts(attempts, 3),
+              (std::vector<wxString>{"100%", "50%", "80%", wxString::FromUTF8("–")}));
+    EXPECT_EQ(columnTexts(attempts, 2),
+              (std::vector<wxString>{"25 min 00 s", "8 min 00 s", "1 h 01 min", wxString::FromUTF8("–")}));
     EXPECT_EQ(attempts->GetItemText(3, 4), "in progress, at question 1");
     EXPECT_TRUE(summary().StartsWith("3 submitted attempts")) << summary();
     EXPECT_NE(summary().Find(wxString::FromUTF8("mean 76.7%")), wxNOT_FOUND) << summary();
     EXPECT_EQ(notes(), "1 attempt is still in progress and not counted.");
 
     clickColumn(attempts, 3);
-    EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Ben", "Cy", "Ann", "Dee"})) << "by score, unscored last";
+    EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Ben", "Cy", "Ann", "Dee"}))
+        << "by score, unscored last";
     clickColumn(attempts, 3);
     EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Dee", "Ann", "Cy", "Ben"})) << "turned round";
     clickColumn(attempts, 2);
     EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Ben", "Ann", "Cy", "Dee"})) << "by duration";
 
     // Only what was submitted (or started, in progress) from 5 December on.
-    auto* from = evtest::findControl<wxDatePickerCtrl>(frame, CResultsFrame::kFromDateID);
+    auto* from = evtest::findControl<wxDatePickerCtrl>(window, CResultsFrame::kFromDateID);
     from->SetValue(wxDateTime(5, wxDateTime::Dec, 2026));
-    evtest::clickCheckBox(evtest::findControl<wxCheckBox>(frame, CResultsFrame::kFromCheckID), true);
+    evtest::clickCheckBox(evtest::findControl<wxCheckBox>(window, CResultsFrame::kFromCheckID), true);
     EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Ben", "Cy", "Dee"}));
-    evtest::clickCheckBox(evtest::findControl<wxCheckBox>(frame, CResultsFrame::kFromCheckID), false);
+    evtest::clickCheckBox(evtest::findControl<wxCheckBox>(window, CResultsFrame::kFromCheckID), false);
     EXPECT_EQ(attempts->GetItemCount(), 4);
 
     // Ben's attempt (the first row, sorted by duration): kept on No, gone on Yes.
     evtest::selectListItem(attempts, 0);
-    auto* remove = evtest::findControl<wxButton>(frame, CResultsFrame::kDeleteAttemptID);
-    const wxString question = "Delete the attempt of Ben (2026-12-05 " +
-                              wxDateTime(5, wxDateTime::Dec, 2026, 12, 8).FromTimezone(wxDateTime::UTC).Format("%H:%M") +
-                              ")?\n\nIts answers are removed from the results store for good and no longer count "
-                              "in the statistics.";
+    auto* remove = evtest::findControl<wxButton>(window, CResultsFrame::kDeleteAttemptID);
+    const wxString question =
+        "Delete the attempt of Ben (2026-12-05 " +
+        wxDateTime(5, wxDateTime::Dec, 2026, 12, 8).FromTimezone(wxDateTime::UTC).Format("%H:%M") +
+        ")?\n\nIts answers are removed from the results store for good and no longer count "
+        "in the statistics.";
     wxTEST_DIALOG(evtest::clickButton(remove), expectMessage(question, wxID_NO, "Evalon"));
     EXPECT_EQ(attempts->GetItemCount(), 4);
     wxTEST_DIALOG(evtest::clickButton(remove), expectMessage(question, wxID_YES, "Evalon"));
@@ -159,7 +147,7 @@ TEST_F(ResultsFrameTest, AttemptsAreSortedFilteredByDateAndDeletedOnlyWhenTheAut
     EXPECT_TRUE(summary().StartsWith("2 submitted attempts")) << "the statistics leave it out at once";
     std::string error;
     CAttempt gone;
-    auto results = CResultsStore::open(storeUrl.utf8_string(), &error);
+    auto results = CResultsStore::open(storeUrl().utf8_string(), &error);
     EXPECT_FALSE(results->loadAttempt(ids["Ben"], &gone, &error)) << "and so does the store";
 }
 
@@ -171,40 +159,43 @@ TEST_F(ResultsFrameTest, TheQuestionsShowTheirFiguresAndTheChosenQuestionsAnswer
     std::vector<wxString> first; // everybody got it right
     for (int column : {1, 3, 6, 7})
         first.push_back(questions->GetItemText(0, column));
-    EXPECT_EQ(first, (std::vector<wxString>{"The Sun is a star.", "1.00",
-                                            wxString::FromUTF8("A ✓ 3 · B 0 · none 0"),
-                                            wxString::FromUTF8("▲ too easy")}));
+    EXPECT_EQ(first,
+              (std::vector<wxString>{"The Sun is a star.", "1.00", wxString::FromUTF8("A ✓ 3 · B 0 · none 0"),
+                                     wxString::FromUTF8("▲ too easy")}));
     EXPECT_EQ(questions->GetItemText(8, 3), "0.33");
 
-    auto* plot = dynamic_cast<CPlotPanel*>(frame->FindWindow(CResultsFrame::kAnswerPlotID));
+    auto* plot = dynamic_cast<CPlotPanel*>(window->FindWindow(CResultsFrame::kAnswerPlotID));
     ASSERT_TRUE(plot);
     for (int row : {-1, 8}) // the first to begin
     {
         if (row >= 0)
             evtest::selectListItem(questions, row);
-        EXPECT_EQ(plot->getChart().m_title,
-                  wxString::Format("Question %d: share of takers choosing each answer", std::max(row, 0) + 1));
+        EXPECT_EQ(
+            plot->getChart().m_title,
+            wxString::Format("Question %d: share of takers choosing each answer", std::max(row, 0) + 1));
     }
 
     // A row opens its question's entry, where the author can fix it.
     bool opened = false;
-    CExpectDialog<CEVAssessmentMgrDataDlg> entry([&](CEVAssessmentMgrDataDlg* dialog)
-                                                 { return evtest::showAsModal(dialog), opened = true, wxID_CANCEL; });
+    CExpectDialog<CEVAssessmentMgrDataDlg> entry(
+        [&](CEVAssessmentMgrDataDlg* dialog)
+        { return evtest::showAsModal(dialog), opened = true, wxID_CANCEL; });
     wxTEST_DIALOG(evtest::activateListItem(questions, 8), entry);
     EXPECT_TRUE(opened);
 
     // Sorting by facility puts the hardest first; the selection stays.
     clickColumn(questions, 3);
-    EXPECT_EQ(questions->GetItemText(questions->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 0), "9");
+    EXPECT_EQ(questions->GetItemText(questions->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED), 0),
+              "9");
     EXPECT_EQ(columnTexts(questions, 3).front(), "0.33");
 }
 
 TEST_F(ResultsFrameTest, ThePlotsAreDrawnAtTheirSizeAndSavedAsPngAndSvg)
 {
     storeThree();
-    frame->SetSize(1200, 760);
+    window->SetSize(1200, 760);
     showPage(2);
-    auto* histogram = dynamic_cast<CPlotPanel*>(frame->FindWindow(CResultsFrame::kHistogramPlotID));
+    auto* histogram = dynamic_cast<CPlotPanel*>(window->FindWindow(CResultsFrame::kHistogramPlotID));
     ASSERT_TRUE(histogram);
     evtest::pumpEvents();
 
@@ -217,16 +208,16 @@ TEST_F(ResultsFrameTest, ThePlotsAreDrawnAtTheirSizeAndSavedAsPngAndSvg)
     EXPECT_GT(blue, 100);
 
     const wxString png = path("scores.png");
-    wxTEST_DIALOG(evtest::clickButton(frame->FindWindow(CResultsFrame::kSaveHistogramPngID)),
+    wxTEST_DIALOG(evtest::clickButton(window->FindWindow(CResultsFrame::kSaveHistogramPngID)),
                   expectFileDialog(png));
     wxImage saved;
     ASSERT_TRUE(saved.LoadFile(png, wxBITMAP_TYPE_PNG));
     EXPECT_EQ(saved.GetSize(), histogram->GetClientSize());
 
     const wxString svg = path("questions.svg");
-    wxTEST_DIALOG(evtest::clickButton(frame->FindWindow(CResultsFrame::kSaveFiguresSvgID)), expectFileDialog(svg));
-    wxString text;
-    ASSERT_TRUE(wxFFile(svg).ReadAll(&text));
+    wxTEST_DIALOG(evtest::clickButton(window->FindWindow(CResultsFrame::kSaveFiguresSvgID)),
+                  expectFileDialog(svg));
+    const wxString text = apptest::fileText(svg);
     EXPECT_NE(text.Find("<svg"), wxNOT_FOUND);
     EXPECT_NE(text.Find("Facility and discrimination of each question"), wxNOT_FOUND);
     wxArrayString files;
@@ -237,9 +228,9 @@ TEST_F(ResultsFrameTest, ThePlotsAreDrawnAtTheirSizeAndSavedAsPngAndSvg)
 
     // Exports go where the author says.
     const wxString report = path("report.html");
-    wxTEST_DIALOG(evtest::clickButton(frame->FindWindow(CResultsFrame::kExportHtmlID)), expectFileDialog(report));
-    ASSERT_TRUE(wxFFile(report).ReadAll(&text));
-    EXPECT_NE(text.Find("<h1>Results of solar-system.eva</h1>"), wxNOT_FOUND);
+    wxTEST_DIALOG(evtest::clickButton(window->FindWindow(CResultsFrame::kExportHtmlID)),
+                  expectFileDialog(report));
+    EXPECT_TRUE(apptest::fileText(report).Contains("<h1>Results of solar-system.eva</h1>"));
 }
 
 TEST_F(ResultsFrameTest, AStoreThatCannotBeReadIsNamedAndRefreshReadsAgain)
@@ -248,14 +239,12 @@ TEST_F(ResultsFrameTest, AStoreThatCannotBeReadIsNamedAndRefreshReadsAgain)
     openFrame("sqlite:" + notADatabase);
     EXPECT_NE(notes().Find(notADatabase), wxNOT_FOUND) << notes();
     EXPECT_TRUE(summary().StartsWith("0 submitted attempts"));
-    frame->Destroy();
-    evtest::pumpEvents();
 
-    openFrame(storeUrl);
+    openFrame(storeUrl());
     EXPECT_EQ(notes(), "No attempt of this version of the assessment has been submitted yet.");
     EXPECT_EQ(attempts->GetItemCount(), 0);
     store("Ann", 10, 1);
-    evtest::clickButton(frame->FindWindow(CResultsFrame::kRefreshID));
+    evtest::clickButton(window->FindWindow(CResultsFrame::kRefreshID));
     EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Ann"}));
     EXPECT_TRUE(notes().empty());
 }
@@ -268,42 +257,36 @@ TEST_F(ResultsFrameTest, TheAuthoringWindowOpensOneResultsWindow)
     evtest::clickButton(authoring->FindWindow(CAuthoringFrame::kResultsID));
     CResultsFrame* first = authoring->getResultsFrame();
     ASSERT_TRUE(first);
-    EXPECT_TRUE(first->IsShown() && first->GetTitle() == "Results of solar-system.eva - Evalon") << first->GetTitle();
+    EXPECT_TRUE(first->IsShown() && first->GetTitle() == "Results of solar-system.eva - Evalon")
+        << first->GetTitle();
     evtest::clickButton(authoring->FindWindow(CAuthoringFrame::kResultsID));
     EXPECT_EQ(authoring->getResultsFrame(), first);
-    authoring->Destroy();
-    evtest::pumpEvents();
 }
 
-class ReportProgramTest : public apptest::CProgramTest
-{
-protected:
-    wxString firstError() const { return errors.empty() ? wxString() : errors[0]; }
-};
+using ReportProgramTest = apptest::CProgramTest;
 
 TEST_F(ReportProgramTest, ReportWritesJsonCsvAndHtmlAndRefusesOtherNames)
 {
-    const wxString url = "sqlite:" + path("results.sqlite");
     const wxString sample = apptest::sampleFile();
-    ASSERT_EQ(run("--record \"" + sample + "\" --taker Ann --answers \"0;1;1;2;0,2,3,4;0;1;0,1;0;0,2,4,6,8,9\" --store " + url), 0)
-        << firstError();
-    ASSERT_EQ(run("--record \"" + sample + "\" --taker Ben --answers \"1;1;1;2;0;0;0;0,1;1;0\" --store " + url), 0)
-        << firstError();
+    const wxString store = " --store sqlite:" + path("results.sqlite");
+    const wxString record = "--record \"" + sample + "\"" + store + " --taker ";
+    ASSERT_EQ(run(record + "Ann --answers \"0;1;1;2;0,2,3,4;0;1;0,1;0;0,2,4,6,8,9\""), 0) << firstError();
+    ASSERT_EQ(run(record + "Ben --answers \"1;1;1;2;0;0;0;0,1;1;0\""), 0) << firstError();
 
-    ASSERT_EQ(run("--report \"" + sample + "\" --store " + url + " --to " + path("figures.json")), 0) << firstError();
-    wxString json;
-    ASSERT_TRUE(wxFFile(path("figures.json")).ReadAll(&json));
-    EXPECT_EQ(json, "{\"attempts\": 2, \"mean\": 75.000000, \"median\": 75.000000, \"standard_deviation\": "
-                    "35.355339, \"lowest\": 50.000000, \"highest\": 100.000000, \"cronbach_alpha\": 0.888889, "
-                    "\"standard_error\": 1.178511}\n");
-    ASSERT_EQ(run("--report \"" + sample + "\" --store " + url + " --to " + path("questions.csv")), 0) << firstError();
-    wxString csv;
-    ASSERT_TRUE(wxFFile(path("questions.csv")).ReadAll(&csv));
-    EXPECT_TRUE(csv.StartsWith("position,question,attempts,facility_index,standard_deviation,discrimination_index,"
-                               "flags\r\n1,The Sun is a star.,2,0.5000,0.7071,1.0000,\r\n"))
+    const wxString report = "--report \"" + sample + "\"" + store + " --to ";
+    ASSERT_EQ(run(report + path("figures.json")), 0) << firstError();
+    EXPECT_EQ(apptest::fileText(path("figures.json")),
+              "{\"attempts\": 2, \"mean\": 75.000000, \"median\": 75.000000, \"standard_deviation\": "
+              "35.355339, \"lowest\": 50.000000, \"highest\": 100.000000, \"cronbach_alpha\": 0.888889, "
+              "\"standard_error\": 1.178511}\n");
+    ASSERT_EQ(run(report + path("questions.csv")), 0) << firstError();
+    const wxString csv = apptest::fileText(path("questions.csv"));
+    EXPECT_TRUE(
+        csv.StartsWith("position,question,attempts,facility_index,standard_deviation,discrimination_index,"
+                       "flags\r\n1,The Sun is a star.,2,0.5000,0.7071,1.0000,\r\n"))
         << csv;
 
-    EXPECT_NE(run("--report \"" + sample + "\" --to " + path("report.txt")), 0);
+    EXPECT_NE(run(report + path("report.txt")), 0);
     EXPECT_TRUE(firstError().Contains("--report writes .html, .csv or .json")) << firstError();
     EXPECT_FALSE(wxFileExists(path("report.txt")));
 }

@@ -1,20 +1,16 @@
 // The host's side of results: the attempt kept while it is taken, the
 // review of missed questions, the taker's name, and --record / --results.
 
-#include "app/AttemptRecording.h"
 #include "app/EvalonApp.h"
 #include "app/MissedQuestionsPanel.h"
 #include "app/TakeAssessmentFrame.h"
 #include "app/TakeAssessmentPanel.h"
 #include "app/TakerNameDlg.h"
-#include "external/widgets/VeltoCheckedButton.h"
 #include "external/widgets/VeltoStaticCtrl.h"
 #include "results/ResultsStore.h"
 #include "tests/app/TestAssessments.h"
 
-#include <wx/file.h>
 #include <wx/textctrl.h>
-#include <wx/uiaction.h>
 
 namespace
 {
@@ -26,15 +22,10 @@ using apptest::checkedAnswers;
 using apptest::clickAnswer;
 using apptest::shownTexts;
 
-class ResultsHostTest : public evtest::CTempDirTest
+class ResultsHostTest : public apptest::CSampleTest
 {
 protected:
-    void SetUp() override
-    {
-        CTempDirTest::SetUp();
-        storeUrl = "sqlite:" + path("results.sqlite");
-        ASSERT_TRUE(document.open(apptest::sampleFile())) << document.getLastError();
-    }
+    wxString storeUrl() const { return "sqlite:" + path("results.sqlite"); }
 
     std::unique_ptr<CAttemptRecording> newRecording(const wxString& url)
     {
@@ -43,60 +34,46 @@ protected:
     }
     CTakeAssessmentFrame* openFrame(const wxString& url)
     {
-        auto* frame = new CTakeAssessmentFrame();
-        frame->setRecording(newRecording(url));
-        frame->setMissedReviewOffered(true);
-        EXPECT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
-        frame->Show();
-        evtest::pumpEvents();
-        return frame;
+        return openTaking(nullptr, newRecording(url), true);
     }
 
-    void next(wxWindow* panel, int id = Panel::kNextButtonID) { apptest::clickNavigation(panel, id); }
+    void next(wxWindow* page, int id = Panel::kNextButtonID) { apptest::clickNavigation(page, id); }
 
     // Answers every question right but the second (Venus for Mercury) and
     // the third (none), then submits.
-    void takeWithTwoMissed(CTakeAssessmentPanel* panel)
+    void takeWithTwoMissed()
     {
         while (panel->getTaking()->getPage() == CAssessmentTaking::eQuestionPage)
         {
             const unsigned index = panel->getTaking()->getQuestionIndex();
-            wxArrayInt correct;
-            panel->getTaking()->getCurrentQuestion()->getCorrectAnswerIndexes(&correct);
             if (index == 1)
                 clickAnswer(panel, 2);
             else if (index != 2)
-                for (int answer : correct)
-                    clickAnswer(panel, answer);
+                apptest::answerRight(panel);
             next(panel);
         }
         next(panel, Panel::kSubmitButtonID);
     }
 
-    CAttempt storedAttempt(const std::string& id, const wxString& url)
+    // The attempt `id` as the store at `url` (by default the results store) has it.
+    CAttempt storedAttempt(const std::string& id, const wxString& url = wxString())
     {
         std::string error;
-        auto store = CResultsStore::open(url.utf8_string(), &error);
+        auto store = CResultsStore::open((url.empty() ? storeUrl() : url).utf8_string(), &error);
         CAttempt attempt;
         EXPECT_TRUE(store && store->loadAttempt(id, &attempt, &error)) << error;
         return attempt;
     }
-    CAttempt storedAttempt(const CAttemptRecording& recording)
-    {
-        return storedAttempt(recording.getAttempt().m_id, storeUrl);
-    }
-
-    wxString storeUrl;
-    CAssessmentDocument document;
+    CAttempt storedAttempt() { return storedAttempt(frame->getRecording()->getAttempt().m_id); }
 };
 
 TEST_F(ResultsHostTest, TheMissedQuestionsAreReviewedByMouseAndKeyboard)
 {
-    CTakeAssessmentFrame* frame = openFrame(storeUrl);
-    CTakeAssessmentPanel* panel = frame->getPanel();
+    openFrame(storeUrl());
     CMissedQuestionsPanel* missed = frame->getMissedPanel();
-    takeWithTwoMissed(panel);
-    EXPECT_EQ(shownTexts(panel), (std::vector<wxString>{"Your score is 80%", "Number of questions to review: 2"}));
+    takeWithTwoMissed();
+    EXPECT_EQ(shownTexts(panel),
+              (std::vector<wxString>{"Your score is 80%", "Number of questions to review: 2"}));
 
     next(panel);
     ASSERT_TRUE(missed->IsShown());
@@ -108,12 +85,13 @@ TEST_F(ResultsHostTest, TheMissedQuestionsAreReviewedByMouseAndKeyboard)
     EXPECT_TRUE(texts[2].Contains(wxString::FromUTF8("\u2714 correct answer")));
     EXPECT_TRUE(texts[3].Contains(wxString::FromUTF8("\u2718 your answer, not correct")));
     texts[1] = texts[4] = "";
-    EXPECT_EQ(texts, (std::vector<wxString>{
-                         "Which planet is closest to the Sun?", "",
-                         CMissedQuestionsPanel::markedAnswer("Mercury", true, false),
-                         CMissedQuestionsPanel::markedAnswer("Earth", false, true), "",
-                         "Reference: Mercury circles the Sun at an average of 58 million kilometres, once every "
-                         "88 days."}));
+    EXPECT_EQ(texts,
+              (std::vector<wxString>{
+                  "Which planet is closest to the Sun?", "",
+                  CMissedQuestionsPanel::markedAnswer("Mercury", true, false),
+                  CMissedQuestionsPanel::markedAnswer("Earth", false, true), "",
+                  "Reference: Mercury circles the Sun at an average of 58 million kilometres, once every "
+                  "88 days."}));
     // Under the last answer, clear of the navigation buttons.
     const wxRect reference = missed->getReferenceText()->GetRect();
     EXPECT_GT(reference.GetTop(), button(missed, Panel::kFirstAnswerButtonID + 3)->GetRect().GetBottom());
@@ -134,13 +112,8 @@ TEST_F(ResultsHostTest, TheMissedQuestionsAreReviewedByMouseAndKeyboard)
 
     // The keyboard moves as the buttons do, through the window's keys.
     frame->Raise();
-    wxUIActionSimulator keyboard;
-    auto press = [&](int key)
-    {
-        keyboard.Char(key);
-        evtest::pumpEvents();
-    };
-    ASSERT_TRUE(evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(missed, Panel::kNextButtonID); }));
+    ASSERT_TRUE(
+        evtest::pumpUntil([&] { return wxWindow::FindFocus() == button(missed, Panel::kNextButtonID); }));
     press(WXK_LEFT);
     EXPECT_EQ(missed->getShownIndex(), 0u);
     press(WXK_PAGEDOWN);
@@ -150,21 +123,28 @@ TEST_F(ResultsHostTest, TheMissedQuestionsAreReviewedByMouseAndKeyboard)
     EXPECT_FALSE(missed->IsShown());
     EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
 
-    const CAttempt stored = storedAttempt(*frame->getRecording());
+    const CAttempt stored = storedAttempt();
     EXPECT_EQ(std::make_pair(stored.m_status, stored.m_score), std::make_pair(CAttempt::eSubmitted, 80u));
     EXPECT_EQ(stored.m_questions[1].m_chosen, std::vector<unsigned>{2});
     EXPECT_TRUE(stored.m_questions[2].m_chosen.empty());
     EXPECT_EQ(frame->getLastNotice(), "");
-    frame->Close();
 }
 
-TEST_F(ResultsHostTest, EveryPageChangeAndTheClosingKeepTheAnswersSoFar)
+// Every page change and the closing keep the answers so far. An attempt
+// that ended without a submit is offered again: yes resumes it with its
+// answers, its page and the time it has left, the clock having run
+// meanwhile; no starts a new attempt only while the attempts allowed leave one.
+TEST_F(ResultsHostTest, TheAnswersSoFarAreKeptAndAnAttemptInProgressResumes)
 {
-    CTakeAssessmentFrame* frame = openFrame(storeUrl);
-    CTakeAssessmentPanel* panel = frame->getPanel();
-    const CAttemptRecording& recording = *frame->getRecording();
+    document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(10);
+    auto secondsNow = [] { return (long long)(wxGetUTCTimeMillis().GetValue() / 1000); };
+    long long offset = 0;
+    auto clock = [&] { return secondsNow() + offset; };
+    const long long started = secondsNow();
+    openTaking(clock, newRecording(storeUrl()));
+    const std::string firstId = frame->getRecording()->getAttempt().m_id;
     // In the store from the first page on.
-    CAttempt stored = storedAttempt(recording);
+    CAttempt stored = storedAttempt(firstId);
     EXPECT_EQ(stored.m_status, CAttempt::eInProgress);
     EXPECT_EQ(stored.m_taker + " " + stored.m_assessmentFile, "Ann /class/solar.eva");
 
@@ -172,83 +152,51 @@ TEST_F(ResultsHostTest, EveryPageChangeAndTheClosingKeepTheAnswersSoFar)
     next(panel);
     clickAnswer(panel, 0);
     next(panel);
-    stored = storedAttempt(recording);
+    stored = storedAttempt(firstId);
     EXPECT_EQ(stored.m_currentPage, 2u);
     EXPECT_EQ(stored.m_questions[0].m_chosen, std::vector<unsigned>{1});
     EXPECT_EQ(stored.m_questions[1].m_chosen, std::vector<unsigned>{0});
     next(panel, Panel::kPreviousButtonID);
-    EXPECT_EQ(storedAttempt(recording).m_currentPage, 1u);
+    EXPECT_EQ(storedAttempt(firstId).m_currentPage, 1u);
 
     // Closing the window keeps the answer checked on the page shown.
     clickAnswer(panel, 3);
-    const std::string id = recording.getAttempt().m_id;
     frame->Close(true);
-    evtest::pumpEvents();
-    stored = storedAttempt(id, storeUrl);
+    ASSERT_TRUE(apptest::allClosed());
+    stored = storedAttempt(firstId);
     EXPECT_EQ(stored.m_questions[1].m_chosen, std::vector<unsigned>{3});
     EXPECT_EQ(stored.m_status, CAttempt::eInProgress);
-}
-
-// A run that ended without a submit (killed: the window is destroyed with
-// no closing) is offered again: yes resumes it with its answers, its page
-// and the time it has left, the clock having run meanwhile; no starts a new
-// attempt only while the attempts allowed leave one.
-TEST_F(ResultsHostTest, AnAttemptInProgressResumesWithItsAnswersPageAndTimeLeft)
-{
-    document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(10);
-    auto secondsNow = [] { return (long long)(wxGetUTCTimeMillis().GetValue() / 1000); };
-    long long offset = 0;
-    auto openWith = [&](std::unique_ptr<CAttemptRecording> recording)
-    {
-        auto* frame = new CTakeAssessmentFrame();
-        frame->setInteractive(false);
-        frame->setClock([&] { return secondsNow() + offset; });
-        frame->setRecording(std::move(recording));
-        EXPECT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
-        frame->Show();
-        return frame;
-    };
-    const long long started = secondsNow();
-    CTakeAssessmentFrame* first = openWith(newRecording(storeUrl));
-    const std::string firstId = first->getRecording()->getAttempt().m_id;
-    clickAnswer(first->getPanel(), 1);
-    next(first->getPanel());
-    clickAnswer(first->getPanel(), 0);
-    next(first->getPanel());
-    first->Destroy();
-    ASSERT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
 
     auto offered = [](int answer)
     {
         return CExpectDialog<wxMessageDialog>(
             [answer](wxMessageDialog* message)
             {
-                EXPECT_TRUE(message->GetMessage().StartsWith("You have an attempt at this assessment in progress"))
+                EXPECT_TRUE(
+                    message->GetMessage().StartsWith("You have an attempt at this assessment in progress"))
                     << message->GetMessage();
                 return answer;
             });
     };
-    auto resumed = newRecording(storeUrl);
+    auto resumed = newRecording(storeUrl());
     wxString refusal;
     bool chosen = false;
     wxTEST_DIALOG(chosen = CEvalonApp::chooseAttempt(resumed.get(), 0, &refusal), offered(wxID_YES));
     ASSERT_TRUE(chosen) << refusal;
     EXPECT_EQ(resumed->getAttempt().m_id, firstId);
     offset = 120; // two minutes went by
-    CTakeAssessmentFrame* second = openWith(std::move(resumed));
-    const CAssessmentTaking& taking = *second->getPanel()->getTaking();
+    openTaking(clock, std::move(resumed));
+    const CAssessmentTaking& taking = *panel->getTaking();
     EXPECT_EQ(taking.getPage(), CAssessmentTaking::eQuestionPage);
-    EXPECT_EQ(taking.getQuestionIndex(), 2u);
+    EXPECT_EQ(taking.getQuestionIndex(), 1u);
     EXPECT_EQ(taking.getAnswers(0), apptest::indexes({1}));
-    EXPECT_EQ(taking.getAnswers(1), apptest::indexes({0}));
+    EXPECT_EQ(taking.getAnswers(1), apptest::indexes({3}));
     // The clock really runs meanwhile (slowly under a sanitizer): what went by counts too.
-    EXPECT_GE(second->getSecondsLeft(), 10 * 60 - 120 - (secondsNow() - started) - 1);
-    EXPECT_LE(second->getSecondsLeft(), 10 * 60 - 120);
-    second->Destroy();
-    ASSERT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
+    EXPECT_GE(frame->getSecondsLeft(), 10 * 60 - 120 - (secondsNow() - started) - 1);
+    EXPECT_LE(frame->getSecondsLeft(), 10 * 60 - 120);
 
     // Declined: a new attempt, unless the one allowed is used.
-    auto declined = newRecording(storeUrl);
+    auto declined = newRecording(storeUrl());
     const std::string freshId = declined->getAttempt().m_id;
     wxTEST_DIALOG(chosen = CEvalonApp::chooseAttempt(declined.get(), 1, &refusal), offered(wxID_NO));
     EXPECT_FALSE(chosen);
@@ -264,10 +212,7 @@ TEST_F(ResultsHostTest, AnAttemptInProgressResumesWithItsAnswersPageAndTimeLeft)
 TEST_F(ResultsHostTest, AStoreAwayKeepsTheAnswersHereAndTellsTheTakerOnce)
 {
     const wxString broken = writeFile("broken.sqlite", std::string(4096, 'x'));
-    CTakeAssessmentFrame* frame = nullptr;
-    wxTEST_DIALOG(frame = openFrame("sqlite:" + broken),
-                  expectMessage(CResultsRecorder::kOutboxNotice));
-    CTakeAssessmentPanel* panel = frame->getPanel();
+    wxTEST_DIALOG(openFrame("sqlite:" + broken), expectMessage(CResultsRecorder::kOutboxNotice));
     clickAnswer(panel, 0);
     next(panel); // no second message for the answers so far
     while (panel->getTaking()->getPage() == CAssessmentTaking::eQuestionPage)
@@ -275,10 +220,10 @@ TEST_F(ResultsHostTest, AStoreAwayKeepsTheAnswersHereAndTellsTheTakerOnce)
     wxTEST_DIALOG(next(panel, Panel::kSubmitButtonID), expectMessage(CResultsRecorder::kOutboxNotice));
     EXPECT_EQ(frame->getLastNotice(), CResultsRecorder::kOutboxNotice);
 
-    const CAttempt kept = storedAttempt(frame->getRecording()->getAttempt().m_id, "sqlite:" + path("outbox.sqlite"));
+    const CAttempt kept =
+        storedAttempt(frame->getRecording()->getAttempt().m_id, "sqlite:" + path("outbox.sqlite"));
     EXPECT_EQ(kept.m_status, CAttempt::eSubmitted);
     EXPECT_EQ(kept.m_questions[0].m_chosen, std::vector<unsigned>{0});
-    frame->Close(true);
 }
 
 TEST_F(ResultsHostTest, TheNameDialogOffersTheLastNameAndNeedsOne)
@@ -309,31 +254,34 @@ using ResultsProgramTest = apptest::CProgramTest;
 TEST_F(ResultsProgramTest, RecordRefusesBadAnswersAndResultsWritesTheRowsRecorded)
 {
     const wxString store = " --store sqlite:" + path("results.sqlite");
-    const wxString record = "--record " + apptest::sampleFile() + " --taker \"Bo; DROP TABLE attempts; --\"" + store;
+    const wxString record =
+        "--record " + apptest::sampleFile() + " --taker \"Bo; DROP TABLE attempts; --\"" + store;
     const std::pair<const char*, const char*> refused[] = {
         {"0;1;;3", "--answers has 4 groups, but the assessment has 10 questions"},
-        {"0;1;;3;0;1;0;1;0;10", "group 10 (\"10\") of --answers: \"10\" is not an answer of question 10, which has answers 0 to 9"},
-        {"0;1;;3;0;1;2;1;0;1", "group 7 (\"2\") of --answers: \"2\" is not an answer of question 7, which has answers 0 to 1"},
-        {"0;1,2;;3;0;1;0;1;0;1", "group 2 (\"1,2\") of --answers: question 2 takes one answer, but 2 are given"},
+        {"0;1;;3;0;1;0;1;0;10",
+         "group 10 (\"10\") of --answers: \"10\" is not an answer of question 10, which has answers 0 to 9"},
+        {"0;1;;3;0;1;2;1;0;1",
+         "group 7 (\"2\") of --answers: \"2\" is not an answer of question 7, which has answers 0 to 1"},
+        {"0;1,2;;3;0;1;0;1;0;1",
+         "group 2 (\"1,2\") of --answers: question 2 takes one answer, but 2 are given"},
         {"0;x;;3;0;1;0;1;0;1",
          "group 2 (\"x\") of --answers: \"x\" is not an answer of question 2, which has answers 0 to 3"},
     };
     for (const auto& [answers, reason] : refused)
     {
-        EXPECT_EQ(run(record + " --answers \"" + answers + "\""), 1) << wxJoin(output, '\n') << wxJoin(errors, '\n');
+        EXPECT_EQ(run(record + " --answers \"" + answers + "\""), 1)
+            << wxJoin(output, '\n') << wxJoin(errors, '\n');
         ASSERT_FALSE(errors.empty());
         EXPECT_EQ(errors[0], "evalon: " + wxString(reason) + "; nothing was stored");
     }
     EXPECT_EQ(run("--results " + apptest::sampleFile() + store + " --to " + path("none.csv")), 0);
     EXPECT_EQ(output, wxArrayString(1, "0 attempts written to " + path("none.csv") + "."));
 
-    ASSERT_EQ(run(record + " --answers \"0;1;;3;0;1;0;1;0;1\""), 0) << (errors.empty() ? "" : errors[0]);
+    ASSERT_EQ(run(record + " --answers \"0;1;;3;0;1;0;1;0;1\""), 0) << firstError();
     ASSERT_EQ(output.size(), 1u);
     EXPECT_TRUE(output[0].EndsWith("of Bo; DROP TABLE attempts; --: score 30%, 7 to review.")) << output[0];
     ASSERT_EQ(run("--results " + apptest::sampleFile() + store + " --to " + path("r.csv")), 0);
-    wxString csv;
-    ASSERT_TRUE(wxFile(path("r.csv")).ReadAll(&csv));
-    const wxArrayString rows = wxSplit(csv.BeforeLast('\n'), '\n');
+    const wxArrayString rows = wxSplit(apptest::fileText(path("r.csv")).BeforeLast('\n'), '\n');
     ASSERT_EQ(rows.size(), 11u);
     EXPECT_TRUE(rows[1].Contains(",Bo; DROP TABLE attempts; --,")) << rows[1];
     EXPECT_TRUE(rows[3].Contains(",30,3,How long does sunlight take to reach the Earth?,,1,no")) << rows[3];

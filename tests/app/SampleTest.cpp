@@ -1,15 +1,14 @@
 #include "app/AssessmentCheck.h"
 #include "app/Contrast.h"
 #include "app/EvalonApp.h"
-#include "app/SnapshotWriter.h"
 #include "app/TakeAssessmentFrame.h"
 #include "app/TakeAssessmentPanel.h"
 #include "external/widgets/ShellFileTypes.h"
 #include "external/widgets/VeltoStaticCtrl.h"
 #include "tests/app/TestAssessments.h"
 
-#include <wx/dir.h>
 #include <wx/filename.h>
+#include <wx/utils.h>
 
 #include <algorithm>
 #include <set>
@@ -17,52 +16,14 @@
 namespace
 {
 
-class SampleTest : public evtest::CTempDirTest
+class SampleTest : public apptest::CSampleTest
 {
 protected:
-    void SetUp() override
-    {
-        CTempDirTest::SetUp();
-        ASSERT_TRUE(document.open(apptest::sampleFile())) << document.getLastError();
-    }
-
     wxImage picture(CEVImageSelections::imageID id)
     {
         CEVImageSelections* images = document.getAssessment()->getAttributes()->getImageSelections();
         return wxImage(images->getImageSelectionsInfoFor(id)->getAbsolutePath());
     }
-
-    static std::vector<wxWindow*> shownControls(CTakeAssessmentPanel* panel)
-    {
-        std::vector<wxWindow*> shown;
-        for (wxWindow* child : panel->GetChildren())
-            if (child->IsShown())
-                shown.push_back(child);
-        return shown;
-    }
-
-    // Everything shown lies inside the page and apart from everything else.
-    static void checkPlacement(CTakeAssessmentPanel* panel, const wxString& page)
-    {
-        const std::vector<wxWindow*> shown = shownControls(panel);
-        const wxRect client(panel->GetClientSize());
-        for (size_t i = 0; i < shown.size(); ++i)
-        {
-            EXPECT_TRUE(client.Contains(shown[i]->GetRect()))
-                << page << ": " << shown[i]->GetLabel() << " at " << shown[i]->GetRect().GetBottomRight().x
-                << "," << shown[i]->GetRect().GetBottomRight().y;
-            for (size_t j = i + 1; j < shown.size(); ++j)
-                EXPECT_FALSE(shown[i]->GetRect().Intersects(shown[j]->GetRect()))
-                    << page << ": " << shown[i]->GetLabel() << " / " << shown[j]->GetLabel();
-        }
-    }
-
-    static wxString pageName(const CAssessmentTaking& taking)
-    {
-        return wxString::Format("page %d, question %u", int(taking.getPage()), taking.getQuestionIndex() + 1);
-    }
-
-    CAssessmentDocument document;
 };
 
 TEST_F(SampleTest, CoversTheCategoriesAndAnswerCountsWithReferencesAndPassesTheCheck)
@@ -71,32 +32,28 @@ TEST_F(SampleTest, CoversTheCategoriesAndAnswerCountsWithReferencesAndPassesTheC
     ASSERT_GE(assessment->getCount(), 8u);
     std::set<int> categories;
     std::set<unsigned> answerCounts;
-    for (unsigned i = 0; i < assessment->getCount(); ++i)
+    for (unsigned position = 1; position <= assessment->getCount(); ++position)
     {
-        const CQuestionData* question = assessment->getQuestionDataMgr()->getQuestionDataForID(
-            assessment->getDataAtIndex(i)->m_questionID);
+        const CQuestionData* question = apptest::questionAt(*assessment, position);
         categories.insert(question->getCategoryType());
         answerCounts.insert(question->getNumAnswers());
-        wxArrayInt correct;
-        question->getCorrectAnswerIndexes(&correct);
-        EXPECT_FALSE(correct.empty()) << question->getQuestion();
         EXPECT_FALSE(question->getReferenceText().empty()) << question->getQuestion();
     }
     EXPECT_EQ(categories, (std::set<int>{0, 1, 2}));
     EXPECT_EQ(std::make_pair(*answerCounts.begin(), *answerCounts.rbegin()), std::make_pair(2u, 10u));
 
-    // Every picture is there and every text readable on it, as the author's
-    // check measures it.
+    // Every question has a right answer, every picture is there and every
+    // text readable on it, as the author's check measures it.
     CAssessmentCheck check(assessment);
     check.setMeasureContrast(true);
     EXPECT_TRUE(check.run().empty()) << check.describeAll();
     // The submit page, which the check does not lay out, measured the same way.
-    CTakeAssessmentFrame frame;
-    ASSERT_TRUE(frame.initialize(assessment)) << frame.getLastError();
-    while (frame.getPanel()->getTaking()->getPage() != CAssessmentTaking::eSubmitPage)
-        frame.getPanel()->goForward();
+    CTakeAssessmentFrame taking;
+    ASSERT_TRUE(taking.initialize(assessment)) << taking.getLastError();
+    while (taking.getPanel()->getTaking()->getPage() != CAssessmentTaking::eSubmitPage)
+        taking.getPanel()->goForward();
     const wxImage submit = picture(CEVImageSelections::eAnswersSubmittalBackground);
-    for (wxWindow* shown : shownControls(frame.getPanel()))
+    for (wxWindow* shown : apptest::shownControls(taking.getPanel()))
         if (auto* text = dynamic_cast<CVeltoStaticCtrl*>(shown))
         {
             EXPECT_GE(CContrast::ratioOver(submit, text->GetRect(), text->GetForegroundColour()), 4.5)
@@ -111,7 +68,8 @@ TEST_F(SampleTest, CoversTheCategoriesAndAnswerCountsWithReferencesAndPassesTheC
 // way) places everything as before.
 TEST_F(SampleTest, NothingOverlapsOrLeavesTheWindowAfterAnyResize)
 {
-    const wxSize sizes[] = {{640, 480}, {1280, 800}, {300, 200}, {1400, 900}, {900, 1000}, {1000, 500}, {800, 600}};
+    const wxSize sizes[] = {{640, 480},  {1280, 800}, {300, 200}, {1400, 900},
+                            {900, 1000}, {1000, 500}, {800, 600}};
     // Without a time limit, and with one, whose clock takes room above the
     // buttons, and a pass mark, whose line takes room on the review page.
     for (unsigned minutes : {0u, 30u})
@@ -119,13 +77,12 @@ TEST_F(SampleTest, NothingOverlapsOrLeavesTheWindowAfterAnyResize)
         document.getAssessment()->getDeliveryOptions()->setTimeLimitMinutes(minutes);
         if (minutes)
             document.getAssessment()->getDeliveryOptions()->setPassMark(50);
-        auto* frame = new CTakeAssessmentFrame();
-        ASSERT_TRUE(frame->initialize(document.getAssessment()));
-        frame->Show();
-        CTakeAssessmentPanel* panel = frame->getPanel();
+        openTaking();
         do
         {
-            const wxString page = wxString::Format("%s, %u minutes", pageName(*panel->getTaking()), minutes);
+            const CAssessmentTaking& taking = *panel->getTaking();
+            const wxString page = wxString::Format("page %d, question %u, %u minutes", int(taking.getPage()),
+                                                   taking.getQuestionIndex() + 1, minutes);
             for (const wxSize& size : sizes)
             {
                 const wxSize minimum = panel->minimumClientSize();
@@ -134,29 +91,32 @@ TEST_F(SampleTest, NothingOverlapsOrLeavesTheWindowAfterAnyResize)
                 ASSERT_TRUE(evtest::pumpUntil([&] { return panel->GetClientSize() == expected; }))
                     << page << " at " << size.x << "x" << size.y << ": " << panel->GetClientSize().x << "x"
                     << panel->GetClientSize().y << ", expected " << expected.x << "x" << expected.y;
-                checkPlacement(panel, wxString::Format("%s at %dx%d", page, size.x, size.y));
-                EXPECT_TRUE(panel->getTaking()->getPage() == CAssessmentTaking::eCongratulationsPage ||
-                            shownControls(panel).size() >= 2u)
+                apptest::checkPlacement(panel, wxString::Format("%s at %dx%d", page, size.x, size.y));
+                EXPECT_TRUE(taking.getPage() == CAssessmentTaking::eCongratulationsPage ||
+                            apptest::shownControls(panel).size() >= 2u)
                     << page;
             }
         } while (panel->goForward());
         EXPECT_EQ(panel->getTaking()->getPage(), CAssessmentTaking::eCongratulationsPage);
-        frame->Destroy();
-        ASSERT_TRUE(evtest::pumpUntil([] { return wxTopLevelWindows.empty(); }));
     }
 }
 
-TEST_F(SampleTest, SnapshotsShowEveryPageInOrderAtTheBackgroundsSize)
+// The program as a user starts it, in a fresh home: snapshots of every page
+// of the bundled sample in order, at its backgrounds' size, and the program
+// registered as "Evalon" on the way.
+TEST_F(SampleTest, TheProgramWritesSnapshotsAndRegistersItself)
 {
-    CSnapshotWriter writer(document.getAssessment(), path("shots"));
-    ASSERT_TRUE(writer.write()) << writer.getLastError();
-
+    wxArrayString output;
+    wxArrayString errors;
+    EXPECT_EQ(
+        wxExecute(wxString(EVALON_PROGRAM) + " --snapshot " + path("shots"), output, errors, wxEXEC_SYNC), 0)
+        << wxJoin(errors, '\n');
     wxArrayString expected;
     for (unsigned i = 1; i <= 10; ++i)
         expected.Add(path(wxString::Format("shots/%02u-question-%u.png", i, i)));
     for (const char* last : {"11-submit", "12-review", "13-congratulations"})
         expected.Add(path(wxString("shots/") + last + ".png"));
-    EXPECT_EQ(writer.getFiles(), expected);
+    EXPECT_EQ(output, expected);
     for (const wxString& file : expected)
     {
         const wxImage shot(file, wxBITMAP_TYPE_PNG);
@@ -175,24 +135,14 @@ TEST_F(SampleTest, SnapshotsShowEveryPageInOrderAtTheBackgroundsSize)
     const wxImage checked = picture(CEVImageSelections::eAnswerButtonChecked);
     EXPECT_TRUE(evtest::coloursNear(evtest::pixelAt(first, answer.x + 18, answer.y + 6),
                                     evtest::pixelAt(checked, 18, 6), 24));
-}
-
-using ProgramTest = apptest::CProgramTest;
-
-// The program as a user starts it, in a fresh home: snapshots of the bundled
-// sample, and the program registered as "Evalon" on the way.
-TEST_F(ProgramTest, WritesSnapshotsAndRegistersItself)
-{
-    EXPECT_EQ(run("--snapshot " + path("out")), 0) << wxJoin(errors, '\n');
-    EXPECT_EQ(output.size(), 13u);
-    wxArrayString pictures;
-    EXPECT_EQ(wxDir::GetAllFiles(path("out"), &pictures, "*.png"), 13u);
 
     wxString registered;
     CShellFileTypes registry(nullptr, CEvalonApp::kApplicationName, wxFileName());
     ASSERT_TRUE(registry.getRegisteredAppFileName(&registered));
     EXPECT_TRUE(wxFileName(registered).SameAs(wxFileName(EVALON_PROGRAM))) << registered;
 }
+
+using ProgramTest = apptest::CProgramTest;
 
 TEST_F(ProgramTest, AnswersHelpVersionAndMisuse)
 {

@@ -1,9 +1,9 @@
 #include "tests/app/TestAssessments.h"
 
-#include "app/BundledSample.h"
+#include "app/TakeAssessmentFrame.h"
+#include "app/TakeAssessmentPanel.h"
 #include "app/UserAssessments.h"
 #include "assessment/AssessmentMgrPanel.h"
-#include "external/widgets/VeltoCheckedButton.h"
 #include "external/widgets/VeltoStaticCtrl.h"
 #include "views/AssessmentViewPanelBase.h"
 
@@ -27,22 +27,18 @@ void addQuestion(CAssessmentMgr& assessment, CQuestionData::eCategoryType catego
     assessment.addData(entry);
 }
 
+CQuestionData* questionAt(CAssessmentMgr& assessment, unsigned position)
+{
+    return assessment.getQuestionDataMgr()->getQuestionDataForID(
+        assessment.getDataAtIndex(position - 1)->m_questionID);
+}
+
 wxArrayInt indexes(std::initializer_list<int> values)
 {
     wxArrayInt result;
     for (int value : values)
         result.Add(value);
     return result;
-}
-
-wxString sampleFile()
-{
-    return CBundledSample::getFile();
-}
-
-CVeltoCheckedButton* button(wxWindow* panel, int id)
-{
-    return evtest::findControl<CVeltoCheckedButton>(panel, id);
 }
 
 std::vector<int> checkedAnswers(wxWindow* panel)
@@ -64,6 +60,30 @@ std::vector<wxString> shownTexts(wxWindow* panel)
     return texts;
 }
 
+std::vector<wxWindow*> shownControls(wxWindow* panel)
+{
+    std::vector<wxWindow*> shown;
+    for (wxWindow* child : panel->GetChildren())
+        if (child->IsShown())
+            shown.push_back(child);
+    return shown;
+}
+
+void checkPlacement(wxWindow* panel, const wxString& page)
+{
+    const std::vector<wxWindow*> shown = shownControls(panel);
+    const wxRect client(panel->GetClientSize());
+    for (size_t i = 0; i < shown.size(); ++i)
+    {
+        EXPECT_TRUE(client.Contains(shown[i]->GetRect()))
+            << page << ": " << shown[i]->GetLabel() << " at " << shown[i]->GetRect().GetBottomRight().x << ","
+            << shown[i]->GetRect().GetBottomRight().y;
+        for (size_t j = i + 1; j < shown.size(); ++j)
+            EXPECT_FALSE(shown[i]->GetRect().Intersects(shown[j]->GetRect()))
+                << page << ": " << shown[i]->GetLabel() << " / " << shown[j]->GetLabel();
+    }
+}
+
 void clickAnswer(wxWindow* panel, int index)
 {
     CVeltoCheckedButton* answer = button(panel, CAssessmentViewPanelBase::kFirstAnswerButtonID + index);
@@ -72,15 +92,72 @@ void clickAnswer(wxWindow* panel, int index)
     evtest::clickButton(answer);
 }
 
+void answerRight(CTakeAssessmentPanel* panel)
+{
+    wxArrayInt correct;
+    panel->getTaking()->getCurrentQuestion()->getCorrectAnswerIndexes(&correct);
+    for (int index : correct)
+        clickAnswer(panel, index);
+}
+
 void clickNavigation(wxWindow* panel, int id)
 {
     ASSERT_TRUE(button(panel, id)->IsShown()) << id;
     evtest::clickButton(button(panel, id));
 }
 
+void sendMenu(wxWindow* window, int id)
+{
+    wxCommandEvent command(wxEVT_MENU, id);
+    window->GetEventHandler()->ProcessEvent(command);
+}
+
+void CWindowsTest::TearDown()
+{
+    for (wxWindow* window : wxTopLevelWindows)
+        window->Destroy();
+    allClosed();
+    CTempDirTest::TearDown();
+}
+
+void CSampleTest::SetUp()
+{
+    CWindowsTest::SetUp();
+    ASSERT_TRUE(document.open(sampleFile())) << document.getLastError();
+}
+
+CTakeAssessmentFrame* CSampleTest::openTaking(std::function<long long()> clock,
+                                              std::unique_ptr<CAttemptRecording> recording, bool missedReview)
+{
+    frame = new CTakeAssessmentFrame();
+    if (clock)
+        frame->setClock(clock);
+    if (recording)
+        frame->setRecording(std::move(recording));
+    frame->setMissedReviewOffered(missedReview);
+    EXPECT_TRUE(frame->initialize(document.getAssessment())) << frame->getLastError();
+    frame->Show();
+    evtest::pumpEvents();
+    panel = frame->getPanel();
+    return frame;
+}
+
+void CSampleTest::openRaised()
+{
+    openTaking()->Raise();
+    ASSERT_TRUE(evtest::pumpUntil(
+        [&] { return wxWindow::FindFocus() == button(panel, CTakeAssessmentPanel::kFirstAnswerButtonID); }));
+}
+
+void CSampleTest::press(int key)
+{
+    input.Char(key);
+    evtest::pumpEvents();
+}
+
 void CAuthoringTest::SetUp()
 {
-    CTempDirTest::SetUp();
+    CWindowsTest::SetUp();
     CUserAssessments user(path("Evalon"));
     ASSERT_TRUE(user.copySample(sampleFile(), &file)) << user.getLastError();
     ASSERT_TRUE(document.open(file)) << document.getLastError();
@@ -88,12 +165,6 @@ void CAuthoringTest::SetUp()
     frame->initialize(&document);
     frame->Show();
     list = evtest::findControl<wxListCtrl>(frame, CAssessmentMgrPanel::kListCtrlID);
-}
-
-void CAuthoringTest::sendMenu(int id)
-{
-    wxCommandEvent command(wxEVT_MENU, id);
-    frame->GetEventHandler()->ProcessEvent(command);
 }
 
 long CProgramTest::run(const wxString& arguments)
