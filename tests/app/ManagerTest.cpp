@@ -12,7 +12,7 @@
 namespace
 {
 
-class ManagerTest : public apptest::CWindowsTest
+class ManagerTest : public evtest::CTempDirTest
 {
 protected:
     wxString userFolder() const { return path("Documents/Evalon"); }

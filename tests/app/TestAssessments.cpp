@@ -112,17 +112,9 @@ void sendMenu(wxWindow* window, int id)
     window->GetEventHandler()->ProcessEvent(command);
 }
 
-void CWindowsTest::TearDown()
-{
-    for (wxWindow* window : wxTopLevelWindows)
-        window->Destroy();
-    allClosed();
-    CTempDirTest::TearDown();
-}
-
 void CSampleTest::SetUp()
 {
-    CWindowsTest::SetUp();
+    CTempDirTest::SetUp();
     ASSERT_TRUE(document.open(sampleFile())) << document.getLastError();
 }
 
@@ -157,7 +149,7 @@ void CSampleTest::press(int key)
 
 void CAuthoringTest::SetUp()
 {
-    CWindowsTest::SetUp();
+    CTempDirTest::SetUp();
     CUserAssessments user(path("Evalon"));
     ASSERT_TRUE(user.copySample(sampleFile(), &file)) << user.getLastError();
     ASSERT_TRUE(document.open(file)) << document.getLastError();

@@ -71,15 +71,8 @@ inline bool allClosed()
     return evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
 }
 
-// A temporary folder whose windows are all destroyed before it goes.
-class CWindowsTest : public evtest::CTempDirTest
-{
-protected:
-    void TearDown() override;
-};
-
 // The bundled sample, open; and the taker's window on it when asked for.
-class CSampleTest : public CWindowsTest
+class CSampleTest : public evtest::CTempDirTest
 {
 protected:
     void SetUp() override;
@@ -99,7 +92,7 @@ protected:
 };
 
 // A copy of the sample open in the authoring window.
-class CAuthoringTest : public CWindowsTest
+class CAuthoringTest : public evtest::CTempDirTest
 {
 protected:
     void SetUp() override;
