@@ -1,5 +1,6 @@
 #include "tests/i18n/Catalog.h"
 #include "tests/support/WxTest.h"
+#include "tests/views/ViewHost.h"
 
 #include "app/AssessmentCheckDlg.h"
 #include "app/AuthoringFrame.h"
@@ -17,7 +18,6 @@
 #include "external/data/EVAttributes.h"
 #include "external/data/Translations.h"
 #include "questions/QuestionDataDlg.h"
-#include "views/AssessmentViewPanelBase.h"
 #include "views/EVTestViewDlg.h"
 
 #include <wx/frame.h>
@@ -45,25 +45,9 @@ bool isNotOurs(const wxString& text)
 }
 
 // The review page of the presentation panel, as a host shows it: 1 of 3 missed.
-class CReviewPage : public CAssessmentViewPanelBase
+struct CReviewPage : CViewHost
 {
-public:
-    explicit CReviewPage(wxWindow* parent) : CAssessmentViewPanelBase(parent)
-    {
-        initializeForReview(&m_attributes, 1, 3);
-    }
-
-protected:
-    void handlePreviousButtonClicked() override {}
-    void handleNextButtonClicked() override {}
-    void handleSubmitButtonClicked() override {}
-    bool getImageForID(CEVAttributes*, CEVImageSelections::imageID, wxImage* image) override
-    {
-        *image = wxImage(40, 40);
-        return true;
-    }
-
-private:
+    explicit CReviewPage(wxWindow* parent) : CViewHost(parent) { initializeForReview(&m_attributes, 1, 3); }
     CEVAttributes m_attributes;
 };
 
