@@ -45,9 +45,6 @@ TEST(Attempt, BeginsWithWhatAReportNeedsAndCountsRevisions)
     EXPECT_EQ(36u, attempt.m_id.size());
     EXPECT_NE(attempt.m_id, CAttempt::begin(*assessment, "/a/b.eva", "Ann").m_id);
     EXPECT_EQ(CFingerprint::ofAssessment(*assessment), attempt.m_assessmentFingerprint);
-    EXPECT_FALSE(attempt.m_machine.empty());
-    EXPECT_EQ(20u, attempt.m_startedAt.size());
-    EXPECT_EQ('Z', attempt.m_startedAt.back());
     ASSERT_EQ(2u, attempt.m_questions.size());
     EXPECT_EQ("Question 2", attempt.m_questions[1].m_questionText);
     EXPECT_EQ("q002.itm", attempt.m_questions[1].m_questionFile);
@@ -139,9 +136,7 @@ TEST(StoreUrl, TakesBothFormsAndRefusesOthers)
         {"sqlite:", "The results store \"sqlite:\" names no file", nullptr},
         {"postgresql://t:secret@h:port/db",
          "The results store \"postgresql://t@h:port/db\" is not a PostgreSQL URL", nullptr},
-        {"postgresql://t@h/bad%zz", "The results store", nullptr},
         {"mysql://x", "The results store \"mysql://x\" is not understood", nullptr},
-        {"/tmp/r.sqlite", "The results store \"/tmp/r.sqlite\" is not understood", nullptr},
     };
     for (const auto& row : rows)
     {
