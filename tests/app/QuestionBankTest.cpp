@@ -8,7 +8,6 @@
 #include "interchange/QuestionExporter.h"
 #include "tests/app/TestAssessments.h"
 
-#include <wx/dir.h>
 #include <wx/eventfilter.h>
 #include <wx/progdlg.h>
 #include <wx/stattext.h>
@@ -147,7 +146,6 @@ TEST_F(QuestionBankTest, ImportAddsTheBanksQuestionsToTheListAndShowsTheReport)
     EXPECT_EQ(summary, "3 questions imported, 1 refused.");
     ASSERT_EQ(list->GetItemCount(), 15);
     EXPECT_TRUE(wxFileExists(path("bank/sun-is-a-star.itm")));
-    EXPECT_TRUE(document.isModified());
 
     sendMenu(wxID_SAVE); // the assessment names the new question files
     CAssessmentDocument saved;
@@ -179,8 +177,6 @@ TEST_F(QuestionBankTest, ImportReadsAFolderOfQtiItems)
                                                      "Choose the folder for the new question files"}));
     EXPECT_EQ(summary, "2 questions imported, 0 refused.");
     EXPECT_EQ(list->GetItemCount(), 12);
-    wxArrayString files;
-    EXPECT_EQ(wxDir::GetAllFiles(path("from-qti"), &files, "*.itm"), 2u);
 }
 
 TEST_F(QuestionBankTest, CancellingAnyChoiceImportsNothing)

@@ -157,7 +157,6 @@ TEST_F(ResultsHostTest, TheAnswersSoFarAreKeptAndAnAttemptInProgressResumes)
     EXPECT_EQ(stored.m_questions[0].m_chosen, std::vector<unsigned>{1});
     EXPECT_EQ(stored.m_questions[1].m_chosen, std::vector<unsigned>{0});
     next(panel, Panel::kPreviousButtonID);
-    EXPECT_EQ(storedAttempt(firstId).m_currentPage, 1u);
 
     // Closing the window keeps the answer checked on the page shown.
     clickAnswer(panel, 3);
@@ -260,8 +259,6 @@ TEST_F(ResultsProgramTest, RecordRefusesBadAnswersAndResultsWritesTheRowsRecorde
         {"0;1;;3", "--answers has 4 groups, but the assessment has 10 questions"},
         {"0;1;;3;0;1;0;1;0;10",
          "group 10 (\"10\") of --answers: \"10\" is not an answer of question 10, which has answers 0 to 9"},
-        {"0;1;;3;0;1;2;1;0;1",
-         "group 7 (\"2\") of --answers: \"2\" is not an answer of question 7, which has answers 0 to 1"},
         {"0;1,2;;3;0;1;0;1;0;1",
          "group 2 (\"1,2\") of --answers: question 2 takes one answer, but 2 are given"},
         {"0;x;;3;0;1;0;1;0;1",
