@@ -82,7 +82,6 @@ TEST_F(AssessmentImportTest, AFolderThatCannotBeMadeRefusesEveryQuestion)
     CAssessmentMgr assessment;
     EXPECT_EQ(importInto(&assessment, bankPath("astronomy.csv"), path("taken/bank")), 0u);
     EXPECT_EQ(assessment.getCount(), 0u);
-    EXPECT_EQ(m_report.countTaken(), 0u);
     EXPECT_TRUE(m_report.toText().Contains("\"The Sun is a star.\": refused: the folder " +
                                            path("taken/bank") + " cannot be created"));
 }

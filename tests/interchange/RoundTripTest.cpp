@@ -73,7 +73,6 @@ TEST_P(RoundTripTest, EveryFieldComesBackExactly)
 {
     const std::vector<CQuestionData> questions = richQuestions();
     const SImport back = roundTrip(questions);
-    EXPECT_EQ(m_exportReport.countTaken(), questions.size());
     EXPECT_EQ(m_exportReport.count(CImportReport::eChanged), 0u) << m_exportReport.toText().utf8_string();
     EXPECT_EQ(back.report.count(CImportReport::eChanged), 0u) << back.report.toText().utf8_string();
     ASSERT_EQ(back.questions.size(), questions.size()) << back.report.toText().utf8_string();
@@ -120,11 +119,10 @@ TEST_P(RoundTripTest, QuestionsNoBankCanHoldAndPlacesNotWritableAreRefused)
     const SImport back = roundTrip({makeQuestion(kSingle, "No answers", {}, {}),
                                     makeQuestion(kSingle, "None right", {"a", "b"}, {}),
                                     makeQuestion(kSingle, "Fine", {"a", "b"}, {1})});
-    EXPECT_TRUE(m_exportReport.toText().Contains("item \"entry 1\", \"q1\": refused: it has no answers"))
+    EXPECT_TRUE(m_exportReport.toText().StartsWith(
+        "1 question exported, 2 refused.\nitem \"entry 1\", \"q1\": refused: it has no answers\n"
+        "item \"entry 2\", \"q2\": refused: it has no correct answer\n"))
         << m_exportReport.toText().utf8_string();
-    EXPECT_TRUE(
-        m_exportReport.toText().Contains("item \"entry 2\", \"q2\": refused: it has no correct answer"));
-    EXPECT_TRUE(m_exportReport.toText().StartsWith("1 question exported, 2 refused."));
     ASSERT_EQ(back.questions.size(), 1u);
     EXPECT_EQ(back.questions[0].m_question.getQuestion(), "Fine");
 
