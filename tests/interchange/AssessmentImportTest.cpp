@@ -31,12 +31,10 @@ std::vector<wxString> fileNames(CAssessmentMgr& assessment)
 class AssessmentImportTest : public evtest::CTempDirTest
 {
 protected:
-    unsigned importInto(CAssessmentMgr* assessment, const wxString& bank, const wxString& folder,
-                        bool addDuplicates = false)
+    unsigned importInto(CAssessmentMgr* assessment, const wxString& bank, const wxString& folder)
     {
         CQuestionImporter importer(&m_report);
         importer.read(bank);
-        importer.setAddDuplicates(addDuplicates);
         return importer.addToAssessment(assessment, folder);
     }
 
@@ -65,24 +63,17 @@ TEST_F(AssessmentImportTest, EachQuestionBecomesAFileAndAnEntryInBankOrder)
     }
     EXPECT_EQ(wxFileName(path("bank/closest-planet.itm")).GetSize().GetValue(), 8u); // "not ours"
 
-    // A second import of the same bank is refused question by question,
-    // unless duplicates are asked for; they take new names, as do equal
-    // titles within one bank.
-    EXPECT_EQ(importInto(&assessment, bankPath("astronomy.gift"), path("bank")), 0u);
-    wxString reported = m_report.toText();
-    EXPECT_EQ(reported.Replace("refused: already in the assessment", wxString()), 7u);
-    EXPECT_EQ(importInto(&assessment, bankPath("astronomy.gift"), path("bank"), true), 7u);
-    EXPECT_EQ(fileNames(assessment)[7], "closest-planet-3.itm");
-    EXPECT_EQ(fileNames(assessment)[8], "gas-giants-2.itm");
+    // Equal titles within one bank take new names; an empty title gives way
+    // to the question's text; signs are left out of names.
     CQuestionImporter twins(&m_report);
     twins.readBytes("::Same::One?{=a ~b}\n\n::Same::Two?{=a ~b}\n\n::::Three?{=a ~b}\n\n"
                     "::Saturn 🪐 «rings»::Four?{=a ~b}\n",
                     CQuestionImporter::eGift, "twins.gift");
     EXPECT_EQ(twins.addToAssessment(&assessment, path("bank")), 4u);
     const std::vector<wxString> names = fileNames(assessment);
-    EXPECT_EQ(std::vector<wxString>(names.begin() + 14, names.end()),
+    EXPECT_EQ(std::vector<wxString>(names.begin() + 7, names.end()),
               (std::vector<wxString>{"same.itm", "same-2.itm", "three.itm", "saturn-rings.itm"}));
-    EXPECT_EQ(assessment.getQuestionDataMgr()->getCount(), 18u);
+    EXPECT_EQ(assessment.getQuestionDataMgr()->getCount(), 11u);
 }
 
 TEST_F(AssessmentImportTest, AFolderThatCannotBeMadeRefusesEveryQuestion)
@@ -91,32 +82,30 @@ TEST_F(AssessmentImportTest, AFolderThatCannotBeMadeRefusesEveryQuestion)
     CAssessmentMgr assessment;
     EXPECT_EQ(importInto(&assessment, bankPath("astronomy.csv"), path("taken/bank")), 0u);
     EXPECT_EQ(assessment.getCount(), 0u);
-    EXPECT_EQ(m_report.countTaken(), 0u);
     EXPECT_TRUE(m_report.toText().Contains("\"The Sun is a star.\": refused: the folder " +
                                            path("taken/bank") + " cannot be created"));
 }
 
-TEST_F(AssessmentImportTest, ProgressIsToldAndStoppingLeavesEverythingAsItWas)
+TEST_F(AssessmentImportTest, StoppingLeavesEverythingAsItWas)
 {
-    std::vector<unsigned> read;
     std::vector<unsigned> written;
     CQuestionImporter importer(&m_report);
     importer.setProgress(
         [&](const wxString& stage, unsigned done, unsigned total)
         {
-            const bool reading = stage == "Reading";
-            EXPECT_EQ(total, reading ? 8u : 5u) << stage.utf8_string();
-            (reading ? read : written).push_back(done);
-            return reading || done < 2;
+            if (stage == "Reading")
+                return true;
+            EXPECT_EQ(total, 5u);
+            written.push_back(done);
+            return done < 2;
         });
     ASSERT_TRUE(importer.read(bankPath("qti21")));
-    EXPECT_EQ(read, (std::vector<unsigned>{0, 1, 2, 3, 4, 5, 6, 7}));
     CAssessmentMgr assessment;
     EXPECT_EQ(importer.addToAssessment(&assessment, path("new/bank")), 0u);
     EXPECT_EQ(written, (std::vector<unsigned>{0, 1, 2}));
     EXPECT_TRUE(importer.wasStopped());
-    // Two question files were written before the stop; the host's import
-    // test checks that they and their folders are gone again.
+    // Two question files were written before the stop.
+    EXPECT_FALSE(wxDirExists(path("new")));
     EXPECT_EQ(assessment.getCount(), 0u);
     EXPECT_EQ(assessment.getQuestionDataMgr()->getCount(), 0u);
     EXPECT_TRUE(m_report.toText().Contains("qti21: note: the import was stopped: nothing was imported"))

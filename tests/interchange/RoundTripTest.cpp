@@ -73,7 +73,6 @@ TEST_P(RoundTripTest, EveryFieldComesBackExactly)
 {
     const std::vector<CQuestionData> questions = richQuestions();
     const SImport back = roundTrip(questions);
-    EXPECT_EQ(m_exportReport.countTaken(), questions.size());
     EXPECT_EQ(m_exportReport.count(CImportReport::eChanged), 0u) << m_exportReport.toText().utf8_string();
     EXPECT_EQ(back.report.count(CImportReport::eChanged), 0u) << back.report.toText().utf8_string();
     ASSERT_EQ(back.questions.size(), questions.size()) << back.report.toText().utf8_string();
@@ -91,44 +90,28 @@ TEST_P(RoundTripTest, EveryFieldComesBackExactly)
 
 TEST_P(RoundTripTest, WhatTheFormatCannotKeepIsReported)
 {
+    // Blanks: GIFT trims its texts, QTI's HTML collapses runs of them and
+    // takes a carriage return for one. A single-answer question answered True
+    // or False reads back as true/false, except where the category is written
+    // down. No question file (nor XML) holds a bell: it is left out on reading
+    // back from every format.
     const SImport back = roundTrip({makeQuestion(kSingle, "  Padded  text  ", {"Yes", "No"}, {0}),
-                                    makeQuestion(kSingle, "Is it?", {"True", "False"}, {1})});
-    const std::vector<CImportReport::SEntry>& entries = m_exportReport.entries();
-    ASSERT_EQ(entries.size(), 2u);
-
-    // Blanks: GIFT trims its texts, QTI's HTML collapses runs of them.
+                                    makeQuestion(kSingle, "Is it?", {"True", "False"}, {1}),
+                                    makeQuestion(kSingle, "Line\r\nbreak", {"bell\a", "b"}, {0})});
+    const bool qti = GetParam() == CQuestionExporter::eQti21 || GetParam() == CQuestionExporter::eQti30;
     const bool keepsBlanks =
         GetParam() == CQuestionExporter::eMoodleXml || GetParam() == CQuestionExporter::eCsv;
-    EXPECT_EQ(entries[0].m_kind, keepsBlanks ? CImportReport::eImported : CImportReport::eChanged);
-    EXPECT_EQ(entries[0].m_message, keepsBlanks ? wxString()
-                                                : CQuestionExporter::formatLabel(GetParam()) +
-                                                      " does not keep exactly: question text");
-    // A single-answer question answered True or False reads back as true/false,
-    // except where the category is written down.
     const bool keepsCategory = GetParam() == CQuestionExporter::eCsv;
-    EXPECT_EQ(entries[1].m_kind, keepsCategory ? CImportReport::eImported : CImportReport::eChanged);
-    if (!keepsCategory)
-    {
-        EXPECT_TRUE(entries[1].m_message.EndsWith("does not keep exactly: category"))
-            << entries[1].m_message.utf8_string();
-    }
-    ASSERT_EQ(back.questions.size(), 2u);
+    const wxString notKept = CQuestionExporter::formatLabel(GetParam()) + " does not keep exactly: ";
+    const std::vector<CImportReport::SEntry>& entries = m_exportReport.entries();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[0].m_kind, keepsBlanks ? CImportReport::eImported : CImportReport::eChanged);
+    EXPECT_EQ(entries[0].m_message, keepsBlanks ? wxString() : notKept + "question text");
+    EXPECT_EQ(entries[1].m_message, keepsCategory ? wxString() : notKept + "category");
+    EXPECT_EQ(entries[2].m_message, notKept + (qti ? "question text, answer A" : "answer A"));
+    ASSERT_EQ(back.questions.size(), 3u);
     EXPECT_EQ(back.questions[1].m_question.getCategoryType(), keepsCategory ? kSingle : kTrueFalse);
-}
-
-TEST_P(RoundTripTest, LineEndsAndControlCharactersAsFarAsTheFormatGoes)
-{
-    // No question file (nor XML) holds a bell, so it is left out on reading
-    // back from every format; HTML takes a carriage return for a blank.
-    const CQuestionData question = makeQuestion(kSingle, "Line\r\nbreak", {"bell\a", "b"}, {0});
-    const SImport back = roundTrip({question});
-    const bool qti = GetParam() == CQuestionExporter::eQti21 || GetParam() == CQuestionExporter::eQti30;
-    ASSERT_EQ(m_exportReport.entries().size(), 1u);
-    EXPECT_EQ(m_exportReport.entries()[0].m_message,
-              CQuestionExporter::formatLabel(GetParam()) +
-                  " does not keep exactly: " + (qti ? "question text, answer A" : "answer A"));
-    ASSERT_EQ(back.questions.size(), 1u);
-    EXPECT_EQ(back.questions[0].m_question.getQuestion() == question.getQuestion(), !qti);
+    EXPECT_EQ(back.questions[2].m_question.getQuestion() == "Line\r\nbreak", !qti);
 }
 
 TEST_P(RoundTripTest, QuestionsNoBankCanHoldAndPlacesNotWritableAreRefused)
@@ -136,11 +119,10 @@ TEST_P(RoundTripTest, QuestionsNoBankCanHoldAndPlacesNotWritableAreRefused)
     const SImport back = roundTrip({makeQuestion(kSingle, "No answers", {}, {}),
                                     makeQuestion(kSingle, "None right", {"a", "b"}, {}),
                                     makeQuestion(kSingle, "Fine", {"a", "b"}, {1})});
-    EXPECT_TRUE(m_exportReport.toText().Contains("item \"entry 1\", \"q1\": refused: it has no answers"))
+    EXPECT_TRUE(m_exportReport.toText().StartsWith(
+        "1 question exported, 2 refused.\nitem \"entry 1\", \"q1\": refused: it has no answers\n"
+        "item \"entry 2\", \"q2\": refused: it has no correct answer\n"))
         << m_exportReport.toText().utf8_string();
-    EXPECT_TRUE(
-        m_exportReport.toText().Contains("item \"entry 2\", \"q2\": refused: it has no correct answer"));
-    EXPECT_TRUE(m_exportReport.toText().StartsWith("1 question exported, 2 refused."));
     ASSERT_EQ(back.questions.size(), 1u);
     EXPECT_EQ(back.questions[0].m_question.getQuestion(), "Fine");
 
@@ -190,16 +172,9 @@ TEST_F(QtiPackageTest, ItemsAndManifestOfEachVersion)
         ASSERT_TRUE(item.IsOk());
         EXPECT_EQ(item.GetRoot()->GetName(), version.m_root);
         EXPECT_EQ(item.GetRoot()->GetAttribute("xmlns"), version.m_namespace);
-        EXPECT_EQ(item.GetRoot()->GetAttribute("title"), "q2");
-        wxXmlDocument manifest(folder + "/imsmanifest.xml");
-        ASSERT_TRUE(manifest.IsOk());
-        const wxXmlNode* resource = manifest.GetRoot()->GetChildren();
-        while (resource && resource->GetName() != "resources")
-            resource = resource->GetNext();
-        ASSERT_NE(resource, nullptr);
-        resource = resource->GetChildren();
-        ASSERT_NE(resource, nullptr);
-        EXPECT_EQ(resource->GetAttribute("href"), "item-001.xml");
-        EXPECT_EQ(resource->GetAttribute("type"), version.m_type);
+        // The order of the manifest is checked by the round trip.
+        const std::string manifest = evtest::readFile(folder + "/imsmanifest.xml");
+        EXPECT_NE(manifest.find(std::string("type=\"") + version.m_type + "\""), std::string::npos)
+            << manifest;
     }
 }
