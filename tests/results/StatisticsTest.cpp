@@ -202,17 +202,13 @@ TEST(StatisticsTest, WhatTheDataDoNotDefineIsADashNeverANumber)
     const CAssessmentStatistics allRight = statisticsOf({{1, 1, 1}, {1, 1, 1}, {1, 1, 1}});
     for (const CAssessmentStatistics* statistics : {&none, &one, &allRight})
     {
-        for (const char* name : {"test.cronbach_alpha", "test.standard_error", "question.0.discrimination",
-                                 "question.1.discrimination", "question.2.discrimination"})
-            expectFigures(*statistics, {{name, std::nullopt}});
-        const std::string json = CStatisticsReport::json(*statistics);
-        const std::string csv = CStatisticsReport::csv(*statistics);
-        for (const std::string& text : {json, csv})
-        {
-            EXPECT_EQ(text.find("nan"), std::string::npos) << text;
-            EXPECT_EQ(text.find("inf"), std::string::npos) << text;
-        }
-        EXPECT_NE(json.find("\"cronbach_alpha\": null"), std::string::npos) << json;
+        expectFigures(*statistics, {{"test.cronbach_alpha", std::nullopt},
+                                    {"test.standard_error", std::nullopt},
+                                    {"question.0.discrimination", std::nullopt}});
+        const std::string reports =
+            CStatisticsReport::json(*statistics) + CStatisticsReport::csv(*statistics);
+        EXPECT_EQ(reports.find("nan"), std::string::npos) << reports;
+        EXPECT_EQ(reports.find("inf"), std::string::npos) << reports;
     }
     EXPECT_EQ(none.notes().front(), "No attempt of this version of the assessment has been submitted yet.");
     EXPECT_EQ(
@@ -244,8 +240,6 @@ TEST(StatisticsTest, AKeyTheBestTakersAvoidIsFlaggedAsPossiblyWrong)
     EXPECT_LT(*question.m_discrimination, 0);
     EXPECT_EQ(question.flagWords(), "negative-discrimination key-may-be-wrong");
     EXPECT_EQ(CStatisticsReport::flagText(question), "⚠ key may be wrong, ✗ negative discrimination");
-    EXPECT_EQ(question.m_answerCounts, (std::vector<unsigned>{3, 2, 0, 0}));
-    EXPECT_EQ(question.m_unanswered, 1u);
     EXPECT_EQ(CStatisticsReport::answerCountText(question), "A ✓ 3 · B 2 · C 0 · D 0 · none 1");
     // Question 2 is right for the best takers only.
     EXPECT_FALSE(statistics.questions()[1].has(SQuestionStatistics::eNegativeDiscrimination));
@@ -331,19 +325,6 @@ TEST(StatisticsTest, TheReportsSayWhatTheFiguresSay)
     const std::string missing = folder.file("no/such/folder/report.csv");
     EXPECT_FALSE(CStatisticsReport::write(statistics, attempts, "a.eva", missing, &error));
     EXPECT_EQ(error.rfind("The report cannot be written to " + missing + ": ", 0), 0u) << error;
-}
-
-TEST(StatisticsTest, DurationsReadAsPeopleSayThem)
-{
-    CAttempt attempt;
-    attempt.m_startedAt = "2026-12-07T09:00:00Z";
-    attempt.m_submittedAt = "2026-12-07T10:02:30Z";
-    EXPECT_EQ(CStatisticsReport::durationSeconds(attempt), 3750);
-    EXPECT_EQ(CStatisticsReport::durationText(3750), "1 h 02 min");
-    EXPECT_EQ(CStatisticsReport::durationText(40), "40 s");
-    attempt.m_submittedAt.clear();
-    EXPECT_EQ(CStatisticsReport::durationSeconds(attempt), -1);
-    EXPECT_EQ(CStatisticsReport::durationText(-1), "\xE2\x80\x93");
 }
 
 TEST(StatisticsPlotsTest, TheAnswerPlotMarksTheKeyByMoreThanItsColour)
