@@ -111,8 +111,7 @@ std::vector<wxString> textsOf(const SWindow& window)
     wxWindow* made = window.make();
     evtest::pumpEvents();
     std::vector<wxString> texts = evtest::shownTexts(made);
-    made->Destroy();
-    evtest::pumpUntil([] { return wxTopLevelWindows.empty(); });
+    evtest::destroyAllWindows();
     return texts;
 }
 
@@ -137,15 +136,14 @@ protected:
 
 TEST_F(TranslationsTest, EveryTextAWindowShowsComesFromTheCatalog)
 {
-    evtest::writeMarkedCatalog(path("locale"), "xx");
-    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(path("locale"));
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(EVALON_MARKED_CATALOGS);
     ASSERT_TRUE(CTranslations::useLanguage("xx"));
     std::vector<SWindow> windows = libraryWindows();
     for (const SWindow& window : hostWindows())
         windows.push_back(window);
     for (const SWindow& window : windows)
         for (const wxString& text : textsOf(window))
-            EXPECT_TRUE(isNotOurs(text) || text.StartsWith(evtest::kMarker))
+            EXPECT_TRUE(isNotOurs(text) || evtest::isMarked(text))
                 << window.name << " shows \"" << text << "\", which is not marked for translation";
 }
 
