@@ -20,6 +20,7 @@
 namespace
 {
 const unsigned kKills = 200;
+const unsigned kQuestions = 20;
 
 // A taker's program: takes attempts one after the other, storing after every
 // answer and at the submit, and after each save the store confirmed writes
@@ -28,13 +29,13 @@ const unsigned kKills = 200;
 {
     std::string error;
     const auto store = CResultsStore::open(url, &error);
-    const auto assessment = restest::makeAssessment(20);
+    const auto assessment = restest::makeAssessment(kQuestions);
     for (;;)
     {
         CAttempt attempt = CAttempt::begin(*assessment, "/class/kill.eva", std::to_string(taker));
-        for (unsigned position = 0; position <= 20; ++position)
+        for (unsigned position = 0; position <= kQuestions; ++position)
         {
-            if (position < 20)
+            if (position < kQuestions)
                 attempt.setAnswers(position, restest::answersOf(taker, position));
             else
                 attempt.submit();
@@ -81,12 +82,13 @@ TEST(Killed, TakersLeaveEveryAttemptWholeAndNothingConfirmedIsLost)
 {
     restest::CTempFolder folder;
     const std::string url = "sqlite:" + folder.file("results.sqlite");
-    auto assessment = restest::makeAssessment(20);
+    auto assessment = restest::makeAssessment(kQuestions);
     std::mt19937 random(20261207);
     std::map<std::string, unsigned> confirmed;
     unsigned submitted = 0;
     for (unsigned kill = 0; kill < kKills; ++kill)
     {
+        SCOPED_TRACE(kill);
         const unsigned taker = kill % 7;
         FILE* output = nullptr;
         const pid_t writer = startWriter(url, taker, &output);
@@ -110,7 +112,7 @@ TEST(Killed, TakersLeaveEveryAttemptWholeAndNothingConfirmedIsLost)
         submitted = 0;
         for (const CAttempt& attempt : attempts)
         {
-            ASSERT_EQ(20u, attempt.m_questions.size()) << attempt.m_id;
+            ASSERT_EQ(kQuestions, attempt.m_questions.size()) << attempt.m_id;
             // Stored, maybe not yet confirmed (killed between the commit and
             // the line), but never less than confirmed.
             EXPECT_GE(attempt.m_revision, confirmed.count(attempt.m_id) ? confirmed[attempt.m_id] : 0u)
@@ -118,7 +120,8 @@ TEST(Killed, TakersLeaveEveryAttemptWholeAndNothingConfirmedIsLost)
             // Each revision r of an attempt in progress answered the first r
             // questions; a submission answered all twenty.
             CAttempt expected = CAttempt::begin(*assessment, attempt.m_assessmentFile, attempt.m_taker);
-            const unsigned answered = attempt.m_status == CAttempt::eSubmitted ? 20u : attempt.m_revision;
+            const unsigned answered =
+                attempt.m_status == CAttempt::eSubmitted ? kQuestions : attempt.m_revision;
             const unsigned writerTaker = unsigned(std::stoul(attempt.m_taker));
             for (unsigned position = 0; position < answered && position < 20; ++position)
                 expected.setAnswers(position, restest::answersOf(writerTaker, position));

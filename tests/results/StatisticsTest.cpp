@@ -159,11 +159,15 @@ void expectAsReference(const Matrix& scores)
 TEST(StatisticsTest, TheFiguresAreThoseWorkedOutByHandAndOfAnIndependentComputation)
 {
     const CAssessmentStatistics statistics = statisticsOf(kFiveTakers);
-    expectFigures(statistics, {{"test.cronbach_alpha", 0.692308}, {"test.standard_error", std::sqrt(0.4)}});
+    // The corrected item-total correlation, by hand: the reference could share a wrong definition.
+    expectFigures(statistics, {{"test.cronbach_alpha", 0.692308},
+                               {"test.standard_error", std::sqrt(0.4)},
+                               {"question.0.discrimination", 0.8 / std::sqrt(0.8 * 2.8)},
+                               {"question.2.discrimination", 0.375}});
     EXPECT_EQ(statistics.questions()[2].m_flags, 0u) << "a facility of exactly 0.2 is not too hard";
     // Percent scores 100, 66.7, 33.3, 66.7, 0 in tenths of the range.
     EXPECT_EQ(statistics.scoreHistogram(), (std::vector<unsigned>{1, 0, 0, 1, 0, 0, 2, 0, 0, 1}));
-    // Two questions that do not go together: alpha 0, discrimination 0 (low).
+    // Two questions that do not go together are flagged (their figures are the reference's).
     EXPECT_EQ(statisticsOf({{1, 1}, {1, 0}, {0, 1}, {0, 0}}).questions()[0].flagWords(),
               "low-discrimination");
 

@@ -4,7 +4,6 @@
 #include "results/ResultsRecorder.h"
 #include "results/ResultsStore.h"
 #include "tests/results/ResultsTestSupport.h"
-#include "tests/support/WxTest.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +17,12 @@ using restest::makeAssessment;
 
 namespace
 {
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
 // A store holding `count` submitted attempts, closed (checkpointed) again.
 void makeStore(const std::string& path, unsigned count)
 {
@@ -73,12 +78,12 @@ TEST(BadStore, IsRefusedWithItsNameAndTheReasonAndLeftAsItWas)
     {
         const std::string path = folder.file(c.name);
         c.make(path);
-        const std::string before = fs::is_regular_file(path) ? evtest::readFile(path) : std::string();
+        const std::string before = fs::is_regular_file(path) ? readFile(path) : std::string();
         std::string error;
         EXPECT_FALSE(CResultsStore::open("sqlite:" + path, &error)) << c.name;
         EXPECT_EQ(0u, error.find("The results store " + path + " cannot ")) << error;
         EXPECT_NE(std::string::npos, error.find(c.reason)) << error;
-        EXPECT_TRUE(before.empty() || before == evtest::readFile(path)) << c.name << " was changed";
+        EXPECT_TRUE(before.empty() || before == readFile(path)) << c.name << " was changed";
     }
 }
 
