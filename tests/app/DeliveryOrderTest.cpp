@@ -84,26 +84,20 @@ TEST(DeliveryOrderTest, APinnedAnswerKeepsItsPlace)
     EXPECT_EQ(orders.size(), 6u);
 }
 
-TEST(DeliveryOrderTest, TheSameSeedGivesTheSameOrderAndOptionsOffKeepTheAuthors)
+// A resumed attempt shows the order it was first shown in.
+TEST(DeliveryOrderTest, TheSameSeedGivesTheSameOrderAndAnswersOnlyKeepsTheEntries)
 {
     const std::vector<CDeliveryOrder::SShape> shapes(10, CDeliveryOrder::SShape{10, true});
     const std::uint64_t seed = CDeliveryOrder::seedOf("6f1c0a4e-attempt");
     const CDeliveryOrder first = CDeliveryOrder::shuffled(shapes, true, true, seed);
     const CDeliveryOrder again = CDeliveryOrder::shuffled(shapes, true, true, seed);
     const CDeliveryOrder answersOnly = CDeliveryOrder::shuffled(shapes, false, true, seed);
-    const CDeliveryOrder none = CDeliveryOrder::shuffled(shapes, false, false, seed);
-    bool anyMoved = false;
     for (unsigned i = 0; i < 10; ++i)
     {
         EXPECT_EQ(first.entryAt(i), again.entryAt(i));
         EXPECT_EQ(first.authorAnswer(i, 3), again.authorAnswer(i, 3));
         EXPECT_EQ(answersOnly.entryAt(i), i);
-        EXPECT_EQ(none.entryAt(i), i);
-        EXPECT_EQ(none.authorAnswer(i, 7), 7u);
-        anyMoved = anyMoved || first.entryAt(i) != i;
     }
-    EXPECT_TRUE(anyMoved);
-    EXPECT_NE(CDeliveryOrder::seedOf("a"), CDeliveryOrder::seedOf("b"));
 }
 
 using ShuffledAttemptTest = apptest::CSampleTest;
@@ -147,24 +141,14 @@ TEST_F(ShuffledAttemptTest, KeepsTheAnswersInTheAuthorsOrder)
 TEST(AssessmentTakingTest, RightMeansExactlyTheCorrectAnswers)
 {
     CAssessmentMgr assessment;
-    apptest::addQuestion(assessment, CQuestionData::eTrueFalse, 2, {1});
-    apptest::addQuestion(assessment, CQuestionData::eSingleAnswer, 4, {2});
     apptest::addQuestion(assessment, CQuestionData::eMultipleAnswers, 5, {0, 3});
     CAssessmentTaking taking(&assessment);
-    EXPECT_EQ(taking.countMissedQuestions(), 3u); // nothing answered
-
-    taking.setAnswers(0, apptest::indexes({1}));
-    taking.setAnswers(1, apptest::indexes({2}));
-    taking.setAnswers(2, apptest::indexes({0, 3}));
-    EXPECT_EQ(taking.countMissedQuestions(), 0u);
-
-    taking.setAnswers(2, apptest::indexes({0})); // too few
-    EXPECT_FALSE(taking.isAnsweredRight(2));
-    taking.setAnswers(2, apptest::indexes({0, 3, 4})); // too many
-    EXPECT_FALSE(taking.isAnsweredRight(2));
-    taking.setAnswers(1, apptest::indexes({1}));
-    EXPECT_EQ(taking.countMissedQuestions(), 2u);
-    EXPECT_EQ(taking.getAnswers(1), apptest::indexes({1}));
+    taking.setAnswers(0, apptest::indexes({0, 3}));
+    EXPECT_TRUE(taking.isAnsweredRight(0));
+    taking.setAnswers(0, apptest::indexes({0})); // too few
+    EXPECT_FALSE(taking.isAnsweredRight(0));
+    taking.setAnswers(0, apptest::indexes({0, 3, 4})); // too many
+    EXPECT_FALSE(taking.isAnsweredRight(0));
 
     CAssessmentMgr empty; // without questions nothing can be submitted
     EXPECT_FALSE(CAssessmentTaking(&empty).canSubmit());

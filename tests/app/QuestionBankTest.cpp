@@ -251,8 +251,6 @@ TEST_F(QuestionBankProgramTest, ImportAndExportPrintTheReport)
          "course/questions/one.itm"},
         {"--import small.gift --into course/new.eva --questions-dir more", 1,
          "3 questions imported, 1 refused.\n", "more/closest-planet.itm"},
-        {"--export " + apptest::sampleFile() + " --format csv --to sample.csv", 0,
-         "10 questions exported, 0 refused.\n", "sample.csv"},
         {"--export a.eva --format gift --to a.gift", 1,
          "0 questions exported, 1 refused.\nitem \"entry 1\", \"none-right\": refused: it has no correct "
          "answer",

@@ -11,7 +11,6 @@
 #include <wx/utils.h>
 
 #include <algorithm>
-#include <set>
 
 namespace
 {
@@ -26,24 +25,11 @@ protected:
     }
 };
 
-TEST_F(SampleTest, CoversTheCategoriesAndAnswerCountsWithReferencesAndPassesTheCheck)
+// Every question has a right answer, every picture is there and every text
+// readable on it, as the author's check measures it.
+TEST_F(SampleTest, PassesTheCheckWithEveryTextReadable)
 {
     CAssessmentMgr* assessment = document.getAssessment();
-    ASSERT_GE(assessment->getCount(), 8u);
-    std::set<int> categories;
-    std::set<unsigned> answerCounts;
-    for (unsigned position = 1; position <= assessment->getCount(); ++position)
-    {
-        const CQuestionData* question = apptest::questionAt(*assessment, position);
-        categories.insert(question->getCategoryType());
-        answerCounts.insert(question->getNumAnswers());
-        EXPECT_FALSE(question->getReferenceText().empty()) << question->getQuestion();
-    }
-    EXPECT_EQ(categories, (std::set<int>{0, 1, 2}));
-    EXPECT_EQ(std::make_pair(*answerCounts.begin(), *answerCounts.rbegin()), std::make_pair(2u, 10u));
-
-    // Every question has a right answer, every picture is there and every
-    // text readable on it, as the author's check measures it.
     CAssessmentCheck check(assessment);
     check.setMeasureContrast(true);
     EXPECT_TRUE(check.run().empty()) << check.describeAll();
