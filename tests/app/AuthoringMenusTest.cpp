@@ -1,6 +1,7 @@
 #include "app/AssessmentCheck.h"
 #include "app/AssessmentCheckDlg.h"
 #include "app/RecentFiles.h"
+#include "app/ResultsFrame.h"
 #include "app/TakeAssessmentFrame.h"
 #include "app/TakeAssessmentPanel.h"
 #include "assessment/AssessmentMgrPanel.h"
@@ -193,7 +194,7 @@ TEST_F(AuthoringMenusTest, TakeIsRefusedWithTheCheckListWhichLeadsToTheQuestion)
     EXPECT_EQ(frame->getTakeFrame(), nullptr);
 }
 
-TEST_F(AuthoringMenusTest, CheckListsWarningsWithoutStoppingTakeWhichLocksTheQuestions)
+TEST_F(AuthoringMenusTest, CheckListsWarningsWithoutStoppingTakeWhichLocksTheQuestionsAndResultsOpensOnce)
 {
     question(4)->setQuestion(question(3)->getQuestion());
     question(4)->setNumAnswers(int(question(3)->getNumAnswers()));
@@ -219,6 +220,13 @@ TEST_F(AuthoringMenusTest, CheckListsWarningsWithoutStoppingTakeWhichLocksTheQue
     wxTEST_DIALOG(taking->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_YES, "Evalon"));
     EXPECT_TRUE(evtest::pumpUntil(
         [&] { return frame->getTakeFrame() == nullptr && frame->getPanel()->IsEnabled(); }));
+
+    // Results opens one window, and shows that one again when asked twice.
+    evtest::clickButton(frame->FindWindow(CAuthoringFrame::kResultsID));
+    CResultsFrame* results = frame->getResultsFrame();
+    ASSERT_TRUE(results && results->IsShown());
+    evtest::clickButton(frame->FindWindow(CAuthoringFrame::kResultsID));
+    EXPECT_EQ(frame->getResultsFrame(), results);
 }
 
 TEST_F(AuthoringMenusTest, RecentFilesThatAreGoneAreGreyedAndRemovedWhenChosen)

@@ -96,21 +96,4 @@ TEST(CommandLineTest, RefusesMisuseWithItsReason)
     }
 }
 
-// The usage is generated: each mode's synopsis comes from the same tables
-// the parser reads.
-TEST(CommandLineTest, UsageListsEveryModeAndOption)
-{
-    const wxString usage = CCommandLine::usage();
-    EXPECT_TRUE(usage.StartsWith("Usage: evalon [-h] [--version] [--lang <str>] [--take <str>]")) << usage;
-    for (const char* synopsis :
-         {"  evalon\n      manage your list of assessment files", "  evalon FILE\n",
-          "  evalon --take FILE [--taker NAME] [--store URL] [--full-screen]\n",
-          "  evalon --snapshot DIR [--size WxH] [FILE]\n",
-          "  evalon --import BANK --into FILE [--questions-dir DIR] [--duplicates add]\n",
-          "  evalon --check FILE\n", "  evalon --export FILE --format FORMAT --to PATH\n",
-          "  evalon --record FILE --taker NAME --answers ANSWERS [--store URL]\n",
-          "  evalon --results FILE --to PATH [--store URL]\n", "--questions-dir=<str>", "--format=<str>"})
-        EXPECT_TRUE(usage.Contains(synopsis)) << synopsis;
-}
-
 } // namespace

@@ -42,7 +42,6 @@ TEST_F(ManagerTest, TheFirstStartListsACopyOfTheSampleAndOnlyTheFirst)
         ASSERT_TRUE(user.open(&list, apptest::sampleFile())) << user.getLastError();
         ASSERT_EQ(list.getCount(), 1);
         EXPECT_TRUE(wxFileName(list.getDataAtIndex(0)->getAssessmentFileName()).SameAs(copiedSample()));
-        EXPECT_TRUE(wxFileExists(user.getListFileName()));
 
         // The copy is a whole assessment of its own, pictures included.
         CAssessmentDocument copy;

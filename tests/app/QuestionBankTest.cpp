@@ -5,7 +5,6 @@
 #include "app/QuestionBankActions.h"
 #include "app/QuestionBankTool.h"
 #include "external/data/AssessmentSerializer.h"
-#include "interchange/QuestionExporter.h"
 #include "tests/app/TestAssessments.h"
 
 #include <wx/eventfilter.h>
@@ -131,7 +130,6 @@ TEST_F(QuestionBankTest, ImportAddsTheBanksQuestionsToTheListAndShowsTheReport)
     importFile(bank, 1, 3, wxID_NO);
 
     EXPECT_FALSE(progress.seen()); // a few questions need no progress
-    EXPECT_EQ(folderMessages, std::vector<wxString>{"Choose the folder for the new question files"});
     EXPECT_EQ(summary, "2 questions imported, 2 refused.");
     EXPECT_TRUE(
         report.Contains("\nsmall.gift, line 3, \"Sun is a star\": refused: already in the assessment"))
@@ -162,23 +160,6 @@ TEST_F(QuestionBankTest, ImportAddsTheBanksQuestionsToTheListAndShowsTheReport)
     EXPECT_TRUE(wxFileExists(path("bank/sun-is-a-star.itm")));
 }
 
-TEST_F(QuestionBankTest, ImportReadsAFolderOfQtiItems)
-{
-    CAssessmentMgr items;
-    apptest::addQuestion(items, CQuestionData::eSingleAnswer, 3, {1});
-    apptest::addQuestion(items, CQuestionData::eMultipleAnswers, 4, {0, 2});
-    CImportReport written(CImportReport::eExport);
-    ASSERT_TRUE(CQuestionExporter(&written).write(&items, CQuestionExporter::eQti21, path("qti")));
-
-    folderAnswers = {path("qti"), path("from-qti")};
-    wxTEST_DIALOG(sendMenu(CAuthoringFrame::kImportQuestionsID), expectMessage(kSourceQuestion, wxID_NO),
-                  expectReport("Import Questions", &summary, &report));
-    EXPECT_EQ(folderMessages, (std::vector<wxString>{"Choose the folder of QTI items",
-                                                     "Choose the folder for the new question files"}));
-    EXPECT_EQ(summary, "2 questions imported, 0 refused.");
-    EXPECT_EQ(list->GetItemCount(), 12);
-}
-
 TEST_F(QuestionBankTest, CancellingAnyChoiceImportsNothing)
 {
     wxTEST_DIALOG(sendMenu(CAuthoringFrame::kImportQuestionsID), expectMessage(kSourceQuestion, wxID_CANCEL));
@@ -207,7 +188,7 @@ TEST_F(QuestionBankTest, ALongImportShowsItsProgressAndCanBeStopped)
     EXPECT_TRUE(frame->IsEnabled()); // the progress dialog gave the window back
 }
 
-TEST_F(QuestionBankTest, ExportWritesTheFormatOfTheChosenFilter)
+TEST_F(QuestionBankTest, ExportWritesTheFormatOfTheChosenFilterAndImportReadsQtiItemsBack)
 {
     auto chooseTarget = [this](int filter, const wxString& name)
     {
@@ -229,6 +210,17 @@ TEST_F(QuestionBankTest, ExportWritesTheFormatOfTheChosenFilter)
                   expectReport("Export Questions", &summary, &report));
     EXPECT_TRUE(wxFileExists(path("package/imsmanifest.xml")));
     EXPECT_FALSE(document.isModified());
+
+    // The package is a folder of QTI items, which import reads back.
+    folderAnswers = {path("package"), path("from-qti")};
+    wxTEST_DIALOG(
+        sendMenu(CAuthoringFrame::kImportQuestionsID), expectMessage(kSourceQuestion, wxID_NO),
+        expectMessage("10 of the 10 questions read are already in the assessment. Add them again?", wxID_YES),
+        expectReport("Import Questions", &summary, &report));
+    EXPECT_EQ(folderMessages, (std::vector<wxString>{"Choose the folder of QTI items",
+                                                     "Choose the folder for the new question files"}));
+    EXPECT_EQ(summary, "10 questions imported, 0 refused.");
+    EXPECT_EQ(list->GetItemCount(), 20);
 }
 
 using QuestionBankProgramTest = apptest::CProgramTest;
