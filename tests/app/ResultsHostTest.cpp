@@ -83,7 +83,6 @@ TEST_F(ResultsHostTest, TheMissedQuestionsAreReviewedByMouseAndKeyboardWhileTheS
     ASSERT_TRUE(missed->IsShown());
     EXPECT_FALSE(panel->IsShown());
     EXPECT_EQ(missed->GetClientSize(), wxSize(1280, 800));
-    EXPECT_EQ(missed->getMissedPositions(), (std::vector<unsigned>{1, 2}));
     std::vector<wxString> texts = shownTexts(missed);
     ASSERT_EQ(texts.size(), 6u);
     EXPECT_TRUE(texts[2].Contains(wxString::FromUTF8("\u2714 correct answer")));

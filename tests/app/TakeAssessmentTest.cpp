@@ -252,7 +252,6 @@ TEST_F(TakeAssessmentTest, FullScreenFillsTheScreenAndEscapeAsksBeforeLeavingIt)
     frame->setInteractive(false);
     frame->setFullScreen(true);
     ASSERT_TRUE(evtest::pumpUntil(coversTheScreen));
-    EXPECT_EQ(frame->getFullScreenNotice(), "");
     document.getAssessment()->getAttributes()->getFontInfo()->setFontSize(200);
     panel->goForward();
     EXPECT_FALSE(frame->IsFullScreen());
