@@ -210,12 +210,6 @@ TEST_F(ResultsFrameTest, ThePlotsAreDrawnAtTheirSizeAndSavedAsPngAndSvg)
     files.Sort();
     EXPECT_EQ(std::vector<wxString>(files.begin(), files.end()), (std::vector<wxString>{svg, png}))
         << "no temporary file is left behind";
-
-    // Exports go where the author says.
-    const wxString report = path("report.html");
-    wxTEST_DIALOG(evtest::clickButton(window->FindWindow(CResultsFrame::kExportHtmlID)),
-                  expectFileDialog(report));
-    EXPECT_TRUE(apptest::fileText(report).Contains("<h1>Results of solar-system.eva</h1>"));
 }
 
 TEST_F(ResultsFrameTest, AStoreThatCannotBeReadIsNamedAndRefreshReadsAgain)
@@ -227,7 +221,6 @@ TEST_F(ResultsFrameTest, AStoreThatCannotBeReadIsNamedAndRefreshReadsAgain)
 
     openFrame(storeUrl());
     EXPECT_EQ(notes(), "No attempt of this version of the assessment has been submitted yet.");
-    EXPECT_EQ(attempts->GetItemCount(), 0);
     store("Ann", 10, 1);
     evtest::clickButton(window->FindWindow(CResultsFrame::kRefreshID));
     EXPECT_EQ(columnTexts(attempts, 0), (std::vector<wxString>{"Ann"}));
