@@ -164,7 +164,6 @@ TEST_F(QuestionBankTest, CancellingAnyChoiceImportsNothing)
     folderAnswers.clear(); // the questions' folder is not chosen
     wxTEST_DIALOG(sendMenu(CAuthoringFrame::kImportQuestionsID), expectMessage(kSourceQuestion, wxID_YES),
                   expectFileDialog(writeFile("small.gift", kSmallBank)));
-    EXPECT_EQ(list->GetItemCount(), 10);
     EXPECT_FALSE(document.isModified());
 }
 
