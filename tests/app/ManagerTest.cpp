@@ -42,7 +42,6 @@ TEST_F(ManagerTest, TheFirstStartListsACopyOfTheSampleAndOnlyTheFirst)
         ASSERT_TRUE(user.open(&list, apptest::sampleFile())) << user.getLastError();
         ASSERT_EQ(list.getCount(), 1);
         EXPECT_TRUE(wxFileName(list.getDataAtIndex(0)->getAssessmentFileName()).SameAs(copiedSample()));
-        EXPECT_TRUE(wxFileExists(user.getListFileName()));
 
         // The copy is a whole assessment of its own, pictures included.
         CAssessmentDocument copy;
@@ -94,9 +93,6 @@ TEST_F(ManagerTest, AddExistingListsAChosenFileOnce)
 
     wxTEST_DIALOG(evtest::clickButton(add), expectFileDialog(existing),
                   expectMessage(existing + " is in the list already."));
-    EXPECT_EQ(rows->GetItemCount(), 2);
-
-    wxTEST_DIALOG(evtest::clickButton(add), expectFileDialog(wxString())); // cancelled
     EXPECT_EQ(rows->GetItemCount(), 2);
 }
 
