@@ -33,7 +33,7 @@ protected:
         files.Sort();
         wxString all;
         for (const wxString& name : files)
-            all << name << '\n' << wxString::FromUTF8(evtest::readFile(name));
+            all << name << '\n' << apptest::fileText(name);
         return all;
     }
     CQuestionData* question(unsigned position)
@@ -288,6 +288,7 @@ TEST_F(AuthoringMenusTest, PartialOpeningShowsOneMessageAndTheEntriesCanBeFixed)
         EXPECT_EQ(lines.size(), 4u);
         return int(wxID_OK);
     };
+    frame->Destroy(); // the fixture's window, on the files just damaged
     wxTEST_DIALOG(frame = CAuthoringFrame::openWindow(file, nullptr), CExpectDialog<wxMessageDialog>(told));
     ASSERT_NE(frame, nullptr);
     list = evtest::findControl<wxListCtrl>(frame, CAssessmentMgrPanel::kListCtrlID);

@@ -31,8 +31,6 @@ void clickColumn(wxListCtrl* list, int index)
 class ResultsFrameTest : public apptest::CSampleTest
 {
 protected:
-    wxString storeUrl() const { return "sqlite:" + path("results.sqlite"); }
-
     // An attempt at the sample by `taker`, right on the first `numRight`
     // questions and answering the rest with an answer that is not the key,
     // submitted on `day` of December 2026 at noon (UTC) after `minutes`.

@@ -25,8 +25,6 @@ using apptest::shownTexts;
 class ResultsHostTest : public apptest::CSampleTest
 {
 protected:
-    wxString storeUrl() const { return "sqlite:" + path("results.sqlite"); }
-
     std::unique_ptr<CAttemptRecording> newRecording(const wxString& url)
     {
         return std::make_unique<CAttemptRecording>(document.getAssessment(), "/class/solar.eva", "Ann", url,

@@ -89,13 +89,11 @@ TEST_F(SampleTest, NothingOverlapsOrLeavesTheWindowAfterAnyResize)
 // The program as a user starts it, in a fresh home: snapshots of every page
 // of the bundled sample in order, at its backgrounds' size, and the program
 // registered as "Evalon" on the way.
-TEST_F(SampleTest, TheProgramWritesSnapshotsAndRegistersItself)
+using ProgramTest = apptest::CProgramTest;
+
+TEST_F(ProgramTest, WritesSnapshotsOfTheSampleAndRegistersItself)
 {
-    wxArrayString output;
-    wxArrayString errors;
-    EXPECT_EQ(
-        wxExecute(wxString(EVALON_PROGRAM) + " --snapshot " + path("shots"), output, errors, wxEXEC_SYNC), 0)
-        << wxJoin(errors, '\n');
+    EXPECT_EQ(run("--snapshot " + path("shots")), 0) << wxJoin(errors, '\n');
     wxArrayString expected;
     for (unsigned i = 1; i <= 10; ++i)
         expected.Add(path(wxString::Format("shots/%02u-question-%u.png", i, i)));
@@ -126,8 +124,6 @@ TEST_F(SampleTest, TheProgramWritesSnapshotsAndRegistersItself)
     ASSERT_TRUE(registry.getRegisteredAppFileName(&registered));
     EXPECT_TRUE(wxFileName(registered).SameAs(wxFileName(EVALON_PROGRAM))) << registered;
 }
-
-using ProgramTest = apptest::CProgramTest;
 
 // The usage is generated: each mode's synopsis comes from the same tables
 // the parser reads.

@@ -45,7 +45,7 @@ TEST_F(TakeAssessmentTest, TakesTheSampleEndToEnd)
     EXPECT_EQ(shownTexts(panel), first);
     EXPECT_EQ(frame->GetTitle(), "Question 1 of 10 - Evalon");
     EXPECT_EQ(navigation(), "-N-");
-    // Closing asks first (Yes closes it: AuthoringMenusTest).
+    // Closing asks first; No keeps the window.
     wxTEST_DIALOG(frame->Close(), expectMessage(CTakeAssessmentFrame::kLeaveQuestion, wxID_NO, "Evalon"));
     evtest::pumpEvents();
     EXPECT_TRUE(frame->IsShown());
@@ -117,6 +117,7 @@ TEST_F(TakeAssessmentTest, TheKeyboardTakesTheAssessment)
         {Panel::kFirstAnswerButtonID + 1, 1}, {Panel::kNextButtonID, 2}, {Panel::kPreviousButtonID, 1}};
     for (const auto& [id, index] : enters)
     {
+        SCOPED_TRACE(id);
         button(panel, id)->SetFocus();
         EXPECT_TRUE(evtest::pumpUntil([&, id = id] { return wxWindow::FindFocus() == button(panel, id); }))
             << id;

@@ -84,6 +84,8 @@ protected:
     void openRaised();
     // A key typed on the real keyboard, and the events it sends run.
     void press(int key);
+    // The results store in the test's folder.
+    wxString storeUrl() const { return "sqlite:" + path("results.sqlite"); }
 
     CAssessmentDocument document;
     CTakeAssessmentFrame* frame = nullptr;
