@@ -204,7 +204,6 @@ TEST_F(AssessmentViewPanelTest, ButtonSelectionFromCodeCountsAsTheLastClick)
     EXPECT_EQ(host->selectedAnswers(), (std::vector<int>{1, 2}));
 }
 
-// Taking an assessment clicks them through every page.
 TEST_F(AssessmentViewPanelTest, NavigationButtonsAreEnabledUnlessTheHostSaysOtherwise)
 {
     ASSERT_TRUE(showQuestion());
