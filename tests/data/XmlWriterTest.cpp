@@ -49,7 +49,6 @@ struct SDocumentCase
 };
 
 const SDocumentCase kDocuments[] = {
-    {"EmptyRoot", [](wxXmlNode*) {}},
     {"AttributesWithEveryEscape", [](wxXmlNode* root) { root->AddAttribute("value", kAwkward); }},
     {"TextWithEveryEscape", [](wxXmlNode* root) { text(element(root, "text"), kAwkward); }},
     {"NestedAndEmptyElements",

@@ -88,20 +88,19 @@ using HostileTextFileTest = evtest::CTempDirTest;
 
 TEST_F(HostileTextFileTest, QuestionFilesKeepEveryTextAFileCanHold)
 {
-    for (const wxString& text : {mebibyteQuestion(), controlCharacters(), combiningMarks() + kEmoji})
-    {
-        CQuestionData question = hostileQuestion(text);
-        CQuestionDataSerializer writer(&question, path("hostile.itm"));
-        ASSERT_TRUE(writer.store()) << writer.getLastError();
+    // The answers and the reference hold the other hostile texts.
+    const wxString text = mebibyteQuestion();
+    CQuestionData question = hostileQuestion(text);
+    CQuestionDataSerializer writer(&question, path("hostile.itm"));
+    ASSERT_TRUE(writer.store()) << writer.getLastError();
 
-        CQuestionData loaded;
-        CQuestionDataSerializer reader(&loaded, path("hostile.itm"));
-        ASSERT_TRUE(reader.load()) << reader.getLastError();
-        EXPECT_TRUE(loaded.getQuestion() == withoutUnstorable(text));
-        for (unsigned index = 0; index < 5; ++index)
-            EXPECT_EQ(loaded.getAnswer(index), withoutUnstorable(question.getAnswer(index))) << index;
-        EXPECT_EQ(loaded.getReferenceText(), withoutUnstorable(question.getReferenceText()));
-    }
+    CQuestionData loaded;
+    CQuestionDataSerializer reader(&loaded, path("hostile.itm"));
+    ASSERT_TRUE(reader.load()) << reader.getLastError();
+    EXPECT_TRUE(loaded.getQuestion() == withoutUnstorable(text));
+    for (unsigned index = 0; index < 5; ++index)
+        EXPECT_EQ(loaded.getAnswer(index), withoutUnstorable(question.getAnswer(index))) << index;
+    EXPECT_EQ(loaded.getReferenceText(), withoutUnstorable(question.getReferenceText()));
 }
 
 class HostileTextPageTest : public ::testing::Test

