@@ -89,11 +89,13 @@ TEST_F(SampleTest, NothingOverlapsOrLeavesTheWindowAfterAnyResize)
 // The program as a user starts it, in a fresh home: snapshots of every page
 // of the bundled sample in order, at its backgrounds' size, and the program
 // registered as "Evalon" on the way.
-using ProgramTest = apptest::CProgramTest;
-
-TEST_F(ProgramTest, WritesSnapshotsOfTheSampleAndRegistersItself)
+TEST_F(SampleTest, TheProgramWritesSnapshotsAndRegistersItself)
 {
-    EXPECT_EQ(run("--snapshot " + path("shots")), 0) << wxJoin(errors, '\n');
+    wxArrayString output;
+    wxArrayString errors;
+    EXPECT_EQ(
+        wxExecute(wxString(EVALON_PROGRAM) + " --snapshot " + path("shots"), output, errors, wxEXEC_SYNC), 0)
+        << wxJoin(errors, '\n');
     wxArrayString expected;
     for (unsigned i = 1; i <= 10; ++i)
         expected.Add(path(wxString::Format("shots/%02u-question-%u.png", i, i)));
@@ -124,6 +126,8 @@ TEST_F(ProgramTest, WritesSnapshotsOfTheSampleAndRegistersItself)
     ASSERT_TRUE(registry.getRegisteredAppFileName(&registered));
     EXPECT_TRUE(wxFileName(registered).SameAs(wxFileName(EVALON_PROGRAM))) << registered;
 }
+
+using ProgramTest = apptest::CProgramTest;
 
 // The usage is generated: each mode's synopsis comes from the same tables
 // the parser reads.
