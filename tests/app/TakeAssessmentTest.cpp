@@ -165,10 +165,7 @@ TEST_F(TakeAssessmentTest, ClickingAnAnswersTextTogglesItAsItsButtonDoes)
             third = dynamic_cast<CVeltoStaticCtrl*>(child);
     ASSERT_NE(third, nullptr);
     // Shown on this page only: clicked once the toolkit has drawn it in place.
-    bool drawn = false;
-    third->Bind(wxEVT_PAINT, [&](wxPaintEvent& event) { drawn = true, event.Skip(); });
-    third->Refresh();
-    ASSERT_TRUE(evtest::pumpUntil([&] { return drawn; }));
+    ASSERT_TRUE(evtest::waitUntilDrawn(third));
 
     auto clickTextUntil = [&](const std::vector<int>& checked)
     {

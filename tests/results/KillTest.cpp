@@ -123,7 +123,7 @@ TEST(Killed, TakersLeaveEveryAttemptWholeAndNothingConfirmedIsLost)
             const unsigned answered =
                 attempt.m_status == CAttempt::eSubmitted ? kQuestions : attempt.m_revision;
             const unsigned writerTaker = unsigned(std::stoul(attempt.m_taker));
-            for (unsigned position = 0; position < answered && position < 20; ++position)
+            for (unsigned position = 0; position < answered && position < kQuestions; ++position)
                 expected.setAnswers(position, restest::answersOf(writerTaker, position));
             ASSERT_EQ(expected.m_questions, attempt.m_questions)
                 << "attempt " << attempt.m_id << " at revision " << attempt.m_revision;

@@ -96,7 +96,10 @@ TEST_F(PostgreSqlOutage, EveryAttemptArrivesExactlyOnce)
     ASSERT_TRUE(restest::controlPostgreSql("start"));
     // Takers 8-11 submit: their outboxes go first.
     for (unsigned t = 8; t < kTakers; ++t)
+    {
         answer(t, kQuestions, kQuestions + 1, CResultsRecorder::eStored);
+        EXPECT_EQ(0u, m_room[t].recorder->countOutbox());
+    }
     for (unsigned t = 4; t < 8; ++t)
     {
         m_room[t].recorder = recorderOf(t);

@@ -198,6 +198,21 @@ int pressDialogButton(wxDialog* dlg, int id)
     return dlg->GetReturnCode() != wxID_NONE ? dlg->GetReturnCode() : id;
 }
 
+bool waitUntilDrawn(wxWindow* window, int timeoutMs)
+{
+    bool drawn = false;
+    const auto noteDrawn = [&](wxPaintEvent& event)
+    {
+        drawn = true;
+        event.Skip();
+    };
+    window->Bind(wxEVT_PAINT, noteDrawn);
+    window->Refresh();
+    const bool done = pumpUntil([&] { return drawn; }, timeoutMs);
+    window->Unbind(wxEVT_PAINT, noteDrawn);
+    return done;
+}
+
 wxImage grabWindow(wxWindow* window)
 {
     // Let pending paints finish first: the client DC reads what is on screen.

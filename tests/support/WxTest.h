@@ -139,6 +139,9 @@ void showAsModal(wxDialog* dlg);
 // Presses a dialog's button; the dialog's result when that closed it, else wxID_NONE.
 int pressDialogButton(wxDialog* dlg, int id);
 
+// Repaints `window` and waits until the toolkit has drawn it: a window just
+// shown may not be on the screen yet, to be grabbed or clicked where it stands.
+bool waitUntilDrawn(wxWindow* window, int timeoutMs = 3000);
 // What a window shows on the screen, children included.
 wxImage grabWindow(wxWindow* window);
 bool coloursNear(const wxColour& a, const wxColour& b, int tolerance = 8);
